@@ -1,0 +1,22 @@
+#pragma once
+
+class QDialog;
+class FenetreNonModale;
+class QWidget;
+
+// The windows the main menu opens. Every window is created once at start-up and kept
+// for the whole run; the menu only shows them.
+struct Fenetres {
+    QDialog* preferences = nullptr;         // TF_preferences
+    QWidget* imagesReserve = nullptr;       // TForm1, never shown
+    QDialog* modifChoix = nullptr;          // TF_ModifCh1
+    FenetreNonModale* dessin = nullptr;     // TF_Dessin
+    QDialog* choixExo = nullptr;            // TF_choix_exo
+    FenetreNonModale* jeuLignes = nullptr;  // TF_Jeu_Lignes_Autour
+    FenetreNonModale* jeu1 = nullptr;       // TF_Jeu1H
+    QWidget* edit3 = nullptr;               // TF_Edit3, never shown
+    QDialog* pubN = nullptr;                // TF_PubN
+    QDialog* effaceBilans = nullptr;        // TF_efface_bilans
+    QDialog* listes = nullptr;              // TF_Listes
+    QDialog* nomEleve = nullptr;            // TF_nom_eleve
+};

@@ -1,0 +1,228 @@
+#include "Operations.h"
+
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "EtatPartage.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+constexpr int LargeurConception = 800;
+constexpr int HauteurConception = 600;
+constexpr double PpiConception = 96.0;
+double rapportEnCours = 1.0;
+} // namespace
+
+void RetourDossierProgramme()
+{
+    if (dossierCourant() == DossierProgramme)
+        return;
+    if (!changerDossierCourant(DossierProgramme))
+        avertir(QStringLiteral("Impossible de trouver le répertoire ") + DossierProgramme);
+}
+
+void AfficherAide(const QString& sujet)
+{
+    dialogues().afficherAide(FichierAide + QStringLiteral("::") + sujet);
+}
+
+void AfficherSommaireAide()
+{
+    dialogues().afficherAide(FichierAide);
+}
+
+double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPouce)
+{
+    const bool ecranLarge = hauteurEcran > 0
+        && static_cast<double>(largeurEcran) / hauteurEcran >= 1.5;
+    const bool resolutionFine = pixelsParPouce >= PpiConception;
+    if (ecranLarge)
+        return resolutionFine ? hauteurEcran * PpiConception / (pixelsParPouce * HauteurConception)
+                              : static_cast<double>(hauteurEcran) / HauteurConception;
+    return resolutionFine ? largeurEcran * PpiConception / (pixelsParPouce * LargeurConception)
+                          : static_cast<double>(largeurEcran) / LargeurConception;
+}
+
+namespace {
+int multiplier(int valeur, double rapport)
+{
+    return qRound(valeur * rapport);
+}
+
+void mettreALEchellePolice(QWidget* w, double rapport)
+{
+    QFont police = w->font();
+    if (police.pixelSize() > 0)
+        police.setPixelSize(std::max(1, multiplier(police.pixelSize(), rapport)));
+    else
+        police.setPointSizeF(police.pointSizeF() * rapport);
+    w->setFont(police);
+}
+} // namespace
+
+void MettreALEchelle(QWidget* fenetre, double rapport)
+{
+    const auto controles = fenetre->findChildren<QWidget*>();
+    for (QWidget* w : controles) {
+        if (w->isWindow())
+            continue;
+        const QRect g = w->geometry();
+        w->setGeometry(multiplier(g.x(), rapport), multiplier(g.y(), rapport),
+                       multiplier(g.width(), rapport), multiplier(g.height(), rapport));
+        if (w->testAttribute(Qt::WA_SetFont))
+            mettreALEchellePolice(w, rapport);
+    }
+    mettreALEchellePolice(fenetre, rapport);
+    fenetre->resize(multiplier(fenetre->width(), rapport), multiplier(fenetre->height(), rapport));
+}
+
+void AdapterEcran(QWidget* fenetre)
+{
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (!ecran)
+        return;
+    const QSize taille = ecran->size();
+    rapportEnCours = RapportAdaptation(taille.width(), taille.height(), ecran->logicalDotsPerInch());
+    MettreALEchelle(fenetre, rapportEnCours);
+}
+
+double RapportEcran()
+{
+    return rapportEnCours;
+}
+
+int Echelle(int longueurConception)
+{
+    return multiplier(longueurConception, rapportEnCours);
+}
+
+void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur)
+{
+    if (fichier.isEmpty() || !QFileInfo(fichier).isFile())
+        return;
+    const QImage image(fichier);
+    if (image.width() <= 0 || image.height() <= 0)
+        return;
+    peintre.save();
+    peintre.setClipRect(0, 0, largeur, hauteur, Qt::IntersectClip);
+    int x = 0;
+    int y = 0;
+    for (;;) {
+        peintre.drawImage(x, y, image);
+        x += image.width();
+        if (x > largeur) {
+            y += image.height();
+            if (y > hauteur)
+                break;
+            x = 0;
+        }
+    }
+    peintre.restore();
+}
+
+TenirGeometrie::TenirGeometrie(QWidget* fenetre)
+    : QObject(fenetre)
+    , fenetre_(fenetre)
+    , minuterie_(new QTimer(this))
+{
+    minuterie_->setInterval(500);
+    connect(minuterie_, &QTimer::timeout, this, &TenirGeometrie::corriger);
+}
+
+void TenirGeometrie::demarrer()
+{
+    minuterie_->start();
+}
+
+void TenirGeometrie::arreter()
+{
+    minuterie_->stop();
+}
+
+bool TenirGeometrie::actif() const
+{
+    return minuterie_->isActive();
+}
+
+void TenirGeometrie::corriger()
+{
+    const Geometrie& ref = GeometrieReference;
+    if (fenetre_->x() != ref.left)
+        fenetre_->move(ref.left, fenetre_->y());
+    if (fenetre_->y() != ref.top)
+        fenetre_->move(fenetre_->x(), ref.top);
+    if (fenetre_->width() != ref.width)
+        fenetre_->resize(ref.width, fenetre_->height());
+    if (fenetre_->height() != ref.height)
+        fenetre_->resize(fenetre_->width(), ref.height);
+}
+
+void RemettreGaucheHaut(QWidget* fenetre)
+{
+    fenetre->move(GeometrieReference.left, GeometrieReference.top);
+}
+
+namespace {
+// Cursor 1: a paint pot pouring; cursor 2: a friendly pointing arrow.
+QPixmap dessinCurseur(int numero)
+{
+    QPixmap dessin(32, 32);
+    dessin.fill(Qt::transparent);
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    if (numero == 1) {
+        p.setBrush(QColor(0xFF, 0xC8, 0x30));
+        p.drawRoundedRect(QRectF(8, 6, 16, 14), 3, 3);
+        p.setBrush(QColor(0x30, 0x80, 0xF0));
+        QPainterPath goutte;
+        goutte.moveTo(4, 20);
+        goutte.cubicTo(1, 26, 3, 30, 6, 30);
+        goutte.cubicTo(9, 30, 10, 26, 4, 20);
+        p.drawPath(goutte);
+    } else {
+        QPainterPath fleche;
+        fleche.moveTo(1, 1);
+        fleche.lineTo(1, 22);
+        fleche.lineTo(7, 17);
+        fleche.lineTo(11, 26);
+        fleche.lineTo(15, 24);
+        fleche.lineTo(11, 16);
+        fleche.lineTo(19, 16);
+        fleche.closeSubpath();
+        p.setBrush(QColor(0xFF, 0xF0, 0x60));
+        p.drawPath(fleche);
+    }
+    return dessin;
+}
+} // namespace
+
+QCursor CurseurProgramme(int numero)
+{
+    if (numero == 1)
+        return QCursor(dessinCurseur(1), 4, 30);
+    if (numero == 2)
+        return QCursor(dessinCurseur(2), 1, 1);
+    return QCursor(Qt::ArrowCursor);
+}
+
+FenetreNonModale::FenetreNonModale(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+}
+
+void FenetreNonModale::closeEvent(QCloseEvent* evenement)
+{
+    QWidget::closeEvent(evenement);
+    if (evenement->isAccepted())
+        emit fermee();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+// The small services every window uses: scaling to the screen, holding a full-screen
+// window in place, tiling a background picture, returning to the program folder,
+// help, and the program's two cursors.
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+class QCursor;
+class QPainter;
+class QTimer;
+
+// Makes DossierProgramme current again; warns once when that fails.
+void RetourDossierProgramme();
+
+void AfficherAide(const QString& sujet);
+void AfficherSommaireAide();
+
+// The ratio by which a window designed for 800 x 600 at 96 ppi is scaled on a screen of
+// W x H pixels at P pixels per inch.
+double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPouce);
+
+// Multiplies positions, sizes and fonts of the window and all its controls.
+void MettreALEchelle(QWidget* fenetre, double rapport);
+// Scales a window to the primary screen (RapportAdaptation of its size and ppi).
+void AdapterEcran(QWidget* fenetre);
+// The ratio in use for this run (1 until the main window has been scaled).
+double RapportEcran();
+// A design length in the current scale.
+int Echelle(int longueurConception);
+
+// Tiles a picture file over an area of width x height from the painter's origin.
+// Nothing is painted when the file does not exist or the picture is empty.
+void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur);
+
+// Holds a window at GeometrieReference: every 500 ms, left, top, width and height are
+// compared and put back one by one.
+class TenirGeometrie : public QObject {
+    Q_OBJECT
+public:
+    explicit TenirGeometrie(QWidget* fenetre);
+    void demarrer();
+    void arreter();
+    bool actif() const;
+    void corriger(); // one tick
+
+private:
+    QWidget* fenetre_;
+    QTimer* minuterie_;
+};
+
+// Puts only the main window's left and top back (the main menu's clicks do this).
+void RemettreGaucheHaut(QWidget* fenetre);
+
+// The program's cursors 1 and 2, drawn by the program.
+QCursor CurseurProgramme(int numero);
+
+// A window the main menu shows without waiting (exercise windows, the editor): it tells
+// when it closes, so that the menu can be activated again.
+class FenetreNonModale : public QWidget {
+    Q_OBJECT
+public:
+    explicit FenetreNonModale(QWidget* parent = nullptr);
+
+signals:
+    void fermee();
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+};

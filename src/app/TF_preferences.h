@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class TF_preferences : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_preferences(QWidget* parent = nullptr);
+};

@@ -1,0 +1,49 @@
+#include "Dialogues.h"
+#include "DialoguesQt.h"
+
+namespace {
+Dialogues* remplacant_ = nullptr;
+
+DialoguesQt& dialoguesReels()
+{
+    static DialoguesQt reels;
+    return reels;
+}
+} // namespace
+
+Dialogues& dialogues()
+{
+    if (remplacant_)
+        return *remplacant_;
+    return dialoguesReels();
+}
+
+void installerDialogues(Dialogues* remplacant)
+{
+    remplacant_ = remplacant;
+}
+
+QString titreMessage(GenreMessage genre)
+{
+    switch (genre) {
+    case GenreMessage::Avertissement: return QStringLiteral("Avertissement");
+    case GenreMessage::Information: return QStringLiteral("Information");
+    case GenreMessage::Confirmation: return QStringLiteral("Confirmation");
+    }
+    return {};
+}
+
+void avertir(const QString& texte)
+{
+    dialogues().message(GenreMessage::Avertissement, texte, BoutonsMessage::Ok);
+}
+
+void informer(const QString& texte)
+{
+    dialogues().message(GenreMessage::Information, texte, BoutonsMessage::Ok);
+}
+
+Reponse confirmer(const QString& texte, BoutonsMessage boutons)
+{
+    return dialogues().message(GenreMessage::Confirmation, texte, boutons);
+}

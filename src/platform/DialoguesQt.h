@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Dialogues.h"
+
+class FenetreAide;
+
+// The dialogs a user sees: QMessageBox, QFileDialog and the in-program help viewer.
+class DialoguesQt : public Dialogues {
+public:
+    ~DialoguesQt() override;
+    Reponse message(GenreMessage genre, const QString& texte, BoutonsMessage boutons) override;
+    QString ouvrirFichier(const DemandeFichier& demande) override;
+    QString enregistrerFichier(const DemandeFichier& demande) override;
+    void afficherAide(const QString& adresse) override;
+
+private:
+    FenetreAide* aide_ = nullptr;
+};

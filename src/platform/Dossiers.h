@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Current folder and folder enumeration, with attribute values as the program has
+// always used them: directory 16, hidden 2 (a name starting with '.'), read-only 1.
+namespace Attribut {
+constexpr int LectureSeule = 1;
+constexpr int Cache = 2;
+constexpr int Repertoire = 16;
+}
+
+struct EntreeDossier {
+    QString nom;     // name only, no folder
+    int attributs = 0;
+    qint64 taille = 0;
+};
+
+QString dossierCourant();
+bool changerDossierCourant(const QString& dossier);
+
+// Entries of a folder whose names match a mask such as "*.ex2" or "*.*" ("*.*" and "*"
+// match every name), in the order the file system gives, without "." and "..".
+// The mask's extension is compared without regard to case, as the file system of
+// earlier versions did.
+QList<EntreeDossier> listerDossier(const QString& dossier, const QString& masque);
+
+// Native separator ('/' here) appended when the text does not already end with one.
+QString avecSeparateur(const QString& dossier);
+QChar separateur();

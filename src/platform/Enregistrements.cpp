@@ -1,0 +1,77 @@
+#include "Enregistrements.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+const char* const nomCodage = "windows-1252";
+}
+
+QByteArray versWindows1252(const QString& texte)
+{
+    QStringEncoder encodeur(nomCodage);
+    return encodeur.encode(texte);
+}
+
+QString depuisWindows1252(const QByteArray& octets)
+{
+    QStringDecoder decodeur(nomCodage);
+    return decodeur.decode(octets);
+}
+
+std::optional<QByteArray> lireFichier(const QString& fichier)
+{
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille)
+{
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray enregistrement = f.read(taille);
+    if (enregistrement.size() != taille)
+        return std::nullopt;
+    return enregistrement;
+}
+
+bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur)
+{
+    QSaveFile f(fichier);
+    const bool reussi = f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size()
+        && f.commit();
+    if (!reussi && erreur)
+        *erreur = f.errorString();
+    return reussi;
+}
+
+std::optional<QString> lireTexteCourt(const QByteArray& enregistrement, qsizetype offset,
+                                      int capacite)
+{
+    if (offset < 0 || offset + 1 + capacite > enregistrement.size())
+        return std::nullopt;
+    const int longueur = static_cast<unsigned char>(enregistrement.at(offset));
+    if (longueur > capacite)
+        return std::nullopt;
+    return depuisWindows1252(enregistrement.mid(offset + 1, longueur));
+}
+
+void ecrireTexteCourt(QByteArray& enregistrement, qsizetype offset, int capacite,
+                      const QString& texte)
+{
+    if (offset < 0 || offset + 1 + capacite > enregistrement.size())
+        return;
+    const QByteArray octets = versWindows1252(texte).left(capacite);
+    enregistrement[offset] = static_cast<char>(octets.size());
+    enregistrement.replace(offset + 1, octets.size(), octets);
+}
+
+QString messageErreurFichier(const QString& fichier, const QString& cause)
+{
+    return QStringLiteral("Erreur d'entrée/sortie sur le fichier « %1 » : %2").arg(fichier, cause);
+}

@@ -1,0 +1,44 @@
+#include "DialoguesScriptes.h"
+
+DialoguesScriptes::DialoguesScriptes()
+{
+    installerDialogues(this);
+}
+
+DialoguesScriptes::~DialoguesScriptes()
+{
+    installerDialogues(nullptr);
+}
+
+Reponse DialoguesScriptes::message(GenreMessage genre, const QString& texte, BoutonsMessage boutons)
+{
+    messages.append({genre, texte, boutons});
+    if (!reponses.isEmpty())
+        return reponses.dequeue();
+    return boutons == BoutonsMessage::Ok ? Reponse::Ok : Reponse::Non;
+}
+
+QString DialoguesScriptes::ouvrirFichier(const DemandeFichier& demande)
+{
+    ouvertures.append(demande);
+    return fichiersOuverts.isEmpty() ? QString() : fichiersOuverts.dequeue();
+}
+
+QString DialoguesScriptes::enregistrerFichier(const DemandeFichier& demande)
+{
+    enregistrements.append(demande);
+    return fichiersEnregistres.isEmpty() ? QString() : fichiersEnregistres.dequeue();
+}
+
+void DialoguesScriptes::afficherAide(const QString& adresse)
+{
+    aides.append(adresse);
+}
+
+QStringList DialoguesScriptes::textes() const
+{
+    QStringList liste;
+    for (const Message& m : messages)
+        liste.append(m.texte);
+    return liste;
+}
