@@ -1,7 +1,68 @@
 #include "TF_Edit3.h"
 
+#include "Enregistrements.h"
+#include "Operations.h"
+#include "Rtf.h"
+
+#include <QFile>
+#include <QKeyEvent>
+
+void TamponLignes::vider()
+{
+    lignes_.clear();
+}
+
+bool TamponLignes::charger(const QString& fichier, QString* erreur)
+{
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (erreur)
+            *erreur = f.errorString();
+        return false;
+    }
+    lignes_ = lignesDocument(f.readAll());
+    if (!lignes_.isEmpty() && lignes_.constLast().isEmpty())
+        lignes_.removeLast();
+    return true;
+}
+
+int TamponLignes::nombreLignes() const
+{
+    return static_cast<int>(lignes_.size());
+}
+
+QString TamponLignes::ligne(int indice) const
+{
+    return lignes_.value(indice);
+}
+
+void TamponLignes::ajouter(const QString& ligne)
+{
+    lignes_.append(ligne);
+}
+
+bool TamponLignes::enregistrer(const QString& fichier, QString* erreur) const
+{
+    return ecrireFichier(fichier, documentRtf(lignes_), erreur);
+}
+
+TamponLignes& RichEdit1()
+{
+    static TamponLignes tampon;
+    return tampon;
+}
+
 TF_Edit3::TF_Edit3(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("F_Edit3"));
+    setWindowTitle(QStringLiteral("F_Edit3"));
+}
+
+void TF_Edit3::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        AfficherSommaireAide();
+    else
+        QWidget::keyPressEvent(evenement);
 }

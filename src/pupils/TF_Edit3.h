@@ -1,9 +1,35 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
+// The line buffer through which every results file is read and written.
+class TamponLignes {
+public:
+    void vider();
+    // Replaces the content by the file's lines (rich text, or plain text).
+    bool charger(const QString& fichier, QString* erreur = nullptr);
+    // A final paragraph mark does not count as a line.
+    int nombreLignes() const;
+    // The empty text past the last line.
+    QString ligne(int indice) const;
+    void ajouter(const QString& ligne);
+    // Writes the whole buffer as a rich-text document, whole or not at all.
+    bool enregistrer(const QString& fichier, QString* erreur = nullptr) const;
+
+private:
+    QStringList lignes_;
+};
+
+// The one buffer of the program, shared by the results functions.
+TamponLignes& RichEdit1();
+
+// The never-shown window that holds the results line buffer.
 class TF_Edit3 : public QWidget {
     Q_OBJECT
 public:
     explicit TF_Edit3(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
 };
