@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# Checks the launcher and the installed menu entry.
+# Arguments: the desktop sources folder, the build folder (for cmake --install).
+set -uo pipefail
+
+sources=$1
+construction=$2
+lanceur_source="$sources/orvane-lanceur"
+echecs=0
+tmp=$(mktemp -d)
+trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
+
+echouer() {
+    echo "ÉCHEC : $1" >&2
+    echecs=$((echecs + 1))
+}
+
+verifier() { # message, command...
+    local message=$1
+    shift
+    "$@" || echouer "$message"
+}
+
+# An installed program folder with a program that notes the folder it was started in.
+installe="$tmp/installé ici"
+mkdir -p "$installe/bin" "$installe/aide_orvane" "$installe/Série 1 - débutant" \
+    "$installe/Série 2/Niveau B" "$installe/lib" "$installe/share/applications" \
+    "$installe/Dossier vide"
+cp "$lanceur_source" "$installe/bin/orvane-lanceur"
+cat > "$installe/orvane" <<'PROGRAMME'
+#!/usr/bin/env bash
+pwd > "$ORVANE_TRACE"
+echo "$#" >> "$ORVANE_TRACE"
+PROGRAMME
+chmod +x "$installe/orvane" "$installe/bin/orvane-lanceur"
+echo "sommaire 1" > "$installe/aide_orvane/sommaire.htm"
+echo "titre" > "$installe/Orvane_Titre.bmp"
+echo "fond" > "$installe/FOND21.BMP"
+echo "ex" > "$installe/Série 1 - débutant/Ex01.ex2"
+echo "ex" > "$installe/Série 2/Niveau B/Ex01.EX4"
+echo "classe" > "$installe/CM1.elv"
+echo "autre logiciel" > "$installe/lib/autre.so"
+echo "[Desktop Entry]" > "$installe/share/applications/orvane.desktop"
+echo "notes" > "$installe/LISEZMOI.txt"
+mkdir -p "$tmp/liens"
+ln -s "$installe/bin/orvane-lanceur" "$tmp/liens/orvane"
+
+export ORVANE_TRACE="$tmp/trace"
+export HOME="$tmp/maison"
+unset XDG_DATA_HOME
+utilisateur="$HOME/.local/share/orvane"
+
+# First start, through a symbolic link as a menu or PATH would give it.
+"$tmp/liens/orvane" argument-ignore
+verifier "premier démarrage : code de retour" test $? -eq 0
+verifier "le programme démarre dans le dossier de l'utilisateur" \
+    test "$(head -n1 "$ORVANE_TRACE")" = "$utilisateur"
+verifier "le programme ne reçoit aucun argument" test "$(sed -n 2p "$ORVANE_TRACE")" = 0
+for f in aide_orvane/sommaire.htm Orvane_Titre.bmp FOND21.BMP CM1.elv \
+    "Série 1 - débutant/Ex01.ex2" "Série 2/Niveau B/Ex01.EX4"; do
+    verifier "copie de $f" test -f "$utilisateur/$f"
+done
+for f in orvane bin lib share LISEZMOI.txt "Dossier vide"; do
+    verifier "$f ne doit pas être copié" test ! -e "$utilisateur/$f"
+done
+
+# A later start keeps what the user changed, brings what a newer install added, and
+# always shows the help of the install.
+echo "fond choisi" > "$utilisateur/Orvane_Titre.bmp"
+echo "réglages" > "$utilisateur/Orvane.pfr"
+echo "modifié" > "$utilisateur/Série 1 - débutant/Ex01.ex2"
+echo "sommaire 2" > "$installe/aide_orvane/sommaire.htm"
+echo "ex" > "$installe/Série 1 - débutant/Ex02.ex2"
+mkdir -p "$installe/Série 3" && echo "ex" > "$installe/Série 3/Ex01.ex5"
+rm -f "$installe/aide_orvane/sommaire.htm.old"
+echo "page" > "$installe/aide_orvane/pedagogie.htm"
+echo "ancienne" > "$utilisateur/aide_orvane/retiree.htm"
+"$installe/bin/orvane-lanceur"
+verifier "second démarrage : code de retour" test $? -eq 0
+verifier "une image changée par l'utilisateur est gardée" \
+    test "$(cat "$utilisateur/Orvane_Titre.bmp")" = "fond choisi"
+verifier "les préférences de l'utilisateur sont gardées" test -f "$utilisateur/Orvane.pfr"
+verifier "un exercice changé par l'utilisateur est gardé" \
+    test "$(cat "$utilisateur/Série 1 - débutant/Ex01.ex2")" = "modifié"
+verifier "un nouvel exercice est ajouté" test -f "$utilisateur/Série 1 - débutant/Ex02.ex2"
+verifier "une nouvelle série est ajoutée" test -f "$utilisateur/Série 3/Ex01.ex5"
+verifier "l'aide est celle de l'installation" \
+    test "$(cat "$utilisateur/aide_orvane/sommaire.htm")" = "sommaire 2"
+verifier "une nouvelle page d'aide est ajoutée" test -f "$utilisateur/aide_orvane/pedagogie.htm"
+verifier "une page retirée de l'installation disparaît" \
+    test ! -e "$utilisateur/aide_orvane/retiree.htm"
+
+# A read-only install still gives the user files that the program can replace.
+chmod -R a-w "$installe"
+export XDG_DATA_HOME="$tmp/données"
+"$installe/bin/orvane-lanceur"
+verifier "XDG_DATA_HOME : code de retour" test $? -eq 0
+verifier "XDG_DATA_HOME est respecté" test "$(head -n1 "$ORVANE_TRACE")" = "$XDG_DATA_HOME/orvane"
+verifier "les copies sont modifiables" test -w "$XDG_DATA_HOME/orvane/CM1.elv"
+verifier "les dossiers copiés sont modifiables" test -w "$XDG_DATA_HOME/orvane/Série 3"
+chmod -R u+w "$installe"
+
+# A working folder that cannot be created stops before the program runs, with a message.
+rm -f "$ORVANE_TRACE"
+echo "un fichier" > "$tmp/fichier"
+export XDG_DATA_HOME="$tmp/fichier/dessous"
+message=$("$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+verifier "dossier impossible : code de retour non nul" test $? -ne 0
+verifier "dossier impossible : le programme ne démarre pas" test ! -e "$ORVANE_TRACE"
+verifier "dossier impossible : le message nomme le dossier" \
+    grep -q "$tmp/fichier/dessous/orvane" <<<"$message"
+
+# A missing program is reported the same way.
+export XDG_DATA_HOME="$tmp/données"
+rm "$installe/orvane"
+message=$("$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+verifier "programme absent : code de retour non nul" test $? -ne 0
+verifier "programme absent : message" grep -q "programme introuvable" <<<"$message"
+
+# cmake --install writes the menu entry for the prefix given at install time; the prefix
+# here needs every escape of the Exec key.
+prefixe="$tmp/pré fixe \$HOME \"50%\""
+if cmake --install "$construction" --component bureau --prefix "$prefixe" >/dev/null; then
+    entree="$prefixe/share/applications/orvane.desktop"
+    verifier "lanceur installé et exécutable" test -x "$prefixe/bin/orvane-lanceur"
+    verifier "icône installée" test -f "$prefixe/share/icons/hicolor/scalable/apps/orvane.svg"
+    verifier "entrée de menu installée" test -f "$entree"
+    attendu="Exec=\"$tmp/pré fixe \\\\\$HOME \\\\\"50%%\\\\\"/bin/orvane-lanceur\""
+    verifier "Exec désigne le lanceur installé ($attendu)" grep -qxF "$attendu" "$entree"
+    verifier "Icon désigne l'icône installée" grep -qxF \
+        "Icon=$prefixe/share/icons/hicolor/scalable/apps/orvane.svg" "$entree"
+    verifier "catégorie Éducation" grep -qx "Categories=Education;.*" "$entree"
+    verifier "nom français" grep -qx "Name=Orvane" "$entree"
+    verifier "commentaire français" grep -qx "Comment=.*symétrie.*" "$entree"
+    if command -v desktop-file-validate >/dev/null; then
+        verifier "entrée valide" desktop-file-validate "$entree"
+    fi
+else
+    echouer "cmake --install --component bureau"
+fi
+
+if cmake --install "$construction" --component aide --prefix "$tmp/aide" >/dev/null; then
+    verifier "pages d'aide installées" test -f "$tmp/aide/aide_orvane/sommaire.htm"
+    verifier "les vérifications ne sont pas installées" test ! -e "$tmp/aide/aide_orvane/verification"
+else
+    echouer "cmake --install --component aide"
+fi
+
+if command -v xmllint >/dev/null; then
+    verifier "icône SVG bien formée" xmllint --noout "$sources/orvane.svg"
+fi
+
+if [[ $echecs -ne 0 ]]; then
+    echo "$echecs vérification(s) en échec" >&2
+    exit 1
+fi
+echo "Toutes les vérifications du lanceur et de l'entrée de menu sont passées."
