@@ -1,0 +1,380 @@
+#include "Dessin.h"
+
+#include "Bornes.h"
+#include "Cercles.h"
+#include "Couleurs.h"
+
+#include <QPainter>
+
+
+namespace {
+
+QColor VersQColor(quint32 couleur)
+{
+    return QColor::fromRgb(VersQRgb(couleur));
+}
+
+// Outlines end round, as the pens of the original canvas did.
+QPen Plume(quint32 couleur, int largeur)
+{
+    QPen plume(VersQColor(couleur));
+    plume.setWidth(largeur);
+    plume.setCapStyle(Qt::RoundCap);
+    plume.setJoinStyle(Qt::RoundJoin);
+    return plume;
+}
+
+// A painter without smoothing: the check reads these pixels back.
+class Pinceau : public QPainter
+{
+public:
+    explicit Pinceau(QImage& image)
+        : QPainter(&image)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+    }
+};
+
+// Coordinates beyond this are clipped before reaching the painter, whose rasteriser works
+// in fixed point; no figure that fits a screen comes near it.
+constexpr qint64 LimiteTrace = 1 << 20;
+
+bool DansLimite(qint64 v)
+{
+    return v >= -LimiteTrace && v <= LimiteTrace;
+}
+
+// Cuts the segment to the square ±LimiteTrace (parametric clipping); false when nothing
+// of it lies there.
+bool CouperSegment(double& x1, double& y1, double& x2, double& y2)
+{
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 + LimiteTrace, LimiteTrace - x1, y1 + LimiteTrace, LimiteTrace - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return false;
+    const double ax = x1;
+    const double ay = y1;
+    x1 = ax + t0 * dx;
+    y1 = ay + t0 * dy;
+    x2 = ax + t1 * dx;
+    y2 = ay + t1 * dy;
+    return true;
+}
+
+void TracerLigne(QPainter& p, qint64 x1, qint64 y1, qint64 x2, qint64 y2)
+{
+    if (DansLimite(x1) && DansLimite(y1) && DansLimite(x2) && DansLimite(y2)) {
+        p.drawLine(QPoint(int(x1), int(y1)), QPoint(int(x2), int(y2)));
+        return;
+    }
+    double ax = double(x1), ay = double(y1), bx = double(x2), by = double(y2);
+    if (CouperSegment(ax, ay, bx, by))
+        p.drawLine(QPointF(ax, ay), QPointF(bx, by));
+}
+
+// The box with corners (x1, y1) and (x2, y2), edges on those coordinates.
+QRect Boite(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
+{
+    const auto borner = [](qint64 v) { return int(std::clamp(v, -LimiteTrace, LimiteTrace)); };
+    const int gauche = borner(std::min(x1, x2));
+    const int haut = borner(std::min(y1, y2));
+    return QRect(gauche, haut, borner(std::max(x1, x2)) - gauche,
+                 borner(std::max(y1, y2)) - haut);
+}
+
+bool BoiteDansLimite(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
+{
+    return DansLimite(x1) && DansLimite(y1) && DansLimite(x2) && DansLimite(y2);
+}
+
+// ---- grid -----------------------------------------------------------------------------
+
+struct Mesures
+{
+    qint64 c, n, m, d;
+};
+
+Mesures MesuresDe(const Quadrillage& g)
+{
+    return {g.TailleCase, g.NbColonnes, g.NbLignes, g.DecalageAxe};
+}
+
+// The last line index worth drawing: lines beyond the picture are not seen, and a
+// damaged grid may claim any number of them.
+qint64 DernierTrait(qint64 nombre, qint64 c, int tailleImage)
+{
+    if (nombre < 0)
+        return -1;
+    if (c <= 0)
+        return 0;
+    return std::min(nombre, tailleImage / c + 1);
+}
+
+void TracerLignesQuadrillage(QPainter& p, const QImage& image, const Quadrillage& g,
+                             Rendu rendu)
+{
+    const auto [c, n, m, d] = MesuresDe(g);
+    // The editor stops its lines one pixel past the grid; the player and the preview run
+    // them to the panel's edge.
+    const qint64 finX = rendu == Rendu::Editeur ? n * c + 1 : n * c + 4;
+    const qint64 finY = rendu == Rendu::Editeur ? m * c + 1 : m * c + 4;
+    p.setPen(Plume(CouleurGrisQuadrillage, g.EpaisseurQuadrillage));
+    for (qint64 k = 0; k <= DernierTrait(m, c, image.height()); ++k)
+        TracerLigne(p, 0, k * c, finX, k * c);
+    for (qint64 k = 0; k <= DernierTrait(n, c, image.width()); ++k)
+        TracerLigne(p, k * c, 0, k * c, finY);
+}
+
+void TracerPointCentral(QPainter& p, const Quadrillage& g)
+{
+    const auto [c, n, m, d] = MesuresDe(g);
+    const qint64 px = c * (n / 2);
+    const qint64 py = c * (m / 2);
+    if (!BoiteDansLimite(px - 5, py - 5, px + 5, py + 5))
+        return;
+    p.setBrush(VersQColor(CouleurRougeAxe));
+    p.drawEllipse(Boite(px - 5, py - 5, px + 5, py + 5));
+    p.setBrush(Qt::NoBrush);
+}
+
+void TracerAxe(QPainter& p, const Quadrillage& g, int numeroExercice, Rendu rendu)
+{
+    const auto [c, n, m, d] = MesuresDe(g);
+    const int facteur = numeroExercice == 3 ? 4 : (rendu == Rendu::Apercu ? 2 : 3);
+    QPen plume = Plume(CouleurRougeAxe, facteur * g.EpaisseurQuadrillage);
+    p.setPen(plume);
+    switch (g.TypeAxe) {
+    case AxeVertical:
+        TracerLigne(p, c * (n / 2 + d), 0, c * (n / 2 + d), c * m);
+        break;
+    case AxeHorizontal:
+        TracerLigne(p, 0, c * (m / 2 + d), c * n, c * (m / 2 + d));
+        break;
+    case AxeObliqueHB:
+        TracerLigne(p, c * d, 0, c * n, c * (m - d));
+        break;
+    case AxeObliqueBH:
+        TracerLigne(p, c * (n + d), 0, c * d, c * m);
+        break;
+    case AxePoint:
+        p.setPen(Qt::NoPen);
+        TracerPointCentral(p, g);
+        break;
+    default:
+        break;
+    }
+}
+
+// Exercise 3: two black lines beside the axis, so that painted areas (which stop only at
+// black) never cross it.
+void TracerBordsAxe(QPainter& p, const Quadrillage& g)
+{
+    const auto [c, n, m, d] = MesuresDe(g);
+    const qint64 e = 2 * g.EpaisseurQuadrillage;
+    p.setPen(Plume(CouleurNoir, 1));
+    switch (g.TypeAxe) {
+    case AxeVertical: {
+        const qint64 x0 = c * (n / 2 + d);
+        TracerLigne(p, x0 - e, 0, x0 - e, c * m);
+        TracerLigne(p, x0 + e, 0, x0 + e, c * m);
+        break;
+    }
+    case AxeHorizontal: {
+        const qint64 y0 = c * (m / 2 + d);
+        TracerLigne(p, 0, y0 - e, c * n, y0 - e);
+        TracerLigne(p, 0, y0 + e, c * n, y0 + e);
+        break;
+    }
+    case AxeObliqueHB:
+        TracerLigne(p, c * d, e, c * n - e, c * (m - d));
+        TracerLigne(p, c * d + e, 0, c * n, c * (m - d) - e);
+        break;
+    case AxeObliqueBH:
+        TracerLigne(p, c * (n + d) - e, 0, c * d, c * m - e);
+        TracerLigne(p, c * (n + d), e, c * d + e, c * m);
+        break;
+    case AxePoint:
+        TracerPointCentral(p, g);
+        break;
+    default:
+        break;
+    }
+}
+
+void TracerCadre(QPainter& p, const Quadrillage& g, Rendu rendu)
+{
+    const auto [c, n, m, d] = MesuresDe(g);
+    // The player draws its bottom line at the columns' size, the preview its whole frame
+    // as a square of the columns; the editor follows both counts.
+    const qint64 bas = rendu == Rendu::Editeur ? m * c : n * c;
+    const qint64 cote = rendu == Rendu::Apercu ? n * c : m * c;
+    p.setPen(Plume(CouleurNoir, g.EpaisseurQuadrillage));
+    TracerLigne(p, 0, 0, n * c + 1, 0);
+    TracerLigne(p, 0, 0, 0, cote + 1);
+    TracerLigne(p, n * c, 0, n * c, cote + 1);
+    TracerLigne(p, 0, bas, n * c + 1, bas);
+}
+
+// ---- elements -------------------------------------------------------------------------
+
+void TracerArcPixels(QImage& image, qint64 cx, qint64 cy, qint64 r, int premier, int dernier)
+{
+    PourChaquePixelArc(cx, cy, r, premier, dernier, [&image](qint64 x, qint64 y) {
+        if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
+            PoserPixel(image, int(x), int(y), CouleurNoir);
+    });
+}
+
+void TracerCerclePixels(QImage& image, const ElementFigure& e)
+{
+    const CercleJoueur cercle = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
+    TracerArcPixels(image, cercle.cx, cercle.cy, cercle.r, 1, DixiemesParTour);
+}
+
+void TracerQuartPixels(QImage& image, const ElementFigure& e)
+{
+    int premier = 0;
+    int dernier = 0;
+    if (QuartEnDixiemes(e.X1, e.Y1, e.X2, e.Y2, premier, dernier))
+        TracerArcPixels(image, e.X1, e.Y1, std::abs(qint64(e.X2) - e.X1), premier, dernier);
+}
+
+// The canvas arc: counter-clockwise over the quadrant of (x2, y2) of the ellipse centred
+// on (x1, y1). In the painter's angles (counter-clockwise from three o'clock) the
+// quadrants are right-above 0°, left-above 90°, left-below 180°, right-below 270°.
+void TracerQuartCanevas(QPainter& p, const ElementFigure& e)
+{
+    if (e.X1 == e.X2 || e.Y1 == e.Y2)
+        return;
+    const qint64 gauche = 2 * qint64(e.X1) - e.X2;
+    const qint64 haut = 2 * qint64(e.Y1) - e.Y2;
+    if (!BoiteDansLimite(gauche, haut, e.X2, e.Y2))
+        return;
+    const bool droite = e.X2 > e.X1;
+    const bool dessus = e.Y2 < e.Y1;
+    const int depart = droite ? (dessus ? 0 : 270) : (dessus ? 90 : 180);
+    p.drawArc(Boite(gauche, haut, e.X2, e.Y2), depart * 16, 90 * 16);
+}
+
+void TracerEllipseCanevas(QPainter& p, const ElementFigure& e)
+{
+    if (BoiteDansLimite(e.X1, e.Y1, e.X2, e.Y2))
+        p.drawEllipse(Boite(e.X1, e.Y1, e.X2, e.Y2));
+}
+
+void TracerContour(QImage& image, const ElementFigure& e, Rendu rendu, int epaisseur)
+{
+    Pinceau p(image);
+    p.setPen(Plume(CouleurNoir, epaisseur));
+    p.setBrush(Qt::NoBrush);
+    switch (e.GenreElement) {
+    case GenreTrait:
+        TracerLigne(p, e.X1, e.Y1, e.X2, e.Y2);
+        break;
+    case GenreRectangle:
+        p.drawRect(Boite(e.X1, e.Y1, e.X2, e.Y2));
+        break;
+    case GenreCercle:
+        if (rendu == Rendu::Joueur) {
+            p.end();
+            TracerCerclePixels(image, e);
+        } else {
+            TracerEllipseCanevas(p, e);
+        }
+        break;
+    case GenreQuartDeCercle:
+        if (rendu == Rendu::Joueur) {
+            p.end();
+            TracerQuartPixels(image, e);
+        } else {
+            TracerQuartCanevas(p, e);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+QImage NouvelleImage(int largeur, int hauteur)
+{
+    QImage image(std::max(largeur, 0), std::max(hauteur, 0), QImage::Format_RGB32);
+    EffacerImage(image);
+    return image;
+}
+
+void EffacerImage(QImage& image)
+{
+    if (!image.isNull())
+        image.fill(VersQRgb(CouleurBlanc));
+}
+
+void DessinerQuadrillage(QImage& image, const Quadrillage& grille, int numeroExercice,
+                         Rendu rendu)
+{
+    if (image.isNull())
+        return;
+    Pinceau p(image);
+    TracerLignesQuadrillage(p, image, grille, rendu);
+    TracerAxe(p, grille, numeroExercice, rendu);
+    if (numeroExercice == 3)
+        TracerBordsAxe(p, grille);
+    TracerCadre(p, grille, rendu);
+}
+
+void DessinerElement(QImage& image, const ElementFigure& element, Rendu rendu,
+                     int epaisseurTrait)
+{
+    if (image.isNull())
+        return;
+    if (element.GenreElement == GenreColoriage)
+        RemplirJusquAuNoir(image, element.X1, element.Y1, element.Couleur);
+    else
+        TracerContour(image, element, rendu, epaisseurTrait);
+}
+
+void DessinerFigure(QImage& image, const Figure& figure, Rendu rendu, int epaisseurTrait)
+{
+    for (int i = 1; i <= std::min(figure.NbElements, Figure::Capacite); ++i)
+        DessinerElement(image, figure[i], rendu, epaisseurTrait);
+}
+
+void RedessinerTout(QImage& image, const Quadrillage& grille, int numeroExercice,
+                    const Figure& reference, const Figure& eleve)
+{
+    DessinerQuadrillage(image, grille, numeroExercice, Rendu::Joueur);
+    DessinerFigure(image, reference, Rendu::Joueur, grille.EpaisseurTrait);
+    DessinerFigure(image, eleve, Rendu::Joueur, grille.EpaisseurTrait);
+}
+
+quint32 CouleurPixel(const QImage& image, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return CouleurBlanc;
+    if (image.format() == QImage::Format_RGB32)
+        return DepuisQRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
+    return DepuisQRgb(image.pixel(x, y));
+}
+
+void PoserPixel(QImage& image, int x, int y, quint32 couleur)
+{
+    if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
+        image.setPixel(x, y, VersQRgb(couleur));
+}

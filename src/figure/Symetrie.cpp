@@ -1,0 +1,550 @@
+#include "Symetrie.h"
+
+#include "Bornes.h"
+#include "Cercles.h"
+#include "Couleurs.h"
+#include "Dessin.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+QPoint PointBorne(qint64 x, qint64 y)
+{
+    return QPoint(BornerPixel(x), BornerPixel(y));
+}
+
+bool AxeConnu(int typeAxe)
+{
+    return typeAxe >= AxeVertical && typeAxe <= AxePoint;
+}
+
+} // namespace
+
+QPoint ImageNoeud(const Quadrillage& g, QPoint noeud)
+{
+    const qint64 c = noeud.x();
+    const qint64 r = noeud.y();
+    const qint64 n = g.NbColonnes;
+    const qint64 l = g.NbLignes;
+    const qint64 d = g.DecalageAxe;
+    switch (g.TypeAxe) {
+    case AxeVertical:
+        return PointBorne(n + 2 * d - c, r);
+    case AxeHorizontal:
+        return PointBorne(c, l + 2 * d - r);
+    case AxeObliqueHB:
+        return PointBorne(r + d, c - d);
+    case AxeObliqueBH:
+        return PointBorne(n + d - r, n + d - c);
+    case AxePoint:
+        return PointBorne(n - c, l - r);
+    default:
+        return noeud;
+    }
+}
+
+QPoint ImageMiroir(const Quadrillage& g, QPoint point)
+{
+    const qint64 x = point.x();
+    const qint64 y = point.y();
+    const qint64 n = g.NbColonnes;
+    const qint64 l = g.NbLignes;
+    const qint64 t = g.TailleCase;
+    const qint64 d = g.DecalageAxe;
+    switch (g.TypeAxe) {
+    case AxeVertical:
+        return PointBorne((n + 2 * d) * t - x, y);
+    case AxeHorizontal:
+        return PointBorne(x, (l + 2 * d) * t - y);
+    case AxeObliqueHB:
+        return PointBorne(y + d * t, x - d * t);
+    case AxeObliqueBH:
+        return PointBorne((n + d) * t - y, (n + d) * t - x);
+    case AxePoint:
+        return PointBorne(2 * ((n * t) / 2) - x, 2 * ((l * t) / 2) - y);
+    default:
+        return point;
+    }
+}
+
+bool SymetriqueDansQuadrillage(const Quadrillage& g, int x, int y)
+{
+    const qint64 n = g.NbColonnes;
+    const qint64 m = g.NbLignes;
+    const qint64 d = g.DecalageAxe;
+    const auto entre = [](qint64 v, qint64 haut) { return v >= 0 && v <= haut; };
+    switch (g.TypeAxe) {
+    case AxeVertical:
+        return entre(2 * d + n - x, n);
+    case AxeHorizontal:
+        return entre(2 * d + m - y, m);
+    case AxeObliqueHB:
+        return entre(y + d, m) && entre(x - d, n);
+    case AxeObliqueBH:
+        return entre(m + d - y, m) && entre(m + d - x, n);
+    case AxePoint:
+        return true;
+    default:
+        return false; // no axis, no image
+    }
+}
+
+bool ElementASymetrique(const Quadrillage& grille, const ElementFigure& e)
+{
+    if (!SymetriqueDansQuadrillage(grille, e.CaseX1, e.CaseY1))
+        return false;
+    return EstColoriage(e.GenreElement)
+           || SymetriqueDansQuadrillage(grille, e.CaseX2, e.CaseY2);
+}
+
+// ---- walks ------------------------------------------------------------------------------
+
+namespace {
+
+struct Intervalle
+{
+    qint64 premier, dernier;
+};
+
+// The steps i of [premier, dernier] for which depart + sens·i lies in [bas, haut].
+Intervalle PasDans(qint64 depart, int sens, Intervalle pas, qint64 bas, qint64 haut)
+{
+    const qint64 debut = sens > 0 ? bas - depart : depart - haut;
+    const qint64 fin = sens > 0 ? haut - depart : depart - bas;
+    return {std::max(pas.premier, debut), std::min(pas.dernier, fin)};
+}
+
+qint64 Longueur(Intervalle i)
+{
+    return std::max<qint64>(0, i.dernier - i.premier + 1);
+}
+
+int Sens(qint64 delta)
+{
+    return delta > 0 ? 1 : -1;
+}
+
+// Hands the points of a walk that lie in the zone to f and remembers whether any fell
+// outside. Steps are first cut to the zone along the walk's main direction, so that a
+// damaged file's huge element costs no more than the zone's width.
+template <class Fonction>
+class Parcours
+{
+public:
+    Parcours(const QRect& zone, Fonction& f)
+        : m_zone(zone)
+        , m_f(f)
+    {
+    }
+
+    void point(qint64 x, qint64 y)
+    {
+        if (x >= m_zone.left() && x <= m_zone.right() && y >= m_zone.top()
+            && y <= m_zone.bottom())
+            m_f(QPoint(int(x), int(y)));
+        else
+            m_dehors = true;
+    }
+
+    // The steps of `pas` whose coordinate depart + sens·i stays in the zone's [bas, haut].
+    Intervalle couper(qint64 depart, int sens, Intervalle pas, qint64 bas, qint64 haut)
+    {
+        const Intervalle garde = PasDans(depart, sens, pas, bas, haut);
+        if (Longueur(garde) < Longueur(pas))
+            m_dehors = true;
+        return garde;
+    }
+
+    const QRect& zone() const { return m_zone; }
+    bool toutDedans() const { return !m_dehors; }
+
+private:
+    QRect m_zone;
+    Fonction& m_f;
+    bool m_dehors = false;
+};
+
+template <class P>
+void ParcourirTrait(const ElementFigure& e, P& parcours)
+{
+    const qint64 x1 = e.X1, y1 = e.Y1;
+    const qint64 dx = qint64(e.X2) - x1;
+    const qint64 dy = qint64(e.Y2) - y1;
+    const QRect& z = parcours.zone();
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const qint64 n = std::llabs(dx);
+        const Intervalle pas = parcours.couper(x1, Sens(dx), {1, n}, z.left(), z.right());
+        for (qint64 i = pas.premier; i <= pas.dernier; ++i)
+            parcours.point(x1 + Sens(dx) * i, y1 + (dy * i) / n);
+    } else {
+        const qint64 n = std::llabs(dy);
+        const Intervalle pas = parcours.couper(y1, Sens(dy), {1, n}, z.top(), z.bottom());
+        for (qint64 i = pas.premier; i <= pas.dernier; ++i)
+            parcours.point(x1 + (dx * i) / n, y1 + Sens(dy) * i);
+    }
+}
+
+template <class P>
+void ParcourirRectangle(const ElementFigure& e, P& parcours)
+{
+    const qint64 x1 = e.X1, y1 = e.Y1, x2 = e.X2, y2 = e.Y2;
+    const QRect& z = parcours.zone();
+    const int sx = Sens(x2 - x1);
+    const Intervalle pasX =
+        parcours.couper(x1, sx, {1, std::llabs(x2 - x1)}, z.left(), z.right());
+    for (qint64 i = pasX.premier; i <= pasX.dernier; ++i) {
+        parcours.point(x1 + sx * i, y1);
+        parcours.point(x1 + sx * i, y2);
+    }
+    const int sy = Sens(y2 - y1);
+    const Intervalle pasY =
+        parcours.couper(y1, sy, {1, std::llabs(y2 - y1)}, z.top(), z.bottom());
+    for (qint64 j = pasY.premier; j <= pasY.dernier; ++j) {
+        parcours.point(x1, y1 + sy * j);
+        parcours.point(x2, y1 + sy * j);
+    }
+}
+
+// One point per whole degree on the radius alone: every tenth step of the drawn circle.
+template <class P>
+void ParcourirDegres(P& parcours, qint64 cx, qint64 cy, qint64 r, int premierDegre,
+                     int dernierDegre)
+{
+    if (std::llabs(r) > LimiteCercle || std::llabs(cx) > LimiteCercle
+        || std::llabs(cy) > LimiteCercle) {
+        parcours.point(LimitePixel, LimitePixel); // wholly off any picture
+        return;
+    }
+    const SinusCosinus& table = TableAngles();
+    for (int degre = premierDegre; degre <= dernierDegre; ++degre) {
+        const std::size_t i = std::size_t(degre) * 10;
+        parcours.point(cx + Arrondir(double(r) * table.sinus[i]),
+                       cy - Arrondir(double(r) * table.cosinus[i]));
+    }
+}
+
+template <class P>
+void ParcourirPoints(const ElementFigure& e, P& parcours)
+{
+    switch (e.GenreElement) {
+    case GenreTrait:
+        ParcourirTrait(e, parcours);
+        break;
+    case GenreRectangle:
+        ParcourirRectangle(e, parcours);
+        break;
+    case GenreCercle: {
+        const CercleJoueur c = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
+        ParcourirDegres(parcours, c.cx, c.cy, c.r, 1, 360);
+        break;
+    }
+    case GenreQuartDeCercle: {
+        int premier = 0;
+        int dernier = 0;
+        if (QuartEnDixiemes(e.X1, e.Y1, e.X2, e.Y2, premier, dernier))
+            ParcourirDegres(parcours, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1),
+                            (premier + 9) / 10, dernier / 10);
+        break;
+    }
+    case GenreColoriage:
+        parcours.point(e.X1, e.Y1);
+        break;
+    default:
+        break;
+    }
+}
+
+template <class Fonction>
+bool Parcourir(const ElementFigure& e, const QRect& zone, Fonction&& f)
+{
+    Parcours<std::remove_reference_t<Fonction>> parcours(zone, f);
+    ParcourirPoints(e, parcours);
+    return parcours.toutDedans();
+}
+
+} // namespace
+
+bool ParcourirElement(const ElementFigure& element, const QRect& zone,
+                      const VisiteurPoint& visiter)
+{
+    return Parcourir(element, zone, visiter);
+}
+
+// ---- mask -------------------------------------------------------------------------------
+
+namespace {
+
+constexpr int TailleMaxMasque = 1 << 14;
+
+} // namespace
+
+MasqueReference::MasqueReference(int largeur, int hauteur)
+    : m_largeur(std::clamp(largeur, 0, TailleMaxMasque))
+    , m_hauteur(std::clamp(hauteur, 0, TailleMaxMasque))
+    , m_octets(std::size_t(m_largeur) * std::size_t(m_hauteur), 0)
+{
+}
+
+bool MasqueReference::estMarque(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_largeur || y >= m_hauteur)
+        return false;
+    return m_octets[std::size_t(y) * std::size_t(m_largeur) + std::size_t(x)] != 0;
+}
+
+void MasqueReference::marquer(int x, int y)
+{
+    if (x >= 0 && y >= 0 && x < m_largeur && y < m_hauteur)
+        m_octets[std::size_t(y) * std::size_t(m_largeur) + std::size_t(x)] = 1;
+}
+
+void MasqueReference::effacer()
+{
+    std::fill(m_octets.begin(), m_octets.end(), quint8(0));
+}
+
+namespace {
+
+void Marquer(MasqueReference& masque, qint64 x, qint64 y)
+{
+    if (x >= 0 && y >= 0 && x < masque.largeur() && y < masque.hauteur())
+        masque.marquer(int(x), int(y));
+}
+
+// A band 7 pixels across the line, from its first point to 2 pixels past its last.
+void MarquerTrait(MasqueReference& masque, const ElementFigure& e)
+{
+    const qint64 x1 = e.X1, y1 = e.Y1;
+    const qint64 dx = qint64(e.X2) - x1;
+    const qint64 dy = qint64(e.Y2) - y1;
+    if (dx == 0 && dy == 0) {
+        // No direction to lay a band across: the point alone.
+        Marquer(masque, x1, y1);
+        return;
+    }
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const qint64 n = std::llabs(dx);
+        const Intervalle pas = PasDans(x1, Sens(dx), {0, n + 2}, 0, masque.largeur() - 1);
+        for (qint64 e2 = pas.premier; e2 <= pas.dernier; ++e2) {
+            const qint64 x = x1 + Sens(dx) * e2;
+            const qint64 y = y1 + (dy * e2) / n;
+            for (qint64 k = -3; k <= 3; ++k)
+                Marquer(masque, x, y + k);
+        }
+    } else {
+        const qint64 n = std::llabs(dy);
+        const Intervalle pas = PasDans(y1, Sens(dy), {0, n + 2}, 0, masque.hauteur() - 1);
+        for (qint64 e2 = pas.premier; e2 <= pas.dernier; ++e2) {
+            const qint64 y = y1 + Sens(dy) * e2;
+            const qint64 x = x1 + (dx * e2) / n;
+            for (qint64 k = -3; k <= 3; ++k)
+                Marquer(masque, x + k, y);
+        }
+    }
+}
+
+// Edges 3 pixels wide.
+void MarquerRectangle(MasqueReference& masque, const ElementFigure& e)
+{
+    const qint64 x1 = e.X1, y1 = e.Y1, x2 = e.X2, y2 = e.Y2;
+    const int sx = Sens(x2 - x1);
+    const Intervalle pasX = PasDans(x1, sx, {0, std::llabs(x2 - x1)}, 0, masque.largeur() - 1);
+    for (qint64 i = pasX.premier; i <= pasX.dernier; ++i)
+        for (qint64 k = -1; k <= 1; ++k) {
+            Marquer(masque, x1 + sx * i, y1 + k);
+            Marquer(masque, x1 + sx * i, y2 + k);
+        }
+    const int sy = Sens(y2 - y1);
+    const Intervalle pasY = PasDans(y1, sy, {1, std::llabs(y2 - y1)}, 0, masque.hauteur() - 1);
+    for (qint64 j = pasY.premier; j <= pasY.dernier; ++j)
+        for (qint64 k = -1; k <= 1; ++k) {
+            Marquer(masque, x1 + k, y1 + sy * j);
+            Marquer(masque, x2 + k, y1 + sy * j);
+        }
+}
+
+void MarquerArc(MasqueReference& masque, qint64 cx, qint64 cy, qint64 r, int premier,
+                int dernier)
+{
+    PourChaquePixelArc(cx, cy, r, premier, dernier,
+                       [&masque](qint64 x, qint64 y) { Marquer(masque, x, y); });
+}
+
+} // namespace
+
+void MarquerElement(MasqueReference& masque, const ElementFigure& e)
+{
+    switch (e.GenreElement) {
+    case GenreTrait:
+        MarquerTrait(masque, e);
+        break;
+    case GenreRectangle:
+        MarquerRectangle(masque, e);
+        break;
+    case GenreCercle: {
+        const CercleJoueur c = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
+        MarquerArc(masque, c.cx, c.cy, c.r, 1, DixiemesParTour);
+        break;
+    }
+    case GenreQuartDeCercle: {
+        int premier = 0;
+        int dernier = 0;
+        if (QuartEnDixiemes(e.X1, e.Y1, e.X2, e.Y2, premier, dernier))
+            MarquerArc(masque, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1), premier, dernier);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// ---- axis samples -----------------------------------------------------------------------
+
+namespace {
+
+// Samples (x0 + g·px, y0 + g·py) for g = premier..dernier that are not axis red. Once a
+// sample has left the picture and moves on away from it, all the rest are outside too,
+// hence white, hence covered: they are counted without being visited.
+qint64 CompterSerie(const QImage& image, qint64 x0, qint64 y0, qint64 px, qint64 py,
+                    qint64 premier, qint64 dernier)
+{
+    qint64 couverts = 0;
+    for (qint64 g = premier; g <= dernier; ++g) {
+        const qint64 x = x0 + g * px;
+        const qint64 y = y0 + g * py;
+        const bool parti = (px > 0 && x >= image.width()) || (px < 0 && x < 0)
+                           || (py > 0 && y >= image.height()) || (py < 0 && y < 0);
+        if (parti || (px == 0 && py == 0)) {
+            const bool couvert =
+                parti || CouleurPixel(image, int(x), int(y)) != CouleurRougeAxe;
+            return couverts + (couvert ? dernier - g + 1 : 0);
+        }
+        if (CouleurPixel(image, int(x), int(y)) != CouleurRougeAxe)
+            ++couverts;
+    }
+    return couverts;
+}
+
+} // namespace
+
+int CompterPointsAxeCouverts(const Quadrillage& g, const QImage& image)
+{
+    const qint64 t = g.TailleCase;
+    const qint64 demi = t / 2;
+    const qint64 c = g.NbColonnes;
+    const qint64 l = g.NbLignes;
+    qint64 n = 0;
+    switch (g.TypeAxe) {
+    case AxeVertical:
+        n = CompterSerie(image, (c / 2) * t, 0, 0, t, 0, l)
+            + CompterSerie(image, (c / 2) * t, demi, 0, t, 0, l - 1);
+        break;
+    case AxeHorizontal:
+        n = CompterSerie(image, 0, (l / 2) * t, t, 0, 1, c)
+            + CompterSerie(image, demi, (l / 2) * t, t, 0, 1, c - 1);
+        break;
+    case AxeObliqueHB:
+        n = CompterSerie(image, 0, 0, t, t, 1, c) + CompterSerie(image, demi, demi, t, t, 1, c - 1);
+        break;
+    case AxeObliqueBH:
+        n = CompterSerie(image, 0, l * t, t, -t, 1, c)
+            + CompterSerie(image, demi, l * t - demi, t, -t, 1, c - 1);
+        break;
+    default:
+        break;
+    }
+    return int(std::min<qint64>(n, INT_MAX));
+}
+
+// ---- the check --------------------------------------------------------------------------
+
+namespace {
+
+// The box holding a rectangle and its mirror image: points outside it lie outside the
+// rectangle and so does their mirror (every reflection is its own inverse).
+QRect AvecSonImage(const Quadrillage& g, const QRect& r)
+{
+    const QRect image = QRect(ImageMiroir(g, r.topLeft()), ImageMiroir(g, r.bottomRight()))
+                            .normalized();
+    return r.united(image);
+}
+
+QRect ImageDuRectangle(const Quadrillage& g, const QRect& r)
+{
+    return QRect(ImageMiroir(g, r.topLeft()), ImageMiroir(g, r.bottomRight())).normalized();
+}
+
+} // namespace
+
+ControleSymetrie::ControleSymetrie(const Quadrillage& grille, const QImage& image,
+                                   const MasqueReference& masque)
+    : m_grille(grille)
+    , m_image(image)
+    , m_masque(masque)
+    , m_zoneUtile(AvecSonImage(grille, image.rect()))
+{
+}
+
+void ControleSymetrie::ControlerPoint(QPoint point, ModeComparaison mode)
+{
+    if (!m_reponseJuste || !AxeConnu(m_grille.TypeAxe))
+        return;
+    const QPoint miroir = ImageMiroir(m_grille, point);
+    const bool accord =
+        mode == ModeComparaison::Image
+            ? CouleurPixel(m_image, point.x(), point.y())
+                  == CouleurPixel(m_image, miroir.x(), miroir.y())
+            : m_masque.estMarque(miroir.x(), miroir.y());
+    if (!accord)
+        m_reponseJuste = false;
+}
+
+void ControleSymetrie::ControlerElement(const ElementFigure& e, ModeComparaison mode)
+{
+    if (!m_reponseJuste || !AxeConnu(m_grille.TypeAxe))
+        return;
+    if (e.GenreElement == GenreColoriage) {
+        ControlerPoint(QPoint(e.X1, e.Y1), ModeComparaison::Image);
+        return;
+    }
+    // In the picture, a point that lies outside both the picture and its mirror image
+    // compares white with white; for the mask, a point whose mirror is outside the mask
+    // fails.
+    const QRect zone =
+        mode == ModeComparaison::Image ? m_zoneUtile : ImageDuRectangle(m_grille, m_masque.zone());
+    const bool toutDedans =
+        Parcourir(e, zone, [this, mode](QPoint p) { ControlerPoint(p, mode); });
+    if (!toutDedans && mode == ModeComparaison::Masque)
+        m_reponseJuste = false;
+}
+
+void ControleSymetrie::ControlerReference(const Figure& reference)
+{
+    for (int i = 1; i <= std::min(reference.NbElements, Figure::Capacite); ++i)
+        ControlerElement(reference[i], ModeComparaison::Image);
+}
+
+void ControleSymetrie::ControlerEleve(const Figure& eleve)
+{
+    for (int i = 1; i <= std::min(eleve.NbElements, Figure::Capacite); ++i)
+        ControlerElement(eleve[i], ModeComparaison::Masque);
+}
+
+void ControleSymetrie::ControlerAxe(int nbPointsAxeInitial)
+{
+    if (CompterPointsAxeCouverts(m_grille, m_image) != nbPointsAxeInitial)
+        m_reponseJuste = false;
+}
+
+bool VerifierSymetrie(const Quadrillage& grille, const QImage& image,
+                      const MasqueReference& masque, const Figure& reference,
+                      const Figure& eleve, int nbPointsAxeInitial)
+{
+    ControleSymetrie controle(grille, image, masque);
+    controle.ControlerReference(reference);
+    controle.ControlerEleve(eleve);
+    controle.ControlerAxe(nbPointsAxeInitial);
+    return controle.ReponseJuste();
+}
