@@ -1,9 +1,89 @@
 #pragma once
 
 #include "Operations.h"
+#include "ReglesJeu1.h"
 
+#include <array>
+#include <functional>
+
+class BandeUnie;
+class BoutonCrayon;
+class CaseJeu1;
+class PanneauMosaique;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class TF_ModifCh1;
+
+// Exercise 1: the pupil colours, with pencils, the mirror image of randomly coloured
+// cells across a red axis, and asks for a check. Games follow one another without end.
 class TF_Jeu1H : public FenetreNonModale {
     Q_OBJECT
 public:
     explicit TF_Jeu1H(QWidget* parent = nullptr);
+
+    // Each activation seeds the random generator from this source (the clock unless a
+    // test gives its own).
+    void fixerSourceGraine(std::function<quint32()> source);
+
+    const DimensionsJeu1& dimensions() const { return Jeu1; }
+    bool axeVertical() const { return AxeJeu1Vertical; }
+    bool modeleCoteG() const { return ModeleCoteG; }
+    bool partieReussie() const { return PartieReussie; }
+    const std::array<int, NbCouleursPartie + 1>& couleursPartie() const { return CouleursPartie; }
+    CaseJeu1* caseG(int k) const { return G[k]; }
+    CaseJeu1* caseD(int k) const { return D[k]; }
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    void creerControles();
+    void creerCrayons();
+    void creerBoutons();
+    void centrerPanneauMilieu();
+
+    void FormActivate();
+    void NouvellePartie();
+    void disposer();
+    void CaseClick(CaseJeu1* laCase, bool coteG);
+    void CrayonClick(const BoutonCrayon* crayon);
+    void presserCrayon(int numeroCouleur);
+    void BoutonCorrectionClick();
+    void BoutonModifChoixClick();
+    void Timer2Timer();
+    TF_ModifCh1* dialogueChoix();
+
+    PanneauMosaique* PaintBox1;
+    QStatusBar* StatusBar1;
+    QWidget* PanelMilieu;
+    PanneauMosaique* PaintBox2;
+    QFrame* PanelExercice;
+    std::array<CaseJeu1*, NbCasesMax + 1> G{};
+    std::array<CaseJeu1*, NbCasesMax + 1> D{};
+    BandeUnie* AxeV;
+    BandeUnie* AxeH;
+    QWidget* Panel2;
+    QButtonGroup* crayons_;
+    QLabel* LabelResultat;
+    QPushButton* BoutonCorrection;
+    QPushButton* BoutonNouveauJeu;
+    QPushButton* BoutonModifChoix;
+    QPushButton* SpeedButton2;
+    QPushButton* SpeedButton1;
+    TenirGeometrie* Timer1;
+    QTimer* Timer2;
+
+    DimensionsJeu1 Jeu1;
+    bool AxeJeu1Vertical = true;
+    bool ModeleCoteG = true;
+    bool PartieReussie = false;
+    std::array<int, NbCouleursPartie + 1> CouleursPartie{};
+    std::function<quint32()> sourceGraine_;
 };

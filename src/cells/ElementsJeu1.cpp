@@ -1,0 +1,197 @@
+#include "ElementsJeu1.h"
+
+#include "Couleurs.h"
+#include "EtatPartage.h"
+#include "Operations.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+QColor versQColor(quint32 couleurBGR)
+{
+    return QColor::fromRgb(VersQRgb(couleurBGR));
+}
+
+// A dark outline that stays visible on a black pencil as on a white one.
+QColor contour(quint32 couleurBGR)
+{
+    return couleurBGR == 0 ? QColor(0x70, 0x70, 0x70) : QColor(0x20, 0x20, 0x20);
+}
+
+QPixmap toile(int cote)
+{
+    QPixmap dessin(cote, cote);
+    dessin.fill(Qt::transparent);
+    return dessin;
+}
+
+} // namespace
+
+CaseJeu1::CaseJeu1(const QString& nom, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(nom);
+    setGeometry(0, 0, 40, 40);
+}
+
+void CaseJeu1::fixerCouleur(quint32 couleur)
+{
+    if (couleur == couleur_)
+        return;
+    couleur_ = couleur;
+    update();
+}
+
+void CaseJeu1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), versQColor(couleur_));
+    // A thin frame keeps neighbouring cells of the same colour apart.
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CaseJeu1::mousePressEvent(QMouseEvent* evenement)
+{
+    appuye_ = evenement->button() == Qt::LeftButton;
+}
+
+void CaseJeu1::mouseReleaseEvent(QMouseEvent* evenement)
+{
+    const bool clique = appuye_ && evenement->button() == Qt::LeftButton
+        && rect().contains(evenement->position().toPoint());
+    appuye_ = false;
+    if (clique)
+        emit clic();
+}
+
+BandeUnie::BandeUnie(const QString& nom, quint32 couleur, QWidget* parent)
+    : QWidget(parent)
+    , couleur_(couleur)
+{
+    setObjectName(nom);
+}
+
+void BandeUnie::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), versQColor(couleur_));
+}
+
+BoutonCrayon::BoutonCrayon(const QString& nom, int numeroCouleur, QWidget* parent)
+    : QAbstractButton(parent)
+    , numeroCouleur_(numeroCouleur)
+{
+    setObjectName(nom);
+    setCheckable(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void BoutonCrayon::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF cadre = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal arrondi = width() / 6.0;
+    // The pencil in hand stands out: a warm yellow ground and a thick blue ring.
+    if (isChecked()) {
+        p.setPen(QPen(QColor(0x1E, 0x5A, 0xD0), std::max(2.0, width() / 14.0)));
+        p.setBrush(QColor(0xFF, 0xF0, 0x90));
+    } else {
+        p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1));
+        p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+    }
+    p.drawRoundedRect(cadre, arrondi, arrondi);
+    const qreal marge = width() / 8.0;
+    DessinerCrayon(p, cadre.adjusted(marge, marge, -marge, -marge), TableCouleurs[numeroCouleur_]);
+}
+
+PanneauMosaique::PanneauMosaique(const QString& nom, const QString& image, QWidget* parent)
+    : QWidget(parent)
+    , image_(image)
+{
+    setObjectName(nom);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PanneauMosaique::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    DessinerMosaique(image_, p, width(), height());
+}
+
+void DessinerCrayon(QPainter& peintre, const QRectF& zone, quint32 couleur)
+{
+    // Drawn lying along x in a 100-unit box, then turned to point up and right.
+    const qreal echelle = std::min(zone.width(), zone.height()) / 100.0;
+    peintre.save();
+    peintre.translate(zone.center());
+    peintre.scale(echelle, echelle);
+    peintre.rotate(-45);
+    const QColor teinte = versQColor(couleur);
+    peintre.setPen(QPen(contour(couleur), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
+    peintre.setBrush(QColor(0xF2, 0x9C, 0xB4)); // eraser
+    peintre.drawRoundedRect(QRectF(-66, -13, 16, 26), 6, 6);
+    peintre.setBrush(QColor(0xB8, 0xB8, 0xC0)); // metal band
+    peintre.drawRect(QRectF(-54, -13, 10, 26));
+    peintre.setBrush(teinte); // body
+    peintre.drawRect(QRectF(-44, -13, 68, 26));
+
+    QPainterPath bois;
+    bois.moveTo(24, -13);
+    bois.lineTo(56, 0);
+    bois.lineTo(24, 13);
+    bois.closeSubpath();
+    peintre.setBrush(QColor(0xF5, 0xD6, 0xA8));
+    peintre.drawPath(bois);
+
+    QPainterPath mine;
+    mine.moveTo(44, -5);
+    mine.lineTo(58, 0);
+    mine.lineTo(44, 5);
+    mine.closeSubpath();
+    peintre.setBrush(teinte);
+    peintre.drawPath(mine);
+    peintre.restore();
+}
+
+QIcon IconeAide()
+{
+    QPixmap dessin = toile(64);
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1E, 0x5A, 0xD0), 4));
+    p.setBrush(QColor(0xFF, 0xE0, 0x40));
+    p.drawEllipse(QRectF(4, 4, 56, 56));
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(44);
+    police.setBold(true);
+    p.setFont(police);
+    p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("?"));
+    return QIcon(dessin);
+}
+
+QIcon IconeValider()
+{
+    QPixmap dessin = toile(64);
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x10, 0x90, 0x20), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(10, 34), QPointF(26, 50), QPointF(54, 14)}));
+    return QIcon(dessin);
+}
+
+QIcon IconeAnnuler()
+{
+    QPixmap dessin = toile(64);
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 10, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 14), QPointF(50, 50));
+    p.drawLine(QPointF(50, 14), QPointF(14, 50));
+    return QIcon(dessin);
+}

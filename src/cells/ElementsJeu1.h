@@ -1,0 +1,81 @@
+#pragma once
+
+// The small controls of exercise 1: the cells, the pencils, the tiled backgrounds, and
+// the pictures the program draws for its buttons.
+
+#include <QAbstractButton>
+#include <QIcon>
+#include <QWidget>
+
+// One square of the grid. Its colour (0x00BBGGRR) is its whole state: silver is empty.
+class CaseJeu1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr quint32 Argent = 0x00C0C0C0;
+
+    explicit CaseJeu1(const QString& nom, QWidget* parent);
+    quint32 couleur() const { return couleur_; }
+    void fixerCouleur(quint32 couleur);
+    bool vide() const { return couleur_ == Argent; }
+
+signals:
+    void clic();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+
+private:
+    quint32 couleur_ = Argent;
+    bool appuye_ = false;
+};
+
+// A plain coloured strip without bevel (the red axes).
+class BandeUnie : public QWidget {
+    Q_OBJECT
+public:
+    BandeUnie(const QString& nom, quint32 couleur, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    quint32 couleur_;
+};
+
+// A toggle button showing a pencil of one TableCouleurs colour.
+class BoutonCrayon : public QAbstractButton {
+    Q_OBJECT
+public:
+    BoutonCrayon(const QString& nom, int numeroCouleur, QWidget* parent);
+    int numeroCouleur() const { return numeroCouleur_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int numeroCouleur_;
+};
+
+// A drawing area on which a picture file is tiled; the name is read at each painting,
+// so a window may change its picture between two paintings.
+class PanneauMosaique : public QWidget {
+    Q_OBJECT
+public:
+    PanneauMosaique(const QString& nom, const QString& image, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const QString& image_;
+};
+
+// Draws a pencil of the colour 0x00BBGGRR, pointing up and right, filling the rectangle.
+void DessinerCrayon(QPainter& peintre, const QRectF& zone, quint32 couleur);
+
+// Button pictures: a question mark for help, a tick for OK, a cross for cancel.
+QIcon IconeAide();
+QIcon IconeValider();
+QIcon IconeAnnuler();
