@@ -14,10 +14,17 @@ QColor VersQColor(quint32 couleur)
     return QColor::fromRgb(VersQRgb(couleur));
 }
 
-// Outlines end round, as the pens of the original canvas did.
+// Thin lines stop short of their last point, as canvas lines do (the grid and frame
+// coordinates count on it); thick outlines end round.
 QPen Plume(quint32 couleur, int largeur)
 {
     QPen plume(VersQColor(couleur));
+    if (largeur <= 1) {
+        plume.setCosmetic(true);
+        plume.setWidth(1);
+        plume.setCapStyle(Qt::FlatCap);
+        return plume;
+    }
     plume.setWidth(largeur);
     plume.setCapStyle(Qt::RoundCap);
     plume.setJoinStyle(Qt::RoundJoin);

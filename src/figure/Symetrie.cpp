@@ -462,18 +462,21 @@ int CompterPointsAxeCouverts(const Quadrillage& g, const QImage& image)
 
 namespace {
 
-// The box holding a rectangle and its mirror image: points outside it lie outside the
-// rectangle and so does their mirror (every reflection is its own inverse).
-QRect AvecSonImage(const Quadrillage& g, const QRect& r)
-{
-    const QRect image = QRect(ImageMiroir(g, r.topLeft()), ImageMiroir(g, r.bottomRight()))
-                            .normalized();
-    return r.united(image);
-}
-
+// The image of a rectangle under any of the reflections is again an axis-parallel
+// rectangle, spanned by the images of two opposite corners.
 QRect ImageDuRectangle(const Quadrillage& g, const QRect& r)
 {
-    return QRect(ImageMiroir(g, r.topLeft()), ImageMiroir(g, r.bottomRight())).normalized();
+    const QPoint a = ImageMiroir(g, r.topLeft());
+    const QPoint b = ImageMiroir(g, r.bottomRight());
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// The box holding a rectangle and its image: points outside it lie outside the rectangle
+// and so do their mirrors (every reflection is its own inverse).
+QRect AvecSonImage(const Quadrillage& g, const QRect& r)
+{
+    return r.united(ImageDuRectangle(g, r));
 }
 
 } // namespace

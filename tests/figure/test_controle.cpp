@@ -1,0 +1,269 @@
+#include "Dessin.h"
+#include "Symetrie.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+namespace {
+
+constexpr int T = 20;
+
+ElementFigure Forme(int genre, QPoint a, QPoint b)
+{
+    return ElementDepuisPixels(genre, a.x() * T, a.y() * T, b.x() * T, b.y() * T, 0, T);
+}
+
+ElementFigure Peinture(QPoint graine, quint32 couleur)
+{
+    return ElementDepuisPixels(GenreColoriage, graine.x(), graine.y(), 0, 0, couleur, T);
+}
+
+// A player's picture on a 24 x 24 grid: the reference shown and marked, then the pupil's
+// elements drawn one by one, then the check.
+class Partie
+{
+public:
+    explicit Partie(int typeAxe, int exercice = 2, int decalage = 0)
+        : m_exercice(exercice)
+        , m_image(NouvelleImage(500, 500))
+        , m_masque(500, 500)
+    {
+        m_grille.TypeAxe = typeAxe;
+        m_grille.DecalageAxe = decalage;
+    }
+
+    const Quadrillage& grille() const { return m_grille; }
+
+    void montrer(const Figure& reference)
+    {
+        m_reference = reference;
+        EffacerImage(m_image);
+        DessinerQuadrillage(m_image, m_grille, m_exercice, Rendu::Joueur);
+        m_masque.effacer();
+        for (int i = 1; i <= m_reference.NbElements; ++i) {
+            DessinerElement(m_image, m_reference[i], Rendu::Joueur);
+            MarquerElement(m_masque, m_reference[i]);
+        }
+        m_axeInitial = CompterPointsAxeCouverts(m_grille, m_image);
+    }
+
+    void tracer(const ElementFigure& e)
+    {
+        m_eleve.Ajouter(e);
+        DessinerElement(m_image, e, Rendu::Joueur);
+    }
+
+    // The pupil's perfect answer: every reference element's image, in order.
+    void tracerLeMiroir()
+    {
+        for (int i = 1; i <= m_reference.NbElements; ++i)
+            tracer(miroir(m_reference[i]));
+    }
+
+    ElementFigure miroir(const ElementFigure& e) const
+    {
+        ElementFigure image = e;
+        const QPoint p1 = ImageMiroir(m_grille, {e.X1, e.Y1});
+        const QPoint p2 = ImageMiroir(m_grille, {e.X2, e.Y2});
+        image.X1 = p1.x();
+        image.Y1 = p1.y();
+        image.X2 = p2.x();
+        image.Y2 = p2.y();
+        return image;
+    }
+
+    bool verifier() const
+    {
+        return VerifierSymetrie(m_grille, m_image, m_masque, m_reference, m_eleve, m_axeInitial);
+    }
+
+private:
+    Quadrillage m_grille;
+    int m_exercice;
+    QImage m_image;
+    MasqueReference m_masque;
+    Figure m_reference;
+    Figure m_eleve;
+    int m_axeInitial = 0;
+};
+
+// Every kind of element in the block of columns 0 to 5 and rows 6 to 11, which lies off
+// every axis and whose image under each axis does not meet it.
+Figure FigureDeChaqueGenre(quint32 couleur = CouleurRouge)
+{
+    Figure f;
+    f.Ajouter(Forme(GenreTrait, {1, 6}, {5, 9}));
+    f.Ajouter(Forme(GenreRectangle, {1, 10}, {3, 11}));
+    f.Ajouter(Forme(GenreCercle, {0, 6}, {2, 8}));
+    f.Ajouter(Forme(GenreQuartDeCercle, {4, 11}, {5, 10}));
+    f.Ajouter(Forme(GenreTrait, {0, 11}, {2, 9}));
+    f.Ajouter(Peinture({45, 205}, couleur));
+    return f;
+}
+
+const int TousLesAxes[] = {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint};
+
+} // namespace
+
+TEST(Controle, LeMiroirExactEstJuste)
+{
+    for (int axe : TousLesAxes)
+        for (int exercice : {2, 3}) {
+            Partie partie(axe, exercice);
+            partie.montrer(FigureDeChaqueGenre());
+            partie.tracerLeMiroir();
+            EXPECT_TRUE(partie.verifier()) << "axis " << axe << ", exercise " << exercice;
+        }
+
+    // Shifted axes too (the axis samples then read grid grey on both counts).
+    for (int d : {-2, -1}) {
+        Partie partie(AxeVertical, 2, d);
+        partie.montrer(FigureDeChaqueGenre());
+        partie.tracerLeMiroir();
+        EXPECT_TRUE(partie.verifier()) << "shift " << d;
+    }
+}
+
+TEST(Controle, MorceauxColineairesOuSensInverse)
+{
+    Figure reference;
+    reference.Ajouter(Forme(GenreTrait, {2, 3}, {8, 6}));
+    for (int axe : TousLesAxes) {
+        Partie enDeux(axe);
+        enDeux.montrer(reference);
+        const ElementFigure image = enDeux.miroir(reference[1]);
+        const QPoint a(image.X1, image.Y1);
+        const QPoint b(image.X2, image.Y2);
+        const QPoint milieu = (a + b) / 2; // a node: the segment spans an even count of cells
+        enDeux.tracer(ElementDepuisPixels(GenreTrait, a.x(), a.y(), milieu.x(), milieu.y(), 0, T));
+        enDeux.tracer(ElementDepuisPixels(GenreTrait, b.x(), b.y(), milieu.x(), milieu.y(), 0, T));
+        EXPECT_TRUE(enDeux.verifier()) << "two pieces, axis " << axe;
+
+        Partie inverse(axe);
+        inverse.montrer(reference);
+        inverse.tracer(ElementDepuisPixels(GenreTrait, b.x(), b.y(), a.x(), a.y(), 0, T));
+        inverse.tracer(ElementDepuisPixels(GenreTrait, b.x(), b.y(), a.x(), a.y(), 0, T));
+        EXPECT_TRUE(inverse.verifier()) << "reversed and drawn twice, axis " << axe;
+    }
+}
+
+TEST(Controle, CeQuiEstFaux)
+{
+    for (int axe : TousLesAxes) {
+        Partie rien(axe);
+        rien.montrer(FigureDeChaqueGenre());
+        EXPECT_FALSE(rien.verifier()) << "nothing drawn, axis " << axe;
+
+        Partie enTrop(axe);
+        enTrop.montrer(FigureDeChaqueGenre());
+        enTrop.tracerLeMiroir();
+        enTrop.tracer(Forme(GenreTrait, {20, 20}, {22, 23}));
+        EXPECT_FALSE(enTrop.verifier()) << "an extra segment, axis " << axe;
+
+        // The image of the first segment drawn one node to the side.
+        Partie decale(axe);
+        const Figure reference = FigureDeChaqueGenre();
+        decale.montrer(reference);
+        for (int i = 1; i <= reference.NbElements; ++i) {
+            ElementFigure image = decale.miroir(reference[i]);
+            if (i == 1) {
+                image.X1 += T;
+                image.X2 += T;
+            }
+            decale.tracer(image);
+        }
+        EXPECT_FALSE(decale.verifier()) << "one node off, axis " << axe;
+
+        Partie couleur(axe, 3);
+        couleur.montrer(FigureDeChaqueGenre(CouleurRouge));
+        for (int i = 1; i <= 5; ++i)
+            couleur.tracer(couleur.miroir(reference[i]));
+        ElementFigure bleue = couleur.miroir(reference[6]);
+        bleue.Couleur = CouleurBleu;
+        couleur.tracer(bleue);
+        EXPECT_FALSE(couleur.verifier()) << "wrong paint colour, axis " << axe;
+    }
+}
+
+TEST(Controle, UnTraitLeLongDeLAxe)
+{
+    Figure reference;
+    reference.Ajouter(Forme(GenreTrait, {2, 3}, {8, 6}));
+    struct Cas
+    {
+        int axe;
+        QPoint a, b;
+    } cas[] = {{AxeVertical, {12, 2}, {12, 10}},
+               {AxeHorizontal, {2, 12}, {10, 12}},
+               {AxeObliqueHB, {14, 14}, {18, 18}},
+               {AxeObliqueBH, {20, 4}, {16, 8}}};
+    for (const Cas& c : cas) {
+        Partie partie(c.axe);
+        partie.montrer(reference);
+        partie.tracerLeMiroir();
+        ASSERT_TRUE(partie.verifier());
+        partie.tracer(Forme(GenreTrait, c.a, c.b));
+        EXPECT_FALSE(partie.verifier()) << "axis " << c.axe;
+    }
+}
+
+TEST(Controle, ComparaisonsPointParPoint)
+{
+    Partie partie(AxeVertical);
+    Figure reference;
+    reference.Ajouter(Forme(GenreTrait, {2, 3}, {8, 6}));
+    partie.montrer(reference);
+    QImage image = NouvelleImage(500, 500);
+    MasqueReference masque(500, 500);
+    MarquerElement(masque, reference[1]);
+
+    // Mask: the mirror of (440, 60) is (40, 60), the reference's first point.
+    ControleSymetrie dansLaBande(partie.grille(), image, masque);
+    dansLaBande.ControlerPoint({440, 63}, ModeComparaison::Masque);
+    EXPECT_TRUE(dansLaBande.ReponseJuste());
+    ControleSymetrie horsBande(partie.grille(), image, masque);
+    horsBande.ControlerPoint({440, 64}, ModeComparaison::Masque);
+    EXPECT_FALSE(horsBande.ReponseJuste());
+    ControleSymetrie horsMasque(partie.grille(), image, masque);
+    horsMasque.ControlerPoint({-3000, 60}, ModeComparaison::Masque);
+    EXPECT_FALSE(horsMasque.ReponseJuste()) << "a mirror outside the mask is unmarked";
+
+    // Picture: outside the picture reads white, like the white pixel facing it.
+    ControleSymetrie blanc(partie.grille(), image, masque);
+    blanc.ControlerPoint({490, 10}, ModeComparaison::Image); // mirror (-10, 10)
+    EXPECT_TRUE(blanc.ReponseJuste());
+    PoserPixel(image, 490, 11, CouleurRose);
+    ControleSymetrie rose(partie.grille(), image, masque);
+    rose.ControlerPoint({490, 11}, ModeComparaison::Image);
+    EXPECT_FALSE(rose.ReponseJuste());
+
+    // An axis kind the program does not know compares nothing.
+    Quadrillage inconnu = partie.grille();
+    inconnu.TypeAxe = 0;
+    ControleSymetrie rienACompare(inconnu, image, masque);
+    rienACompare.ControlerPoint({490, 11}, ModeComparaison::Image);
+    rienACompare.ControlerPoint({0, 0}, ModeComparaison::Masque);
+    EXPECT_TRUE(rienACompare.ReponseJuste());
+}
+
+TEST(Controle, ElementsImmensesVerifiesSansAttendre)
+{
+    // A reference segment from a damaged file, a billion pixels long, and a pupil segment
+    // as long: the check ends at once with the only possible answer.
+    Figure reference;
+    ElementFigure immense;
+    immense.GenreElement = GenreTrait;
+    immense.X1 = -(1 << 30);
+    immense.Y1 = 100;
+    immense.X2 = 1 << 30;
+    immense.Y2 = 130;
+    reference.Ajouter(immense);
+    Partie partie(AxeObliqueBH);
+    QElapsedTimer chrono;
+    chrono.start();
+    partie.montrer(reference);
+    partie.tracer(immense);
+    EXPECT_FALSE(partie.verifier());
+    EXPECT_LT(chrono.elapsed(), 3000);
+}
