@@ -1,8 +1,250 @@
 #include "TF_Listes.h"
 
+#include "Classes.h"
+#include "Controles.h"
+#include "Couleurs.h"
+#include "Dialogues.h"
+#include "Enregistrements.h"
+#include "Operations.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+constexpr quint32 CouleurFenetre = 0x00404080;
+constexpr quint32 CouleurPanneau = 0x00C6FFFF;
+constexpr int HauteurMenu = 22;
+
+QLineEdit* creerSaisie(QWidget* parent, const QString& nom, const QRect& geometrie)
+{
+    auto* saisie = new QLineEdit(parent);
+    saisie->setObjectName(nom);
+    saisie->setGeometry(geometrie);
+    saisie->setFont(PoliceArial(19));
+    return saisie;
+}
+
+bool contientSeparateur(const QString& nom)
+{
+    return nom.contains(QLatin1Char('/')) || nom.contains(QLatin1Char('\\'));
+}
+} // namespace
+
 TF_Listes::TF_Listes(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("F_Listes"));
     setWindowTitle(QStringLiteral("Création de listes d'élèves."));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowMinMaxButtonsHint);
+    setWindowState(Qt::WindowMaximized);
+    resize(808, 580);
+    ColorerFond(this, CouleurFenetre);
+    creerControles();
+    creerMenu();
+    AdapterEcran(this);
+    CentrerPanneau(Panel1);
+    bouton_enregistrer->setEnabled(false);
+    bouton_rayer->setEnabled(false);
+    Edit1->setEnabled(false);
+    Edit2->setEnabled(false);
+    bouton_nouveau->setEnabled(true);
+    Label4->hide();
+}
+
+void TF_Listes::creerControles()
+{
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {48, 8, 721, 505}, CouleurPanneau);
+    const QFont titres = PoliceArial(19, true);
+    CreerEtiquette(Panel1, QStringLiteral("Label1"), QStringLiteral("Nom de la classe :"),
+                   {150, 46, 0, 0}, titres, CouleurNoir);
+    Edit1 = creerSaisie(Panel1, QStringLiteral("Edit1"), {322, 34, 233, 30});
+    Label4 = CreerEtiquette(Panel1, QStringLiteral("Label4"),
+                            QStringLiteral("Il faut donner un nom à la classe."),
+                            {146, 86, 449, 19}, titres, CouleurRouge);
+    Label4->setAlignment(Qt::AlignCenter);
+    CreerEtiquette(Panel1, QStringLiteral("Label2"), QStringLiteral("Nouvel élève :"),
+                   {120, 126, 0, 0}, titres, CouleurNoir);
+    Edit2 = creerSaisie(Panel1, QStringLiteral("Edit2"), {60, 174, 251, 30});
+    CreerEtiquette(Panel1, QStringLiteral("Label3"), QStringLiteral("Liste des élèves :"),
+                   {486, 130, 181, 18}, titres, CouleurNoir)
+        ->setAlignment(Qt::AlignCenter);
+    ListBox1 = new ListeEleves(Panel1, QStringLiteral("ListBox1"), {410, 170, 257, 241}, true);
+    ListBox1->setFont(PoliceArial(16));
+    ColorerFond(ListBox1, CouleurBlanc);
+    ColorerTexte(ListBox1, CouleurBleu);
+
+    const QFont boutons = PoliceArial(16, true);
+    bouton_nouveau = CreerBouton(Panel1, QStringLiteral("bouton_nouveau"),
+                                 QStringLiteral("&Nouvelle classe."), {54, 238, 261, 45}, boutons);
+    bouton_ouvrir = CreerBouton(Panel1, QStringLiteral("bouton_ouvrir"),
+                                QStringLiteral("&Ouvrir une classe existante."),
+                                {54, 301, 261, 45}, boutons);
+    bouton_enregistrer = CreerBouton(Panel1, QStringLiteral("bouton_enregistrer"),
+                                     QStringLiteral("&Enregistrer la classe en cours."),
+                                     {54, 363, 261, 45}, boutons);
+    bouton_quitter = CreerBouton(Panel1, QStringLiteral("bouton_quitter"),
+                                 QStringLiteral("&Quitter l'éditeur."), {54, 426, 261, 45}, boutons);
+    bouton_rayer = CreerBouton(Panel1, QStringLiteral("bouton_rayer"),
+                               QStringLiteral("&Rayer l'élève de la liste."), {406, 426, 261, 45},
+                               boutons);
+
+    connect(bouton_nouveau, &QPushButton::clicked, this, &TF_Listes::bouton_nouveauClick);
+    connect(bouton_ouvrir, &QPushButton::clicked, this, &TF_Listes::bouton_ouvrirClick);
+    connect(bouton_enregistrer, &QPushButton::clicked, this, &TF_Listes::bouton_enregistrerClick);
+    connect(bouton_quitter, &QPushButton::clicked, this, &TF_Listes::bouton_quitterClick);
+    connect(bouton_rayer, &QPushButton::clicked, this, &TF_Listes::bouton_rayerClick);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TF_Listes::ListBox1Click);
+    connect(Edit1, &QLineEdit::textEdited, this, [this] {
+        Label4->hide();
+        modifiee_ = true;
+    });
+    connect(Edit1, &QLineEdit::returnPressed, this, [this] { Edit2->setFocus(); });
+    connect(Edit2, &QLineEdit::returnPressed, this, &TF_Listes::ajouterEleve);
+}
+
+void TF_Listes::creerMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setGeometry(0, 0, width(), HauteurMenu);
+    QMenu* fichier = MainMenu1->addMenu(QStringLiteral("Fichier     "));
+    fichier->addAction(QStringLiteral("Nouvelle classe"), this, &TF_Listes::bouton_nouveauClick);
+    fichier->addAction(QStringLiteral("Ouvrir une classe existante"), this,
+                       &TF_Listes::bouton_ouvrirClick);
+    fichier->addAction(QStringLiteral("Enregistrer la classe en cours"), this,
+                       &TF_Listes::bouton_enregistrerClick);
+    fichier->addSeparator();
+    fichier->addAction(QStringLiteral("Quitter"), this, &TF_Listes::bouton_quitterClick);
+    MainMenu1->addAction(QStringLiteral("Aide     "), this,
+                         [] { AfficherAide(QStringLiteral("listes.htm")); });
+}
+
+void TF_Listes::resizeEvent(QResizeEvent* evenement)
+{
+    QDialog::resizeEvent(evenement);
+    MainMenu1->resize(width(), MainMenu1->height());
+    CentrerPanneau(Panel1);
+}
+
+void TF_Listes::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        AfficherAide(QStringLiteral("listes.htm"));
+    else
+        QDialog::keyPressEvent(evenement);
+}
+
+// Escape leaves like "Quitter", with the same question about unsaved changes.
+void TF_Listes::reject()
+{
+    bouton_quitterClick();
+}
+
+void TF_Listes::viderBoites()
+{
+    ListBox1->clear();
+    Edit1->clear();
+    Edit2->clear();
+}
+
+void TF_Listes::bouton_nouveauClick()
+{
+    viderBoites();
+    Edit1->setEnabled(true);
+    Edit2->setEnabled(true);
+    bouton_enregistrer->setEnabled(true);
+    modifiee_ = false;
+    Edit1->setFocus();
+}
+
+void TF_Listes::ajouterEleve()
+{
+    if (ListBox1->count() >= NbMaxEleves) {
+        avertir(QStringLiteral("Une classe ne peut pas compter plus de %1 élèves.")
+                    .arg(NbMaxEleves));
+        return;
+    }
+    ListBox1->ajouter(Edit2->text());
+    Edit2->clear();
+    modifiee_ = true;
+}
+
+void TF_Listes::ListBox1Click()
+{
+    if (!ListBox1->selectedItems().isEmpty())
+        bouton_rayer->setEnabled(true);
+}
+
+void TF_Listes::bouton_rayerClick()
+{
+    const auto choisis = ListBox1->selectedItems();
+    for (QListWidgetItem* element : choisis)
+        delete element;
+    if (!choisis.isEmpty())
+        modifiee_ = true;
+    bouton_rayer->setEnabled(false);
+}
+
+void TF_Listes::bouton_ouvrirClick()
+{
+    DemandeFichier demande;
+    demande.filtre = QStringLiteral("fichiers élèves(*.elv)");
+    demande.extensionParDefaut = QStringLiteral("elv");
+    const QString fichier = dialogues().ouvrirFichier(demande);
+    if (!fichier.isEmpty()) {
+        viderBoites();
+        const LectureClasse lecture = LireClasse(fichier);
+        for (const QString& nom : lecture.noms)
+            ListBox1->ajouter(nom);
+        if (!lecture.erreur.isEmpty())
+            avertir(messageErreurFichier(fichier, lecture.erreur));
+        else if (!lecture.complete)
+            avertir(QStringLiteral("Cette classe compte plus de %1 élèves : seuls les %1 "
+                                   "premiers sont affichés.")
+                        .arg(NbMaxEleves));
+        Edit1->setEnabled(true);
+        Edit2->setEnabled(true);
+        Edit1->setText(NomDeClasse(fichier));
+        bouton_enregistrer->setEnabled(true);
+        modifiee_ = false;
+    }
+    RetourDossierProgramme();
+}
+
+bool TF_Listes::bouton_enregistrerClick()
+{
+    const QString classe = Edit1->text();
+    if (classe.isEmpty()) {
+        Label4->show();
+        return false;
+    }
+    if (contientSeparateur(classe)) {
+        avertir(QStringLiteral("Le nom de la classe ne doit contenir ni « / » ni « \\ »."));
+        return false;
+    }
+    const QString fichier = classe + ExtensionClasse;
+    QString erreur;
+    if (!EcrireClasse(fichier, ListBox1->textes(), &erreur)) {
+        avertir(messageErreurFichier(fichier, erreur));
+        return false;
+    }
+    modifiee_ = false;
+    return true;
+}
+
+void TF_Listes::bouton_quitterClick()
+{
+    if (modifiee_) {
+        const Reponse reponse = confirmer(QStringLiteral("Enregistrer la classe en cours ?"));
+        if (reponse == Reponse::Oui && !bouton_enregistrerClick())
+            return;
+    }
+    viderBoites();
+    modifiee_ = false;
+    accept();
 }

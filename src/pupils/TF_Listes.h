@@ -2,8 +2,50 @@
 
 #include <QDialog>
 
+class ListeEleves;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+
+// "Création de listes d'élèves.": the teacher makes, opens and saves class lists.
 class TF_Listes : public QDialog {
     Q_OBJECT
 public:
     explicit TF_Listes(QWidget* parent = nullptr);
+
+    bool modifiee() const { return modifiee_; }
+
+    void bouton_nouveauClick();
+    void bouton_ouvrirClick();
+    // False when nothing was written (no name, a refused name, or a failed write).
+    bool bouton_enregistrerClick();
+    void bouton_quitterClick();
+    void bouton_rayerClick();
+    void ListBox1Click();
+    void ajouterEleve();
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void reject() override;
+
+private:
+    QMenuBar* MainMenu1;
+    QFrame* Panel1;
+    QLabel* Label4;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    ListeEleves* ListBox1;
+    QPushButton* bouton_nouveau;
+    QPushButton* bouton_ouvrir;
+    QPushButton* bouton_enregistrer;
+    QPushButton* bouton_quitter;
+    QPushButton* bouton_rayer;
+    bool modifiee_ = false;
+
+    void creerControles();
+    void creerMenu();
+    void viderBoites();
 };

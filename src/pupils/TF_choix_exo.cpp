@@ -1,8 +1,349 @@
 #include "TF_choix_exo.h"
 
+#include "Bilans.h"
+#include "ChoixExercice.h"
+#include "Controles.h"
+#include "Dessin.h"
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "EtatPartage.h"
+#include "FichierExercice.h"
+#include "Operations.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr quint32 CouleurFenetre = 0x00CCFFFF;
+constexpr quint32 CouleurBleuMarine = 0x00800000;
+constexpr int CasesAccueil = 20;
+// A preview taller than this many reference widths belongs to a damaged file.
+constexpr int HauteurMaxEnEtalons = 4;
+
+const QString TexteTousLesFichiers = QStringLiteral("Tous les fichiers");
+
+QString extensionDe(const QString& fichier)
+{
+    const qsizetype point = fichier.lastIndexOf(QLatin1Char('.'));
+    return point < 0 ? QString() : fichier.mid(point).left(4);
+}
+
+QString sansExtension(const QString& fichier)
+{
+    const qsizetype point = fichier.lastIndexOf(QLatin1Char('.'));
+    return point < 0 ? fichier : fichier.left(point);
+}
+
+void AllerDossierExercices()
+{
+    if (!changerDossierCourant(DossierExercices.dossier()))
+        RetourDossierProgramme();
+}
+
+// White, with the thin black border at the picture's edge.
+void effacerAvecBord(QImage& image)
+{
+    QPainter p(&image);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+}
+} // namespace
+
+ImageApercu::ImageApercu(QWidget* parent, const QString& nom, const QRect& geometrie)
+    : QWidget(parent)
+{
+    setObjectName(nom);
+    setGeometry(geometrie);
+}
+
+void ImageApercu::resizeEvent(QResizeEvent*)
+{
+    QImage agrandie = NouvelleImage(width(), height());
+    QPainter(&agrandie).drawImage(0, 0, image_);
+    image_ = agrandie;
+}
+
+void ImageApercu::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, image_);
+}
+
 TF_choix_exo::TF_choix_exo(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("F_choix_exo"));
     setWindowTitle(QStringLiteral("Choix de l'exercice"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowMinMaxButtonsHint);
+    setWindowState(Qt::WindowMaximized);
+    resize(808, 606);
+    ColorerFond(this, CouleurFenetre);
+    creerControles();
+    relierControles();
+    AdapterEcran(this);
+    Panel_Etalon->move((width() - Panel_Etalon->width()) / 2, Panel_Etalon->y());
+    CentrerPanneau(PanelMilieu);
+}
+
+void TF_choix_exo::creerControles()
+{
+    Panel_Etalon = CreerPanneau(this, QStringLiteral("Panel_Etalon"), {450, 155, 250, 17},
+                                CouleurFenetre);
+    Panel_Etalon->hide();
+    PanelMilieu = new QFrame(this);
+    PanelMilieu->setObjectName(QStringLiteral("PanelMilieu"));
+    PanelMilieu->setGeometry(0, 0, 780, 521);
+    PanelMilieu->setAutoFillBackground(true);
+    PanelMilieu->setBackgroundRole(QPalette::Base);
+
+    consigne = CreerEtiquette(PanelMilieu, QStringLiteral("consigne"),
+                              QStringLiteral("A l'aide de la souris, choisis d'abord la série, "
+                                             "puis l'exercice dans la liste et enfin clique sur "
+                                             "le bouton Valider."),
+                              {2, 4, 777, 30}, PoliceArial(15, true), CouleurVertFonce);
+    consigne->setWordWrap(true);
+    auto* label1 = CreerEtiquette(PanelMilieu, QStringLiteral("Label1"),
+                                  QStringLiteral("Séries d'exercices"), {10, 39, 209, 25},
+                                  PoliceArial(16, true), CouleurMarron);
+    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* label2 = CreerEtiquette(PanelMilieu, QStringLiteral("Label2"),
+                                  QStringLiteral("Exercices"), {252, 39, 233, 21},
+                                  PoliceArial(16, true), CouleurBleuMarine);
+    label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    ListBox1 = new ListeEleves(PanelMilieu, QStringLiteral("ListBox1"), {6, 68, 213, 387}, true);
+    SpeedButton1 = CreerBouton(PanelMilieu, QStringLiteral("SpeedButton1"), TexteTousLesFichiers,
+                               {6, 459, 213, 49}, PoliceArial(16, true));
+    SpeedButton1->setFlat(true);
+
+    Panel_exos1 = CreerPanneau(PanelMilieu, QStringLiteral("Panel_exos1"), {224, 66, 289, 161},
+                               CouleurVertFonce);
+    auto* label3 = CreerEtiquette(Panel_exos1, QStringLiteral("Label3"), QStringLiteral("réussis"),
+                                  {8, 4, 273, 22}, PoliceArial(16, true), CouleurBlanc);
+    label3->setAlignment(Qt::AlignCenter);
+    ListBox2 = new ListeEleves(Panel_exos1, QStringLiteral("ListBox2"), {8, 28, 273, 123}, true);
+
+    Panel_exos2 = CreerPanneau(PanelMilieu, QStringLiteral("Panel_exos2"), {224, 230, 289, 278},
+                               CouleurGrisFonce);
+    auto* label4 = CreerEtiquette(Panel_exos2, QStringLiteral("Label4"), QStringLiteral("à faire"),
+                                  {8, 4, 273, 22}, PoliceArial(16, true), CouleurBlanc);
+    label4->setAlignment(Qt::AlignCenter);
+    ListBox3 = new ListeEleves(Panel_exos2, QStringLiteral("ListBox3"), {8, 28, 273, 242}, true);
+
+    ListBox4 = new ListeEleves(PanelMilieu, QStringLiteral("ListBox4"), {223, 67, 289, 441}, false);
+    for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3, ListBox4})
+        liste->setFont(PoliceArial(15));
+
+    PanelJeu = CreerPanneau(PanelMilieu, QStringLiteral("PanelJeu"), {518, 143, 250, 250},
+                            CouleurBlanc);
+    Image1 = new ImageApercu(PanelJeu, QStringLiteral("Image1"), {1, 1, 248, 248});
+
+    Button1 = CreerBouton(PanelMilieu, QStringLiteral("Button1"), QStringLiteral("Valider"),
+                          {561, 403, 177, 49}, PoliceArial(16, true));
+    Button2 = CreerBouton(PanelMilieu, QStringLiteral("Button2"), QStringLiteral("Annuler"),
+                          {561, 459, 177, 49}, PoliceArial(16, true));
+}
+
+void TF_choix_exo::relierControles()
+{
+    // A click, or a move of the selection with the keyboard while the list has the focus.
+    const auto relier = [this](ListeEleves* liste, auto action) {
+        connect(liste, &QListWidget::itemClicked, this, action);
+        connect(liste, &QListWidget::currentItemChanged, this,
+                [liste, action](QListWidgetItem* courant) {
+                    if (courant && liste->hasFocus())
+                        action();
+                });
+    };
+    relier(ListBox1, [this] { ListBox1Click(); });
+    for (ListeEleves* liste : {ListBox2, ListBox3, ListBox4})
+        relier(liste, [this, liste] { ExerciceClick(liste); });
+    connect(SpeedButton1, &QPushButton::clicked, this, &TF_choix_exo::SpeedButton1Click);
+    connect(Button1, &QPushButton::clicked, this, &TF_choix_exo::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TF_choix_exo::Button2Click);
+}
+
+void TF_choix_exo::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    if (!evenement->spontaneous())
+        FormActivate();
+}
+
+void TF_choix_exo::resizeEvent(QResizeEvent* evenement)
+{
+    QDialog::resizeEvent(evenement);
+    CentrerPanneau(PanelMilieu);
+}
+
+void TF_choix_exo::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        AfficherSommaireAide();
+    else
+        QDialog::keyPressEvent(evenement);
+}
+
+// Escape closes the chooser like "Annuler".
+void TF_choix_exo::reject()
+{
+    Button2Click();
+}
+
+void TF_choix_exo::FormActivate()
+{
+    const bool suivi = SuiviEleve;
+    Panel_exos1->setVisible(suivi);
+    Panel_exos2->setVisible(suivi);
+    ListBox4->setVisible(!suivi);
+    dimensionnerApercu(CasesAccueil, CasesAccueil);
+    Image1->image().fill(Qt::white);
+    Image1->update();
+    if (ChoixDepuisEditeur) {
+        TousLesFichiers = false;
+        SpeedButton1->setText(TexteTousLesFichiers);
+    }
+    SpeedButton1->setVisible(ChoixDepuisEditeur);
+    Button1->setEnabled(false);
+    for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3, ListBox4})
+        liste->clear();
+    SerieChoisie_.clear();
+    ListerSeries();
+}
+
+void TF_choix_exo::ListerSeries()
+{
+    for (const QString& serie : SeriesDuDossier(QString(), MasqueExercices()))
+        ListBox1->ajouter(serie);
+}
+
+void TF_choix_exo::ListBox1Click()
+{
+    viderApercu();
+    const QString choisie = ListBox1->texteChoisi();
+    if (!choisie.isEmpty())
+        SerieChoisie_ = choisie;
+    if (SerieChoisie_.isEmpty())
+        return;
+    SerieExercice = SerieChoisie_;
+    // The exercise chosen in the previous series is not in this one.
+    FichierChoisi.clear();
+    Button1->setEnabled(false);
+    for (ListeEleves* liste : {ListBox2, ListBox3, ListBox4})
+        liste->clear();
+    ListerExercices();
+}
+
+void TF_choix_exo::ListerExercices()
+{
+    if (SuiviEleve)
+        LireBilan();
+    AllerDossierExercices();
+    for (const EntreeDossier& entree : listerDossier(SerieExercice, MasqueExercices()))
+        ajouterExercice(entree.nom);
+}
+
+void TF_choix_exo::ajouterExercice(const QString& fichier)
+{
+    const QString base = sansExtension(fichier);
+    if (!SuiviEleve)
+        ListBox4->ajouter(base, fichier);
+    else if (ExerciceReussi(SerieChoisie_ + QLatin1Char('\\') + base))
+        ListBox2->ajouter(base, fichier);
+    else
+        ListBox3->ajouter(base, fichier);
+    ExtensionExercice = extensionDe(fichier);
+}
+
+void TF_choix_exo::ExerciceClick(ListeEleves* liste)
+{
+    const QListWidgetItem* element = liste->currentItem();
+    if (!element || !element->isSelected())
+        return;
+    Button1->setEnabled(true);
+    const QString base = element->text();
+    // Each listed name keeps the file it came from: in the all-types listing the files of
+    // one series may have different extensions.
+    FichierChoisi = element->data(Qt::UserRole).toString();
+    ExtensionExercice = extensionDe(FichierChoisi);
+    if (liste == ListBox4)
+        NomExerciceChoisi = base;
+    LigneBilan = SerieChoisie_ + QLatin1Char('\\') + base;
+    DessinerApercu();
+}
+
+void TF_choix_exo::SpeedButton1Click()
+{
+    TousLesFichiers = !TousLesFichiers;
+    SpeedButton1->setText(TousLesFichiers
+                              ? QStringLiteral("Exercices ") + QString::number(NumeroExercice)
+                              : TexteTousLesFichiers);
+    for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3})
+        liste->clear();
+    SerieChoisie_.clear();
+    ListerSeries();
+}
+
+void TF_choix_exo::Button1Click()
+{
+    accept();
+}
+
+void TF_choix_exo::Button2Click()
+{
+    SerieChoisie_.clear();
+    FichierChoisi.clear();
+    QDialog::reject();
+}
+
+void TF_choix_exo::viderApercu()
+{
+    effacerAvecBord(Image1->image());
+    Image1->update();
+}
+
+void TF_choix_exo::dimensionnerApercu(int nbColonnes, int nbLignes)
+{
+    TailleCaseApercu_ = CalculerTailleCase(Panel_Etalon->width(), nbColonnes);
+    PanelJeu->resize(TailleCaseApercu_ * nbColonnes + 4, TailleCaseApercu_ * nbLignes + 4);
+    Image1->resize(PanelJeu->size());
+}
+
+void TF_choix_exo::DessinerApercu()
+{
+    if (FichierChoisi.isEmpty())
+        return;
+    const QString chemin = QDir(SerieExercice).filePath(FichierChoisi);
+    ResultatLecture lecture = LireExercice(chemin);
+    if (!lecture.Reussi) {
+        avertir(lecture.Erreur);
+        return;
+    }
+    ExerciceLu& exercice = lecture.Exercice;
+    const Quadrillage& grille = exercice.Grille;
+    const int c = CalculerTailleCase(Panel_Etalon->width(), grille.NbColonnes);
+    if (c <= 0 || grille.NbLignes <= 0
+        || qint64(c) * grille.NbLignes > qint64(HauteurMaxEnEtalons) * Panel_Etalon->width()) {
+        avertir(QStringLiteral("L'aperçu de « %1 » ne peut pas être dessiné : son quadrillage "
+                               "(%2 colonnes, %3 lignes) ne tient pas dans le cadre.")
+                    .arg(FichierChoisi)
+                    .arg(grille.NbColonnes)
+                    .arg(grille.NbLignes));
+        return;
+    }
+    dimensionnerApercu(grille.NbColonnes, grille.NbLignes);
+    if (exercice.Elements.NbElements == 0)
+        return;
+    // A stored cell size of 0 puts each seed at its cell's corner instead of dividing.
+    ConvertirPourTailleCase(exercice, c);
+    QImage& image = Image1->image();
+    effacerAvecBord(image);
+    DessinerQuadrillage(image, exercice.Grille, NumeroExercice, Rendu::Apercu);
+    DessinerFigure(image, exercice.Elements, Rendu::Apercu, 2);
+    Image1->update();
 }

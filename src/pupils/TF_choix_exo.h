@@ -1,9 +1,80 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
+class ListeEleves;
+class QFrame;
+class QLabel;
+class QListWidgetItem;
+class QPushButton;
+
+// The picture of the preview, drawn by the chooser and shown as it is.
+class ImageApercu : public QWidget {
+    Q_OBJECT
+public:
+    ImageApercu(QWidget* parent, const QString& nom, const QRect& geometrie);
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    QImage image_;
+};
+
+// The exercise chooser: series on the left, their exercises ("réussis" and "à faire" for
+// a tracked pupil, a plain list otherwise), a preview of the exercise clicked, and
+// "Valider" (accepted) or "Annuler" (rejected). The callers read the shared results of
+// ChoixExercice.h afterwards.
 class TF_choix_exo : public QDialog {
     Q_OBJECT
 public:
     explicit TF_choix_exo(QWidget* parent = nullptr);
+
+    QString serieChoisie() const { return SerieChoisie_; }
+    int tailleCaseApercu() const { return TailleCaseApercu_; }
+
+    void ListBox1Click();
+    void ExerciceClick(ListeEleves* liste);
+    void SpeedButton1Click();
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void reject() override;
+
+private:
+    QFrame* Panel_Etalon;
+    QFrame* PanelMilieu;
+    QLabel* consigne;
+    ListeEleves* ListBox1;
+    QPushButton* SpeedButton1;
+    QFrame* Panel_exos1;
+    QFrame* Panel_exos2;
+    ListeEleves* ListBox2;
+    ListeEleves* ListBox3;
+    ListeEleves* ListBox4;
+    QFrame* PanelJeu;
+    ImageApercu* Image1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+    QString SerieChoisie_;
+    int TailleCaseApercu_ = 0;
+
+    void creerControles();
+    void relierControles();
+    void FormActivate();
+    void ListerSeries();
+    void ListerExercices();
+    void ajouterExercice(const QString& fichier);
+    void viderApercu();
+    void DessinerApercu();
+    void dimensionnerApercu(int nbColonnes, int nbLignes);
 };

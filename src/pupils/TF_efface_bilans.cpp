@@ -1,8 +1,146 @@
 #include "TF_efface_bilans.h"
 
+#include "Bilans.h"
+#include "Controles.h"
+#include "Couleurs.h"
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "Enregistrements.h"
+#include "Operations.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr quint32 CouleurFenetre = 0x00FF8080;
+constexpr quint32 CouleurPanneau = 0x00FFFFDD;
+constexpr quint32 CouleurSarcelle = 0x00808000;
+const QString MasqueBilans = QStringLiteral("*.reu");
+constexpr int LongueurExtension = 4;
+} // namespace
+
 TF_efface_bilans::TF_efface_bilans(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("F_efface_bilans"));
     setWindowTitle(QStringLiteral("Gestion des bilans"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowMinMaxButtonsHint);
+    setWindowState(Qt::WindowMaximized);
+    resize(816, 615);
+    ColorerFond(this, CouleurFenetre);
+    creerControles();
+    AdapterEcran(this);
+    CentrerPanneau(Panel1);
+}
+
+void TF_efface_bilans::creerControles()
+{
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 16, 780, 500}, CouleurPanneau);
+    Label1 = CreerEtiquette(Panel1, QStringLiteral("Label1"), QString(), {7, 43, 438, 32},
+                            PoliceArial(16), CouleurNoir);
+    auto* label6 = CreerEtiquette(Panel1, QStringLiteral("Label6"),
+                                  QStringLiteral("Bilans des réussites"), {8, 76, 109, 121},
+                                  Police(QStringLiteral("Times New Roman"), 21, true),
+                                  CouleurVertFonce);
+    label6->setWordWrap(true);
+    label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ListBox3 = new ListeEleves(Panel1, QStringLiteral("ListBox3"), {120, 74, 321, 375}, true);
+    ListBox3->setFont(PoliceArial(16));
+    ColorerFond(ListBox3, CouleurBlanc);
+    BoutonSuppressionReussites =
+        CreerBouton(Panel1, QStringLiteral("BoutonSuppressionReussites"),
+                    QStringLiteral("Effacer le bilan des réussites sélectionné"),
+                    {451, 118, 324, 40}, PoliceArial(16, true));
+    BoutonSuppressionReussites->setFlat(true);
+    ColorerTexte(BoutonSuppressionReussites, CouleurVertFonce);
+    Bouton_Quitter = CreerBouton(Panel1, QStringLiteral("Bouton_Quitter"), QStringLiteral("Quitter"),
+                                 {566, 400, 133, 49}, PoliceArial(16, true));
+    Bouton_Quitter->setFlat(true);
+    ColorerTexte(Bouton_Quitter, CouleurSarcelle);
+    Label5 = CreerEtiquette(Panel1, QStringLiteral("Label5"), QString(), {15, 465, 446, 32},
+                            PoliceArial(16), CouleurNoir);
+
+    connect(ListBox3, &QListWidget::itemClicked, this, &TF_efface_bilans::ListBox3Click);
+    connect(BoutonSuppressionReussites, &QPushButton::clicked, this,
+            &TF_efface_bilans::BoutonSuppressionReussitesClick);
+    connect(Bouton_Quitter, &QPushButton::clicked, this, &TF_efface_bilans::Bouton_QuitterClick);
+}
+
+void TF_efface_bilans::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    if (!evenement->spontaneous())
+        FormActivate();
+}
+
+void TF_efface_bilans::FormActivate()
+{
+    AllerDossierBilans();
+    BoutonSuppressionReussites->setEnabled(false);
+    Label1->clear();
+    Label5->clear();
+    for (const EntreeDossier& entree : listerDossier(QString(), MasqueBilans)) {
+        if (entree.attributs & Attribut::Repertoire)
+            continue;
+        // The item keeps the file's own name, so that ".Reu" files are erased as listed.
+        ListBox3->ajouter(entree.nom.chopped(LongueurExtension), entree.nom);
+    }
+}
+
+void TF_efface_bilans::ListBox3Click()
+{
+    const QListWidgetItem* element = ListBox3->currentItem();
+    if (!element || !element->isSelected())
+        return;
+    BoutonSuppressionReussites->setEnabled(true);
+    FichierAEffacer_ = element->data(Qt::UserRole).toString();
+    IndiceAEffacer_ = ListBox3->row(element);
+}
+
+void TF_efface_bilans::BoutonSuppressionReussitesClick()
+{
+    QFile fichier(FichierAEffacer_);
+    if (fichier.remove()) {
+        delete ListBox3->takeItem(IndiceAEffacer_);
+    } else {
+        avertir(messageErreurFichier(FichierAEffacer_, fichier.errorString()));
+    }
+    BoutonSuppressionReussites->setEnabled(false);
+}
+
+void TF_efface_bilans::Bouton_QuitterClick()
+{
+    ListBox3->clear();
+    accept();
+}
+
+void TF_efface_bilans::hideEvent(QHideEvent* evenement)
+{
+    QDialog::hideEvent(evenement);
+    if (!evenement->spontaneous())
+        RetourDossierProgramme();
+}
+
+void TF_efface_bilans::resizeEvent(QResizeEvent* evenement)
+{
+    QDialog::resizeEvent(evenement);
+    CentrerPanneau(Panel1);
+}
+
+void TF_efface_bilans::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        AfficherAide(QStringLiteral("gestion.htm"));
+    else
+        QDialog::keyPressEvent(evenement);
+}
+
+// Escape leaves like "Quitter", so the next opening lists the folder afresh.
+void TF_efface_bilans::reject()
+{
+    Bouton_QuitterClick();
 }

@@ -2,8 +2,39 @@
 
 #include <QDialog>
 
+class ListeEleves;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// "Gestion des bilans": lists the results files of the results folder and erases the one
+// the teacher selects.
 class TF_efface_bilans : public QDialog {
     Q_OBJECT
 public:
     explicit TF_efface_bilans(QWidget* parent = nullptr);
+
+    void ListBox3Click();
+    void BoutonSuppressionReussitesClick();
+    void Bouton_QuitterClick();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void reject() override;
+
+private:
+    QFrame* Panel1;
+    QLabel* Label1;
+    QLabel* Label5;
+    ListeEleves* ListBox3;
+    QPushButton* BoutonSuppressionReussites;
+    QPushButton* Bouton_Quitter;
+    QString FichierAEffacer_;
+    int IndiceAEffacer_ = -1;
+
+    void creerControles();
+    void FormActivate();
 };

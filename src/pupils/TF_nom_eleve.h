@@ -2,8 +2,39 @@
 
 #include <QDialog>
 
+class ListeEleves;
+class QLineEdit;
+class QPushButton;
+
+// "Nom de l'utilisateur.": the pupil picks a class and a name, types a name, or chooses
+// training. The only output is NomEleve / NomClasse; an empty NomEleve starts nothing.
 class TF_nom_eleve : public QDialog {
     Q_OBJECT
 public:
     explicit TF_nom_eleve(QWidget* parent = nullptr);
+
+    int nbClasses() const { return NbClasses_; }
+
+    void ListBox3Click();
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void bouton_valideClick();
+    void BitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void reject() override;
+
+private:
+    ListeEleves* ListBox3;
+    ListeEleves* ListBox1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit1;
+    QPushButton* bouton_valide;
+    QPushButton* BitBtn1;
+    int NbClasses_ = 0;
+
+    void creerControles();
+    void FormActivate();
 };

@@ -1,0 +1,60 @@
+#include "Classes.h"
+
+#include "Enregistrements.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+std::array<QByteArray, NbMaxEleves + 1> TableEleves = [] {
+    std::array<QByteArray, NbMaxEleves + 1> table;
+    table.fill(QByteArray(TailleEnregistrementEleve, '\0'));
+    return table;
+}();
+
+LectureClasse LireClasse(const QString& fichier)
+{
+    LectureClasse lecture;
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly)) {
+        lecture.erreur = f.errorString();
+        return lecture;
+    }
+    for (int k = 1;; ++k) {
+        const QByteArray enregistrement = f.read(TailleEnregistrementEleve);
+        if (enregistrement.size() < TailleEnregistrementEleve)
+            break;
+        if (k > NbMaxEleves) {
+            lecture.complete = false;
+            break;
+        }
+        TableEleves[k] = enregistrement;
+        lecture.noms.append(lireTexteCourt(enregistrement, 0, LongueurMaxNom).value_or(QString()));
+    }
+    if (f.error() != QFileDevice::NoError)
+        lecture.erreur = f.errorString();
+    return lecture;
+}
+
+bool EcrireClasse(const QString& fichier, const QStringList& noms, QString* erreur)
+{
+    if (noms.size() > NbMaxEleves) {
+        if (erreur)
+            *erreur = QStringLiteral("une classe compte au plus %1 élèves").arg(NbMaxEleves);
+        return false;
+    }
+    QByteArray contenu;
+    for (int i = 0; i < noms.size(); ++i) {
+        QByteArray& entree = TableEleves[i + 1];
+        ecrireTexteCourt(entree, 0, LongueurMaxNom, noms.at(i).left(LongueurMaxNom));
+        contenu += entree;
+    }
+    return ecrireFichier(fichier, contenu, erreur);
+}
+
+QString NomDeClasse(const QString& fichier)
+{
+    const QString nom = QFileInfo(fichier).fileName();
+    return nom.left(std::max<qsizetype>(0, nom.size() - ExtensionClasse.size()));
+}

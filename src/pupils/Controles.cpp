@@ -1,0 +1,138 @@
+#include "Controles.h"
+
+#include "Couleurs.h"
+
+#include <QCollator>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+QFont Police(const QString& famille, int pixels, bool gras)
+{
+    QFont police(famille);
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+QFont PoliceArial(int pixels, bool gras)
+{
+    return Police(QStringLiteral("Arial"), pixels, gras);
+}
+
+namespace {
+void colorerRole(QWidget* controle, QPalette::ColorRole role, quint32 couleur)
+{
+    QPalette palette = controle->palette();
+    palette.setColor(role, QColor::fromRgb(VersQRgb(couleur)));
+    controle->setPalette(palette);
+}
+} // namespace
+
+void ColorerFond(QWidget* controle, quint32 couleur)
+{
+    controle->setAutoFillBackground(true);
+    colorerRole(controle, QPalette::Window, couleur);
+    colorerRole(controle, QPalette::Base, couleur);
+}
+
+void ColorerTexte(QWidget* controle, quint32 couleur)
+{
+    colorerRole(controle, QPalette::WindowText, couleur);
+    colorerRole(controle, QPalette::ButtonText, couleur);
+    colorerRole(controle, QPalette::Text, couleur);
+}
+
+QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QString& texte,
+                       const QRect& geometrie, const QFont& police, quint32 couleur)
+{
+    auto* etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(nom);
+    etiquette->setFont(police);
+    ColorerTexte(etiquette, couleur);
+    if (geometrie.size().isEmpty()) {
+        etiquette->move(geometrie.topLeft());
+        etiquette->adjustSize();
+    } else {
+        etiquette->setGeometry(geometrie);
+    }
+    return etiquette;
+}
+
+QPushButton* CreerBouton(QWidget* parent, const QString& nom, const QString& texte,
+                         const QRect& geometrie, const QFont& police)
+{
+    auto* bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(nom);
+    bouton->setFont(police);
+    bouton->setGeometry(geometrie);
+    bouton->setAutoDefault(false);
+    return bouton;
+}
+
+QFrame* CreerPanneau(QWidget* parent, const QString& nom, const QRect& geometrie,
+                     quint32 couleur)
+{
+    auto* panneau = new QFrame(parent);
+    panneau->setObjectName(nom);
+    panneau->setGeometry(geometrie);
+    ColorerFond(panneau, couleur);
+    return panneau;
+}
+
+void CentrerPanneau(QWidget* panneau)
+{
+    const QWidget* fenetre = panneau->parentWidget();
+    panneau->move((fenetre->width() - panneau->width()) / 2,
+                  (fenetre->height() - panneau->height()) / 2);
+}
+
+ListeEleves::ListeEleves(QWidget* parent, const QString& nom, const QRect& geometrie, bool triee)
+    : QListWidget(parent)
+    , triee_(triee)
+{
+    setObjectName(nom);
+    setGeometry(geometrie);
+}
+
+namespace {
+const QCollator& ordreAlphabetique()
+{
+    static const QCollator collateur = [] {
+        QCollator c{QLocale(QLocale::French, QLocale::France)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collateur;
+}
+} // namespace
+
+QListWidgetItem* ListeEleves::ajouter(const QString& texte, const QString& donnee)
+{
+    int rang = count();
+    if (triee_) {
+        // After the equal ones, so equal names stay in the order they came.
+        rang = 0;
+        while (rang < count() && ordreAlphabetique().compare(item(rang)->text(), texte) <= 0)
+            ++rang;
+    }
+    auto* element = new QListWidgetItem(texte);
+    element->setData(Qt::UserRole, donnee);
+    insertItem(rang, element);
+    return element;
+}
+
+QStringList ListeEleves::textes() const
+{
+    QStringList resultat;
+    for (int i = 0; i < count(); ++i)
+        resultat.append(item(i)->text());
+    return resultat;
+}
+
+QString ListeEleves::texteChoisi() const
+{
+    const QListWidgetItem* element = currentItem();
+    return element && element->isSelected() ? element->text() : QString();
+}
