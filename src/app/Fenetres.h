@@ -3,11 +3,12 @@
 class QDialog;
 class FenetreNonModale;
 class QWidget;
+class TF_preferences;
 
 // The windows the main menu opens. Every window is created once at start-up and kept
 // for the whole run; the menu only shows them.
 struct Fenetres {
-    QDialog* preferences = nullptr;         // TF_preferences
+    TF_preferences* preferences = nullptr;  // loaded at the menu's first showing
     QWidget* imagesReserve = nullptr;       // TForm1, never shown
     QDialog* modifChoix = nullptr;          // TF_ModifCh1
     FenetreNonModale* dessin = nullptr;     // TF_Dessin

@@ -4,7 +4,8 @@
 #include "Dossiers.h"
 #include "EtatPartage.h"
 
-#include <QCloseEvent>
+#include <QApplication>
+#include <QHideEvent>
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -85,13 +86,22 @@ void MettreALEchelle(QWidget* fenetre, double rapport)
     fenetre->resize(multiplier(fenetre->width(), rapport), multiplier(fenetre->height(), rapport));
 }
 
-void AdapterEcran(QWidget* fenetre)
+MesureEcran MesurerEcran()
 {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (!ecran)
-        return;
-    const QSize taille = ecran->size();
-    rapportEnCours = RapportAdaptation(taille.width(), taille.height(), ecran->logicalDotsPerInch());
+        return {};
+    return {ecran->size().width(), ecran->size().height(), ecran->logicalDotsPerInch()};
+}
+
+void AdapterEcran(QWidget* fenetre)
+{
+    AdapterEcran(fenetre, MesurerEcran());
+}
+
+void AdapterEcran(QWidget* fenetre, const MesureEcran& ecran)
+{
+    rapportEnCours = RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce);
     MettreALEchelle(fenetre, rapportEnCours);
 }
 
@@ -155,6 +165,8 @@ bool TenirGeometrie::actif() const
 
 void TenirGeometrie::corriger()
 {
+    if (fenetre_->isMaximized())
+        return;
     const Geometrie& ref = GeometrieReference;
     if (fenetre_->x() != ref.left)
         fenetre_->move(ref.left, fenetre_->y());
@@ -168,6 +180,8 @@ void TenirGeometrie::corriger()
 
 void RemettreGaucheHaut(QWidget* fenetre)
 {
+    if (fenetre->isMaximized())
+        return;
     fenetre->move(GeometrieReference.left, GeometrieReference.top);
 }
 
@@ -215,14 +229,42 @@ QCursor CurseurProgramme(int numero)
     return QCursor(Qt::ArrowCursor);
 }
 
+namespace {
+// Gives cursor 2 to each window as it is first shown, unless the window chose its own.
+class PoseCurseur : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Show && objet->isWidgetType()) {
+            auto* fenetre = static_cast<QWidget*>(objet);
+            if (fenetre->isWindow() && !fenetre->testAttribute(Qt::WA_SetCursor))
+                fenetre->setCursor(CurseurProgramme(2));
+        }
+        return false;
+    }
+};
+} // namespace
+
+void InstallerCurseurApplication()
+{
+    static PoseCurseur* pose = nullptr;
+    if (pose)
+        return;
+    pose = new PoseCurseur(qApp);
+    qApp->installEventFilter(pose);
+}
+
 FenetreNonModale::FenetreNonModale(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
 }
 
-void FenetreNonModale::closeEvent(QCloseEvent* evenement)
+void FenetreNonModale::hideEvent(QHideEvent* evenement)
 {
-    QWidget::closeEvent(evenement);
-    if (evenement->isAccepted())
+    QWidget::hideEvent(evenement);
+    if (!evenement->spontaneous())
         emit fermee();
 }

@@ -24,8 +24,18 @@ double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPou
 
 // Multiplies positions, sizes and fonts of the window and all its controls.
 void MettreALEchelle(QWidget* fenetre, double rapport);
-// Scales a window to the primary screen (RapportAdaptation of its size and ppi).
+// The screen a window is scaled for: size in pixels and pixels per inch.
+struct MesureEcran {
+    int largeur = 800;
+    int hauteur = 600;
+    double pixelsParPouce = 96.0;
+};
+MesureEcran MesurerEcran(); // the primary screen
+
+// Scales a window to the primary screen (RapportAdaptation of its size and ppi), or to
+// the given screen; the ratio becomes the one of this run.
 void AdapterEcran(QWidget* fenetre);
+void AdapterEcran(QWidget* fenetre, const MesureEcran& ecran);
 // The ratio in use for this run (1 until the main window has been scaled).
 double RapportEcran();
 // A design length in the current scale.
@@ -36,7 +46,8 @@ int Echelle(int longueurConception);
 void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur);
 
 // Holds a window at GeometrieReference: every 500 ms, left, top, width and height are
-// compared and put back one by one.
+// compared and put back one by one. A maximised window is left to the window manager,
+// which already keeps it in place; moving it would only undo the maximising.
 class TenirGeometrie : public QObject {
     Q_OBJECT
 public:
@@ -51,14 +62,20 @@ private:
     QTimer* minuterie_;
 };
 
-// Puts only the main window's left and top back (the main menu's clicks do this).
+// Puts only the main window's left and top back (the main menu's clicks do this);
+// a maximised window is left alone, as above.
 void RemettreGaucheHaut(QWidget* fenetre);
 
 // The program's cursors 1 and 2, drawn by the program.
 QCursor CurseurProgramme(int numero);
 
+// Makes cursor 2 the cursor of every window of the application, shown now or later.
+// Controls that choose their own cursor (edit boxes, the editor's tools) keep it.
+void InstallerCurseurApplication();
+
 // A window the main menu shows without waiting (exercise windows, the editor): it tells
-// when it closes, so that the menu can be activated again.
+// when it closes or is hidden by the program ("Quitter"), so that the menu can be
+// activated again. Minimising it is not closing it.
 class FenetreNonModale : public QWidget {
     Q_OBJECT
 public:
@@ -68,5 +85,5 @@ signals:
     void fermee();
 
 protected:
-    void closeEvent(QCloseEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
 };

@@ -2,8 +2,18 @@
 
 #include <QDialog>
 
+class QFrame;
+
+// The about window: the version text over the program's pictures.
 class TF_PubN : public QDialog {
     Q_OBJECT
 public:
     explicit TF_PubN(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    QFrame* Panel1;
 };

@@ -1,8 +1,421 @@
 #include "TF_preferences.h"
 
+#include "ZoneMosaique.h"
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "Enregistrements.h"
+#include "EtatPartage.h"
+#include "Operations.h"
+#include "Preferences.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QTabWidget>
+
+namespace {
+const QColor lavande(0xD2, 0xD2, 0xFF); // 0x00FFD2D2
+const QColor bordeaux(0x80, 0x00, 0x00);
+const QColor marine(0x00, 0x00, 0x80);
+const QColor orange(0xFF, 0x80, 0x00);  // 0x000080FF
+
+constexpr int LargeurPages = 775;
+constexpr int HauteurPages = 435;
+
+QFont police(const QString& famille, int pixels, bool gras = false)
+{
+    QFont f(famille);
+    f.setPixelSize(pixels);
+    f.setBold(gras);
+    return f;
+}
+
+void colorer(QWidget* w, QPalette::ColorRole role, const QColor& couleur)
+{
+    QPalette p = w->palette();
+    p.setColor(role, couleur);
+    w->setPalette(p);
+    if (role == QPalette::Window)
+        w->setAutoFillBackground(true);
+}
+
+QLabel* etiquette(const QString& texte, const QRect& g, QWidget* parent)
+{
+    auto* l = new QLabel(texte, parent);
+    l->setGeometry(g);
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton* bouton(const QString& nom, const QString& texte, const QRect& g, QWidget* parent)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    b->setGeometry(g);
+    return b;
+}
+
+// A titled box of radio items numbered from 0, one under the other.
+QButtonGroup* groupeRadio(const QString& nom, const QString& titre, const QStringList& items,
+                          const QRect& g, QWidget* parent)
+{
+    auto* boite = new QGroupBox(titre, parent);
+    boite->setObjectName(nom);
+    boite->setGeometry(g);
+    auto* groupe = new QButtonGroup(boite);
+    groupe->setObjectName(nom + QStringLiteral("_items"));
+    const int pas = (g.height() - 34) / items.size();
+    for (int i = 0; i < items.size(); ++i) {
+        auto* radio = new QRadioButton(items[i], boite);
+        radio->setObjectName(nom + QLatin1Char('_') + QString::number(i));
+        radio->setGeometry(16, 30 + i * pas, g.width() - 24, pas);
+        groupe->addButton(radio, i);
+    }
+    return groupe;
+}
+
+void selectionner(QButtonGroup* groupe, int item)
+{
+    if (QAbstractButton* b = groupe->button(item)) {
+        b->setChecked(true);
+        return;
+    }
+    // Nothing valid to show: no item stays checked.
+    if (QAbstractButton* coche = groupe->checkedButton()) {
+        groupe->setExclusive(false);
+        coche->setChecked(false);
+        groupe->setExclusive(true);
+    }
+}
+
+// Long folder texts have few blanks: let the label break after every separator.
+QString coupable(const QString& dossier)
+{
+    QString texte = dossier;
+    return texte.replace(separateur(), QString(separateur()) + QChar(0x200B));
+}
+} // namespace
+
 TF_preferences::TF_preferences(QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("F_preferences"));
     setWindowTitle(QStringLiteral("Préférences"));
+    resize(808, 606);
+    colorer(this, QPalette::Window, lavande);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(16, 8, LargeurPages, HauteurPages);
+    PageControl1->setFont(police(QStringLiteral("Arial"), 19));
+    colorer(PageControl1, QPalette::WindowText, bordeaux);
+    colorer(PageControl1, QPalette::ButtonText, bordeaux);
+    auto* exercices = new QWidget;
+    exercices->setObjectName(QStringLiteral("TabExercices"));
+    auto* images = new QWidget;
+    images->setObjectName(QStringLiteral("TabImages"));
+    PageControl1->addTab(exercices, QStringLiteral("Les exercices"));
+    PageControl1->addTab(images, QStringLiteral("Images pour les fonds"));
+    construirePageExercices(exercices);
+    construirePageImages(images);
+    PageControl1->setCurrentIndex(1);
+    construirePanelBoutons();
+
+    Timer1 = new TenirGeometrie(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [] { AfficherAide(QStringLiteral("preferences.htm")); });
+
+    AdapterEcran(this);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void TF_preferences::construirePageExercices(QWidget* page)
+{
+    auto* jeu1 = new QGroupBox(QStringLiteral("Exercice n° 1"), page);
+    jeu1->setGeometry(8, 8, 370, 380);
+    ModifChoix1 = groupeRadio(QStringLiteral("ModifChoix1"), QStringLiteral("Modifier les choix pendant le jeu"),
+                              {QStringLiteral("oui"), QStringLiteral("non")}, QRect(10, 32, 350, 90), jeu1);
+    NbCasesJeu1 = groupeRadio(QStringLiteral("NbCasesJeu1"), QStringLiteral("Nombre de cases"),
+                              {LegendeTailleJeu1(1), LegendeTailleJeu1(2), LegendeTailleJeu1(3),
+                               LegendeTailleJeu1(4)},
+                              QRect(10, 128, 350, 122), jeu1);
+    NbCasesCouleur = groupeRadio(QStringLiteral("NbCasesCouleur"), QStringLiteral("Nombre de cases colorées"),
+                                 TextesCasesColorees(3), QRect(10, 254, 350, 122), jeu1);
+    connect(ModifChoix1, &QButtonGroup::idClicked, this, &TF_preferences::ModifChoix1Click);
+    connect(NbCasesJeu1, &QButtonGroup::idClicked, this, &TF_preferences::NbCasesJeu1Click);
+    connect(NbCasesCouleur, &QButtonGroup::idClicked, this, &TF_preferences::NbCasesCouleurClick);
+
+    auto* jeux25 = new QGroupBox(QStringLiteral("Exercices 2, 3, 4, 5"), page);
+    jeux25->setGeometry(388, 8, 370, 380);
+    ChoixBilanReussite = new QCheckBox(QStringLiteral("Enregistrement bilan réussite"), jeux25);
+    ChoixBilanReussite->setObjectName(QStringLiteral("ChoixBilanReussite"));
+    ChoixBilanReussite->setGeometry(12, 34, 350, 36);
+    ChoixBilanReussite->setFont(police(QStringLiteral("Arial"), 21, true));
+    colorer(ChoixBilanReussite, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+    connect(ChoixBilanReussite, &QCheckBox::clicked, this, &TF_preferences::ChoixBilanReussiteClick);
+
+    auto* choixRep = bouton(QStringLiteral("ChoixRep"), QStringLiteral("Choisir l'emplacement des bilans"),
+                            QRect(12, 80, 346, 40), jeux25);
+    Label_Emplacement = etiquette(QString(), QRect(12, 124, 346, 104), jeux25);
+    Label_Emplacement->setObjectName(QStringLiteral("Label_Emplacement"));
+    auto* choixRepExo = bouton(QStringLiteral("ChoixRepExo"), QStringLiteral("Choisir l'emplacement des exercices"),
+                               QRect(12, 236, 346, 40), jeux25);
+    Label_EmplacementExos = etiquette(QString(), QRect(12, 280, 346, 92), jeux25);
+    Label_EmplacementExos->setObjectName(QStringLiteral("Label_EmplacementExos"));
+    for (QLabel* l : {Label_Emplacement, Label_EmplacementExos}) {
+        l->setFont(police(QStringLiteral("Arial"), 14, true));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setMargin(4);
+        colorer(l, QPalette::Window, Qt::white);
+        colorer(l, QPalette::WindowText, bordeaux);
+    }
+    connect(choixRep, &QPushButton::clicked, this, &TF_preferences::ChoixRepClick);
+    connect(choixRepExo, &QPushButton::clicked, this, &TF_preferences::ChoixRepExoClick);
+}
+
+void TF_preferences::construirePageImages(QWidget* page)
+{
+    const std::array<QString, 3> titres = {QStringLiteral("Image pour la mosaïque de la page d'accueil :"),
+                                           QStringLiteral("Image pour le premier plan"),
+                                           QStringLiteral("Image pour les fonds")};
+    for (int slot = 0; slot < 3; ++slot) {
+        const QString n = QString::number(slot);
+        auto* panneau = new QGroupBox(page);
+        panneau->setGeometry(8 + slot * 252, 8, 244, 380);
+        auto* titre = etiquette(titres[slot], QRect(8, 8, 228, 64), panneau);
+        titre->setAlignment(Qt::AlignCenter);
+
+        auto* cadre = new QLabel(panneau);
+        cadre->setGeometry(62, 80, 120, 107);
+        cadre->setFrameStyle(QFrame::Box | QFrame::Plain);
+        colorer(cadre, QPalette::Window, Qt::white);
+        PaintBox[slot] = new ZoneMosaique(panneau, [slot] { return ImagesCourantes[slot]; });
+        PaintBox[slot]->setObjectName(QStringLiteral("PaintBox0") + n);
+        PaintBox[slot]->setGeometry(66, 84, 112, 99);
+
+        Label_Image[slot] = etiquette(QString(), QRect(8, 194, 228, 30), panneau);
+        Label_Image[slot]->setObjectName(QStringLiteral("Label_Image") + n);
+        Label_Image[slot]->setAlignment(Qt::AlignCenter);
+
+        auto* changer = bouton(QStringLiteral("Bouton0") + n, QStringLiteral("Changer l'image."),
+                               QRect(22, 236, 200, 50), panneau);
+        auto* aucune = bouton(QStringLiteral("Aucune") + n, QStringLiteral("aucune"),
+                              QRect(22, 300, 200, 50), panneau);
+        connect(changer, &QPushButton::clicked, this, [this, slot] { BoutonImageClick(slot); });
+        connect(aucune, &QPushButton::clicked, this, [this, slot] { AucuneClick(slot); });
+    }
+}
+
+void TF_preferences::construirePanelBoutons()
+{
+    PanelBoutons = new QWidget(this);
+    PanelBoutons->setObjectName(QStringLiteral("PanelBoutons"));
+    PanelBoutons->setGeometry(16, 452, LargeurPages, 130);
+    const QFont times = police(QStringLiteral("Times New Roman"), 19, true);
+    auto* valider = bouton(QStringLiteral("SpeedButton1"), QStringLiteral("&Valider"),
+                           QRect(10, 30, 170, 64), PanelBoutons);
+    auto* annuler = bouton(QStringLiteral("SpeedButton2"), QStringLiteral("&Annuler"),
+                           QRect(196, 30, 170, 64), PanelBoutons);
+    for (QPushButton* b : {valider, annuler}) {
+        b->setFont(times);
+        colorer(b, QPalette::ButtonText, marine);
+    }
+    connect(valider, &QPushButton::clicked, this, &TF_preferences::SpeedButton1Click);
+    connect(annuler, &QPushButton::clicked, this, &TF_preferences::SpeedButton2Click);
+
+    auto* orange_ = new QFrame(PanelBoutons);
+    orange_->setGeometry(384, 6, 386, 118);
+    orange_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    colorer(orange_, QPalette::Window, orange);
+    auto* parDefaut = bouton(QStringLiteral("Par_defaut"), QStringLiteral("Valeurs par &défaut"),
+                             QRect(10, 24, 180, 70), orange_);
+    parDefaut->setToolTip(QStringLiteral("Supprime les fichiers \"préférences\""));
+    parDefaut->setFont(police(QStringLiteral("Arial"), 16, true));
+    connect(parDefaut, &QPushButton::clicked, this, &TF_preferences::Par_defautClick);
+
+    auto* alerte = new QFrame(orange_);
+    alerte->setGeometry(200, 10, 176, 98);
+    colorer(alerte, QPalette::Window, Qt::red);
+    colorer(alerte, QPalette::WindowText, Qt::white);
+    auto* attention = etiquette(QStringLiteral("Attention !"), QRect(4, 6, 168, 26), alerte);
+    attention->setFont(police(QStringLiteral("Arial"), 18, true));
+    attention->setAlignment(Qt::AlignCenter);
+    auto* irreversible = etiquette(QStringLiteral("Vous ne pourrez pas annuler cette action."),
+                                   QRect(4, 34, 168, 60), alerte);
+    irreversible->setFont(police(QStringLiteral("Arial"), 14, true));
+    irreversible->setAlignment(Qt::AlignCenter);
+}
+
+void TF_preferences::resizeEvent(QResizeEvent* evenement)
+{
+    QDialog::resizeEvent(evenement);
+    PageControl1->move((width() - PageControl1->width()) / 2, PageControl1->y());
+    PanelBoutons->move((width() - PanelBoutons->width()) / 2, PanelBoutons->y());
+}
+
+void TF_preferences::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    if (!evenement->spontaneous())
+        FormActivate();
+}
+
+void TF_preferences::hideEvent(QHideEvent* evenement)
+{
+    Timer1->arreter();
+    QDialog::hideEvent(evenement);
+}
+
+void TF_preferences::FormActivate()
+{
+    Timer1->demarrer();
+    ChargerPreferences();
+    repeindreApercus();
+}
+
+void TF_preferences::ChargerPreferences()
+{
+    ChargerFichierImages();
+    ChargerFichierReglages();
+
+    selectionner(NbCasesJeu1, Reglages.TailleJeu1 - 1);
+    selectionner(NbCasesCouleur, Reglages.NbColoreesJeu1 - 1);
+    selectionner(ModifChoix1, Reglages.ModifChoixJeu1 != 0 ? 0 : 1);
+    etiqueterNbCasesCouleur();
+    copieReglages = {Reglages.TailleJeu1, Reglages.NbColoreesJeu1, Reglages.ModifChoixJeu1,
+                     Reglages.BilanReussite};
+
+    for (int slot = 0; slot < 3; ++slot) {
+        copieImages[slot] = ImagesChoisies.image(slot);
+        ImagesCourantes[slot] = copieImages[slot];
+        Label_Image[slot]->setText(copieImages[slot] == ImageAucune ? ImageAucune : QString());
+    }
+
+    ChoixBilanReussite->setChecked(Reglages.BilanReussite == 1);
+
+    ChargerFichierDossier(FichierDossierBilans, DossierBilans);
+    ChargerFichierDossier(FichierDossierExercices, DossierExercices);
+    copieDossierBilans = DossierBilans.dossier();
+    copieDossierExercices = DossierExercices.dossier();
+    montrerDossiers();
+}
+
+void TF_preferences::EnregistrerPreferences()
+{
+    EcrireFichiersPreferences();
+    for (int slot = 0; slot < 3; ++slot)
+        ImagesCourantes[slot] = ImagesChoisies.image(slot);
+}
+
+void TF_preferences::etiqueterNbCasesCouleur()
+{
+    const QStringList textes = TextesCasesColorees(Reglages.TailleJeu1);
+    for (int i = 0; i < textes.size(); ++i)
+        NbCasesCouleur->button(i)->setText(textes[i]);
+}
+
+void TF_preferences::montrerDossiers()
+{
+    Label_Emplacement->setText(coupable(DossierBilans.dossier()));
+    Label_EmplacementExos->setText(coupable(DossierExercices.dossier()));
+}
+
+void TF_preferences::repeindreApercus()
+{
+    for (ZoneMosaique* apercu : PaintBox)
+        apercu->update();
+}
+
+void TF_preferences::ModifChoix1Click(int item)
+{
+    Reglages.ModifChoixJeu1 = item == 0 ? 1 : 0;
+}
+
+void TF_preferences::NbCasesJeu1Click(int item)
+{
+    Reglages.TailleJeu1 = static_cast<quint8>(item + 1);
+    etiqueterNbCasesCouleur();
+}
+
+void TF_preferences::NbCasesCouleurClick(int item)
+{
+    Reglages.NbColoreesJeu1 = static_cast<quint8>(item + 1);
+}
+
+void TF_preferences::ChoixBilanReussiteClick()
+{
+    Reglages.BilanReussite = ChoixBilanReussite->isChecked() ? 1 : 0;
+}
+
+void TF_preferences::ChoixRepClick()
+{
+    ChoisirDossier(DossierBilans);
+    montrerDossiers();
+}
+
+void TF_preferences::ChoixRepExoClick()
+{
+    ChoisirDossier(DossierExercices);
+    montrerDossiers();
+}
+
+void TF_preferences::BoutonImageClick(int slot)
+{
+    if (!ChoisirImage(slot))
+        return;
+    Label_Image[slot]->hide();
+    PaintBox[slot]->update();
+}
+
+void TF_preferences::AucuneClick(int slot)
+{
+    ImagesChoisies.fixerImage(slot, ImageAucune);
+    ImagesCourantes[slot] = ImageAucune;
+    Label_Image[slot]->setText(ImageAucune);
+    Label_Image[slot]->show();
+    PaintBox[slot]->update();
+}
+
+void TF_preferences::SpeedButton1Click()
+{
+    EnregistrerPreferences();
+    accept();
+}
+
+void TF_preferences::SpeedButton2Click()
+{
+    Reglages = {copieReglages[0], copieReglages[1], copieReglages[2], copieReglages[3]};
+    DossierBilans.fixerDossier(copieDossierBilans);
+    DossierExercices.fixerDossier(copieDossierExercices);
+    for (int slot = 0; slot < 3; ++slot) {
+        ImagesChoisies.fixerImage(slot, copieImages[slot]);
+        ImagesCourantes[slot] = copieImages[slot];
+    }
+    QDialog::reject();
+}
+
+void TF_preferences::reject()
+{
+    SpeedButton2Click();
+}
+
+void TF_preferences::Par_defautClick()
+{
+    for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans})
+        QFile::remove(fichier);
+    ChargerPreferences();
+    repeindreApercus();
+    RetourDossierProgramme();
+    const QString ici = DossierParDefaut(dossierCourant());
+    DossierBilans.fixerDossier(ici);
+    DossierExercices.fixerDossier(ici);
+    montrerDossiers();
 }

@@ -2,8 +2,74 @@
 
 #include <QDialog>
 
+#include <array>
+
+class ZoneMosaique;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class TenirGeometrie;
+
+// The teacher's settings: exercise 1, the recording switch, the two folders and the three
+// background pictures. Every change takes effect in memory at once; the preference files
+// change only on "&Valider" (and "Valeurs par &défaut", which deletes them).
 class TF_preferences : public QDialog {
     Q_OBJECT
 public:
     explicit TF_preferences(QWidget* parent = nullptr);
+
+    // Loads the four preference files into the shared state and into the controls.
+    void ChargerPreferences();
+    // Writes the four preference files from the shared state.
+    void EnregistrerPreferences();
+
+    void FormActivate();
+    void ModifChoix1Click(int item);
+    void NbCasesJeu1Click(int item);
+    void NbCasesCouleurClick(int item);
+    void ChoixBilanReussiteClick();
+    void ChoixRepClick();
+    void ChoixRepExoClick();
+    void BoutonImageClick(int slot);
+    void AucuneClick(int slot);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Par_defautClick();
+
+    void reject() override; // Escape is "&Annuler": the in-memory changes are undone too
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    void construirePageExercices(QWidget* page);
+    void construirePageImages(QWidget* page);
+    void construirePanelBoutons();
+    void etiqueterNbCasesCouleur();
+    void montrerDossiers();
+    void repeindreApercus();
+
+    QTabWidget* PageControl1;
+    QWidget* PanelBoutons;
+    QButtonGroup* ModifChoix1;
+    QButtonGroup* NbCasesJeu1;
+    QButtonGroup* NbCasesCouleur;
+    QCheckBox* ChoixBilanReussite;
+    QLabel* Label_Emplacement;
+    QLabel* Label_EmplacementExos;
+    std::array<ZoneMosaique*, 3> PaintBox{};
+    std::array<QLabel*, 3> Label_Image{};
+    TenirGeometrie* Timer1;
+
+    // Copies kept for "&Annuler".
+    std::array<quint8, 4> copieReglages{};
+    QString copieDossierBilans;
+    QString copieDossierExercices;
+    std::array<QString, 3> copieImages;
 };

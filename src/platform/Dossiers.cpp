@@ -5,14 +5,26 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+namespace {
+// The folder last made current here. When that folder is deleted the system can no
+// longer name the current folder, yet the program is still in it.
+QString dernierDossier;
+}
+
 QString dossierCourant()
 {
-    return QDir::toNativeSeparators(QDir::currentPath());
+    const QString courant = QDir::currentPath();
+    if (courant.isEmpty())
+        return dernierDossier;
+    return QDir::toNativeSeparators(courant);
 }
 
 bool changerDossierCourant(const QString& dossier)
 {
-    return !dossier.isEmpty() && QDir::setCurrent(dossier);
+    if (dossier.isEmpty() || !QDir::setCurrent(dossier))
+        return false;
+    dernierDossier = QDir::toNativeSeparators(QDir::currentPath());
+    return true;
 }
 
 QChar separateur()
@@ -35,7 +47,9 @@ int attributsDe(const QFileInfo& info)
         attributs |= Attribut::Repertoire;
     if (info.fileName().startsWith(QLatin1Char('.')))
         attributs |= Attribut::Cache;
-    if (info.isFile() && !info.isWritable())
+    // The owner's write bit, not access(): as root every file is writable, yet a file
+    // marked read-only must still be reported so.
+    if (info.isFile() && !info.permission(QFileDevice::WriteOwner))
         attributs |= Attribut::LectureSeule;
     return attributs;
 }

@@ -11,8 +11,18 @@ const char* const nomCodage = "windows-1252";
 
 QByteArray versWindows1252(const QString& texte)
 {
+    // The converter writes 0x1A for a letter the code page lacks; the program has always
+    // written '?' there. Letters are taken whole, so a surrogate pair gives one '?'.
+    constexpr char substitution = '\x1A';
     QStringEncoder encodeur(nomCodage);
-    return encodeur.encode(texte);
+    QByteArray octets;
+    octets.reserve(texte.size());
+    for (char32_t point : texte.toUcs4()) {
+        const QByteArray lettre = encodeur.encode(QString::fromUcs4(&point, 1));
+        const bool connue = lettre.size() == 1 && (lettre[0] != substitution || point == 0x1A);
+        octets += connue ? lettre : QByteArray("?");
+    }
+    return octets;
 }
 
 QString depuisWindows1252(const QByteArray& octets)

@@ -16,6 +16,8 @@ FenetreAide::FenetreAide(QWidget* parent)
 {
     setObjectName(QStringLiteral("F_Aide"));
     setWindowTitle(QStringLiteral("Aide d'Orvane"));
+    // An open help page must not keep the program running once the main menu closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
     navigateur_->setObjectName(QStringLiteral("NavigateurAide"));
     navigateur_->setOpenLinks(true);
     navigateur_->setOpenExternalLinks(false);
@@ -46,10 +48,12 @@ void FenetreAide::afficher(const QString& adresse)
     if (QFileInfo::exists(chemin)) {
         navigateur_->setSearchPaths({QFileInfo(chemin).absolutePath()});
         navigateur_->setSource(QUrl::fromLocalFile(chemin));
+        pageIntrouvable_ = false;
     } else {
         navigateur_->setHtml(QStringLiteral("<h2>Page introuvable</h2><p>La page d'aide "
                                             "« %1 » est introuvable.</p>")
                                  .arg(QFileInfo(chemin).fileName().toHtmlEscaped()));
+        pageIntrouvable_ = true;
     }
     show();
     raise();
@@ -58,5 +62,11 @@ void FenetreAide::afficher(const QString& adresse)
 
 QString FenetreAide::pageAffichee() const
 {
-    return navigateur_->source().toLocalFile();
+    // The browser keeps naming the last page it loaded; a missing page replaced it.
+    return pageIntrouvable_ ? QString() : navigateur_->source().toLocalFile();
+}
+
+QString FenetreAide::texteAffiche() const
+{
+    return navigateur_->toPlainText();
 }

@@ -13,10 +13,12 @@ public:
     explicit FenetreAide(QWidget* parent = nullptr);
     void afficher(const QString& adresse);
     QString pageAffichee() const;
+    QString texteAffiche() const;
 
     static QString dossierAide(const QString& fichierAide);
     static QString cheminPage(const QString& adresse);
 
 private:
     QTextBrowser* navigateur_;
+    bool pageIntrouvable_ = false;
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+// The four preference files and the choices of the preferences window that need no
+// window of their own. Files are read and written relative to the current folder, which
+// the program keeps at DossierProgramme.
+
+#include <QString>
+#include <QStringList>
+
+struct EnregistrementDossier;
+
+constexpr int TailleFichierReglages = 4;
+
+// Each loader first sets its defaults, then reads the file's first record over them.
+// A missing, short or damaged file (a length byte beyond its slot, a setting outside its
+// values) leaves the defaults.
+void ChargerFichierImages();
+void ChargerFichierReglages();
+void ChargerFichierDossier(const QString& fichier, EnregistrementDossier& dossier);
+
+// Writes the four files, each whole or not at all; a file that cannot be written is
+// skipped and keeps its previous content.
+void EcrireFichiersPreferences();
+
+// A folder followed by the separator, cut to the 250 characters of a folder slot.
+QString DossierParDefaut(const QString& dossier);
+// The folder part of a full file name, ending with one separator (the root keeps its own).
+QString PartieDossier(const QString& cheminFichier);
+
+// The save dialog that picks a folder; stores the folder when the dialog is accepted.
+void ChoisirDossier(EnregistrementDossier& dossier);
+// The open dialog that picks the picture of slot 0..2; true when one was chosen.
+bool ChoisirImage(int slot);
+
+// Texts of exercise 1's choices: the size ("Taille 3 (5 x 7)") and the four counts of
+// coloured cells offered for a size.
+QString LegendeTailleJeu1(int taille);
+QStringList TextesCasesColorees(int taille);

@@ -1,0 +1,337 @@
+#include "DialoguesScriptes.h"
+#include "DossierTemporaire.h"
+#include "Enregistrements.h"
+#include "EtatPartage.h"
+#include "OutilsFenetres.h"
+#include "Preferences.h"
+#include "TF_preferences.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+QByteArray contenu(const QString& fichier)
+{
+    return lireFichier(fichier).value_or(QByteArray("<absent>"));
+}
+
+void ecrire(const QString& fichier, const QByteArray& octets)
+{
+    QFile f(fichier);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+QByteArray texteEnCase(const QString& texte, int taille)
+{
+    QByteArray octets(taille, '\0');
+    ecrireTexteCourt(octets, 0, taille - 1, texte);
+    return octets;
+}
+
+QByteArray dossierAttendu(const QString& dossier)
+{
+    return texteEnCase(dossier, 251) + QByteArray(102, '\0');
+}
+
+bool coche(const QObject* f, const QString& nom)
+{
+    const auto* b = controle<QAbstractButton>(f, nom);
+    return b && b->isChecked();
+}
+} // namespace
+
+class Preferences : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReinitialiserEtatPartage();
+        ici = avecSeparateurNatif(DossierProgramme);
+    }
+    static QString avecSeparateurNatif(const QString& d) { return d + QDir::separator(); }
+
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    QString ici;
+};
+
+TEST_F(Preferences, PremierDemarrageValideEcritQuatreFichiersExacts)
+{
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+
+    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4));
+    const QByteArray images = texteEnCase(QStringLiteral("Orvane_Titre.bmp"), 256)
+        + texteEnCase(QStringLiteral("fond21.bmp"), 256) + texteEnCase(QStringLiteral("fond12.bmp"), 256)
+        + QByteArray(256, '\0');
+    EXPECT_EQ(contenu(FichierImages), images);
+    EXPECT_EQ(contenu(FichierDossierBilans), dossierAttendu(ici));
+    EXPECT_EQ(contenu(FichierDossierExercices), dossierAttendu(ici));
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+}
+
+TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)
+{
+    TF_preferences f;
+    f.ChargerPreferences();
+    EXPECT_TRUE(coche(&f, QStringLiteral("NbCasesJeu1_2")));
+    EXPECT_TRUE(coche(&f, QStringLiteral("NbCasesCouleur_1")));
+    EXPECT_EQ(controle<QRadioButton>(&f, QStringLiteral("NbCasesCouleur_1"))->text(), QStringLiteral("10"));
+    EXPECT_TRUE(coche(&f, QStringLiteral("ModifChoix1_0")));
+    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixBilanReussite")));
+    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_Emplacement")), ici);
+    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), ici);
+    EXPECT_EQ(ImagesCourantes[0], QStringLiteral("Orvane_Titre.bmp"));
+    EXPECT_EQ(ImagesCourantes[2], QStringLiteral("fond12.bmp"));
+    EXPECT_EQ(controle<QTabWidget>(&f, QStringLiteral("PageControl1"))->currentIndex(), 1);
+}
+
+TEST_F(Preferences, LesClicsChangentLesReglagesEnMemoireSansEcrire)
+{
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("NbCasesJeu1_3"));
+    EXPECT_EQ(Reglages.TailleJeu1, 4);
+    EXPECT_EQ(controle<QRadioButton>(&f, QStringLiteral("NbCasesCouleur_1"))->text(), QStringLiteral("15"));
+    EXPECT_EQ(controle<QRadioButton>(&f, QStringLiteral("NbCasesCouleur_3"))->text(), QStringLiteral("24"));
+    cliquer(&f, QStringLiteral("NbCasesCouleur_0"));
+    EXPECT_EQ(Reglages.NbColoreesJeu1, 1);
+    cliquer(&f, QStringLiteral("ModifChoix1_1"));
+    EXPECT_EQ(Reglages.ModifChoixJeu1, 0);
+    cliquer(&f, QStringLiteral("ChoixBilanReussite"));
+    EXPECT_EQ(Reglages.BilanReussite, 1);
+    EXPECT_FALSE(QFile::exists(FichierReglages));
+}
+
+TEST_F(Preferences, AnnulerRemetTousLesChangementsEtNEcritRien)
+{
+    ecrire(FichierReglages, QByteArray("\x02\x03\x00\x01", 4));
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("NbCasesJeu1_0"));
+    cliquer(&f, QStringLiteral("NbCasesCouleur_3"));
+    cliquer(&f, QStringLiteral("ModifChoix1_0"));
+    cliquer(&f, QStringLiteral("ChoixBilanReussite"));
+    cliquer(&f, QStringLiteral("Aucune1"));
+    QDir().mkdir(QStringLiteral("bilans"));
+    dialogues.fichiersEnregistres.enqueue(dossier.fichier(QStringLiteral("bilans/chemin")));
+    cliquer(&f, QStringLiteral("ChoixRep"));
+    ASSERT_EQ(DossierBilans.dossier(), dossier.fichier(QStringLiteral("bilans/")));
+
+    cliquer(&f, QStringLiteral("SpeedButton2"));
+    EXPECT_EQ(Reglages.TailleJeu1, 2);
+    EXPECT_EQ(Reglages.NbColoreesJeu1, 3);
+    EXPECT_EQ(Reglages.ModifChoixJeu1, 0);
+    EXPECT_EQ(Reglages.BilanReussite, 1);
+    EXPECT_EQ(ImagesChoisies.image(1), QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(ImagesCourantes[1], QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(DossierBilans.dossier(), ici);
+    EXPECT_EQ(f.result(), QDialog::Rejected);
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{FichierReglages});
+}
+
+TEST_F(Preferences, ValeursParDefautPuisAnnulerGardeLeDossierDesExercicesDuFichier)
+{
+    DossierExercices.fixerDossier(QStringLiteral("/ecole/exos/"));
+    DossierBilans.fixerDossier(QStringLiteral("/ecole/bilans/"));
+    ImagesChoisies.fixerImage(0, QStringLiteral("/ecole/ciel.bmp"));
+    ImagesChoisies.fixerImage(1, QStringLiteral("aucune"));
+    ImagesChoisies.fixerImage(2, QStringLiteral("/ecole/mer.bmp"));
+    Reglages = {1, 4, 0, 1};
+    EcrireFichiersPreferences();
+
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("Par_defaut"));
+    EXPECT_FALSE(QFile::exists(FichierReglages));
+    EXPECT_FALSE(QFile::exists(FichierImages));
+    EXPECT_FALSE(QFile::exists(FichierDossierBilans));
+    EXPECT_TRUE(QFile::exists(FichierDossierExercices));
+    EXPECT_EQ(DossierExercices.dossier(), ici);
+    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), ici);
+
+    cliquer(&f, QStringLiteral("SpeedButton2"));
+    EXPECT_EQ(Reglages.TailleJeu1, 3);
+    EXPECT_EQ(Reglages.BilanReussite, 0);
+    EXPECT_EQ(ImagesChoisies.image(1), QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(DossierBilans.dossier(), ici);
+    EXPECT_EQ(DossierExercices.dossier(), QStringLiteral("/ecole/exos/"));
+}
+
+TEST_F(Preferences, ValeursParDefautPuisValiderEcritLesQuatreFichiersParDefaut)
+{
+    DossierExercices.fixerDossier(QStringLiteral("/ecole/exos/"));
+    Reglages = {1, 4, 0, 1};
+    EcrireFichiersPreferences();
+
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("Par_defaut"));
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4));
+    EXPECT_EQ(contenu(FichierDossierBilans), dossierAttendu(ici));
+    EXPECT_EQ(lireTexteCourt(contenu(FichierDossierExercices), 0, 250), ici);
+    EXPECT_EQ(ImagesChoisies.image(0), QStringLiteral("Orvane_Titre.bmp"));
+}
+
+TEST_F(Preferences, UnFichierAbimeDonneLesValeursParDefautDeSonEtape)
+{
+    QByteArray dossierTropLong = dossierAttendu(QStringLiteral("/ecole/"));
+    dossierTropLong[0] = static_cast<char>(251);
+    QByteArray reserveTropLongue = dossierAttendu(QStringLiteral("/ecole/"));
+    reserveTropLongue[302] = 51;
+    const struct {
+        const char* cas;
+        QString fichier;
+        QByteArray octets;
+    } abimes[] = {
+        {"settings too short", FichierReglages, QByteArray("\x01\x01\x01", 3)},
+        {"size 0", FichierReglages, QByteArray("\x00\x01\x01\x00", 4)},
+        {"count 5", FichierReglages, QByteArray("\x01\x05\x01\x00", 4)},
+        {"recording 7", FichierReglages, QByteArray("\x01\x01\x01\x07", 4)},
+        {"pictures too short", FichierImages, texteEnCase(QStringLiteral("/x.bmp"), 1023)},
+        {"folder too short", FichierDossierBilans, dossierAttendu(QStringLiteral("/ecole/")).left(352)},
+        {"folder length 251", FichierDossierBilans, dossierTropLong},
+        {"reserved length 51", FichierDossierBilans, reserveTropLongue},
+        {"empty exercises file", FichierDossierExercices, QByteArray()},
+    };
+    for (const auto& a : abimes) {
+        ReinitialiserEtatPartage();
+        QFile::remove(a.fichier);
+        ecrire(a.fichier, a.octets);
+        TF_preferences f;
+        f.ChargerPreferences();
+        EXPECT_EQ(Reglages.TailleJeu1, 3) << a.cas;
+        EXPECT_EQ(Reglages.NbColoreesJeu1, 2) << a.cas;
+        EXPECT_EQ(Reglages.BilanReussite, 0) << a.cas;
+        EXPECT_EQ(ImagesChoisies.image(0), QStringLiteral("Orvane_Titre.bmp")) << a.cas;
+        EXPECT_EQ(DossierBilans.dossier(), ici) << a.cas;
+        EXPECT_EQ(DossierExercices.dossier(), ici) << a.cas;
+        QFile::remove(a.fichier);
+    }
+}
+
+TEST_F(Preferences, UnFichierPlusLongEstLuSurSonPremierEnregistrementEtLaReserveEstGardee)
+{
+    QByteArray dossierLu = dossierAttendu(QStringLiteral("/ecole/exos/"));
+    dossierLu[251] = 3;
+    dossierLu.replace(252, 3, "abc");
+    dossierLu[200] = 'Z'; // after the folder text: not significant, kept as it is
+    ecrire(FichierDossierExercices, dossierLu + QByteArray("suite"));
+    ecrire(FichierReglages, QByteArray("\x04\x01\x05\x01suite", 9));
+
+    TF_preferences f;
+    f.ChargerPreferences();
+    EXPECT_EQ(DossierExercices.dossier(), QStringLiteral("/ecole/exos/"));
+    EXPECT_EQ(Reglages.TailleJeu1, 4);
+    EXPECT_EQ(Reglages.ModifChoixJeu1, 5);
+    EXPECT_TRUE(coche(&f, QStringLiteral("ModifChoix1_0")));
+    EXPECT_TRUE(coche(&f, QStringLiteral("ChoixBilanReussite")));
+    f.EnregistrerPreferences();
+    EXPECT_EQ(contenu(FichierDossierExercices), dossierLu);
+    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x04\x01\x05\x01", 4));
+}
+
+TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteSansMessage)
+{
+    QDir().mkdir(FichierImages); // a folder where the file should go
+    ecrire(FichierReglages, QByteArray("\x01\x01\x01\x00", 4));
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("NbCasesJeu1_1"));
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x02\x01\x01\x00", 4));
+    EXPECT_TRUE(QFileInfo(FichierImages).isDir());
+    EXPECT_EQ(contenu(FichierDossierBilans).size(), 353);
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
+TEST(PartieDossier, GardeLeDossierEtUnSeulSeparateur)
+{
+    EXPECT_EQ(PartieDossier(QStringLiteral("/home/ecole/bilans/chemin")), QStringLiteral("/home/ecole/bilans"));
+    EXPECT_EQ(DossierParDefaut(PartieDossier(QStringLiteral("/chemin"))), QStringLiteral("/"));
+    EXPECT_EQ(PartieDossier(QStringLiteral("//chemin")), QStringLiteral("//"));
+    EXPECT_EQ(PartieDossier(QStringLiteral("/a:b/chemin")), QStringLiteral("/a:b"));
+    EXPECT_EQ(PartieDossier(QStringLiteral("chemin")), QString());
+    EXPECT_EQ(DossierParDefaut(QString(300, QLatin1Char('a'))).size(), 250);
+}
+
+TEST_F(Preferences, LeChoixDUnDossierPrendLaPartieDossierDuNomPropose)
+{
+    TF_preferences f;
+    f.ChargerPreferences();
+    QDir().mkpath(QStringLiteral("ecole/exos"));
+    QDir::setCurrent(QStringLiteral("ecole")); // the dialog may leave us anywhere
+    dialogues.fichiersEnregistres.enqueue(dossier.fichier(QStringLiteral("ecole/exos/chemin")));
+    dialogues.fichiersEnregistres.enqueue(QStringLiteral("/chemin"));
+    dialogues.fichiersEnregistres.enqueue(QString());
+
+    cliquer(&f, QStringLiteral("ChoixRepExo"));
+    ASSERT_EQ(dialogues.enregistrements.size(), 1);
+    EXPECT_EQ(dialogues.enregistrements[0].nomPropose, QStringLiteral("chemin"));
+    EXPECT_EQ(dialogues.enregistrements[0].dossierInitial, DossierProgramme);
+    EXPECT_EQ(DossierExercices.dossier(), dossier.fichier(QStringLiteral("ecole/exos/")));
+    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), DossierExercices.dossier());
+
+    cliquer(&f, QStringLiteral("ChoixRep"));
+    EXPECT_EQ(DossierBilans.dossier(), QStringLiteral("/"));
+    cliquer(&f, QStringLiteral("ChoixRep")); // cancelled: nothing changes
+    EXPECT_EQ(DossierBilans.dossier(), QStringLiteral("/"));
+    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+    EXPECT_FALSE(QFile::exists(dossier.fichier(QStringLiteral("ecole/exos/chemin"))));
+}
+
+TEST_F(Preferences, LeChoixDUneImageProposeLImageActuelleOuCelleParDefaut)
+{
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(QStringLiteral("fond21.bmp"), "BMP"));
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(QStringLiteral("ciel.bmp"), "BMP"));
+    TF_preferences f;
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("Aucune1"));
+    EXPECT_EQ(ImagesChoisies.image(1), ImageAucune);
+    EXPECT_EQ(ImagesCourantes[1], ImageAucune);
+    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_Image1")), ImageAucune);
+
+    dialogues.fichiersOuverts.enqueue(dossier.fichier(QStringLiteral("ciel.bmp")));
+    dialogues.fichiersOuverts.enqueue(QString());
+    cliquer(&f, QStringLiteral("Bouton01"));
+    EXPECT_EQ(dialogues.ouvertures[0].nomPropose, QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(dialogues.ouvertures[0].filtre, QStringLiteral("images bitmap (*.bmp)"));
+    EXPECT_EQ(ImagesChoisies.image(1), dossier.fichier(QStringLiteral("ciel.bmp")));
+    EXPECT_EQ(ImagesCourantes[1], ImagesChoisies.image(1));
+    EXPECT_TRUE(controle<QLabel>(&f, QStringLiteral("Label_Image1"))->isHidden());
+
+    cliquer(&f, QStringLiteral("Bouton01"));
+    EXPECT_EQ(dialogues.ouvertures[1].nomPropose, dossier.fichier(QStringLiteral("ciel.bmp")));
+    EXPECT_EQ(ImagesChoisies.image(1), dossier.fichier(QStringLiteral("ciel.bmp")));
+
+    cliquer(&f, QStringLiteral("Bouton00")); // neither the slot's file nor its default exists
+    EXPECT_EQ(dialogues.ouvertures[2].nomPropose, QString());
+}
+
+TEST_F(Preferences, LActivationRechargeLesFichiersEtF1OuvreLAide)
+{
+    TF_preferences f;
+    f.ChargerPreferences();
+    Reglages.TailleJeu1 = 1; // as the grid-size dialog of exercise 1 may do
+    ecrire(FichierReglages, QByteArray("\x02\x02\x01\x00", 4));
+    quandModale([&](QDialog* modale) {
+        EXPECT_EQ(modale, &f);
+        EXPECT_EQ(Reglages.TailleJeu1, 2);
+        EXPECT_TRUE(coche(&f, QStringLiteral("NbCasesJeu1_1")));
+        QApplication::setActiveWindow(&f);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_F1);
+        EXPECT_EQ(dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm::preferences.htm")});
+        QTest::keyClick(&f, Qt::Key_Escape);
+    });
+    f.exec();
+    EXPECT_EQ(f.result(), QDialog::Rejected);
+    EXPECT_EQ(Reglages.TailleJeu1, 2);
+}

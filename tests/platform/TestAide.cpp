@@ -1,0 +1,47 @@
+#include "DossierTemporaire.h"
+#include "FenetreAide.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+void ecrirePage(const QString& chemin, const QByteArray& html)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(html);
+}
+} // namespace
+
+TEST(Aide, LAdresseDesigneUnePageDuDossierDAideOuSonSommaire)
+{
+    DossierTemporaire dossier;
+    const QString base = QDir::current().absolutePath();
+    EXPECT_EQ(FenetreAide::cheminPage(QStringLiteral("aide_orvane.chm::exercice1.htm")),
+              base + QStringLiteral("/aide_orvane/exercice1.htm"));
+    EXPECT_EQ(FenetreAide::cheminPage(QStringLiteral("aide_orvane.chm::/listes.htm")),
+              base + QStringLiteral("/aide_orvane/listes.htm"));
+    EXPECT_EQ(FenetreAide::cheminPage(QStringLiteral("aide_orvane.chm")),
+              base + QStringLiteral("/aide_orvane/sommaire.htm"));
+}
+
+TEST(Aide, UnePagePresenteEstAfficheeEtUnePageAbsenteDitIntrouvable)
+{
+    DossierTemporaire dossier;
+    QDir().mkdir(QStringLiteral("aide_orvane"));
+    ecrirePage(QStringLiteral("aide_orvane/pedagogie.htm"),
+               "<html><body><p>Page pour les ma\xC3\xAEtres</p></body></html>");
+
+    FenetreAide fenetre;
+    fenetre.afficher(QStringLiteral("aide_orvane.chm::pedagogie.htm"));
+    EXPECT_TRUE(fenetre.pageAffichee().endsWith(QStringLiteral("aide_orvane/pedagogie.htm")));
+    EXPECT_TRUE(fenetre.texteAffiche().contains(QStringLiteral("Page pour les")));
+
+    fenetre.afficher(QStringLiteral("aide_orvane.chm::absente.htm"));
+    EXPECT_TRUE(fenetre.pageAffichee().isEmpty());
+    EXPECT_TRUE(fenetre.texteAffiche().contains(QStringLiteral("Page introuvable")));
+    EXPECT_TRUE(fenetre.texteAffiche().contains(QStringLiteral("absente.htm")));
+    EXPECT_TRUE(fenetre.isVisible());
+}

@@ -1,0 +1,84 @@
+#include "DossierTemporaire.h"
+#include "Dossiers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+void creerFichier(const QString& nom)
+{
+    QFile f(nom);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x");
+}
+
+std::map<QString, int> attributsParNom(const QList<EntreeDossier>& entrees)
+{
+    std::map<QString, int> resultat;
+    for (const EntreeDossier& e : entrees)
+        resultat[e.nom] = e.attributs;
+    return resultat;
+}
+} // namespace
+
+TEST(ListeDossier, DonneLesAttributsDossierCacheEtLectureSeule)
+{
+    DossierTemporaire dossier;
+    QDir().mkdir(QStringLiteral("Série 1"));
+    QDir().mkdir(QStringLiteral(".cache"));
+    creerFichier(QStringLiteral("a.ex2"));
+    creerFichier(QStringLiteral(".b.ex2"));
+    creerFichier(QStringLiteral("figee.ex2"));
+    QFile::setPermissions(QStringLiteral("figee.ex2"), QFile::ReadOwner | QFile::ReadUser);
+
+    const auto attributs = attributsParNom(listerDossier(dossier.chemin(), QStringLiteral("*.*")));
+    EXPECT_EQ(attributs.size(), 5u) << "'.' and '..' are never listed";
+    EXPECT_EQ(attributs.at(QStringLiteral("Série 1")), 16);
+    EXPECT_EQ(attributs.at(QStringLiteral(".cache")), 16 | 2);
+    EXPECT_EQ(attributs.at(QStringLiteral("a.ex2")), 0);
+    EXPECT_EQ(attributs.at(QStringLiteral(".b.ex2")), 2);
+    EXPECT_EQ(attributs.at(QStringLiteral("figee.ex2")), 1);
+}
+
+TEST(ListeDossier, LeMasqueFiltreLExtensionSansRegarderLaCasse)
+{
+    DossierTemporaire dossier;
+    creerFichier(QStringLiteral("un.ex2"));
+    creerFichier(QStringLiteral("deux.EX2"));
+    creerFichier(QStringLiteral("trois.ex3"));
+    creerFichier(QStringLiteral("quatre.ex2.bak"));
+
+    const auto ex2 = attributsParNom(listerDossier(QString(), QStringLiteral("*.ex2")));
+    EXPECT_EQ(ex2.size(), 2u);
+    EXPECT_TRUE(ex2.count(QStringLiteral("un.ex2")));
+    EXPECT_TRUE(ex2.count(QStringLiteral("deux.EX2")));
+    EXPECT_EQ(listerDossier(QString(), QStringLiteral("*")).size(), 4);
+}
+
+TEST(ListeDossier, UnDossierAbsentNeDonneRien)
+{
+    DossierTemporaire dossier;
+    EXPECT_TRUE(listerDossier(dossier.fichier(QStringLiteral("absent")), QStringLiteral("*.*")).isEmpty());
+}
+
+TEST(DossierCourant, SeChangeEtRefuseUnDossierAbsentOuVide)
+{
+    DossierTemporaire dossier;
+    QDir().mkdir(QStringLiteral("sous"));
+    const QString depart = dossierCourant();
+    EXPECT_FALSE(changerDossierCourant(QString()));
+    EXPECT_FALSE(changerDossierCourant(QStringLiteral("absent")));
+    EXPECT_EQ(dossierCourant(), depart);
+    ASSERT_TRUE(changerDossierCourant(QStringLiteral("sous")));
+    EXPECT_EQ(dossierCourant(), avecSeparateur(depart) + QStringLiteral("sous"));
+}
+
+TEST(DossierCourant, LeSeparateurNEstAjouteQuUneFois)
+{
+    EXPECT_EQ(avecSeparateur(QStringLiteral("/a/b")), QStringLiteral("/a/b/"));
+    EXPECT_EQ(avecSeparateur(QStringLiteral("/a/b/")), QStringLiteral("/a/b/"));
+}
