@@ -52,13 +52,13 @@ void GroupeRadio::resizeEvent(QResizeEvent* evenement)
     placerItems();
 }
 
-// The items share the box's height below its title, one under the other.
+// The items share the room inside the frame, one under the other.
 void GroupeRadio::placerItems()
 {
     if (boutons_.isEmpty())
         return;
-    const int haut = fontMetrics().height() + 2;
-    const int pas = (height() - haut - 4) / boutons_.size();
+    const QRect dedans = contentsRect().adjusted(8, 0, -8, 0);
+    const int pas = dedans.height() / boutons_.size();
     for (int i = 0; i < boutons_.size(); ++i)
-        boutons_[i]->setGeometry(10, haut + i * pas, width() - 20, pas);
+        boutons_[i]->setGeometry(dedans.left(), dedans.top() + i * pas, dedans.width(), pas);
 }
