@@ -110,6 +110,15 @@ verifier "dossier impossible : le programme ne démarre pas" test ! -e "$ORVANE_
 verifier "dossier impossible : le message nomme le dossier" \
     grep -q "$tmp/fichier/dessous/orvane" <<<"$message"
 
+# --menu puts the installed entry in the user's menu folder and starts nothing.
+rm -f "$ORVANE_TRACE"
+export XDG_DATA_HOME="$tmp/menus"
+"$installe/bin/orvane-lanceur" --menu
+verifier "--menu : code de retour" test $? -eq 0
+verifier "--menu : entrée copiée dans le menu de l'utilisateur" \
+    cmp -s "$installe/share/applications/orvane.desktop" "$XDG_DATA_HOME/applications/orvane.desktop"
+verifier "--menu : le programme ne démarre pas" test ! -e "$ORVANE_TRACE"
+
 # A missing program is reported the same way.
 export XDG_DATA_HOME="$tmp/données"
 rm "$installe/orvane"
