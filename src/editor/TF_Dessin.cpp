@@ -1,8 +1,830 @@
 #include "TF_Dessin.h"
 
+#include "ChoixExercice.h"
+#include "Dossiers.h"
+#include "Dessin.h"
+#include "Dialogues.h"
+#include "EtatPartage.h"
+#include "FichierExercice.h"
+#include "ImagesBoutons.h"
+#include "ReglesEditeur.h"
+#include "SauvegardeExercice.h"
+#include "Symetrie.h"
+#include "TForm1.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace {
+constexpr int LargeurConception = 808;
+constexpr int HauteurConception = 606;
+const QString TexteEnregistrerEnCours = QStringLiteral("Enregistrer l'exercice en cours ?");
+const QString SujetAide = QStringLiteral("edit_exo.htm");
+
+Quadrillage& grille()
+{
+    return QuadrillageCommun;
+}
+
+QFont arial(int pixels)
+{
+    QFont police(QStringLiteral("Arial"));
+    police.setPixelSize(pixels);
+    return police;
+}
+
+QFrame* panneau(QWidget* parent, const QString& nom, const QRect& place,
+                QFrame::Shape forme = QFrame::StyledPanel)
+{
+    auto* p = new QFrame(parent);
+    p->setObjectName(nom);
+    p->setGeometry(place);
+    p->setFrameShape(forme);
+    return p;
+}
+
+QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, const QRect& place,
+                    const QColor& couleur, int pixels)
+{
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom);
+    b->setGeometry(place);
+    b->setFont(arial(pixels));
+    QPalette palette = b->palette();
+    palette.setColor(QPalette::ButtonText, couleur);
+    b->setPalette(palette);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QToolButton* boutonBascule(QWidget* parent, const QString& nom, const QRect& place,
+                           const QIcon& image, QButtonGroup* groupe)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setGeometry(place);
+    b->setCheckable(true);
+    b->setIcon(image);
+    b->setIconSize(QSize(32, 32));
+    b->setFocusPolicy(Qt::NoFocus);
+    groupe->addButton(b);
+    return b;
+}
+
+// The list box items of the axis position and of the grid size.
+QStringList positionsAxe()
+{
+    QStringList items;
+    for (int d = -5; d <= 5; ++d)
+        items.append(d > 0 ? QStringLiteral("+") + QString::number(d) : QString::number(d));
+    return items;
+}
+
+QStringList taillesQuadrillage()
+{
+    QStringList items;
+    for (int n = 10; n <= 36; n += 2)
+        items.append(QString::number(n));
+    return items;
+}
+
+void selectionner(QListWidget* liste, int index)
+{
+    if (index >= 0 && index < liste->count())
+        liste->setCurrentRow(index);
+    else
+        liste->setCurrentRow(-1);
+}
+
+QPoint fois(QPoint noeud, int c)
+{
+    return {noeud.x() * c, noeud.y() * c};
+}
+} // namespace
+
+ZoneDessin::ZoneDessin(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Image1"));
+}
+
+void ZoneDessin::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, image);
+}
+
+void ZoneDessin::mousePressEvent(QMouseEvent* evenement)
+{
+    emit appui(evenement->position().toPoint());
+}
+
+void ZoneDessin::mouseMoveEvent(QMouseEvent* evenement)
+{
+    emit deplacement(evenement->position().toPoint());
+}
+
+void ZoneDessin::mouseReleaseEvent(QMouseEvent* evenement)
+{
+    emit relachement(evenement->position().toPoint());
+}
+
+ApercuForme::ApercuForme(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PaintBox4"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void ApercuForme::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    DessinerApercu(p, outil, quadrant, size());
+}
+
 TF_Dessin::TF_Dessin(QWidget* parent)
     : FenetreNonModale(parent)
 {
     setObjectName(QStringLiteral("F_Dessin"));
     setWindowTitle(QStringLiteral("Dessiner"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowMinMaxButtonsHint);
+    resize(LargeurConception, HauteurConception);
+    timer1_ = new TenirGeometrie(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+
+    creerMenu();
+    panelMilieu_ = panneau(this, QStringLiteral("PanelMilieu"), {0, 0, 775, 517}, QFrame::NoFrame);
+    edit2_ = new QLineEdit(panelMilieu_);
+    edit2_->setObjectName(QStringLiteral("Edit2"));
+    edit2_->setGeometry(40, 27, 34, 21);
+    panelJeu_ = panneau(panelMilieu_, QStringLiteral("PanelJeu"), {2, 9, 500, 500}, QFrame::NoFrame);
+    panelJeu_->setAutoFillBackground(true);
+    QPalette blanc = panelJeu_->palette();
+    blanc.setColor(QPalette::Window, Qt::white);
+    panelJeu_->setPalette(blanc);
+    image1_ = new ZoneDessin(panelJeu_);
+    image1_->setGeometry(1, 1, 1000, 1000);
+    paintBox4_ = new ApercuForme(panelJeu_);
+    panelEtalon_ = panneau(panelMilieu_, QStringLiteral("Panel_Etalon"), {3, 51, 500, 1});
+    panelEtalon_->hide();
+    panelRef_ = panneau(panelMilieu_, QStringLiteral("PanelRef"), {736, 58, 9, 17});
+    panelRef_->setFont(arial(8));
+    creerOutils();
+    creerCouleurs();
+    creerReglages();
+    creerCommandes();
+    creerMarqueurs();
+
+    connect(image1_, &ZoneDessin::appui, this, &TF_Dessin::Image1MouseDown);
+    connect(image1_, &ZoneDessin::deplacement, this, &TF_Dessin::Image1MouseMove);
+    connect(image1_, &ZoneDessin::relachement, this, &TF_Dessin::Image1MouseUp);
+
+    AdapterEcran(this);
+    // The picture keeps the scaled size of its area, so every grid size fits in it.
+    image1_->image = NouvelleImage(image1_->width(), image1_->height());
+    centrerPanneau();
+}
+
+void TF_Dessin::creerMenu()
+{
+    mainMenu1_ = new QMenuBar(this);
+    mainMenu1_->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* fichier = mainMenu1_->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName(QStringLiteral("Fichier1"));
+    const auto entree = [this](QMenu* menu, const QString& nom, const QString& texte, auto action) {
+        QAction* a = menu->addAction(texte, this, action);
+        a->setObjectName(nom);
+        return a;
+    };
+    entree(fichier, QStringLiteral("Ouvrir1"), QStringLiteral("&Ouvrir"), &TF_Dessin::BoutonOuvrirClick);
+    entree(fichier, QStringLiteral("Enregistrer1"), QStringLiteral("&Enregistrer"),
+           &TF_Dessin::BoutonEnregistrerClick);
+    entree(fichier, QStringLiteral("Nouveau1"), QStringLiteral("&Nouveau"), &TF_Dessin::BoutonNouveauClick);
+    entree(fichier, QStringLiteral("Quitter1"), QStringLiteral("&Quitter"), &TF_Dessin::BoutonQuitterClick);
+
+    QMenu* sens = mainMenu1_->addMenu(QStringLiteral("&Sens de l'axe ou point"));
+    sens->setObjectName(QStringLiteral("Sens1"));
+    const std::pair<const char*, const char*> axes[] = {
+        {"N1axevertical1", "&1 : Axe vertical"},
+        {"N2Axehorizontal1", "&2 : Axe horizontal"},
+        {"N3AxeobliqueHB1", "&3 : Axe oblique Haut vers basB"},
+        {"N4AxeobliqueBH1", "&4 : Axe oblique Bas vers haut"},
+        {"Autourdunpoint1", "Par rapport à un &point"}};
+    int type = AxeVertical;
+    for (const auto& [nom, texte] : axes) {
+        QAction* a = sens->addAction(QString::fromUtf8(texte), this,
+                                     [this, type] { ChoisirAxe(type); });
+        a->setObjectName(QLatin1String(nom));
+        ++type;
+    }
+    QAction* aide = mainMenu1_->addAction(QStringLiteral("Ai&de"), this, [] { AfficherAide(SujetAide); });
+    aide->setObjectName(QStringLiteral("Aide1"));
+}
+
+void TF_Dessin::creerOutils()
+{
+    panelOutils_ = panneau(panelMilieu_, QStringLiteral("PanelOutils"), {560, 4, 209, 88});
+    groupeOutils_ = new QButtonGroup(this);
+    groupeOutils_->setExclusive(true);
+    struct Description {
+        int outil;
+        const char* nom;
+        const char* bulle;
+        int x;
+    };
+    const Description outils[] = {{Outil::Trait, "ModeTrait", "trait", 4},
+                                  {Outil::Rectangle, "ModeRect", "Rectangle ou carré", 44},
+                                  {Outil::Cercle, "ModeEllipse", "Cercle", 84},
+                                  {Outil::QuartDeCercle, "ModeArc", "quart de cercle", 124},
+                                  {Outil::Peinture, "ModePeinture", "Colorier", 164}};
+    for (const Description& d : outils) {
+        QToolButton* b = boutonBascule(panelOutils_, QLatin1String(d.nom), {d.x, 4, 40, 40},
+                                       ImageOutil(d.outil), groupeOutils_);
+        b->setToolTip(QString::fromUtf8(d.bulle));
+        const int outil = d.outil;
+        connect(b, &QToolButton::clicked, this, [this, outil] { choisirOutil(outil); });
+        boutonsOutils_[outil] = b;
+    }
+    QToolButton* gomme = boutonBascule(panelOutils_, QStringLiteral("SpeedButton1"), {4, 44, 40, 40},
+                                       ImageOutil(0), groupeOutils_);
+    gomme->setToolTip(QStringLiteral("gomme"));
+    connect(gomme, &QToolButton::clicked, this, &TF_Dessin::SpeedButton1Click);
+    boutonsOutils_[0] = gomme;
+    QPushButton* verifier = bouton(panelOutils_, QStringLiteral("SpeedButton2"),
+                                   QStringLiteral("Vérifier orvane"), {56, 48, 148, 37},
+                                   QColor(0x80, 0, 0), 16);
+    connect(verifier, &QPushButton::clicked, this, &TF_Dessin::SpeedButton2Click);
+}
+
+void TF_Dessin::creerCouleurs()
+{
+    panelCouleurs_ = panneau(panelMilieu_, QStringLiteral("PanelCouleurs"), {560, 95, 209, 89});
+    groupeCouleurs_ = new QButtonGroup(this);
+    groupeCouleurs_->setExclusive(true);
+    struct Description {
+        const char* nom;
+        quint32 couleur;
+        int x;
+        int y;
+    };
+    const Description couleurs[] = {
+        {"BoutonBleu", CouleurBleu, 4, 4},         {"BoutonBleuClair", CouleurBleuClair, 44, 4},
+        {"BoutonRose", CouleurRose, 84, 4},        {"BoutonRouge", CouleurRouge, 124, 4},
+        {"BoutonGrisFonce", CouleurGrisFonce, 164, 4}, {"BoutonMarron", CouleurMarron, 4, 44},
+        {"BoutonJaune", CouleurJaune, 44, 44},     {"BoutonVert", CouleurVert, 84, 44},
+        {"BoutonVertFonce", CouleurVertFonce, 124, 44}, {"BoutonGris", CouleurGris, 164, 44}};
+    for (const Description& d : couleurs) {
+        QToolButton* b = boutonBascule(panelCouleurs_, QLatin1String(d.nom), {d.x, d.y, 40, 40},
+                                       ImageCouleur(d.couleur), groupeCouleurs_);
+        const quint32 couleur = d.couleur;
+        connect(b, &QToolButton::clicked, this, [couleur] { CouleurCourante = couleur; });
+        if (d.couleur == CouleurBleu)
+            boutonBleu_ = b;
+    }
+}
+
+void TF_Dessin::creerReglages()
+{
+    const auto boite = [this](QWidget* parent, const QString& nomLabel, const QString& texte,
+                              const QString& nomEdit, const QString& nomListe,
+                              const QStringList& items, int largeur) {
+        auto* label = new QLabel(texte, parent);
+        label->setObjectName(nomLabel);
+        label->setGeometry(2, 2, largeur - 4, 28);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(arial(11));
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(nomEdit);
+        edit->setGeometry(4, 38, 34, 21);
+        // Only shows the value: a click sends the focus to Edit2.
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setFont(arial(12));
+        auto* liste = new QListWidget(parent);
+        liste->setObjectName(nomListe);
+        liste->setGeometry(42, 30, largeur - 46, 48);
+        liste->addItems(items);
+        liste->setFont(arial(12));
+        liste->setFocusPolicy(Qt::NoFocus);
+        return std::pair{edit, liste};
+    };
+    QFrame* panel1 = panneau(panelMilieu_, QStringLiteral("Panel1"), {564, 186, 94, 81});
+    std::tie(edit1_, listBox2_) = boite(panel1, QStringLiteral("Label1"), QStringLiteral("Position de l'axe"),
+                                        QStringLiteral("Edit1"), QStringLiteral("ListBox2"),
+                                        positionsAxe(), 94);
+    QFrame* panel2 = panneau(panelMilieu_, QStringLiteral("Panel2"), {661, 186, 105, 81});
+    std::tie(edit4_, listBox1_) = boite(panel2, QStringLiteral("Label2"),
+                                        QStringLiteral("Taille du quadrillage"), QStringLiteral("Edit4"),
+                                        QStringLiteral("ListBox1"), taillesQuadrillage(), 105);
+    connect(listBox2_, &QListWidget::itemClicked, this, &TF_Dessin::ListBox2Click);
+    connect(listBox1_, &QListWidget::itemClicked, this, &TF_Dessin::ListBox1Click);
+}
+
+void TF_Dessin::creerCommandes()
+{
+    const QColor marron(0x80, 0, 0);
+    const QColor marine(0, 0, 0x80);
+    const struct {
+        const char* nom;
+        const char* texte;
+        QRect place;
+        QColor couleur;
+        int pixels;
+        void (TF_Dessin::*action)();
+    } commandes[] = {
+        {"BoutonEfface1A", "Annuler", {565, 275, 201, 31}, marron, 19, &TF_Dessin::BoutonEfface1AClick},
+        {"BoutonOuvrir", "Ouvrir", {565, 309, 201, 31}, marine, 19, &TF_Dessin::BoutonOuvrirClick},
+        {"BoutonEnregistrer", "Enregistrer", {565, 343, 201, 31}, marine, 19,
+         &TF_Dessin::BoutonEnregistrerClick},
+        {"Button1", "Enregistrer pour imprimer", {565, 377, 201, 30}, Qt::black, 16,
+         &TF_Dessin::Button1Click},
+        {"BoutonNouveau", "Nouveau", {565, 444, 201, 31}, marine, 19, &TF_Dessin::BoutonNouveauClick},
+        {"BoutonQuitter", "Quitter", {565, 478, 201, 31}, marine, 19, &TF_Dessin::BoutonQuitterClick},
+    };
+    for (const auto& c : commandes) {
+        QPushButton* b = bouton(panelMilieu_, QLatin1String(c.nom), QString::fromUtf8(c.texte), c.place,
+                                c.couleur, c.pixels);
+        connect(b, &QPushButton::clicked, this, c.action);
+    }
+}
+
+void TF_Dessin::creerMarqueurs()
+{
+    for (int n = 1; n <= NbMarqueurs; ++n) {
+        auto* marqueur = new QPushButton(panelJeu_);
+        marqueur->setObjectName(QStringLiteral("Marqueur") + QString::number(n));
+        marqueur->setGeometry(0, 0, 12, 12);
+        marqueur->setFont(panelRef_->font());
+        marqueur->setFocusPolicy(Qt::NoFocus);
+        marqueur->hide();
+        connect(marqueur, &QPushButton::clicked, this, [this, n] { MarqueurClick(n); });
+        marqueurs_[n] = marqueur;
+    }
+}
+
+void TF_Dessin::connaitreChoix(QDialog* choix)
+{
+    choix_ = choix;
+}
+
+void TF_Dessin::connaitreImagesReserve(TForm1* images)
+{
+    imagesReserve_ = images;
+}
+
+const QImage& TF_Dessin::image() const
+{
+    return image1_->image;
+}
+
+void TF_Dessin::centrerPanneau()
+{
+    const int haut = mainMenu1_->sizeHint().height();
+    mainMenu1_->setGeometry(0, 0, width(), haut);
+    panelMilieu_->move((width() - panelMilieu_->width()) / 2,
+                       haut + (height() - haut - panelMilieu_->height()) / 2);
+}
+
+void TF_Dessin::resizeEvent(QResizeEvent* evenement)
+{
+    FenetreNonModale::resizeEvent(evenement);
+    centrerPanneau();
+}
+
+void TF_Dessin::showEvent(QShowEvent* evenement)
+{
+    FenetreNonModale::showEvent(evenement);
+    if (!evenement->spontaneous())
+        FormActivate();
+}
+
+void TF_Dessin::closeEvent(QCloseEvent* evenement)
+{
+    timer1_->arreter();
+    FenetreNonModale::closeEvent(evenement);
+}
+
+void TF_Dessin::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1) {
+        AfficherAide(SujetAide);
+        return;
+    }
+    FenetreNonModale::keyPressEvent(evenement);
+}
+
+void TF_Dessin::FormActivate()
+{
+    edit2_->setFocus();
+    timer1_->demarrer();
+    boutonsOutils_[Outil::Peinture]->setVisible(NumeroExercice == 3);
+    Quadrillage& g = grille();
+    g.EpaisseurQuadrillage = 1;
+    g.EpaisseurTrait = 3;
+    g.NbColonnes = g.NbLignes = 24;
+    g.DecalageAxe = 0;
+    g.Reserve.fill(0);
+    g.TypeAxe = NumeroExercice == 5 ? AxePoint : AxeVertical;
+    cacherMarqueurs();
+    etat_ = EtatEditeur();
+    image1_->setEnabled(true);
+    paintBox4_->hide();
+    viderFigure();
+    NomExerciceChoisi.clear();
+    afficherReglages();
+    dessinerQuadrillage();
+    image1_->update();
+}
+
+void TF_Dessin::afficherReglages()
+{
+    const Quadrillage& g = grille();
+    edit4_->setText(QString::number(g.NbColonnes));
+    selectionner(listBox1_, g.NbColonnes / 2 - 5);
+    edit1_->setText(positionsAxe().value(g.DecalageAxe + 5, QString::number(g.DecalageAxe)));
+    selectionner(listBox2_, g.DecalageAxe + 5);
+}
+
+void TF_Dessin::viderFigure()
+{
+    etat_.OutilCourant = Outil::Trait;
+    boutonsOutils_[Outil::Trait]->setChecked(true);
+    panelCouleurs_->hide();
+    boutonBleu_->setChecked(true);
+    CouleurCourante = CouleurParDefaut;
+    figure_.NbElements = 0;
+    figure_.ViderAuDela(NbMarqueurs);
+    etat_.PointDepart = etat_.PointArrivee = QPoint();
+}
+
+void TF_Dessin::dessinerQuadrillage()
+{
+    Quadrillage& g = grille();
+    g.TailleCase = CalculerTailleCase(panelEtalon_->width(), g.NbColonnes);
+    const int c = g.TailleCase;
+    panelJeu_->resize(c * g.NbColonnes + 4, c * g.NbLignes + 4);
+    DessinerQuadrillage(image1_->image, g, NumeroExercice, Rendu::Editeur);
+}
+
+void TF_Dessin::redessiner()
+{
+    EffacerImage(image1_->image);
+    dessinerQuadrillage();
+    DessinerFigure(image1_->image, figure_, Rendu::Editeur, grille().EpaisseurTrait);
+    image1_->update();
+}
+
+void TF_Dessin::choisirOutil(int outil)
+{
+    if (etat_.ModeGomme) {
+        etat_.ModeGomme = false;
+        cacherMarqueurs();
+        image1_->setEnabled(true);
+    }
+    etat_.OutilCourant = outil;
+    panelCouleurs_->setVisible(outil == Outil::Peinture);
+    if (outil == Outil::Peinture) {
+        setCursor(CurseurProgramme(1));
+        image1_->setCursor(CurseurProgramme(2));
+    }
+}
+
+void TF_Dessin::cacherMarqueurs()
+{
+    for (int n = 1; n <= NbMarqueurs; ++n)
+        marqueurs_[n]->hide();
+}
+
+void TF_Dessin::enfoncerOutilCourant()
+{
+    boutonsOutils_[etat_.OutilCourant]->setChecked(true);
+}
+
+void TF_Dessin::quitterModeGomme()
+{
+    if (!etat_.ModeGomme)
+        return;
+    etat_.ModeGomme = false;
+    cacherMarqueurs();
+    enfoncerOutilCourant();
+    image1_->setEnabled(true);
+}
+
+void TF_Dessin::Image1MouseDown(QPoint position)
+{
+    etat_.DessinModifie = true;
+    if (etat_.OutilCourant == Outil::Peinture) {
+        ajouterColoriage(position);
+        return;
+    }
+    const Quadrillage& g = grille();
+    etat_.NoeudDepart = {AccrocherAuNoeud(position.x(), g.NbColonnes, g.TailleCase),
+                         AccrocherAuNoeud(position.y(), g.NbLignes, g.TailleCase)};
+    etat_.PointDepart = fois(etat_.NoeudDepart, g.TailleCase);
+    etat_.TraceEnCours = true;
+    paintBox4_->setGeometry(QRect(etat_.PointDepart + image1_->pos(), QSize(0, 0)));
+    paintBox4_->show();
+}
+
+void TF_Dessin::ajouterColoriage(QPoint position)
+{
+    const quint32 pixel = CouleurPixel(image1_->image, position.x(), position.y());
+    if (pixel == CouleurCourante || pixel == CouleurNoir)
+        return;
+    const Quadrillage& g = grille();
+    const ElementFigure element = ElementDepuisPixels(GenreColoriage, position.x(), position.y(),
+                                                      position.x(), position.y(), CouleurCourante,
+                                                      g.TailleCase);
+    if (!figure_.Ajouter(element, NbMarqueurs))
+        return;
+    DessinerElement(image1_->image, element, Rendu::Editeur, g.EpaisseurTrait);
+    image1_->update();
+}
+
+void TF_Dessin::Image1MouseMove(QPoint position)
+{
+    const Quadrillage& g = grille();
+    etat_.PointArrivee = {PositionBornee(position.x(), g.NbColonnes * g.TailleCase),
+                          PositionBornee(position.y(), g.NbLignes * g.TailleCase)};
+    if (!etat_.TraceEnCours)
+        return;
+    etat_.QuadrantTrace = QuadrantTrace(etat_.PointDepart, etat_.PointArrivee);
+    paintBox4_->outil = etat_.OutilCourant;
+    paintBox4_->quadrant = etat_.QuadrantTrace;
+    paintBox4_->setGeometry(
+        BoiteApercu(etat_.OutilCourant, etat_.PointDepart, etat_.PointArrivee).translated(image1_->pos()));
+    paintBox4_->update();
+}
+
+void TF_Dessin::Image1MouseUp(QPoint position)
+{
+    if (!etat_.TraceEnCours || etat_.OutilCourant == Outil::Peinture)
+        return;
+    etat_.TraceEnCours = false;
+    paintBox4_->hide();
+    const Quadrillage& g = grille();
+    const int c = g.TailleCase;
+    const int x = std::min(position.x(), g.NbColonnes * c);
+    const int y = std::min(position.y(), g.NbLignes * c);
+    etat_.NoeudArrivee = {AccrocherAuNoeud(x, g.NbColonnes, c), AccrocherAuNoeud(y, g.NbLignes, c)};
+    etat_.PointArrivee = fois(etat_.NoeudArrivee, c);
+    if (!FormeAcceptable(etat_.OutilCourant, etat_.NoeudDepart, etat_.NoeudArrivee))
+        return;
+    if (etat_.OutilCourant == Outil::Cercle || etat_.OutilCourant == Outil::QuartDeCercle) {
+        etat_.PointArrivee = ArriveeCarree(etat_.PointDepart, etat_.PointArrivee);
+        etat_.NoeudArrivee = etat_.PointArrivee / c;
+    }
+    ajouterForme();
+}
+
+bool TF_Dessin::ajouterForme()
+{
+    const Quadrillage& g = grille();
+    const ElementFigure element
+        = ElementDepuisPixels(etat_.OutilCourant, etat_.PointDepart.x(), etat_.PointDepart.y(),
+                              etat_.PointArrivee.x(), etat_.PointArrivee.y(), CouleurCourante,
+                              g.TailleCase);
+    if (figure_.NbElements >= NbMarqueurs)
+        return false;
+    if (!ElementASymetrique(g, element)) {
+        avertir(QStringLiteral("Cet élément n'aura pas de symétique."));
+        return false;
+    }
+    figure_.Ajouter(element, NbMarqueurs);
+    DessinerElement(image1_->image, element, Rendu::Editeur, g.EpaisseurTrait);
+    image1_->update();
+    return true;
+}
+
+void TF_Dessin::BoutonEfface1AClick()
+{
+    etat_.DessinModifie = true;
+    quitterModeGomme();
+    if (figure_.NbElements > 0)
+        figure_.Retirer(figure_.NbElements);
+    redessiner();
+}
+
+void TF_Dessin::SpeedButton1Click()
+{
+    if (etat_.ModeGomme) {
+        quitterModeGomme();
+        return;
+    }
+    etat_.ModeGomme = true;
+    image1_->setEnabled(false);
+    const int cote = CoteMarqueur(grille().TailleCase);
+    for (int i = 1; i <= figure_.NbElements; ++i) {
+        const ElementFigure& e = figure_[i];
+        QPushButton* marqueur = marqueurs_[i];
+        const QPoint repere = RepereMarqueur(e.GenreElement, e.X1, e.Y1, e.X2, e.Y2);
+        marqueur->setGeometry(QRect(repere + image1_->pos(), QSize(cote, cote)));
+        marqueur->setText(LettreMarqueur(e.GenreElement));
+        const quint32 fond = EstColoriage(e.GenreElement) ? e.Couleur : CouleurGris;
+        marqueur->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black; padding: 0px;")
+                                    .arg(QColor::fromRgb(VersQRgb(fond)).name()));
+        marqueur->show();
+        marqueur->raise();
+    }
+}
+
+void TF_Dessin::MarqueurClick(int numero)
+{
+    if (numero < 1 || numero > figure_.NbElements)
+        return;
+    // Erasing changes the drawing as much as adding does: "Quitter" must ask again.
+    etat_.DessinModifie = true;
+    figure_.Retirer(numero);
+    cacherMarqueurs();
+    enfoncerOutilCourant();
+    redessiner();
+    image1_->setEnabled(true);
+    etat_.ModeGomme = false;
+}
+
+void TF_Dessin::SpeedButton2Click()
+{
+    int echecs = 0;
+    for (int i = 1; i <= figure_.NbElements; ++i) {
+        if (!ElementASymetrique(grille(), figure_[i]))
+            ++echecs;
+    }
+    avertir(TexteVerification(echecs));
+}
+
+void TF_Dessin::ChoisirAxe(int typeAxe)
+{
+    grille().TypeAxe = typeAxe;
+    redessiner();
+}
+
+void TF_Dessin::ListBox2Click()
+{
+    const QListWidgetItem* item = listBox2_->currentItem();
+    if (!item)
+        return;
+    edit1_->setText(item->text());
+    grille().DecalageAxe = item->text().toInt();
+    redessiner();
+}
+
+void TF_Dessin::ListBox1Click()
+{
+    quitterModeGomme();
+    const QListWidgetItem* item = listBox1_->currentItem();
+    if (!item)
+        return;
+    edit4_->setText(item->text());
+    const int n = item->text().toInt();
+    if (!FigureTientDans(figure_, n)) {
+        avertir(QStringLiteral("Opération impossible. Certains objets seraient en-dehors du quadrillage!"));
+        afficherReglages();
+        return;
+    }
+    Quadrillage& g = grille();
+    const int ancienneTaille = g.TailleCase;
+    g.NbColonnes = g.NbLignes = n;
+    EffacerImage(image1_->image);
+    dessinerQuadrillage();
+    AdapterTailleCase(figure_, g.TailleCase, ancienneTaille);
+    DessinerFigure(image1_->image, figure_, Rendu::Editeur, g.EpaisseurTrait);
+    image1_->update();
+}
+
+void TF_Dessin::nouveauDessin()
+{
+    Quadrillage& g = grille();
+    g.DecalageAxe = 0;
+    g.Reserve.fill(0);
+    viderFigure();
+    afficherReglages();
+    EffacerImage(image1_->image);
+    dessinerQuadrillage();
+    image1_->update();
+    NomExerciceChoisi.clear();
+    etat_.DessinModifie = false;
+}
+
+bool TF_Dessin::enregistrer()
+{
+    quitterModeGomme();
+    return NumeroExercice == 3 ? EnregistrerExercice3(grille(), figure_)
+                               : EnregistrerExercice245(grille(), figure_);
+}
+
+void TF_Dessin::BoutonNouveauClick()
+{
+    quitterModeGomme();
+    if (figure_.NbElements > 0 && etat_.DessinModifie) {
+        const Reponse r = confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNonAnnuler);
+        if (r == Reponse::Annuler)
+            return;
+        // A save that wrote nothing keeps the drawing rather than losing it.
+        if (r == Reponse::Oui && !enregistrer())
+            return;
+    }
+    nouveauDessin();
+}
+
+void TF_Dessin::BoutonQuitterClick()
+{
+    // A save that wrote nothing keeps the window open rather than losing the drawing.
+    const bool garder = figure_.NbElements > 0 && etat_.DessinModifie
+        && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer();
+    RetourDossierProgramme();
+    if (!garder)
+        close();
+}
+
+void TF_Dessin::BoutonEnregistrerClick()
+{
+    const bool ecrit = enregistrer();
+    RetourDossierProgramme();
+    if (ecrit)
+        etat_.DessinModifie = false;
+}
+
+void TF_Dessin::BoutonOuvrirClick()
+{
+    AllerDansDossierExercices();
+    quitterModeGomme();
+    if (figure_.NbElements > 0 && etat_.DessinModifie
+        && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer()) {
+        RetourDossierProgramme();
+        return;
+    }
+    AllerDansDossierExercices();
+    ChoixDepuisEditeur = true;
+    // The chooser's previews use the shared grid: a cancelled choice gets the editor's back.
+    const Quadrillage avantChoix = grille();
+    if (choix_)
+        choix_->exec();
+    if (FichierChoisi.isEmpty() || !ouvrirFichierChoisi())
+        grille() = avantChoix;
+    afficherReglages();
+    RetourDossierProgramme();
+}
+
+bool TF_Dessin::ouvrirFichierChoisi()
+{
+    ExtensionExercice = FichierChoisi.mid(FichierChoisi.lastIndexOf(QLatin1Char('.'))).left(4);
+    NomExerciceChoisi = FichierChoisi.chopped(std::min<qsizetype>(4, FichierChoisi.size()));
+    AllerDansDossierExercices();
+    ResultatLecture lu = LireExercice(SerieExercice + separateur() + FichierChoisi);
+    QString refus = lu.Reussi ? MotifRefus(lu.Exercice, NbMarqueurs, panelEtalon_->width()) : lu.Erreur;
+    if (refus.isEmpty() && !GrilleAffichable(lu.Exercice.Grille))
+        refus = QStringLiteral("Cet exercice ne peut pas être ouvert : son quadrillage ne tient pas "
+                               "dans la zone de dessin.");
+    if (!refus.isEmpty()) {
+        avertir(refus);
+        return false;
+    }
+    Quadrillage& g = grille();
+    const Quadrillage& lue = lu.Exercice.Grille;
+    g.TypeAxe = lue.TypeAxe;
+    g.NbColonnes = lue.NbColonnes;
+    g.NbLignes = lue.NbLignes;
+    g.DecalageAxe = lue.DecalageAxe;
+    g.Reserve = lue.Reserve;
+    viderFigure();
+    EffacerImage(image1_->image);
+    dessinerQuadrillage();
+    ConvertirPourTailleCase(lu.Exercice, g.TailleCase);
+    figure_ = lu.Exercice.Elements;
+    figure_.ViderAuDela(NbMarqueurs);
+    DessinerFigure(image1_->image, figure_, Rendu::Editeur, g.EpaisseurTrait);
+    image1_->update();
+    etat_.DessinModifie = false;
+    return true;
+}
+
+bool TF_Dessin::GrilleAffichable(const Quadrillage& lue) const
+{
+    const int c = CalculerTailleCase(panelEtalon_->width(), lue.NbColonnes);
+    return c > 0 && lue.NbLignes > 0 && lue.NbLignes <= image1_->image.height() / c;
+}
+
+void TF_Dessin::Button1Click()
+{
+    RetourDossierProgramme();
+    quitterModeGomme();
+    if (imagesReserve_)
+        imagesReserve_->exporterExercice(grille(), figure_);
 }

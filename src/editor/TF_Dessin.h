@@ -1,9 +1,156 @@
 #pragma once
 
+#include "Figure.h"
 #include "Operations.h"
+
+#include <QImage>
+#include <QPoint>
+
+#include <array>
+
+class QButtonGroup;
+class QDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+class QToolButton;
+class TForm1;
+
+// What the editor remembers between two events of one opening.
+struct EtatEditeur {
+    int OutilCourant = 1;
+    bool DessinModifie = false;
+    bool ModeGomme = false;
+    bool TraceEnCours = false;
+    QPoint PointDepart, NoeudDepart;
+    QPoint PointArrivee, NoeudArrivee;
+    int QuadrantTrace = 1;
+};
+
+// The drawing area: the editor's picture, and the mouse for the window.
+class ZoneDessin : public QWidget {
+    Q_OBJECT
+public:
+    explicit ZoneDessin(QWidget* parent);
+    QImage image;
+
+signals:
+    void appui(QPoint position);
+    void deplacement(QPoint position);
+    void relachement(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseMoveEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+};
+
+// The dotted preview of the shape being dragged, laid over the drawing area.
+class ApercuForme : public QWidget {
+    Q_OBJECT
+public:
+    explicit ApercuForme(QWidget* parent);
+    int outil = 1;
+    int quadrant = 1;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
 
 class TF_Dessin : public FenetreNonModale {
     Q_OBJECT
 public:
+    static constexpr int NbMarqueurs = 200;
+
     explicit TF_Dessin(QWidget* parent = nullptr);
+
+    // The chooser that "Ouvrir" shows, and the window that draws the printed picture.
+    void connaitreChoix(QDialog* choix);
+    void connaitreImagesReserve(TForm1* images);
+
+    const EtatEditeur& etat() const { return etat_; }
+    const Figure& figure() const { return figure_; }
+    const QImage& image() const;
+
+    // The start state, as when the main menu opens the window.
+    void FormActivate();
+
+    void Image1MouseDown(QPoint position);
+    void Image1MouseMove(QPoint position);
+    void Image1MouseUp(QPoint position);
+    void BoutonEfface1AClick();
+    void SpeedButton1Click();
+    void MarqueurClick(int numero);
+    void SpeedButton2Click();
+    void ChoisirAxe(int typeAxe);
+    void ListBox2Click();
+    void ListBox1Click();
+    void BoutonNouveauClick();
+    void BoutonQuitterClick();
+    void BoutonEnregistrerClick();
+    void BoutonOuvrirClick();
+    void Button1Click();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    void creerMenu();
+    void creerOutils();
+    void creerCouleurs();
+    void creerReglages();
+    void creerCommandes();
+    void creerMarqueurs();
+    void centrerPanneau();
+
+    void choisirOutil(int outil);
+    void choisirCouleur(quint32 couleur);
+    void quitterModeGomme();
+    void enfoncerOutilCourant();
+    void cacherMarqueurs();
+    void viderFigure();
+    void redessiner();
+    void dessinerQuadrillage();
+    void afficherReglages();
+    void nouveauDessin();
+    // Runs the saver of the exercise type; true when a file was written.
+    bool enregistrer();
+    bool ajouterForme();
+    bool ouvrirFichierChoisi();
+    // Whether the rows of a grid read from a file fit the drawing area.
+    bool GrilleAffichable(const Quadrillage& lue) const;
+    void ajouterColoriage(QPoint position);
+
+    EtatEditeur etat_;
+    Figure figure_;
+    QDialog* choix_ = nullptr;
+    TForm1* imagesReserve_ = nullptr;
+    TenirGeometrie* timer1_;
+
+    QMenuBar* mainMenu1_;
+    QFrame* panelMilieu_;
+    QFrame* panelJeu_;
+    ZoneDessin* image1_;
+    ApercuForme* paintBox4_;
+    QFrame* panelEtalon_;
+    QFrame* panelOutils_;
+    QFrame* panelCouleurs_;
+    QFrame* panelRef_;
+    QButtonGroup* groupeOutils_;
+    QButtonGroup* groupeCouleurs_;
+    std::array<QToolButton*, 7> boutonsOutils_ {}; // by tool code; 0 is the eraser
+    QToolButton* boutonBleu_ = nullptr;
+    QLineEdit* edit1_;
+    QLineEdit* edit2_;
+    QLineEdit* edit4_;
+    QListWidget* listBox1_;
+    QListWidget* listBox2_;
+    std::array<QPushButton*, NbMarqueurs + 1> marqueurs_ {}; // 1..200
 };

@@ -1,0 +1,150 @@
+#include "SauvegardeExercice.h"
+
+#include "ChoixExercice.h"
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "Enregistrements.h"
+#include "EtatPartage.h"
+#include "FichierExercice.h"
+#include "Operations.h"
+
+#include <QDir>
+
+namespace {
+const QString TexteRefus = QStringLiteral("L'exercice ne sera pas enregistré !");
+
+QString filtreExercices(int premier)
+{
+    QStringList filtres;
+    filtres.append(QStringLiteral("fichiers exercices jeu %1 (*.ex%1)").arg(premier));
+    for (int n = 2; n <= 5; ++n) {
+        if (n != premier)
+            filtres.append(QStringLiteral("fichiers exercices jeu %1 (*.ex%1)").arg(n));
+    }
+    return filtres.join(QStringLiteral(";;"));
+}
+
+QString extension(int numero)
+{
+    return QStringLiteral(".ex") + QString::number(numero);
+}
+
+// The common start of both savers: the path chosen, or nothing when refused or cancelled.
+QString demanderChemin(const Figure& figure, int numero, const QString& filtre)
+{
+    if (figure.NbElements == 0) {
+        avertir(TexteRefus);
+        return {};
+    }
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Enregistrer l'exercice");
+    demande.dossierInitial = SousDossierExercices(QStringLiteral("Nos exercices ") + QString::number(numero));
+    demande.nomPropose = NomExerciceChoisi;
+    demande.filtre = filtre;
+    demande.extensionParDefaut = extension(numero).mid(1);
+    return dialogues().enregistrerFichier(demande);
+}
+
+bool ecrire(const QString& chemin, const Quadrillage& grille, const Figure& figure,
+            const ParametresEcriture& parametres)
+{
+    QString erreur;
+    if (EcrireExercice(chemin, grille, figure, parametres, &erreur))
+        return true;
+    avertir(messageErreurFichier(chemin, erreur));
+    return false;
+}
+
+// A refusal: the reasons, then the refusal itself.
+void refuser(const QString& raison = QString())
+{
+    if (!raison.isEmpty())
+        avertir(raison);
+    avertir(TexteRefus);
+}
+} // namespace
+
+void AllerDansDossierExercices()
+{
+    if (!changerDossierCourant(DossierExercices.dossier()))
+        RetourDossierProgramme();
+}
+
+QString SousDossierExercices(const QString& nom)
+{
+    const QString dossier = QDir(DossierExercices.dossier()).absoluteFilePath(nom);
+    QDir().mkpath(dossier);
+    return dossier;
+}
+
+QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut)
+{
+    const QString fin = chemin.right(4).toLower();
+    for (int n = 2; n <= 5; ++n) {
+        if (fin == extension(n))
+            return fin;
+    }
+    return parDefaut;
+}
+
+bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure)
+{
+    const int numero = NumeroExercice;
+    const QString chemin = demanderChemin(figure, numero, filtreExercices(numero));
+    if (chemin.isEmpty())
+        return false;
+    NomExerciceChoisi = chemin.chopped(4);
+    const QString type = TypeFichierChoisi(chemin, extension(numero));
+    ParametresEcriture parametres;
+    parametres.NumeroExercice = numero;
+    bool refuse = false;
+    if (ExtensionExercice.compare(extension(3), Qt::CaseInsensitive) == 0) {
+        if (dialogues().message(GenreMessage::Information, QStringLiteral("Les couleurs seront supprimées."),
+                                BoutonsMessage::OuiNon)
+            == Reponse::Oui) {
+            parametres.SansColoriages = true;
+        } else {
+            refuser();
+            refuse = true;
+        }
+    }
+    if (type != extension(5) && grille.TypeAxe == AxePoint) {
+        refuser(QStringLiteral("Impossible d'enregistrer sans remplacer le point par un axe."));
+        refuse = true;
+    }
+    if (type == extension(5) && grille.TypeAxe < AxePoint) {
+        refuser(QStringLiteral("Impossible d'enregistrer sans remplacer l'axe par un point."));
+        refuse = true;
+    }
+    return !refuse && ecrire(chemin, grille, figure, parametres);
+}
+
+bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure)
+{
+    AllerDansDossierExercices();
+    const QString chemin = demanderChemin(figure, 3, filtreExercices(3));
+    if (chemin.isEmpty())
+        return false;
+    const QString type = TypeFichierChoisi(chemin, extension(3));
+    ParametresEcriture parametres;
+    parametres.NumeroExercice = 3;
+    bool refuse = false;
+    if (type != extension(3)) {
+        if (confirmer(QStringLiteral("Enregistrer l'exercice en cours sans les couleurs ?")) == Reponse::Oui) {
+            parametres.SansColoriages = true;
+        } else {
+            refuser();
+            refuse = true;
+        }
+    }
+    if (type == extension(5)) {
+        if (confirmer(QStringLiteral("Enregistrer l'exercice en cours en remplaçant l'axe par un point ?"))
+            == Reponse::Oui) {
+            parametres.TypeAxeEcrit = AxePoint;
+        } else {
+            refuser();
+            refuse = true;
+        }
+    }
+    return !refuse && ecrire(chemin, grille, figure, parametres);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// Saving the editor's exercise as an exercise file: the save dialogs, the questions that
+// keep a file consistent with the type it is saved as, and the writing itself.
+
+#include "Figure.h"
+#include "Quadrillage.h"
+
+#include <QString>
+
+// Makes the exercises folder current, or the program folder when it cannot be.
+void AllerDansDossierExercices();
+
+// A folder inside the exercises folder, created when missing (a failure shows later, when
+// the file is written).
+QString SousDossierExercices(const QString& nom);
+
+// The exercise type of a chosen path: its extension (".ex2" to ".ex5", in lower case), or
+// parDefaut when the name carries none of them.
+QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut);
+
+// The saver of the editors for exercises 2, 4 and 5, and that of exercise 3. Each asks
+// for a path, asks its questions, and returns true only when a file was written.
+bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure);
+bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure);

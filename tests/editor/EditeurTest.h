@@ -1,0 +1,109 @@
+#pragma once
+
+// A fresh editor window over a temporary program folder, with scripted dialogs, and the
+// gestures the tests repeat.
+
+#include "ChoixExercice.h"
+#include "DialoguesScriptes.h"
+#include "DossierTemporaire.h"
+#include "EtatPartage.h"
+#include "Quadrillage.h"
+#include "TF_Dessin.h"
+#include "TForm1.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <memory>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& texte, std::ostream* flux)
+{
+    *flux << '"' << texte.toStdString() << '"';
+}
+
+// Stands for the exercise chooser: runs what the test says instead of showing a window.
+class ChoixFactice : public QDialog {
+public:
+    std::function<void()> choisir;
+    int ouvertures = 0;
+    int exec() override
+    {
+        ++ouvertures;
+        if (choisir)
+            choisir();
+        return QDialog::Accepted;
+    }
+};
+
+class EditeurTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReinitialiserEtatPartage();
+        ReinitialiserChoixExercice();
+        QuadrillageCommun = Quadrillage();
+        DossierProgramme = dossier.chemin();
+        QDir(dossier.chemin()).mkdir(QStringLiteral("exos"));
+        DossierExercices.fixerDossier(dossier.fichier(QStringLiteral("exos")) + QLatin1Char('/'));
+    }
+
+    // Opens the editor of an exercise type as the main menu does.
+    TF_Dessin& ouvrir(int numero)
+    {
+        NumeroExercice = quint8(numero);
+        ChoixDepuisEditeur = true;
+        fenetre = std::make_unique<TF_Dessin>();
+        fenetre->connaitreChoix(&choix);
+        fenetre->connaitreImagesReserve(&images);
+        fenetre->FormActivate();
+        return *fenetre;
+    }
+
+    // A drag between two grid crossings (cells).
+    void tracer(QPoint de, QPoint a)
+    {
+        const int c = QuadrillageCommun.TailleCase;
+        fenetre->Image1MouseDown(de * c);
+        fenetre->Image1MouseMove(a * c);
+        fenetre->Image1MouseUp(a * c);
+    }
+
+    template <typename T>
+    T* controle(const char* nom) const
+    {
+        T* w = fenetre->findChild<T*>(QLatin1String(nom));
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+
+    void cliquer(const char* nom) { controle<QAbstractButton>(nom)->click(); }
+
+    void choisirDans(const char* liste, const QString& texte)
+    {
+        auto* l = controle<QListWidget>(liste);
+        const auto items = l->findItems(texte, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << liste << " " << qPrintable(texte);
+        l->setCurrentItem(items.first());
+        emit l->itemClicked(items.first());
+    }
+
+    QString dossierSerie(int numero) const
+    {
+        return dossier.fichier(QStringLiteral("exos/Nos exercices ") + QString::number(numero));
+    }
+
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    ChoixFactice choix;
+    TForm1 images;
+    std::unique_ptr<TF_Dessin> fenetre;
+};
