@@ -5,6 +5,7 @@
 // orvane_captures PROGRAM_FOLDER PICTURES_FOLDER
 
 #include "ChoixExercice.h"
+#include "Couleurs.h"
 #include "Demarrage.h"
 #include "EtatPartage.h"
 #include "FichierExercice.h"
@@ -119,11 +120,16 @@ QString boutonOutil(int genre)
 QString boutonCouleur(quint32 couleur)
 {
     static const QList<QPair<quint32, QString>> boutons = {
-        {0x00FF0000, QStringLiteral("BoutonBleu")},   {0x00FFFF00, QStringLiteral("BoutonBleuClair")},
-        {0x00FF00FF, QStringLiteral("BoutonRose")},   {0x000000FF, QStringLiteral("BoutonRouge")},
-        {0x00808080, QStringLiteral("BoutonGrisFonce")}, {0x00000080, QStringLiteral("BoutonMarron")},
-        {0x0000FFFF, QStringLiteral("BoutonJaune")},  {0x0000FF00, QStringLiteral("BoutonVert")},
-        {0x00008000, QStringLiteral("BoutonVertFonce")}, {0x00C0C0C0, QStringLiteral("BoutonGris")},
+        {CouleurBleu, QStringLiteral("BoutonBleu")},
+        {CouleurBleuClair, QStringLiteral("BoutonBleuClair")},
+        {CouleurRose, QStringLiteral("BoutonRose")},
+        {CouleurRouge, QStringLiteral("BoutonRouge")},
+        {CouleurGrisFonce, QStringLiteral("BoutonGrisFonce")},
+        {CouleurMarron, QStringLiteral("BoutonMarron")},
+        {CouleurJaune, QStringLiteral("BoutonJaune")},
+        {CouleurVert, QStringLiteral("BoutonVert")},
+        {CouleurVertFonce, QStringLiteral("BoutonVertFonce")},
+        {CouleurGris, QStringLiteral("BoutonGris")},
     };
     for (const auto& [valeur, nom] : boutons)
         if (valeur == couleur)
@@ -162,6 +168,66 @@ void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice)
         }
     }
     QTest::qWait(PauseMs);
+}
+
+// A cell-unit description of one element: kind, two nodes (or a seed cell for a painted
+// area, whose seed sits in the middle of that cell) and a colour.
+struct Trace {
+    int genre;
+    int x1, y1, x2, y2;
+    quint32 couleur = CouleurNoir;
+};
+
+struct Demonstration {
+    int numero;
+    int typeAxe;
+    QList<Trace> traces;
+};
+
+// A series to picture when the program folder has none for a type: a small house by a
+// vertical axis (with colours for exercise 3), a flag by the descending diagonal, and a
+// figure about the centre.
+const QList<Demonstration> demonstrations = {
+    {2, AxeVertical, {{GenreRectangle, 3, 12, 9, 19}, {GenreTrait, 3, 12, 6, 8},
+                      {GenreTrait, 6, 8, 9, 12}, {GenreCercle, 5, 14, 7, 16},
+                      {GenreQuartDeCercle, 3, 4, 6, 7}}},
+    {3, AxeVertical, {{GenreRectangle, 3, 12, 9, 19}, {GenreTrait, 3, 12, 6, 8},
+                      {GenreTrait, 6, 8, 9, 12}, {GenreColoriage, 4, 16, 4, 16, CouleurRouge},
+                      {GenreColoriage, 6, 10, 6, 10, CouleurBleu}}},
+    {4, AxeObliqueHB, {{GenreRectangle, 3, 14, 7, 20}, {GenreTrait, 2, 6, 2, 12},
+                       {GenreTrait, 2, 6, 6, 9}, {GenreTrait, 6, 9, 2, 12},
+                       {GenreQuartDeCercle, 9, 22, 12, 19}}},
+    {5, AxePoint, {{GenreRectangle, 3, 3, 8, 7}, {GenreTrait, 8, 7, 11, 10},
+                   {GenreCercle, 3, 8, 7, 12}, {GenreQuartDeCercle, 9, 3, 11, 5}}},
+};
+
+void ecrireDemonstration(const Demonstration& demonstration)
+{
+    Quadrillage grille;
+    grille.TypeAxe = demonstration.typeAxe;
+    const int t = grille.TailleCase;
+    Figure figure;
+    for (const Trace& trace : demonstration.traces) {
+        const int milieu = EstColoriage(trace.genre) ? t / 2 : 0;
+        figure.Ajouter(ElementDepuisPixels(trace.genre, trace.x1 * t + milieu, trace.y1 * t + milieu,
+                                           trace.x2 * t + milieu, trace.y2 * t + milieu,
+                                           trace.couleur, t));
+    }
+    const QString serie = QStringLiteral("Exemples");
+    QString erreur;
+    if (!QDir().mkpath(serie)
+        || !EcrireExercice(QStringLiteral("%1/Exemple.ex%2").arg(serie).arg(demonstration.numero),
+                           grille, figure, {demonstration.numero, 0, false}, &erreur))
+        abandonner(QStringLiteral("exemple impossible à écrire : ") + erreur);
+}
+
+void completerLesSeries()
+{
+    for (const Demonstration& demonstration : demonstrations) {
+        const QString masque = QStringLiteral("*.ex%1").arg(demonstration.numero);
+        if (SeriesDuDossier(QDir::currentPath(), masque).isEmpty())
+            ecrireDemonstration(demonstration);
+    }
 }
 
 struct Exercice {
@@ -217,6 +283,7 @@ int main(int argc, char** argv)
     // A window that never opens must not hold the script forever.
     QTimer::singleShot(180000, [] { abandonner(QStringLiteral("délai dépassé")); });
 
+    completerLesSeries();
     const auto programme = CreerProgramme();
     QWidget* menu = programme->menu.get();
     menu->showMaximized();
