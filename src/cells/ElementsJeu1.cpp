@@ -2,7 +2,6 @@
 
 #include "Couleurs.h"
 #include "EtatPartage.h"
-#include "Operations.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -107,20 +106,6 @@ void BoutonCrayon::paintEvent(QPaintEvent*)
     p.drawRoundedRect(cadre, arrondi, arrondi);
     const qreal marge = width() / 8.0;
     DessinerCrayon(p, cadre.adjusted(marge, marge, -marge, -marge), TableCouleurs[numeroCouleur_]);
-}
-
-PanneauMosaique::PanneauMosaique(const QString& nom, const QString& image, QWidget* parent)
-    : QWidget(parent)
-    , image_(image)
-{
-    setObjectName(nom);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void PanneauMosaique::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    DessinerMosaique(image_, p, width(), height());
 }
 
 void DessinerCrayon(QPainter& peintre, const QRectF& zone, quint32 couleur)

@@ -58,20 +58,6 @@ private:
     int numeroCouleur_;
 };
 
-// A drawing area on which a picture file is tiled; the name is read at each painting,
-// so a window may change its picture between two paintings.
-class PanneauMosaique : public QWidget {
-    Q_OBJECT
-public:
-    PanneauMosaique(const QString& nom, const QString& image, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    const QString& image_;
-};
-
 // Draws a pencil of the colour 0x00BBGGRR, pointing up and right, filling the rectangle.
 void DessinerCrayon(QPainter& peintre, const QRectF& zone, quint32 couleur);
 

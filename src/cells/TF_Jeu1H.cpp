@@ -3,6 +3,7 @@
 #include "ElementsJeu1.h"
 #include "EtatPartage.h"
 #include "TF_ModifCh1.h"
+#include "ZoneMosaique.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -98,7 +99,8 @@ void TF_Jeu1H::fixerSourceGraine(std::function<quint32()> source)
 
 void TF_Jeu1H::creerControles()
 {
-    PaintBox1 = new PanneauMosaique(QStringLiteral("PaintBox1"), ImageFondFenetre, this);
+    PaintBox1 = new ZoneMosaique(this, [] { return ImageFondFenetre; });
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(0, 0, 808, 606);
 
     StatusBar1 = new QStatusBar(this);
@@ -119,7 +121,8 @@ void TF_Jeu1H::creerControles()
     QPalette creme = PanelMilieu->palette();
     creme.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE6));
     PanelMilieu->setPalette(creme);
-    PaintBox2 = new PanneauMosaique(QStringLiteral("PaintBox2"), ImageFondPanneau, PanelMilieu);
+    PaintBox2 = new ZoneMosaique(PanelMilieu, [] { return ImageFondPanneau; });
+    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
     PaintBox2->setGeometry(0, 0, 765, 497);
 
     PanelExercice = new QFrame(PanelMilieu);

@@ -9,7 +9,6 @@
 class BandeUnie;
 class BoutonCrayon;
 class CaseJeu1;
-class PanneauMosaique;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -17,6 +16,7 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class TF_ModifCh1;
+class ZoneMosaique;
 
 // Exercise 1: the pupil colours, with pencils, the mirror image of randomly coloured
 // cells across a red axis, and asks for a check. Games follow one another without end.
@@ -60,10 +60,10 @@ private:
     void Timer2Timer();
     TF_ModifCh1* dialogueChoix();
 
-    PanneauMosaique* PaintBox1;
+    ZoneMosaique* PaintBox1;
     QStatusBar* StatusBar1;
     QWidget* PanelMilieu;
-    PanneauMosaique* PaintBox2;
+    ZoneMosaique* PaintBox2;
     QFrame* PanelExercice;
     std::array<CaseJeu1*, NbCasesMax + 1> G{};
     std::array<CaseJeu1*, NbCasesMax + 1> D{};

@@ -4,8 +4,10 @@
 #include "TF_ModifCh1.h"
 
 #include "DialoguesScriptes.h"
+#include "DossierTemporaire.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -457,6 +459,26 @@ TEST_F(FenetreJeu1, ChaqueActivationRecommenceEtRelitLeFond)
     EXPECT_TRUE(resultat().isEmpty());
     EXPECT_EQ(casesColorees(false), 0);
     EXPECT_EQ(fenetre_->couleursPartie(), partieAttendue(16).couleurs);
+}
+
+TEST_F(FenetreJeu1, LeFondChoisiEstRepeteSurLePanneauDuMilieu)
+{
+    DossierTemporaire dossier;
+    QImage motif(16, 16, QImage::Format_RGB32);
+    motif.fill(QColor(0x12, 0x34, 0x56));
+    ASSERT_TRUE(motif.save(dossier.fichier(QStringLiteral("motif.bmp"))));
+    ImagesChoisies.fixerImage(1, QStringLiteral("motif.bmp"));
+    ouvrir(19);
+    QWidget* milieu = controle("PanelMilieu");
+    const QImage vue = milieu->grab().toImage();
+    // Far corner of the panel, clear of every control: the tiles reach the edges.
+    EXPECT_EQ(vue.pixelColor(vue.width() - 1, vue.height() - 1), QColor(0x12, 0x34, 0x56));
+
+    ImagesChoisies.fixerImage(1, QStringLiteral("aucune"));
+    rouvrir(19);
+    const QImage sansImage = milieu->grab().toImage();
+    EXPECT_NE(sansImage.pixelColor(sansImage.width() - 1, sansImage.height() - 1),
+              QColor(0x12, 0x34, 0x56));
 }
 
 TEST_F(FenetreJeu1, UnAutreChoixDeTailleCommenceUnePartie)
