@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 // The player plots circles and quarter circles in tenths of a degree, clockwise from
 // straight up, on three radii. The check marks and walks the very same pixels, so every
@@ -21,17 +22,45 @@ struct SinusCosinus
     std::array<double, DixiemesParTour + 1> cosinus;
 };
 
+// The table is built from the first eighth of the turn and completed by symmetry, so
+// that a circle and its mirror image under any axis round to mirrored pixels: computed
+// directly, sin(330°) and -sin(30°) may differ in their last bit and round apart.
+inline SinusCosinus ConstruireTableAngles()
+{
+    constexpr int Huitieme = DixiemesParTour / 8;
+    constexpr int Quart = DixiemesParTour / 4;
+    std::array<double, Huitieme + 1> s{};
+    std::array<double, Huitieme + 1> c{};
+    for (int i = 0; i <= Huitieme; ++i) {
+        const double angle = i * 2.0 * M_PI / double(DixiemesParTour);
+        s[std::size_t(i)] = std::sin(angle);
+        c[std::size_t(i)] = std::cos(angle);
+    }
+    s[std::size_t(DixiemesParTour / 12)] = 0.5; // 30°: an exact half, rounded to even
+    c[std::size_t(Huitieme)] = s[std::size_t(Huitieme)];
+    const auto sinusQuart = [&](int i) {
+        return i <= Huitieme ? s[std::size_t(i)] : c[std::size_t(Quart - i)];
+    };
+    const auto cosinusQuart = [&](int i) {
+        return i <= Huitieme ? c[std::size_t(i)] : s[std::size_t(Quart - i)];
+    };
+    SinusCosinus t{};
+    for (int i = 0; i <= DixiemesParTour; ++i) {
+        const int quart = (i / Quart) % 4;
+        const int reste = i % Quart;
+        const double sq = sinusQuart(reste);
+        const double cq = cosinusQuart(reste);
+        const double sinus[4] = {sq, cq, -sq, -cq};
+        const double cosinus[4] = {cq, -sq, -cq, sq};
+        t.sinus[std::size_t(i)] = sinus[quart];
+        t.cosinus[std::size_t(i)] = cosinus[quart];
+    }
+    return t;
+}
+
 inline const SinusCosinus& TableAngles()
 {
-    static const SinusCosinus table = [] {
-        SinusCosinus t{};
-        for (int i = 0; i <= DixiemesParTour; ++i) {
-            const double angle = i * 2.0 * M_PI / double(DixiemesParTour);
-            t.sinus[std::size_t(i)] = std::sin(angle);
-            t.cosinus[std::size_t(i)] = std::cos(angle);
-        }
-        return t;
-    }();
+    static const SinusCosinus table = ConstruireTableAngles();
     return table;
 }
 
@@ -45,36 +74,45 @@ inline qint64 Arrondir(double v)
 // and their products would leave the exact range of a double.
 constexpr qint64 LimiteCercle = qint64(1) << 24;
 
-// Calls f(x, y) for every step from `premier` to `dernier` (tenths of a degree) on the
-// radii r - 1, r and r + 1 around (cx, cy).
+constexpr int DixiemesParQuart = DixiemesParTour / 4;
+
+struct Decalage
+{
+    int dx, dy;
+};
+
+// The distinct pixels one quarter (0: right-above, 1: right-below, 2: left-below,
+// 3: left-above) sets around its centre: steps 900·quart + 1 to 900·quart + 900 on the
+// radii r - 1, r and r + 1. Many steps land on the same pixel, so the set is far smaller
+// than the steps.
+std::vector<Decalage> CalculerDecalagesQuart(qint64 r, int quart);
+
+// The same, kept per radius (the user-interface thread alone draws and checks).
+const std::vector<Decalage>& DecalagesQuart(qint64 r, int quart);
+
+// Calls f(x, y) for every pixel of quarters premierQuart..dernierQuart of the player's
+// circle of radius r around (cx, cy).
 template <class Fonction>
-void PourChaquePixelArc(qint64 cx, qint64 cy, qint64 r, int premier, int dernier, Fonction&& f)
+void PourChaquePixelArc(qint64 cx, qint64 cy, qint64 r, int premierQuart, int dernierQuart,
+                        Fonction&& f)
 {
     if (std::llabs(r) > LimiteCercle || std::llabs(cx) > LimiteCercle
         || std::llabs(cy) > LimiteCercle)
         return;
-    const SinusCosinus& table = TableAngles();
-    for (int i = premier; i <= dernier; ++i) {
-        const double s = table.sinus[std::size_t(i)];
-        const double c = table.cosinus[std::size_t(i)];
-        for (qint64 rho = r - 1; rho <= r + 1; ++rho)
-            f(cx + Arrondir(double(rho) * s), cy - Arrondir(double(rho) * c));
-    }
+    for (int quart = premierQuart; quart <= dernierQuart; ++quart)
+        for (const Decalage& d : DecalagesQuart(r, quart))
+            f(cx + d.dx, cy + d.dy);
 }
 
-// The quarter holding (x2, y2) as seen from the centre (x1, y1), in tenths of a degree:
-// right-above 1..900, right-below 901..1800, left-below 1801..2700, left-above
-// 2701..3600. False when the two points share a row or a column: no quarter.
-inline bool QuartEnDixiemes(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int& premier,
-                            int& dernier)
+// The quarter holding (x2, y2) as seen from the centre (x1, y1). False when the two
+// points share a row or a column: no quarter.
+inline bool QuartDe(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int& quart)
 {
     if (x1 == x2 || y1 == y2)
         return false;
     const bool droite = x2 > x1;
     const bool dessus = y2 < y1;
-    const int quart = droite ? (dessus ? 0 : 1) : (dessus ? 3 : 2);
-    premier = quart * 900 + 1;
-    dernier = quart * 900 + 900;
+    quart = droite ? (dessus ? 0 : 1) : (dessus ? 3 : 2);
     return true;
 }
 

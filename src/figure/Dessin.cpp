@@ -240,9 +240,10 @@ void TracerCadre(QPainter& p, const Quadrillage& g, Rendu rendu)
 
 // ---- elements -------------------------------------------------------------------------
 
-void TracerArcPixels(QImage& image, qint64 cx, qint64 cy, qint64 r, int premier, int dernier)
+void TracerArcPixels(QImage& image, qint64 cx, qint64 cy, qint64 r, int premierQuart,
+                     int dernierQuart)
 {
-    PourChaquePixelArc(cx, cy, r, premier, dernier, [&image](qint64 x, qint64 y) {
+    PourChaquePixelArc(cx, cy, r, premierQuart, dernierQuart, [&image](qint64 x, qint64 y) {
         if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
             PoserPixel(image, int(x), int(y), CouleurNoir);
     });
@@ -251,15 +252,14 @@ void TracerArcPixels(QImage& image, qint64 cx, qint64 cy, qint64 r, int premier,
 void TracerCerclePixels(QImage& image, const ElementFigure& e)
 {
     const CercleJoueur cercle = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
-    TracerArcPixels(image, cercle.cx, cercle.cy, cercle.r, 1, DixiemesParTour);
+    TracerArcPixels(image, cercle.cx, cercle.cy, cercle.r, 0, 3);
 }
 
 void TracerQuartPixels(QImage& image, const ElementFigure& e)
 {
-    int premier = 0;
-    int dernier = 0;
-    if (QuartEnDixiemes(e.X1, e.Y1, e.X2, e.Y2, premier, dernier))
-        TracerArcPixels(image, e.X1, e.Y1, std::abs(qint64(e.X2) - e.X1), premier, dernier);
+    int quart = 0;
+    if (QuartDe(e.X1, e.Y1, e.X2, e.Y2, quart))
+        TracerArcPixels(image, e.X1, e.Y1, std::abs(qint64(e.X2) - e.X1), quart, quart);
 }
 
 // The canvas arc: counter-clockwise over the quadrant of (x2, y2) of the ellipse centred
@@ -382,6 +382,10 @@ quint32 CouleurPixel(const QImage& image, int x, int y)
 
 void PoserPixel(QImage& image, int x, int y, quint32 couleur)
 {
-    if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return;
+    if (image.format() == QImage::Format_RGB32)
+        reinterpret_cast<QRgb*>(image.scanLine(y))[x] = VersQRgb(couleur);
+    else
         image.setPixel(x, y, VersQRgb(couleur));
 }

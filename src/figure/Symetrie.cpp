@@ -241,11 +241,10 @@ void ParcourirPoints(const ElementFigure& e, P& parcours)
         break;
     }
     case GenreQuartDeCercle: {
-        int premier = 0;
-        int dernier = 0;
-        if (QuartEnDixiemes(e.X1, e.Y1, e.X2, e.Y2, premier, dernier))
+        int quart = 0;
+        if (QuartDe(e.X1, e.Y1, e.X2, e.Y2, quart))
             ParcourirDegres(parcours, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1),
-                            (premier + 9) / 10, dernier / 10);
+                            quart * 90 + 1, quart * 90 + 90);
         break;
     }
     case GenreColoriage:
@@ -365,10 +364,10 @@ void MarquerRectangle(MasqueReference& masque, const ElementFigure& e)
         }
 }
 
-void MarquerArc(MasqueReference& masque, qint64 cx, qint64 cy, qint64 r, int premier,
-                int dernier)
+void MarquerArc(MasqueReference& masque, qint64 cx, qint64 cy, qint64 r, int premierQuart,
+                int dernierQuart)
 {
-    PourChaquePixelArc(cx, cy, r, premier, dernier,
+    PourChaquePixelArc(cx, cy, r, premierQuart, dernierQuart,
                        [&masque](qint64 x, qint64 y) { Marquer(masque, x, y); });
 }
 
@@ -385,14 +384,13 @@ void MarquerElement(MasqueReference& masque, const ElementFigure& e)
         break;
     case GenreCercle: {
         const CercleJoueur c = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
-        MarquerArc(masque, c.cx, c.cy, c.r, 1, DixiemesParTour);
+        MarquerArc(masque, c.cx, c.cy, c.r, 0, 3);
         break;
     }
     case GenreQuartDeCercle: {
-        int premier = 0;
-        int dernier = 0;
-        if (QuartEnDixiemes(e.X1, e.Y1, e.X2, e.Y2, premier, dernier))
-            MarquerArc(masque, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1), premier, dernier);
+        int quart = 0;
+        if (QuartDe(e.X1, e.Y1, e.X2, e.Y2, quart))
+            MarquerArc(masque, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1), quart, quart);
         break;
     }
     default:

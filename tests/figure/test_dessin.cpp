@@ -4,6 +4,9 @@
 
 #include <QElapsedTimer>
 
+#include <queue>
+#include <random>
+
 namespace {
 
 Quadrillage Grille(int typeAxe, int decalage = 0)
@@ -174,6 +177,48 @@ TEST(Dessin, RemplissageBorneParLeNoirEn4Connexite)
     // Black as the fill colour (a damaged file) still ends.
     RemplirJusquAuNoir(noir, 0, 0, CouleurNoir);
     EXPECT_EQ(PixelsDeCouleur(noir, CouleurNoir), 100);
+}
+
+// The plainest border fill, one pixel at a time, to hold the scan-line fill against.
+void RemplirPixelParPixel(QImage& image, QPoint graine, quint32 couleur)
+{
+    if (CouleurPixel(image, graine.x(), graine.y()) == CouleurNoir)
+        return;
+    std::vector<bool> vu(std::size_t(image.width() * image.height()), false);
+    std::queue<QPoint> file;
+    file.push(graine);
+    vu[std::size_t(graine.y() * image.width() + graine.x())] = true;
+    while (!file.empty()) {
+        const QPoint p = file.front();
+        file.pop();
+        PoserPixel(image, p.x(), p.y(), couleur);
+        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint v = p + d;
+            if (!image.rect().contains(v) || vu[std::size_t(v.y() * image.width() + v.x())]
+                || CouleurPixel(image, v.x(), v.y()) == CouleurNoir)
+                continue;
+            vu[std::size_t(v.y() * image.width() + v.x())] = true;
+            file.push(v);
+        }
+    }
+}
+
+TEST(Dessin, RemplissageIdentiqueAuRemplissagePixelParPixel)
+{
+    std::mt19937 hasard(7);
+    const quint32 palette[] = {CouleurBlanc, CouleurJaune, CouleurGrisQuadrillage, CouleurNoir,
+                               CouleurNoir};
+    for (int essai = 0; essai < 40; ++essai) {
+        QImage image = NouvelleImage(61, 47);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                PoserPixel(image, x, y, palette[hasard() % 5]);
+        const QPoint graine(int(hasard() % 61), int(hasard() % 47));
+        QImage attendu = image.copy();
+        RemplirPixelParPixel(attendu, graine, CouleurJaune);
+        RemplirJusquAuNoir(image, graine.x(), graine.y(), CouleurJaune);
+        ASSERT_EQ(image, attendu) << "picture " << essai;
+    }
 }
 
 TEST(Dessin, RemplissageDUneGrandeImage)
