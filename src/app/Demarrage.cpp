@@ -46,6 +46,9 @@ std::unique_ptr<Programme> CreerProgramme()
     f.modifChoix = new TF_ModifCh1;
     f.dessin = new TF_Dessin;
     f.choixExo = new TF_choix_exo;
+    auto* dessin = static_cast<TF_Dessin*>(f.dessin);
+    dessin->connaitreChoix(f.choixExo);
+    dessin->connaitreImagesReserve(static_cast<TForm1*>(f.imagesReserve));
     f.jeuLignes = new TF_Jeu_Lignes_Autour;
     f.jeu1 = new TF_Jeu1H;
     f.edit3 = new TF_Edit3;
