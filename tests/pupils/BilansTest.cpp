@@ -1,0 +1,275 @@
+#include "Bilans.h"
+#include "Rtf.h"
+#include "SupportEleves.h"
+#include "TF_efface_bilans.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class Bilans : public TestEleves {
+protected:
+    void identifier(const QString& eleve, const QString& classe = QString())
+    {
+        NomEleve = eleve;
+        NomClasse = classe;
+    }
+
+    void reussir(const QString& ligne)
+    {
+        LigneBilan = ligne;
+        EnregistrerReussite();
+    }
+
+    QStringList enregistrements(const QString& fichier) const
+    {
+        QStringList lignes = lignesDocument(lire(bilan(fichier)));
+        if (!lignes.isEmpty() && lignes.constLast().isEmpty())
+            lignes.removeLast();
+        return lignes;
+    }
+};
+
+const QString Ex05 = QStringLiteral("Série 1\\Ex05");
+
+TEST_F(Bilans, NomDuFichierAvecEtSansClasse)
+{
+    identifier(QStringLiteral("Léa M."), QStringLiteral("CM1"));
+    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane CM1 Léa M.reu"));
+    identifier(QStringLiteral("Paul"));
+    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane individuel Paul.Reu"));
+    identifier(QStringLiteral("J.-P. Martin"), QStringLiteral("CE2"));
+    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane CE2 J-P Martin.reu"));
+}
+
+TEST_F(Bilans, AucunSeparateurNeFaitSortirDuDossierDesBilans)
+{
+    identifier(QStringLiteral("../..\\x/y"), QStringLiteral("../CM1\\a"));
+    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane ..CM1a xy.reu"));
+    reussir(Ex05);
+    EXPECT_EQ(nomsDans(dossierBilans()), QStringList{NomFichierBilan()});
+}
+
+TEST_F(Bilans, ChaqueExerciceNEstEnregistreQuUneFois)
+{
+    identifier(QStringLiteral("Zoé"), QStringLiteral("CM1"));
+    reussir(Ex05);
+    reussir(Ex05);
+    reussir(QStringLiteral("Série 2\\Ex05"));
+    reussir(Ex05);
+    EXPECT_EQ(enregistrements(NomFichierBilan()),
+              (QStringList{Ex05, QStringLiteral("Série 2\\Ex05")}));
+    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path())
+        << "the program folder is current again";
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
+TEST_F(Bilans, LaClasseEtLeNomTapeDonnentDeuxFichiers)
+{
+    identifier(QStringLiteral("Paul"));
+    reussir(Ex05);
+    identifier(QStringLiteral("Paul"), QStringLiteral("CE2"));
+    reussir(Ex05);
+    EXPECT_EQ(nomsDans(dossierBilans()),
+              (QStringList{QStringLiteral("Bilan Orvane CE2 Paul.reu"),
+                           QStringLiteral("Bilan Orvane individuel Paul.Reu")}));
+}
+
+TEST_F(Bilans, RienNEstEnregistreEnEntrainementNiSansNom)
+{
+    for (const QString& nom : {QStringLiteral("entrainement"), QString()}) {
+        identifier(nom, QStringLiteral("CM1"));
+        reussir(Ex05);
+    }
+    EXPECT_TRUE(nomsDans(dossierBilans()).isEmpty());
+    EXPECT_TRUE(nomsDans(programme.chemin()).isEmpty());
+}
+
+TEST_F(Bilans, LaCasseCompte)
+{
+    identifier(QStringLiteral("Léo"), QStringLiteral("CM2"));
+    ecrire(bilan(NomFichierBilan()), documentRtf({QStringLiteral("série 1\\ex05")}));
+    LireBilan();
+    EXPECT_FALSE(ExerciceReussi(Ex05));
+    EXPECT_TRUE(ExerciceReussi(QStringLiteral("série 1\\ex05")));
+    reussir(Ex05);
+    EXPECT_EQ(enregistrements(NomFichierBilan()),
+              (QStringList{QStringLiteral("série 1\\ex05"), Ex05}));
+}
+
+TEST_F(Bilans, MilleDeuxCentsEnregistrements)
+{
+    identifier(QStringLiteral("Léo"), QStringLiteral("CM2"));
+    QStringList lignes;
+    for (int i = 0; i < 1200; ++i)
+        lignes.append(QStringLiteral("Série\\Ex%1").arg(i));
+    const QString fichier = bilan(NomFichierBilan());
+    ecrire(fichier, documentRtf(lignes));
+
+    LireBilan();
+    EXPECT_EQ(NbLignesBilan, 1000);
+    EXPECT_EQ(TableBilan[0], lignes[0]);
+    EXPECT_EQ(TableBilan[1000], lignes[1000]);
+    EXPECT_TRUE(ExerciceReussi(lignes[1000]));
+    EXPECT_FALSE(ExerciceReussi(lignes[1001])) << "only the first 1001 lines reach the chooser";
+
+    const QByteArray avant = lire(fichier);
+    reussir(lignes[1150]);
+    EXPECT_EQ(lire(fichier), avant) << "the duplicate check looks at every line";
+    reussir(QStringLiteral("Série\\Nouveau"));
+    EXPECT_EQ(enregistrements(NomFichierBilan()), lignes + QStringList{QStringLiteral("Série\\Nouveau")});
+}
+
+TEST_F(Bilans, LectureDUnFichierAbsentOuCourt)
+{
+    identifier(QStringLiteral("Ana"));
+    TableBilan[0] = QStringLiteral("reste d'avant");
+    LireBilan();
+    EXPECT_EQ(NbLignesBilan, 0);
+    EXPECT_EQ(TableBilan[0], QString());
+    EXPECT_FALSE(ExerciceReussi(Ex05));
+
+    ecrire(bilan(NomFichierBilan()), documentRtf({Ex05, QString(300, QLatin1Char('x'))}));
+    LireBilan();
+    EXPECT_EQ(NbLignesBilan, 2);
+    EXPECT_EQ(TableBilan[1].size(), 255);
+    EXPECT_EQ(TableBilan[2], QString()) << "the entry after the last record is empty";
+    EXPECT_EQ(QDir::currentPath(), QDir(dossierBilans()).path());
+}
+
+TEST_F(Bilans, UnFichierEnTexteSimpleEstReluEtReecritEnRtf)
+{
+    identifier(QStringLiteral("Ana"));
+    ecrire(bilan(NomFichierBilan()), "S\xe9rie 1\\Ex01\r\nS\xe9rie 1\\Ex02\r\n");
+    reussir(QStringLiteral("Série 1\\Ex02"));
+    EXPECT_TRUE(lire(bilan(NomFichierBilan())).startsWith("S\xe9rie")) << "nothing to add";
+    reussir(Ex05);
+    EXPECT_TRUE(lire(bilan(NomFichierBilan())).startsWith("{\\rtf1"));
+    EXPECT_EQ(enregistrements(NomFichierBilan()),
+              (QStringList{QStringLiteral("Série 1\\Ex01"), QStringLiteral("Série 1\\Ex02"), Ex05}));
+}
+
+TEST_F(Bilans, SansDossierDesBilansLeDossierDuProgrammeSert)
+{
+    DossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent")));
+    identifier(QStringLiteral("Ana"));
+    reussir(Ex05);
+    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{NomFichierBilan()});
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
+TEST_F(Bilans, UnFichierIlisibleNEstPasEcraseEtLEchecEstDit)
+{
+    identifier(QStringLiteral("Ana"));
+    // A folder in the file's place cannot be read as a results file.
+    QDir(dossierBilans()).mkdir(NomFichierBilan());
+    reussir(Ex05);
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_EQ(dialogues.messages[0].genre, GenreMessage::Avertissement);
+    EXPECT_TRUE(dialogues.messages[0].texte.contains(NomFichierBilan()));
+    EXPECT_TRUE(QFileInfo(bilan(NomFichierBilan())).isDir());
+}
+
+TEST_F(Bilans, UnEchecDEcritureEstDitEtNeLaisseRien)
+{
+    identifier(QString(300, QLatin1Char('n')));
+    reussir(Ex05);
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.messages[0].texte.startsWith(QStringLiteral("Erreur d'entrée/sortie")));
+    EXPECT_TRUE(nomsDans(dossierBilans()).isEmpty());
+    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+}
+
+// ---- the results management window ----
+
+class GestionBilans : public Bilans {
+protected:
+    TF_efface_bilans fenetre;
+    QListWidget* liste = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox3"));
+    QPushButton* effacer =
+        fenetre.findChild<QPushButton*>(QStringLiteral("BoutonSuppressionReussites"));
+    QPushButton* quitter = fenetre.findChild<QPushButton*>(QStringLiteral("Bouton_Quitter"));
+
+    QStringList textes() const
+    {
+        QStringList t;
+        for (int i = 0; i < liste->count(); ++i)
+            t.append(liste->item(i)->text());
+        return t;
+    }
+
+    void choisir(const QString& texte)
+    {
+        const auto trouves = liste->findItems(texte, Qt::MatchExactly);
+        ASSERT_EQ(trouves.size(), 1) << texte.toStdString();
+        liste->setCurrentItem(trouves[0]);
+        emit liste->itemClicked(trouves[0]);
+    }
+};
+
+TEST_F(GestionBilans, DossierVide)
+{
+    fenetre.show();
+    EXPECT_EQ(liste->count(), 0);
+    EXPECT_FALSE(effacer->isEnabled());
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Gestion des bilans"));
+}
+
+TEST_F(GestionBilans, ListeEtEffaceLesDeuxFormes)
+{
+    ecrire(bilan(QStringLiteral("Bilan Orvane individuel Paul.Reu")), "x");
+    ecrire(bilan(QStringLiteral("Bilan Orvane CE2 adrien.reu")), "x");
+    ecrire(bilan(QStringLiteral("Bilan Orvane CE2 Zoé.reu")), "x");
+    ecrire(bilan(QStringLiteral("autre.txt")), "x");
+    fenetre.show();
+    EXPECT_EQ(textes(), (QStringList{QStringLiteral("Bilan Orvane CE2 adrien"),
+                                     QStringLiteral("Bilan Orvane CE2 Zoé"),
+                                     QStringLiteral("Bilan Orvane individuel Paul")}));
+    choisir(QStringLiteral("Bilan Orvane individuel Paul"));
+    EXPECT_TRUE(effacer->isEnabled());
+    QTest::mouseClick(effacer, Qt::LeftButton);
+    EXPECT_FALSE(effacer->isEnabled());
+    EXPECT_EQ(textes().size(), 2);
+    EXPECT_EQ(nomsDans(dossierBilans()),
+              (QStringList{QStringLiteral("Bilan Orvane CE2 Zoé.reu"),
+                           QStringLiteral("Bilan Orvane CE2 adrien.reu"),
+                           QStringLiteral("autre.txt")}));
+
+    choisir(QStringLiteral("Bilan Orvane CE2 adrien"));
+    QTest::mouseClick(effacer, Qt::LeftButton);
+    EXPECT_EQ(textes(), QStringList{QStringLiteral("Bilan Orvane CE2 Zoé")});
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
+TEST_F(GestionBilans, UnFichierQuiNePeutEtreEffaceResteDansLaListe)
+{
+    ecrire(bilan(QStringLiteral("Bilan Orvane CE2 Léo.reu")), "x");
+    fenetre.show();
+    choisir(QStringLiteral("Bilan Orvane CE2 Léo"));
+    QFile::remove(bilan(QStringLiteral("Bilan Orvane CE2 Léo.reu")));
+    QTest::mouseClick(effacer, Qt::LeftButton);
+    EXPECT_EQ(textes(), QStringList{QStringLiteral("Bilan Orvane CE2 Léo")});
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.messages[0].texte.contains(QStringLiteral("Bilan Orvane CE2 Léo.reu")));
+    EXPECT_FALSE(effacer->isEnabled());
+}
+
+TEST_F(GestionBilans, QuitterVideLaListeEtRevientAuDossierDuProgramme)
+{
+    ecrire(bilan(QStringLiteral("Bilan Orvane CE2 Léo.reu")), "x");
+    fenetre.show();
+    EXPECT_EQ(QDir::currentPath(), QDir(dossierBilans()).path());
+    QTest::mouseClick(quitter, Qt::LeftButton);
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(liste->count(), 0);
+    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    // A new opening lists the folder afresh, once.
+    fenetre.show();
+    EXPECT_EQ(liste->count(), 1);
+    QTest::keyClick(&fenetre, Qt::Key_F1);
+    EXPECT_EQ(dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm::gestion.htm")});
+}
+
+} // namespace
