@@ -1,0 +1,303 @@
+#include "Bilans.h"
+#include "Dossiers.h"
+#include "Rtf.h"
+#include "SupportEleves.h"
+#include "TF_choix_exo.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray enTete(qint32 tailleCase, qint32 colonnes, qint32 lignes)
+{
+    return motsExercice({202, 1, 1, tailleCase, colonnes, lignes, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+}
+
+QByteArray exerciceSimple()
+{
+    return enTete(20, 20, 20) + motsExercice({1, 2, 2, 5, 5, 0});
+}
+
+class Choix : public TestEleves {
+protected:
+    TF_choix_exo fenetre;
+
+    Choix()
+    {
+        NumeroExercice = 2;
+        QDir::setCurrent(dossierExercices());
+    }
+
+    template <typename T> T* controle(const char* nom)
+    {
+        T* trouve = fenetre.findChild<T*>(QString::fromLatin1(nom));
+        EXPECT_NE(trouve, nullptr) << nom;
+        return trouve;
+    }
+    QListWidget* liste(const char* nom) { return controle<QListWidget>(nom); }
+    QPushButton* bouton(const char* nom) { return controle<QPushButton>(nom); }
+    QImage& image() { return controle<ImageApercu>("Image1")->image(); }
+
+    void fichier(const QString& serie, const QString& nom, const QByteArray& contenu = exerciceSimple())
+    {
+        QDir(dossierExercices()).mkpath(serie);
+        ecrire(QDir(dossierExercices()).filePath(serie + QLatin1Char('/') + nom), contenu);
+    }
+
+    static QStringList textes(QListWidget* l)
+    {
+        QStringList t;
+        for (int i = 0; i < l->count(); ++i)
+            t.append(l->item(i)->text());
+        return t;
+    }
+
+    void cliquer(const char* nomListe, const QString& texte)
+    {
+        QListWidget* l = liste(nomListe);
+        const auto trouves = l->findItems(texte, Qt::MatchExactly);
+        ASSERT_FALSE(trouves.isEmpty()) << nomListe << " " << texte.toStdString();
+        l->setCurrentItem(trouves[0]);
+        emit l->itemClicked(trouves[0]);
+    }
+
+    void ouvrir()
+    {
+        fenetre.show();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Choix, SeulesLesSeriesVisiblesQuiOntDesFichiersDuTypeSontListees)
+{
+    fichier(QStringLiteral("Série 1"), QStringLiteral("Ex05.ex2"));
+    fichier(QStringLiteral("Série 1"), QStringLiteral("Ex07.EX2"));
+    fichier(QStringLiteral("autre"), QStringLiteral("A.ex4"));
+    fichier(QStringLiteral(".cachee"), QStringLiteral("B.ex2"));
+    fichier(QStringLiteral("avant"), QStringLiteral("C.ex2"));
+    QDir(dossierExercices()).mkdir(QStringLiteral("vide"));
+    ecrire(QDir(dossierExercices()).filePath(QStringLiteral("racine.ex2")), exerciceSimple());
+    ouvrir();
+    EXPECT_EQ(textes(liste("ListBox1")), (QStringList{QStringLiteral("avant"), QStringLiteral("Série 1")}));
+    EXPECT_FALSE(bouton("Button1")->isEnabled());
+    EXPECT_FALSE(bouton("SpeedButton1")->isVisible());
+    EXPECT_TRUE(CompterSeries());
+    NumeroExercice = 3;
+    EXPECT_FALSE(CompterSeries());
+    NumeroExercice = 4;
+    EXPECT_TRUE(CompterSeries());
+}
+
+TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
+{
+    SuiviEleve = true;
+    NomEleve = QStringLiteral("Zoé");
+    NomClasse = QStringLiteral("CM1");
+    ecrire(bilan(NomFichierBilan()),
+           documentRtf({QStringLiteral("Série 1\\Ex05"), QStringLiteral("série 1\\ex09")}));
+    for (const char* nom : {"Ex07.ex2", "Ex05.ex2", "Ex09.ex2", "ex01.ex2"})
+        fichier(QStringLiteral("Série 1"), QString::fromLatin1(nom));
+    ouvrir();
+    EXPECT_TRUE(controle<QWidget>("Panel_exos1")->isVisible());
+    EXPECT_FALSE(liste("ListBox4")->isVisible());
+    cliquer("ListBox1", QStringLiteral("Série 1"));
+    EXPECT_EQ(textes(liste("ListBox2")), QStringList{QStringLiteral("Ex05")});
+    EXPECT_EQ(textes(liste("ListBox3")),
+              (QStringList{QStringLiteral("ex01"), QStringLiteral("Ex07"), QStringLiteral("Ex09")}))
+        << "sorted without regard to case; a record in other letter case is not a success";
+    EXPECT_EQ(QDir::currentPath(), QDir(dossierExercices()).path());
+
+    cliquer("ListBox2", QStringLiteral("Ex05"));
+    EXPECT_TRUE(bouton("Button1")->isEnabled());
+    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex05.ex2"));
+    EXPECT_EQ(SerieExercice, QStringLiteral("Série 1"));
+    EXPECT_EQ(LigneBilan, QStringLiteral("Série 1\\Ex05"));
+    EXPECT_EQ(NomExerciceChoisi, QString()) << "set only from the plain list";
+}
+
+TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
+{
+    for (const char* nom : {"Ex07.ex2", "Ex05.ex2", "Zz.ex2", "aa.ex2"})
+        fichier(QStringLiteral("Série 1"), QString::fromLatin1(nom));
+    ouvrir();
+    EXPECT_FALSE(controle<QWidget>("Panel_exos1")->isVisible());
+    EXPECT_TRUE(liste("ListBox4")->isVisible());
+    cliquer("ListBox1", QStringLiteral("Série 1"));
+    QStringList attendu;
+    for (const EntreeDossier& e : listerDossier(QStringLiteral("Série 1"), QStringLiteral("*.ex2")))
+        attendu.append(e.nom.chopped(4));
+    EXPECT_EQ(textes(liste("ListBox4")), attendu);
+
+    cliquer("ListBox4", QStringLiteral("Ex07"));
+    EXPECT_EQ(NomExerciceChoisi, QStringLiteral("Ex07"));
+    EXPECT_EQ(ExtensionExercice, QStringLiteral(".ex2"));
+    QTest::mouseClick(bouton("Button1"), Qt::LeftButton);
+    EXPECT_EQ(fenetre.result(), QDialog::Accepted);
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex07.ex2"));
+}
+
+TEST_F(Choix, UnClicSurUneAutreSerieOublieLeChoixPrecedent)
+{
+    fichier(QStringLiteral("A"), QStringLiteral("Ex01.ex2"));
+    fichier(QStringLiteral("B"), QStringLiteral("Ex02.ex2"));
+    ouvrir();
+    cliquer("ListBox1", QStringLiteral("A"));
+    cliquer("ListBox4", QStringLiteral("Ex01"));
+    ASSERT_TRUE(bouton("Button1")->isEnabled());
+    cliquer("ListBox1", QStringLiteral("B"));
+    EXPECT_EQ(SerieExercice, QStringLiteral("B"));
+    EXPECT_EQ(FichierChoisi, QString());
+    EXPECT_FALSE(bouton("Button1")->isEnabled());
+    EXPECT_EQ(textes(liste("ListBox4")), QStringList{QStringLiteral("Ex02")});
+}
+
+TEST_F(Choix, AnnulerEtEchapOublientLeChoix)
+{
+    fichier(QStringLiteral("A"), QStringLiteral("Ex01.ex2"));
+    for (bool parEchap : {false, true}) {
+        ouvrir();
+        cliquer("ListBox1", QStringLiteral("A"));
+        cliquer("ListBox4", QStringLiteral("Ex01"));
+        if (parEchap)
+            QTest::keyClick(&fenetre, Qt::Key_Escape);
+        else
+            QTest::mouseClick(bouton("Button2"), Qt::LeftButton);
+        EXPECT_EQ(fenetre.result(), QDialog::Rejected);
+        EXPECT_FALSE(fenetre.isVisible());
+        EXPECT_EQ(FichierChoisi, QString());
+        EXPECT_EQ(fenetre.serieChoisie(), QString());
+    }
+}
+
+TEST_F(Choix, TousLesFichiersPourLEditeur)
+{
+    ChoixDepuisEditeur = true;
+    TousLesFichiers = true;
+    fichier(QStringLiteral("Deux"), QStringLiteral("Ex01.ex2"));
+    fichier(QStringLiteral("Melange"), QStringLiteral("Ex01.ex4"));
+    fichier(QStringLiteral("Melange"), QStringLiteral("Ex02.ex3"));
+    fichier(QStringLiteral("Autre"), QStringLiteral("notes.exercice"));
+    ouvrir();
+    QPushButton* tous = bouton("SpeedButton1");
+    EXPECT_TRUE(tous->isVisible());
+    EXPECT_EQ(tous->text(), QStringLiteral("Tous les fichiers"));
+    EXPECT_EQ(textes(liste("ListBox1")), QStringList{QStringLiteral("Deux")});
+
+    QTest::mouseClick(tous, Qt::LeftButton);
+    EXPECT_EQ(tous->text(), QStringLiteral("Exercices 2"));
+    EXPECT_EQ(textes(liste("ListBox1")),
+              (QStringList{QStringLiteral("Autre"), QStringLiteral("Deux"), QStringLiteral("Melange")}));
+    cliquer("ListBox1", QStringLiteral("Melange"));
+    // Each listed name keeps its own file, whatever the last file listed was.
+    cliquer("ListBox4", QStringLiteral("Ex01"));
+    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex01.ex4"));
+    EXPECT_EQ(ExtensionExercice, QStringLiteral(".ex4"));
+    cliquer("ListBox4", QStringLiteral("Ex02"));
+    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex02.ex3"));
+    cliquer("ListBox1", QStringLiteral("Autre"));
+    cliquer("ListBox4", QStringLiteral("notes"));
+    EXPECT_EQ(FichierChoisi, QStringLiteral("notes.exercice"));
+    EXPECT_EQ(ExtensionExercice, QStringLiteral(".exe"));
+
+    QTest::mouseClick(tous, Qt::LeftButton);
+    EXPECT_EQ(tous->text(), QStringLiteral("Tous les fichiers"));
+    EXPECT_EQ(textes(liste("ListBox1")), QStringList{QStringLiteral("Deux")});
+}
+
+// At design size the reference strip is 250 pixels wide.
+TEST_F(Choix, TailleDesCasesDeLApercu)
+{
+    ASSERT_EQ(controle<QWidget>("Panel_Etalon")->width(), 250);
+    struct Cas {
+        int cases, taille, cote;
+    };
+    for (const Cas& cas : {Cas{20, 12, 244}, Cas{24, 10, 244}, Cas{26, 8, 212}}) {
+        fichier(QStringLiteral("S"), QStringLiteral("E%1.ex2").arg(cas.cases),
+                enTete(20, cas.cases, cas.cases) + motsExercice({1, 0, 0, 1, 1, 0}));
+    }
+    ouvrir();
+    EXPECT_EQ(fenetre.tailleCaseApercu(), 12);
+    EXPECT_EQ(controle<QWidget>("PanelJeu")->size(), QSize(244, 244));
+    cliquer("ListBox1", QStringLiteral("S"));
+    for (const Cas& cas : {Cas{20, 12, 244}, Cas{24, 10, 244}, Cas{26, 8, 212}}) {
+        cliquer("ListBox4", QStringLiteral("E%1").arg(cas.cases));
+        EXPECT_EQ(fenetre.tailleCaseApercu(), cas.taille) << cas.cases;
+        EXPECT_EQ(controle<QWidget>("PanelJeu")->size(), QSize(cas.cote, cas.cote)) << cas.cases;
+        EXPECT_EQ(image().size(), QSize(cas.cote, cas.cote)) << cas.cases;
+    }
+}
+
+TEST_F(Choix, LApercuDessineGrilleAxeEtFigure)
+{
+    // A square outline from cell (2, 2) to (6, 6), painted blue inside.
+    fichier(QStringLiteral("S"), QStringLiteral("carre.ex2"),
+            enTete(20, 20, 20) + motsExercice({2, 2, 2, 6, 6, 0, 6, 3, 3, 10, 10, 0x00FF0000}));
+    ouvrir();
+    cliquer("ListBox1", QStringLiteral("S"));
+    cliquer("ListBox4", QStringLiteral("carre"));
+    const QImage& apercu = image();
+    EXPECT_EQ(apercu.pixel(50, 50), 0xFF0000FFu) << "painted inside the outline";
+    EXPECT_EQ(apercu.pixel(100, 50), 0xFFFFFFFFu) << "white elsewhere";
+    EXPECT_EQ(apercu.pixel(12 * 10, 200), 0xFFFF0000u) << "the red axis in the middle";
+    EXPECT_EQ(apercu.pixel(12 * 13, 200), 0xFF808080u) << "grey grid lines";
+    EXPECT_EQ(apercu.pixel(24, 50), 0xFF000000u) << "the black outline";
+}
+
+TEST_F(Choix, UneTailleDeCaseEnregistreeNulleNeDivisePas)
+{
+    fichier(QStringLiteral("S"), QStringLiteral("zero.ex2"),
+            enTete(0, 20, 20) + motsExercice({2, 2, 2, 6, 6, 0, 6, 3, 3, 10, 10, 0x00FF0000}));
+    ouvrir();
+    cliquer("ListBox1", QStringLiteral("S"));
+    cliquer("ListBox4", QStringLiteral("zero"));
+    EXPECT_EQ(image().pixel(50, 50), 0xFF0000FFu) << "the seed sits at its cell's corner";
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
+TEST_F(Choix, UnExerciceSansElementLaisseLApercuBlanc)
+{
+    fichier(QStringLiteral("S"), QStringLiteral("plein.ex2"));
+    fichier(QStringLiteral("S"), QStringLiteral("vide.ex2"), enTete(20, 20, 20));
+    ouvrir();
+    cliquer("ListBox1", QStringLiteral("S"));
+    const QImage blanc = image();
+    EXPECT_EQ(blanc.pixel(0, 0), 0xFF000000u) << "the thin border at the picture's edge";
+    EXPECT_EQ(blanc.pixel(100, 100), 0xFFFFFFFFu);
+    cliquer("ListBox4", QStringLiteral("vide"));
+    EXPECT_EQ(image(), blanc);
+    cliquer("ListBox4", QStringLiteral("plein"));
+    EXPECT_NE(image(), blanc);
+    // A new series clears the preview again.
+    cliquer("ListBox1", QStringLiteral("S"));
+    EXPECT_EQ(image(), blanc);
+}
+
+TEST_F(Choix, UnFichierAbimeEstSignaleEtLApercuResteCommeIlEtait)
+{
+    fichier(QStringLiteral("S"), QStringLiteral("court.ex2"), motsExercice({202, 1, 1}));
+    fichier(QStringLiteral("S"), QStringLiteral("sanscolonne.ex2"),
+            enTete(20, 0, 20) + motsExercice({1, 0, 0, 1, 1, 0}));
+    fichier(QStringLiteral("S"), QStringLiteral("immense.ex2"),
+            enTete(20, 20, 2000000000) + motsExercice({1, 0, 0, 1, 1, 0}));
+    ouvrir();
+    cliquer("ListBox1", QStringLiteral("S"));
+    const QImage avant = image();
+    for (const char* nom : {"court", "sanscolonne", "immense"}) {
+        dialogues.messages.clear();
+        cliquer("ListBox4", QString::fromLatin1(nom));
+        EXPECT_EQ(dialogues.messages.size(), 1) << nom;
+        EXPECT_EQ(image(), avant) << nom;
+    }
+}
+
+TEST_F(Choix, F1OuvreLeSommaireDeLAide)
+{
+    ouvrir();
+    QTest::keyClick(&fenetre, Qt::Key_F1);
+    EXPECT_EQ(dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm")});
+}
+
+} // namespace
