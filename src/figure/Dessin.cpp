@@ -354,7 +354,7 @@ void DessinerElement(QImage& image, const ElementFigure& element, Rendu rendu,
     if (element.GenreElement == GenreColoriage)
         RemplirJusquAuNoir(image, element.X1, element.Y1, element.Couleur);
     else
-        TracerContour(image, element, rendu, epaisseurTrait);
+        TracerContour(image, element, rendu, rendu == Rendu::Apercu ? 2 : epaisseurTrait);
 }
 
 void DessinerFigure(QImage& image, const Figure& figure, Rendu rendu, int epaisseurTrait)

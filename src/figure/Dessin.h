@@ -26,7 +26,8 @@ void EffacerImage(QImage& image);
 void DessinerQuadrillage(QImage& image, const Quadrillage& grille, int numeroExercice,
                          Rendu rendu);
 
-// One element from its pixel points; unknown kinds draw nothing.
+// One element from its pixel points, outlines with a pen of epaisseurTrait (the preview's
+// are always 2 wide); unknown kinds draw nothing.
 void DessinerElement(QImage& image, const ElementFigure& element, Rendu rendu,
                      int epaisseurTrait = 3);
 
