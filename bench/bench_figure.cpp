@@ -33,17 +33,6 @@ Quadrillage GrilleDuBanc()
     return g;
 }
 
-ElementFigure Miroir(const Quadrillage& g, ElementFigure e)
-{
-    const QPoint p1 = ImageMiroir(g, {e.X1, e.Y1});
-    const QPoint p2 = ImageMiroir(g, {e.X2, e.Y2});
-    e.X1 = p1.x();
-    e.Y1 = p1.y();
-    e.X2 = p2.x();
-    e.Y2 = p2.y();
-    return e;
-}
-
 // Segments, rectangles with a painted inside, circles and quarter circles in turn, one
 // per block of 2 x 2 cells left of the axis, so that no outline runs over another
 // element's seed; the pupil's figure is their exact image.
@@ -86,7 +75,7 @@ struct Scene
             }
         }
         for (int i = 1; i <= reference.NbElements; ++i)
-            eleve.Ajouter(Miroir(grille, reference[i]));
+            eleve.Ajouter(ElementMiroir(grille, reference[i]));
         afficher();
         axeInitial = CompterPointsAxeCouverts(grille, image);
         DessinerFigure(image, eleve, Rendu::Joueur);

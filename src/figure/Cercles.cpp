@@ -42,3 +42,30 @@ const std::vector<Decalage>& DecalagesQuart(qint64 r, int quart)
     }
     return rayon.quarts[q];
 }
+
+namespace {
+
+// The quarter holding (x2, y2) as seen from the centre (x1, y1).
+int QuartDe(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
+{
+    const bool droite = x2 > x1;
+    const bool dessus = y2 < y1;
+    return droite ? (dessus ? 0 : 1) : (dessus ? 3 : 2);
+}
+
+} // namespace
+
+bool ArcDe(const ElementFigure& e, ArcJoueur& arc)
+{
+    const qint64 x1 = e.X1, y1 = e.Y1, x2 = e.X2, y2 = e.Y2;
+    if (e.GenreElement == GenreCercle) {
+        const qint64 r = std::llabs(x2 - x1) / 2;
+        arc = {std::min(x1, x2) + r, std::min(y1, y2) + r, r, 0, 3};
+        return true;
+    }
+    if (e.GenreElement != GenreQuartDeCercle || x1 == x2 || y1 == y2)
+        return false;
+    const int quart = QuartDe(x1, y1, x2, y2);
+    arc = {x1, y1, std::llabs(x2 - x1), quart, quart};
+    return true;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bornes.h"
+#include "Figure.h"
 
 #include <QtGlobal>
 
@@ -104,26 +105,13 @@ void PourChaquePixelArc(qint64 cx, qint64 cy, qint64 r, int premierQuart, int de
             f(cx + d.dx, cy + d.dy);
 }
 
-// The quarter holding (x2, y2) as seen from the centre (x1, y1). False when the two
-// points share a row or a column: no quarter.
-inline bool QuartDe(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int& quart)
-{
-    if (x1 == x2 || y1 == y2)
-        return false;
-    const bool droite = x2 > x1;
-    const bool dessus = y2 < y1;
-    quart = droite ? (dessus ? 0 : 1) : (dessus ? 3 : 2);
-    return true;
-}
-
-// Centre and radius of the player's circle: the width of its box alone sets the radius.
-struct CercleJoueur
+// The player's circle or quarter circle of an element: centre, radius (the width of a
+// circle's box alone sets it) and quarters. False for the other kinds, and for a quarter
+// circle whose two points share a row or a column, which has no quarter to draw.
+struct ArcJoueur
 {
     qint64 cx, cy, r;
+    int premierQuart, dernierQuart;
 };
 
-inline CercleJoueur CercleDe(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
-{
-    const qint64 r = std::llabs(x2 - x1) / 2;
-    return {std::min(x1, x2) + r, std::min(y1, y2) + r, r};
-}
+bool ArcDe(const ElementFigure& e, ArcJoueur& arc);

@@ -164,8 +164,7 @@ void TracerAxe(QPainter& p, const Quadrillage& g, int numeroExercice, Rendu rend
 {
     const auto [c, n, m, d] = MesuresDe(g);
     const int facteur = numeroExercice == 3 ? 4 : (rendu == Rendu::Apercu ? 2 : 3);
-    QPen plume = Plume(CouleurRougeAxe, facteur * g.EpaisseurQuadrillage);
-    p.setPen(plume);
+    p.setPen(Plume(CouleurRougeAxe, facteur * g.EpaisseurQuadrillage));
     switch (g.TypeAxe) {
     case AxeVertical:
         TracerLigne(p, c * (n / 2 + d), 0, c * (n / 2 + d), c * m);
@@ -180,8 +179,7 @@ void TracerAxe(QPainter& p, const Quadrillage& g, int numeroExercice, Rendu rend
         TracerLigne(p, c * (n + d), 0, c * d, c * m);
         break;
     case AxePoint:
-        p.setPen(Qt::NoPen);
-        TracerPointCentral(p, g);
+        TracerPointCentral(p, g); // outlined with the axis pen
         break;
     default:
         break;
@@ -240,26 +238,13 @@ void TracerCadre(QPainter& p, const Quadrillage& g, Rendu rendu)
 
 // ---- elements -------------------------------------------------------------------------
 
-void TracerArcPixels(QImage& image, qint64 cx, qint64 cy, qint64 r, int premierQuart,
-                     int dernierQuart)
+void TracerArcPixels(QImage& image, const ArcJoueur& arc)
 {
-    PourChaquePixelArc(cx, cy, r, premierQuart, dernierQuart, [&image](qint64 x, qint64 y) {
-        if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
-            PoserPixel(image, int(x), int(y), CouleurNoir);
-    });
-}
-
-void TracerCerclePixels(QImage& image, const ElementFigure& e)
-{
-    const CercleJoueur cercle = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
-    TracerArcPixels(image, cercle.cx, cercle.cy, cercle.r, 0, 3);
-}
-
-void TracerQuartPixels(QImage& image, const ElementFigure& e)
-{
-    int quart = 0;
-    if (QuartDe(e.X1, e.Y1, e.X2, e.Y2, quart))
-        TracerArcPixels(image, e.X1, e.Y1, std::abs(qint64(e.X2) - e.X1), quart, quart);
+    PourChaquePixelArc(arc.cx, arc.cy, arc.r, arc.premierQuart, arc.dernierQuart,
+                       [&image](qint64 x, qint64 y) {
+                           if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
+                               PoserPixel(image, int(x), int(y), CouleurNoir);
+                       });
 }
 
 // The canvas arc: counter-clockwise over the quadrant of (x2, y2) of the ellipse centred
@@ -287,6 +272,11 @@ void TracerEllipseCanevas(QPainter& p, const ElementFigure& e)
 
 void TracerContour(QImage& image, const ElementFigure& e, Rendu rendu, int epaisseur)
 {
+    ArcJoueur arc{};
+    if (rendu == Rendu::Joueur && ArcDe(e, arc)) {
+        TracerArcPixels(image, arc);
+        return;
+    }
     Pinceau p(image);
     p.setPen(Plume(CouleurNoir, epaisseur));
     p.setBrush(Qt::NoBrush);
@@ -298,20 +288,10 @@ void TracerContour(QImage& image, const ElementFigure& e, Rendu rendu, int epais
         p.drawRect(Boite(e.X1, e.Y1, e.X2, e.Y2));
         break;
     case GenreCercle:
-        if (rendu == Rendu::Joueur) {
-            p.end();
-            TracerCerclePixels(image, e);
-        } else {
-            TracerEllipseCanevas(p, e);
-        }
+        TracerEllipseCanevas(p, e);
         break;
     case GenreQuartDeCercle:
-        if (rendu == Rendu::Joueur) {
-            p.end();
-            TracerQuartPixels(image, e);
-        } else {
-            TracerQuartCanevas(p, e);
-        }
+        TracerQuartCanevas(p, e);
         break;
     default:
         break;

@@ -69,6 +69,18 @@ QPoint ImageMiroir(const Quadrillage& g, QPoint point)
     }
 }
 
+ElementFigure ElementMiroir(const Quadrillage& grille, const ElementFigure& element)
+{
+    ElementFigure image = element;
+    const QPoint p1 = ImageMiroir(grille, {element.X1, element.Y1});
+    const QPoint p2 = ImageMiroir(grille, {element.X2, element.Y2});
+    image.X1 = p1.x();
+    image.Y1 = p1.y();
+    image.X2 = p2.x();
+    image.Y2 = p2.y();
+    return image;
+}
+
 bool SymetriqueDansQuadrillage(const Quadrillage& g, int x, int y)
 {
     const qint64 n = g.NbColonnes;
@@ -228,6 +240,12 @@ void ParcourirDegres(P& parcours, qint64 cx, qint64 cy, qint64 r, int premierDeg
 template <class P>
 void ParcourirPoints(const ElementFigure& e, P& parcours)
 {
+    ArcJoueur arc{};
+    if (ArcDe(e, arc)) {
+        ParcourirDegres(parcours, arc.cx, arc.cy, arc.r, arc.premierQuart * 90 + 1,
+                        arc.dernierQuart * 90 + 90);
+        return;
+    }
     switch (e.GenreElement) {
     case GenreTrait:
         ParcourirTrait(e, parcours);
@@ -235,18 +253,6 @@ void ParcourirPoints(const ElementFigure& e, P& parcours)
     case GenreRectangle:
         ParcourirRectangle(e, parcours);
         break;
-    case GenreCercle: {
-        const CercleJoueur c = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
-        ParcourirDegres(parcours, c.cx, c.cy, c.r, 1, 360);
-        break;
-    }
-    case GenreQuartDeCercle: {
-        int quart = 0;
-        if (QuartDe(e.X1, e.Y1, e.X2, e.Y2, quart))
-            ParcourirDegres(parcours, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1),
-                            quart * 90 + 1, quart * 90 + 90);
-        break;
-    }
     case GenreColoriage:
         parcours.point(e.X1, e.Y1);
         break;
@@ -364,38 +370,20 @@ void MarquerRectangle(MasqueReference& masque, const ElementFigure& e)
         }
 }
 
-void MarquerArc(MasqueReference& masque, qint64 cx, qint64 cy, qint64 r, int premierQuart,
-                int dernierQuart)
-{
-    PourChaquePixelArc(cx, cy, r, premierQuart, dernierQuart,
-                       [&masque](qint64 x, qint64 y) { Marquer(masque, x, y); });
-}
-
 } // namespace
 
 void MarquerElement(MasqueReference& masque, const ElementFigure& e)
 {
-    switch (e.GenreElement) {
-    case GenreTrait:
+    ArcJoueur arc{};
+    if (ArcDe(e, arc)) {
+        PourChaquePixelArc(arc.cx, arc.cy, arc.r, arc.premierQuart, arc.dernierQuart,
+                           [&masque](qint64 x, qint64 y) { Marquer(masque, x, y); });
+        return;
+    }
+    if (e.GenreElement == GenreTrait)
         MarquerTrait(masque, e);
-        break;
-    case GenreRectangle:
+    else if (e.GenreElement == GenreRectangle)
         MarquerRectangle(masque, e);
-        break;
-    case GenreCercle: {
-        const CercleJoueur c = CercleDe(e.X1, e.Y1, e.X2, e.Y2);
-        MarquerArc(masque, c.cx, c.cy, c.r, 0, 3);
-        break;
-    }
-    case GenreQuartDeCercle: {
-        int quart = 0;
-        if (QuartDe(e.X1, e.Y1, e.X2, e.Y2, quart))
-            MarquerArc(masque, e.X1, e.Y1, std::llabs(qint64(e.X2) - e.X1), quart, quart);
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 // ---- axis samples -----------------------------------------------------------------------

@@ -19,6 +19,11 @@ QPoint ImageNoeud(const Quadrillage& grille, QPoint noeud);
 // ±2^30 are held there: they lie outside every picture anyway.
 QPoint ImageMiroir(const Quadrillage& grille, QPoint point);
 
+// Image of an element: its two pixel points mirrored. Every kind keeps its meaning: a
+// rectangle or a circle's box stays axis-parallel, a quarter circle's second point lands
+// in the quadrant of the image, a painted area's seed is mirrored with its colour.
+ElementFigure ElementMiroir(const Quadrillage& grille, const ElementFigure& element);
+
 // Whether the image of a grid crossing (in cells) lies in the grid, edges included.
 bool SymetriqueDansQuadrillage(const Quadrillage& grille, int x, int y);
 

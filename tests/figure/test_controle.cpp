@@ -61,17 +61,7 @@ public:
             tracer(miroir(m_reference[i]));
     }
 
-    ElementFigure miroir(const ElementFigure& e) const
-    {
-        ElementFigure image = e;
-        const QPoint p1 = ImageMiroir(m_grille, {e.X1, e.Y1});
-        const QPoint p2 = ImageMiroir(m_grille, {e.X2, e.Y2});
-        image.X1 = p1.x();
-        image.Y1 = p1.y();
-        image.X2 = p2.x();
-        image.Y2 = p2.y();
-        return image;
-    }
+    ElementFigure miroir(const ElementFigure& e) const { return ElementMiroir(m_grille, e); }
 
     bool verifier() const
     {
