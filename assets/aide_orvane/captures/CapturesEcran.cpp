@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int LargeurImages = 720;
+constexpr int LargeurImages = 600;
 constexpr int PauseMs = 300;
 QString dossierImages;
 
