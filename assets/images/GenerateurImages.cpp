@@ -102,8 +102,8 @@ QImage titre()
 
     const double axe = 270;
     const struct { int colonne, ligne; QColor couleur; } cases[] = {
-        {1, 8, lettres[0]}, {3, 9, lettres[4]}, {2, 11, lettres[3]}, {5, 12, lettres[2]},
-        {4, 15, lettres[5]}, {1, 14, lettres[1]}, {6, 17, lettres[4]}, {2, 17, lettres[3]}};
+        {7, 8, lettres[0]}, {9, 9, lettres[4]}, {6, 11, lettres[3]}, {10, 12, lettres[2]},
+        {8, 14, lettres[5]}, {11, 15, lettres[1]}, {6, 17, lettres[4]}, {9, 17, lettres[3]}};
     p.setPen(QPen(encre, 1));
     for (const auto& c : cases) {
         const QRectF gauche(axe - (c.colonne + 1) * 20, c.ligne * 20, 20, 20);

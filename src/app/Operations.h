@@ -18,6 +18,11 @@ void RetourDossierProgramme();
 void AfficherAide(const QString& sujet);
 void AfficherSommaireAide();
 
+// Inside size of a full-screen window's design: its 808 x 606 outline less the frame and
+// the title bar, which Qt does not count in a widget's size.
+constexpr int LargeurInterieureConception = 800;
+constexpr int HauteurInterieureConception = 572;
+
 // The ratio by which a window designed for 800 x 600 at 96 ppi is scaled on a screen of
 // W x H pixels at P pixels per inch.
 double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPouce);

@@ -36,28 +36,28 @@ TF_Menu::TF_Menu(QWidget* parent)
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(13);
     setFont(arial);
-    resize(808, 606);
+    resize(LargeurInterieureConception, HauteurInterieureConception);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->setGeometry(0, 0, 808, 24);
+    MainMenu1->setGeometry(0, 0, 800, 24);
     margedroite = panneau(QStringLiteral("margedroite"), this);
-    margedroite->setGeometry(0, 24, 18, 560);
+    margedroite->setGeometry(0, 24, 18, 526);
     margegauche = panneau(QStringLiteral("margegauche"), this);
-    margegauche->setGeometry(791, 24, 17, 560);
+    margegauche->setGeometry(783, 24, 17, 526);
     milieu = panneau(QStringLiteral("milieu"), this);
-    milieu->setGeometry(18, 24, 773, 560);
+    milieu->setGeometry(18, 24, 765, 526);
     menu = panneau(QStringLiteral("menu"), milieu);
     menu->setFrameStyle(QFrame::Box | QFrame::Plain);
-    menu->setGeometry(0, 0, 773, 560);
+    menu->setGeometry(0, 0, 765, 526);
     PaintBox1 = new ZoneMosaique(menu, [] { return ImageAccueil; });
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setGeometry(1, 1, 771, 558);
+    PaintBox1->setGeometry(1, 1, 763, 524);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, 584, 808, 22);
+    StatusBar1->setGeometry(0, 550, 800, 22);
     auto* consigne = new QLabel(QStringLiteral("Fais ton choix avec la souris ou le clavier."));
     consigne->setObjectName(QStringLiteral("StatusBar1_Panel0"));
     consigne->setAlignment(Qt::AlignCenter);

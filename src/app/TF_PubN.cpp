@@ -14,13 +14,13 @@ TF_PubN::TF_PubN(QWidget* parent)
 {
     setObjectName(QStringLiteral("F_PubN"));
     setWindowTitle(QStringLiteral("Lisez-moi..."));
-    resize(808, 606);
+    resize(LargeurInterieureConception, HauteurInterieureConception);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(3);
-    Panel1->setGeometry(134, 60, 540, 470);
+    Panel1->setGeometry(130, 51, 540, 470);
     Panel1->setAutoFillBackground(true);
     QPalette clair = Panel1->palette();
     clair.setColor(QPalette::Window, QColor(0xFF, 0xFA, 0xE8));

@@ -62,20 +62,22 @@ QPushButton* bouton(const QString& nom, const QString& texte, const QRect& g, QW
     return b;
 }
 
-// A titled box of radio items numbered from 0, one under the other.
+// A titled box of radio items numbered from 0, filled row by row over the columns.
 QButtonGroup* groupeRadio(const QString& nom, const QString& titre, const QStringList& items,
-                          const QRect& g, QWidget* parent)
+                          const QRect& g, int colonnes, QWidget* parent)
 {
     auto* boite = new QGroupBox(titre, parent);
     boite->setObjectName(nom);
     boite->setGeometry(g);
     auto* groupe = new QButtonGroup(boite);
     groupe->setObjectName(nom + QStringLiteral("_items"));
-    const int pas = (g.height() - 34) / items.size();
+    const int lignes = (items.size() + colonnes - 1) / colonnes;
+    const int hauteur = (g.height() - 34) / lignes;
+    const int largeur = (g.width() - 24) / colonnes;
     for (int i = 0; i < items.size(); ++i) {
         auto* radio = new QRadioButton(items[i], boite);
         radio->setObjectName(nom + QLatin1Char('_') + QString::number(i));
-        radio->setGeometry(16, 30 + i * pas, g.width() - 24, pas);
+        radio->setGeometry(16 + (i % colonnes) * largeur, 30 + (i / colonnes) * hauteur, largeur, hauteur);
         groupe->addButton(radio, i);
     }
     return groupe;
@@ -108,12 +110,12 @@ TF_preferences::TF_preferences(QWidget* parent)
 {
     setObjectName(QStringLiteral("F_preferences"));
     setWindowTitle(QStringLiteral("Préférences"));
-    resize(808, 606);
+    resize(LargeurInterieureConception, HauteurInterieureConception);
     colorer(this, QPalette::Window, lavande);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(16, 8, LargeurPages, HauteurPages);
+    PageControl1->setGeometry(12, 8, LargeurPages, HauteurPages);
     PageControl1->setFont(police(QStringLiteral("Arial"), 19));
     colorer(PageControl1, QPalette::WindowText, bordeaux);
     colorer(PageControl1, QPalette::ButtonText, bordeaux);
@@ -142,13 +144,13 @@ void TF_preferences::construirePageExercices(QWidget* page)
     auto* jeu1 = new QGroupBox(QStringLiteral("Exercice n° 1"), page);
     jeu1->setGeometry(8, 8, 370, 380);
     ModifChoix1 = groupeRadio(QStringLiteral("ModifChoix1"), QStringLiteral("Modifier les choix pendant le jeu"),
-                              {QStringLiteral("oui"), QStringLiteral("non")}, QRect(10, 32, 350, 90), jeu1);
+                              {QStringLiteral("oui"), QStringLiteral("non")}, QRect(10, 34, 350, 70), 2, jeu1);
     NbCasesJeu1 = groupeRadio(QStringLiteral("NbCasesJeu1"), QStringLiteral("Nombre de cases"),
                               {LegendeTailleJeu1(1), LegendeTailleJeu1(2), LegendeTailleJeu1(3),
                                LegendeTailleJeu1(4)},
-                              QRect(10, 128, 350, 122), jeu1);
+                              QRect(10, 112, 350, 152), 1, jeu1);
     NbCasesCouleur = groupeRadio(QStringLiteral("NbCasesCouleur"), QStringLiteral("Nombre de cases colorées"),
-                                 TextesCasesColorees(3), QRect(10, 254, 350, 122), jeu1);
+                                 TextesCasesColorees(3), QRect(10, 272, 350, 100), 2, jeu1);
     connect(ModifChoix1, &QButtonGroup::idClicked, this, &TF_preferences::ModifChoix1Click);
     connect(NbCasesJeu1, &QButtonGroup::idClicked, this, &TF_preferences::NbCasesJeu1Click);
     connect(NbCasesCouleur, &QButtonGroup::idClicked, this, &TF_preferences::NbCasesCouleurClick);
@@ -218,12 +220,12 @@ void TF_preferences::construirePanelBoutons()
 {
     PanelBoutons = new QWidget(this);
     PanelBoutons->setObjectName(QStringLiteral("PanelBoutons"));
-    PanelBoutons->setGeometry(16, 452, LargeurPages, 130);
+    PanelBoutons->setGeometry(12, 450, LargeurPages, 116);
     const QFont times = police(QStringLiteral("Times New Roman"), 19, true);
     auto* valider = bouton(QStringLiteral("SpeedButton1"), QStringLiteral("&Valider"),
-                           QRect(10, 30, 170, 64), PanelBoutons);
+                           QRect(10, 26, 170, 64), PanelBoutons);
     auto* annuler = bouton(QStringLiteral("SpeedButton2"), QStringLiteral("&Annuler"),
-                           QRect(196, 30, 170, 64), PanelBoutons);
+                           QRect(196, 26, 170, 64), PanelBoutons);
     for (QPushButton* b : {valider, annuler}) {
         b->setFont(times);
         colorer(b, QPalette::ButtonText, marine);
@@ -232,17 +234,17 @@ void TF_preferences::construirePanelBoutons()
     connect(annuler, &QPushButton::clicked, this, &TF_preferences::SpeedButton2Click);
 
     auto* orange_ = new QFrame(PanelBoutons);
-    orange_->setGeometry(384, 6, 386, 118);
+    orange_->setGeometry(384, 4, 386, 108);
     orange_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     colorer(orange_, QPalette::Window, orange);
     auto* parDefaut = bouton(QStringLiteral("Par_defaut"), QStringLiteral("Valeurs par &défaut"),
-                             QRect(10, 24, 180, 70), orange_);
+                             QRect(10, 19, 180, 70), orange_);
     parDefaut->setToolTip(QStringLiteral("Supprime les fichiers \"préférences\""));
     parDefaut->setFont(police(QStringLiteral("Arial"), 16, true));
     connect(parDefaut, &QPushButton::clicked, this, &TF_preferences::Par_defautClick);
 
     auto* alerte = new QFrame(orange_);
-    alerte->setGeometry(200, 10, 176, 98);
+    alerte->setGeometry(200, 6, 176, 96);
     colorer(alerte, QPalette::Window, Qt::red);
     colorer(alerte, QPalette::WindowText, Qt::white);
     auto* attention = etiquette(QStringLiteral("Attention !"), QRect(4, 6, 168, 26), alerte);

@@ -86,7 +86,7 @@ TEST(Menu, LaCreationPrendLeDossierLaGeometrieEtLeTitre)
     EXPECT_EQ(TableCouleurs[8], 0x000000FFu);
     EXPECT_EQ(TableCouleurs[16], 0x00C0C0C0u);
     EXPECT_GT(GeometrieReference.width, 0);
-    EXPECT_EQ(GeometrieReference.height, Echelle(606));
+    EXPECT_EQ(GeometrieReference.height, Echelle(HauteurInterieureConception));
     const auto* statut = controle<QStatusBar>(p.menu.get(), QStringLiteral("StatusBar1"));
     EXPECT_EQ(texteLu(statut, QStringLiteral("StatusBar1_Panel0")),
               QStringLiteral("Fais ton choix avec la souris ou le clavier."));

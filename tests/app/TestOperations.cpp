@@ -240,3 +240,15 @@ TEST(Curseurs, LesDeuxCurseursDuProgrammeSontDessines)
     }
     EXPECT_EQ(CurseurProgramme(7).shape(), Qt::ArrowCursor);
 }
+
+TEST(Curseurs, LeCurseur2DevientCeluiDeChaqueFenetreSaufSiElleAChoisiLeSien)
+{
+    InstallerCurseurApplication();
+    QWidget ordinaire;
+    QWidget choisie;
+    choisie.setCursor(Qt::CrossCursor);
+    ordinaire.show();
+    choisie.show();
+    EXPECT_EQ(ordinaire.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(choisie.cursor().shape(), Qt::CrossCursor);
+}
