@@ -1,0 +1,189 @@
+#include "SupportEleves.h"
+#include "TF_nom_eleve.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray classe(std::initializer_list<const char*> noms)
+{
+    QByteArray contenu;
+    for (const char* nom : noms) {
+        QByteArray r(256, '\0');
+        r[0] = static_cast<char>(qstrlen(nom));
+        r.replace(1, qstrlen(nom), nom);
+        contenu += r;
+    }
+    return contenu;
+}
+
+class Identification : public TestEleves {
+protected:
+    TF_nom_eleve fenetre;
+    QListWidget* classes = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox3"));
+    QListWidget* eleves = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    QLineEdit* nom = fenetre.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QLineEdit* classeTapee = fenetre.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+
+    Identification()
+    {
+        ecrire(programme.fichier(QStringLiteral("CM1.elv")), classe({"Zo\xe9", "adrien", "Marc"}));
+        ecrire(programme.fichier(QStringLiteral("CE1.elv")), classe({"Tom"}));
+    }
+
+    void cliquer(QListWidget* liste, const QString& texte)
+    {
+        const auto trouves = liste->findItems(texte, Qt::MatchExactly);
+        ASSERT_FALSE(trouves.isEmpty()) << texte.toStdString();
+        liste->setCurrentItem(trouves[0]);
+        emit liste->itemClicked(trouves[0]);
+    }
+
+    void valider()
+    {
+        QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("bouton_valide")),
+                          Qt::LeftButton);
+    }
+
+    static QStringList textes(const QListWidget* liste)
+    {
+        QStringList t;
+        for (int i = 0; i < liste->count(); ++i)
+            t.append(liste->item(i)->text());
+        return t;
+    }
+};
+
+TEST_F(Identification, LesClassesSontLesFichiersSansExtension)
+{
+    fenetre.show();
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Nom de l'utilisateur."));
+    QStringList trouvees = textes(classes);
+    trouvees.sort();
+    EXPECT_EQ(trouvees, (QStringList{QStringLiteral("CE1"), QStringLiteral("CM1")}));
+    EXPECT_EQ(fenetre.nbClasses(), 2);
+    cliquer(classes, QStringLiteral("CM1"));
+    EXPECT_EQ(textes(eleves), (QStringList{QStringLiteral("Zoé"), QStringLiteral("adrien"),
+                                           QStringLiteral("Marc")}))
+        << "pupils in file order";
+    EXPECT_EQ(classeTapee->text(), QStringLiteral("CM1"));
+}
+
+TEST_F(Identification, UneClasseEtUnNomChoisis)
+{
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CM1"));
+    cliquer(eleves, QStringLiteral("Marc"));
+    EXPECT_EQ(nom->text(), QStringLiteral("Marc"));
+    valider();
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(NomClasse, QStringLiteral("CM1"));
+    EXPECT_EQ(NomEleve, QStringLiteral("Marc"));
+}
+
+TEST_F(Identification, UnDoubleClicValide)
+{
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CE1"));
+    QListWidgetItem* tom = eleves->item(0);
+    eleves->setCurrentItem(tom);
+    emit eleves->itemDoubleClicked(tom);
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(NomEleve, QStringLiteral("Tom"));
+    EXPECT_EQ(NomClasse, QStringLiteral("CE1"));
+}
+
+TEST_F(Identification, CliquerDansLeNomOublieLaClasse)
+{
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CM1"));
+    cliquer(eleves, QStringLiteral("Marc"));
+    QTest::mouseClick(nom, Qt::LeftButton);
+    EXPECT_EQ(classeTapee->text(), QString());
+    EXPECT_EQ(NomClasse, QString());
+    QTest::keyClicks(nom, QStringLiteral("o"));
+    EXPECT_TRUE(eleves->selectedItems().isEmpty()) << "a typed name is not tied to the list";
+    valider();
+    EXPECT_EQ(NomEleve, QStringLiteral("Marco"));
+    EXPECT_EQ(NomClasse, QString());
+}
+
+TEST_F(Identification, AuClavierSeulLesDeuxTextesSontPrisTelsQuels)
+{
+    fenetre.show();
+    QTest::keyClicks(classeTapee, QStringLiteral("CM9"));
+    QTest::keyClicks(nom, QStringLiteral("Inconnu"));
+    valider();
+    EXPECT_EQ(NomClasse, QStringLiteral("CM9"));
+    EXPECT_EQ(NomEleve, QStringLiteral("Inconnu"));
+}
+
+TEST_F(Identification, EntrainementGardeLaClasse)
+{
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CM1"));
+    QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(NomEleve, QStringLiteral("entrainement"));
+    EXPECT_EQ(NomClasse, QStringLiteral("CM1"));
+}
+
+TEST_F(Identification, ValiderSansNomNeDonneAucunNom)
+{
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CM1"));
+    valider();
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_EQ(NomEleve, QString());
+}
+
+TEST_F(Identification, LIdentitePrecedenteEstReproposee)
+{
+    NomEleve = QStringLiteral("Zoé");
+    NomClasse = QStringLiteral("CM1");
+    fenetre.show();
+    EXPECT_EQ(nom->text(), QStringLiteral("Zoé"));
+    EXPECT_EQ(nom->selectedText(), QStringLiteral("Zoé"));
+    EXPECT_EQ(classeTapee->text(), QStringLiteral("CM1"));
+}
+
+TEST_F(Identification, SansClasseLeNomALaMain)
+{
+    QFile::remove(programme.fichier(QStringLiteral("CM1.elv")));
+    QFile::remove(programme.fichier(QStringLiteral("CE1.elv")));
+    fenetre.show();
+    EXPECT_EQ(classes->count(), 0);
+    EXPECT_EQ(fenetre.focusWidget(), nom);
+}
+
+TEST_F(Identification, EchapNeFermePas)
+{
+    fenetre.show();
+    QTest::keyClick(&fenetre, Qt::Key_Escape);
+    EXPECT_TRUE(fenetre.isVisible());
+}
+
+TEST_F(Identification, UneClasseIlisibleEstSignalee)
+{
+    QDir(programme.chemin()).mkdir(QStringLiteral("Dossier.elv"));
+    fenetre.show();
+    cliquer(classes, QStringLiteral("Dossier"));
+    EXPECT_EQ(eleves->count(), 0);
+    EXPECT_EQ(dialogues.messages.size(), 1);
+}
+
+TEST_F(Identification, UneGrandeClasseMontreSesCinquantePremiers)
+{
+    QByteArray contenu;
+    for (int i = 0; i < 70; ++i)
+        contenu += classe({"x"});
+    ecrire(programme.fichier(QStringLiteral("CM2.elv")), contenu);
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CM2"));
+    EXPECT_EQ(eleves->count(), 50);
+}
+
+} // namespace
