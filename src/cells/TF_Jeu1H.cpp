@@ -88,8 +88,9 @@ TF_Jeu1H::TF_Jeu1H(QWidget* parent)
     creerControles();
 
     AdapterEcran(this);
-    ModeleCoteG = true;
-    centrerPanneauMilieu();
+    const int icone = SpeedButton2->height() * 3 / 5;
+    SpeedButton2->setIconSize(QSize(icone, icone));
+    placerCadre();
 }
 
 void TF_Jeu1H::fixerSourceGraine(std::function<quint32()> source)
@@ -220,15 +221,13 @@ void TF_Jeu1H::creerBoutons()
 }
 
 // The window is held at the main window's size, which may differ from the design, so
-// the middle panel is centred again whenever the size changes.
-void TF_Jeu1H::centrerPanneauMilieu()
+// the background, the status bar and the centred middle panel follow every resize.
+void TF_Jeu1H::placerCadre()
 {
     PaintBox1->setGeometry(rect());
     StatusBar1->setGeometry(0, height() - StatusBar1->height(), width(), StatusBar1->height());
     PanelMilieu->move((width() - PanelMilieu->width()) / 2,
                       (height() - PanelMilieu->height() - StatusBar1->height()) / 2);
-    const int icone = SpeedButton2->height() * 3 / 5;
-    SpeedButton2->setIconSize(QSize(icone, icone));
 }
 
 void TF_Jeu1H::showEvent(QShowEvent* evenement)
@@ -247,7 +246,7 @@ void TF_Jeu1H::closeEvent(QCloseEvent* evenement)
 void TF_Jeu1H::resizeEvent(QResizeEvent* evenement)
 {
     FenetreNonModale::resizeEvent(evenement);
-    centrerPanneauMilieu();
+    placerCadre();
 }
 
 void TF_Jeu1H::keyPressEvent(QKeyEvent* evenement)

@@ -47,7 +47,7 @@ private:
     void creerControles();
     void creerCrayons();
     void creerBoutons();
-    void centrerPanneauMilieu();
+    void placerCadre();
 
     void FormActivate();
     void NouvellePartie();
@@ -82,7 +82,7 @@ private:
 
     DimensionsJeu1 Jeu1;
     bool AxeJeu1Vertical = true;
-    bool ModeleCoteG = true;
+    bool ModeleCoteG = true; // side G until the first game is drawn
     bool PartieReussie = false;
     std::array<int, NbCouleursPartie + 1> CouleursPartie{};
     std::function<quint32()> sourceGraine_;

@@ -190,6 +190,25 @@ TEST_F(FenetreJeu1, AxeVerticalTaille1AuxDimensionsDeConception)
     EXPECT_EQ(controle("PanelMilieu")->geometry(), QRect(21, 43, 765, 497));
 }
 
+TEST_F(FenetreJeu1, AUneAutreEchelleLesCasesMesurentG1)
+{
+    MettreALEchelle(fenetre_.get(), 1.5);
+    fenetre_->caseG(7)->resize(61, 59); // as rounding may leave them
+    fenetre_->caseD(30)->resize(59, 60);
+    Reglages.TailleJeu1 = 1;
+    ouvrir(graineOrientee(true, true));
+
+    for (int k = 1; k <= NbCasesMax; ++k) {
+        EXPECT_EQ(fenetre_->caseG(k)->size(), QSize(60, 60)) << "G" << k;
+        EXPECT_EQ(fenetre_->caseD(k)->size(), QSize(60, 60)) << "D" << k;
+    }
+    EXPECT_EQ(controle("PanelMilieu")->height(), 746);
+    EXPECT_EQ(controle("PanelExercice")->geometry(), QRect(150, 217, 372, 312));
+    EXPECT_EQ(controle("G1")->pos(), QPoint(126, 6));
+    EXPECT_EQ(controle("D1")->pos(), QPoint(186, 6));
+    EXPECT_EQ(controle("AxeV")->geometry(), QRect(183, 0, 6, 312));
+}
+
 TEST_F(FenetreJeu1, AxeHorizontalTaille1AuxDimensionsDeConception)
 {
     Reglages.TailleJeu1 = 1;
