@@ -1,10 +1,11 @@
 #include "ImagesBoutons.h"
 
 #include "Couleurs.h"
+#include "Operations.h"
 #include "ReglesEditeur.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QCursor>
 #include <QPixmap>
 
 namespace {
@@ -20,24 +21,6 @@ void dessinerGomme(QPainter& p)
     p.drawRoundedRect(QRectF(-12, -6, 12, 12), 2, 2);
     p.setBrush(QColor(0x40, 0x70, 0xD0));
     p.drawRoundedRect(QRectF(0, -6, 12, 12), 2, 2);
-}
-
-void dessinerPot(QPainter& p)
-{
-    // A tipped paint pot with a drop falling from its lip.
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(0xE0, 0xE0, 0xE0));
-    p.save();
-    p.translate(14, 14);
-    p.rotate(30);
-    p.drawRect(QRectF(-8, -9, 16, 16));
-    p.restore();
-    p.setBrush(QColor(0x20, 0x60, 0xF0));
-    QPainterPath goutte;
-    goutte.moveTo(25, 17);
-    goutte.cubicTo(21, 24, 22, 29, 25.5, 29);
-    goutte.cubicTo(29, 29, 30, 24, 25, 17);
-    p.drawPath(goutte);
 }
 
 void dessinerOutil(QPainter& p, int outil)
@@ -57,9 +40,6 @@ void dessinerOutil(QPainter& p, int outil)
     case Outil::QuartDeCercle:
         p.drawArc(QRectF(-17, 5, 44, 44), 0, 90 * 16);
         break;
-    case Outil::Peinture:
-        dessinerPot(p);
-        break;
     default:
         dessinerGomme(p);
         break;
@@ -69,6 +49,9 @@ void dessinerOutil(QPainter& p, int outil)
 
 QIcon ImageOutil(int outil)
 {
+    // The paint tool shows the pot that becomes the window's cursor.
+    if (outil == Outil::Peinture)
+        return QIcon(CurseurProgramme(1).pixmap());
     QPixmap image(Cote, Cote);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -14,7 +14,7 @@ int PositionBornee(int v, int limite)
     return v;
 }
 
-int QuadrantTrace(QPoint depart, QPoint arrivee)
+int QuadrantDe(QPoint depart, QPoint arrivee)
 {
     const bool droite = arrivee.x() >= depart.x();
     const bool dessous = arrivee.y() >= depart.y();
@@ -50,7 +50,7 @@ QRect BoiteApercu(int outil, QPoint depart, QPoint arrivee)
     return boiteDepuis(depart, etendue(dx, std::abs(dx)), etendue(dy, std::abs(dy)));
 }
 
-void DessinerApercu(QPainter& peintre, int outil, int quadrant, QSize boite)
+void PeindreApercu(QPainter& peintre, int outil, int quadrant, QSize boite)
 {
     const int l = boite.width() - 1;
     const int h = boite.height() - 1;
@@ -83,7 +83,7 @@ void DessinerApercu(QPainter& peintre, int outil, int quadrant, QSize boite)
     }
 }
 
-QPoint ArriveeCarree(QPoint depart, QPoint arrivee)
+QPoint ArriveeEnCarre(QPoint depart, QPoint arrivee)
 {
     const int l = std::abs(arrivee.x() - depart.x());
     const int h = std::abs(arrivee.y() - depart.y());

@@ -24,17 +24,17 @@ constexpr int Peinture = 6;
 int PositionBornee(int v, int limite);
 
 // Where arrivee lies from depart: 1 right-below, 2 left-below, 3 left-above, 4 right-above.
-int QuadrantTrace(QPoint depart, QPoint arrivee);
+int QuadrantDe(QPoint depart, QPoint arrivee);
 
 // The box of the dotted preview while dragging the tool from depart to arrivee.
 QRect BoiteApercu(int outil, QPoint depart, QPoint arrivee);
 
 // The dotted preview inside a box of that size, in the box's own coordinates.
-void DessinerApercu(QPainter& peintre, int outil, int quadrant, QSize boite);
+void PeindreApercu(QPainter& peintre, int outil, int quadrant, QSize boite);
 
 // Circles and quarter circles are made square on the smaller side, towards the mouse,
 // so that the end point stays on a grid crossing.
-QPoint ArriveeCarree(QPoint depart, QPoint arrivee);
+QPoint ArriveeEnCarre(QPoint depart, QPoint arrivee);
 
 // Whether a drag between two grid crossings makes a shape: a segment needs two different
 // crossings, the closed shapes a width and a height.

@@ -154,7 +154,7 @@ ApercuForme::ApercuForme(QWidget* parent)
 void ApercuForme::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    DessinerApercu(p, outil, quadrant, size());
+    PeindreApercu(p, outil, quadrant, size());
 }
 
 TF_Dessin::TF_Dessin(QWidget* parent)
@@ -565,7 +565,7 @@ void TF_Dessin::Image1MouseMove(QPoint position)
                           PositionBornee(position.y(), g.NbLignes * g.TailleCase)};
     if (!etat_.TraceEnCours)
         return;
-    etat_.QuadrantTrace = QuadrantTrace(etat_.PointDepart, etat_.PointArrivee);
+    etat_.QuadrantTrace = QuadrantDe(etat_.PointDepart, etat_.PointArrivee);
     paintBox4_->outil = etat_.OutilCourant;
     paintBox4_->quadrant = etat_.QuadrantTrace;
     paintBox4_->setGeometry(
@@ -588,7 +588,7 @@ void TF_Dessin::Image1MouseUp(QPoint position)
     if (!FormeAcceptable(etat_.OutilCourant, etat_.NoeudDepart, etat_.NoeudArrivee))
         return;
     if (etat_.OutilCourant == Outil::Cercle || etat_.OutilCourant == Outil::QuartDeCercle) {
-        etat_.PointArrivee = ArriveeCarree(etat_.PointDepart, etat_.PointArrivee);
+        etat_.PointArrivee = ArriveeEnCarre(etat_.PointDepart, etat_.PointArrivee);
         etat_.NoeudArrivee = etat_.PointArrivee / c;
     }
     ajouterForme();

@@ -58,54 +58,63 @@ void tracerQuadrillage(QPainter& p, const Dimensions& t)
         ligne(p, C * k, 0, C * k, C * t.m);
 }
 
-void tracerAxe(QPainter& p, int typeAxe, const Dimensions& t)
+// The axis line of a straight or oblique axis, from its top end.
+QLine ligneAxe(int typeAxe, const Dimensions& t)
 {
     const auto [n, m, d] = t;
-    p.setPen(plume(CouleurRougeAxe, 8));
+    const auto point = [](qint64 x, qint64 y) { return QPoint(int(x), int(y)); };
     switch (typeAxe) {
-    case AxeVertical: ligne(p, C * (n / 2 + d), 0, C * (n / 2 + d), C * m); break;
-    case AxeHorizontal: ligne(p, 0, C * (m / 2 + d), C * n, C * (m / 2 + d)); break;
-    case AxeObliqueHB: ligne(p, C * d, 0, C * n, C * (m - d)); break;
-    case AxeObliqueBH: ligne(p, C * (n + d), 0, C * d, C * m); break;
-    case AxePoint:
+    case AxeVertical: return {point(C * (n / 2 + d), 0), point(C * (n / 2 + d), C * m)};
+    case AxeHorizontal: return {point(0, C * (m / 2 + d)), point(C * n, C * (m / 2 + d))};
+    case AxeObliqueHB: return {point(C * d, 0), point(C * n, C * (m - d))};
+    default: return {point(C * (n + d), 0), point(C * d, C * m)};
+    }
+}
+
+bool axeDroitOuOblique(int typeAxe)
+{
+    return typeAxe >= AxeVertical && typeAxe <= AxeObliqueBH;
+}
+
+void tracerDisque(QPainter& p, const Dimensions& t)
+{
+    p.setBrush(QColor::fromRgb(VersQRgb(CouleurRougeAxe)));
+    tracerPoint(p, t);
+    p.setBrush(Qt::NoBrush);
+}
+
+void tracerAxe(QPainter& p, int typeAxe, const Dimensions& t)
+{
+    if (axeDroitOuOblique(typeAxe)) {
+        p.setPen(plume(CouleurRougeAxe, 8));
+        p.drawLine(ligneAxe(typeAxe, t));
+    } else if (typeAxe == AxePoint) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromRgb(VersQRgb(CouleurRougeAxe)));
-        tracerPoint(p, t);
-        p.setBrush(Qt::NoBrush);
-        break;
-    default: break;
+        tracerDisque(p, t);
     }
 }
 
 // Exercise 3: the black lines beside the axis, 4 pixels from it, that hold the fills.
+// Each is the axis line with its two ends moved along the edges they lie on.
 void tracerBordsAxe(QPainter& p, int typeAxe, const Dimensions& t)
 {
-    const auto [n, m, d] = t;
-    constexpr qint64 e = 4;
+    constexpr int e = 4;
+    struct Bords {
+        QPoint debut1, fin1, debut2, fin2;
+    };
+    const Bords bords[] = {
+        {{-e, 0}, {-e, 0}, {e, 0}, {e, 0}},  // vertical
+        {{0, -e}, {0, -e}, {0, e}, {0, e}},  // horizontal
+        {{0, e}, {-e, 0}, {e, 0}, {0, -e}},  // top-left to bottom-right
+        {{-e, 0}, {0, -e}, {0, e}, {e, 0}}}; // bottom-left to top-right
     p.setPen(plume(CouleurNoir, 1));
-    switch (typeAxe) {
-    case AxeVertical:
-        ligne(p, C * (n / 2 + d) - e, 0, C * (n / 2 + d) - e, C * m);
-        ligne(p, C * (n / 2 + d) + e, 0, C * (n / 2 + d) + e, C * m);
-        break;
-    case AxeHorizontal:
-        ligne(p, 0, C * (m / 2 + d) - e, C * n, C * (m / 2 + d) - e);
-        ligne(p, 0, C * (m / 2 + d) + e, C * n, C * (m / 2 + d) + e);
-        break;
-    case AxeObliqueHB:
-        ligne(p, C * d, e, C * n - e, C * (m - d));
-        ligne(p, C * d + e, 0, C * n, C * (m - d) - e);
-        break;
-    case AxeObliqueBH:
-        ligne(p, C * (n + d) - e, 0, C * d, C * m - e);
-        ligne(p, C * (n + d), e, C * d + e, C * m);
-        break;
-    case AxePoint:
-        p.setBrush(QColor::fromRgb(VersQRgb(CouleurRougeAxe)));
-        tracerPoint(p, t);
-        p.setBrush(Qt::NoBrush);
-        break;
-    default: break;
+    if (axeDroitOuOblique(typeAxe)) {
+        const QLine axe = ligneAxe(typeAxe, t);
+        const Bords& b = bords[typeAxe - AxeVertical];
+        p.drawLine(axe.p1() + b.debut1, axe.p2() + b.fin1);
+        p.drawLine(axe.p1() + b.debut2, axe.p2() + b.fin2);
+    } else if (typeAxe == AxePoint) {
+        tracerDisque(p, t);
     }
 }
 

@@ -16,10 +16,10 @@ TEST(AccrochageEditeur, LaSourisHorsDuQuadrillageResteJusteAuBord)
 TEST(FormesEditeur, LeCercleDevientCarreDuCotePlusCourtVersLaSouris)
 {
     // (2,2) to (7,4) in cells of 20: the circle of the square (2,2)-(4,4).
-    EXPECT_EQ(ArriveeCarree({40, 40}, {140, 80}), QPoint(80, 80));
-    EXPECT_EQ(ArriveeCarree({140, 140}, {40, 100}), QPoint(100, 100));
-    EXPECT_EQ(ArriveeCarree({100, 100}, {120, 20}), QPoint(120, 80));
-    EXPECT_EQ(ArriveeCarree({100, 100}, {60, 0}), QPoint(60, 60));
+    EXPECT_EQ(ArriveeEnCarre({40, 40}, {140, 80}), QPoint(80, 80));
+    EXPECT_EQ(ArriveeEnCarre({140, 140}, {40, 100}), QPoint(100, 100));
+    EXPECT_EQ(ArriveeEnCarre({100, 100}, {120, 20}), QPoint(120, 80));
+    EXPECT_EQ(ArriveeEnCarre({100, 100}, {60, 0}), QPoint(60, 60));
 }
 
 TEST(FormesEditeur, SeulUnSegmentPeutEtrePlat)
@@ -37,10 +37,10 @@ TEST(FormesEditeur, SeulUnSegmentPeutEtrePlat)
 TEST(ApercuEditeur, LaBoiteSuitLaSourisDansChaqueQuadrant)
 {
     const QPoint depart(100, 100);
-    EXPECT_EQ(QuadrantTrace(depart, {130, 150}), 1);
-    EXPECT_EQ(QuadrantTrace(depart, {70, 150}), 2);
-    EXPECT_EQ(QuadrantTrace(depart, {70, 50}), 3);
-    EXPECT_EQ(QuadrantTrace(depart, {130, 50}), 4);
+    EXPECT_EQ(QuadrantDe(depart, {130, 150}), 1);
+    EXPECT_EQ(QuadrantDe(depart, {70, 150}), 2);
+    EXPECT_EQ(QuadrantDe(depart, {70, 50}), 3);
+    EXPECT_EQ(QuadrantDe(depart, {130, 50}), 4);
 
     EXPECT_EQ(BoiteApercu(Outil::Trait, depart, {130, 150}), QRect(100, 100, 30, 50));
     EXPECT_EQ(BoiteApercu(Outil::Rectangle, depart, {70, 50}), QRect(70, 50, 30, 50));
@@ -59,7 +59,7 @@ TEST(ApercuEditeur, LeQuartDeCercleEstCentreSurLeCoinDeDepart)
     QImage image(41, 41, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    DessinerApercu(p, Outil::QuartDeCercle, 2, image.size());
+    PeindreApercu(p, Outil::QuartDeCercle, 2, image.size());
     p.end();
     EXPECT_NE(image.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu) << "arc starts at the left";
     EXPECT_EQ(image.pixel(40, 0) & 0xFFFFFF, 0xFFFFFFu) << "centre is not drawn";
