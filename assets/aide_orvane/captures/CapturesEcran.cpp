@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -244,6 +245,10 @@ void jouerEtCapturer(QWidget* menu, const Exercice& exercice, const QString& ima
     cliquer(jeu, QStringLiteral("BoutonNouveau"));
     dessinerLeSymetrique(jeu, exerciceChoisi(QuadrillageCommun.TailleCase));
     cliquer(jeu, QStringLiteral("BoutonCorrection"));
+    // The picture shows a success; anything else means the drawing above went wrong.
+    const QString resultat = trouver<QLabel>(jeu, QStringLiteral("LabelResultat"))->text();
+    if (resultat != QStringLiteral("Juste"))
+        abandonner(QStringLiteral("l'exercice %1 donne « %2 »").arg(exercice.numero).arg(resultat));
     capturer(jeu, QStringLiteral("exercice%1.png").arg(exercice.numero));
     cliquer(jeu, QStringLiteral("BoutonQuitter"));
 }
