@@ -49,7 +49,9 @@ std::unique_ptr<Programme> CreerProgramme()
     auto* dessin = static_cast<TF_Dessin*>(f.dessin);
     dessin->connaitreChoix(f.choixExo);
     dessin->connaitreImagesReserve(static_cast<TForm1*>(f.imagesReserve));
-    f.jeuLignes = new TF_Jeu_Lignes_Autour;
+    auto* jeuLignes = new TF_Jeu_Lignes_Autour;
+    jeuLignes->connaitreChoix(f.choixExo);
+    f.jeuLignes = jeuLignes;
     f.jeu1 = new TF_Jeu1H;
     f.edit3 = new TF_Edit3;
     f.pubN = new TF_PubN;

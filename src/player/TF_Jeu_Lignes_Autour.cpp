@@ -1,7 +1,786 @@
 #include "TF_Jeu_Lignes_Autour.h"
 
+#include "ApercuTrace.h"
+#include "Bilans.h"
+#include "ChoixExercice.h"
+#include "Controles.h"
+#include "ControlesJeu.h"
+#include "Dessin.h"
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "EtatPartage.h"
+#include "FichierExercice.h"
+#include "Glyphes.h"
+#include "ZoneMosaique.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+constexpr quint32 CouleurBleuMarine = 0x00800000;
+constexpr quint32 CouleurMarronTexte = 0x00000080;
+constexpr quint32 CouleurVertJuste = 0x00008000;
+constexpr quint32 CouleurArgent = 0x00C0C0C0;
+constexpr int CasesAuDepart = 24;
+constexpr int TailleMinMarqueur = 8;
+
+struct ExerciceJeu {
+    const char* legende;
+    bool peinture;
+    int typeAxe;
+};
+
+// Caption, paint tool and axis shown before the first exercise, for exercises 2 to 5.
+ExerciceJeu exerciceJeu(int numero)
+{
+    switch (numero) {
+    case 3:
+        return { "Jeu n°3 : Lignes et couleurs", true, AxeVertical };
+    case 4:
+        return { "Jeu n°4 : Orvane autour de l'axe", false, AxeVertical };
+    case 5:
+        return { "Jeu n°5 : Orvane par rapport à un point", false, AxePoint };
+    default:
+        return { "Jeu n°2 : Lignes", false, AxeVertical };
+    }
+}
+
+struct BoutonCouleur {
+    const char* nom;
+    quint32 couleur;
+    int gauche;
+    int haut;
+};
+
+constexpr std::array<BoutonCouleur, 10> BoutonsCouleurs = { {
+    { "BoutonBleu", CouleurBleu, 4, 4 },
+    { "BoutonBleuClair", CouleurBleuClair, 44, 4 },
+    { "BoutonRose", CouleurRose, 84, 4 },
+    { "BoutonRouge", CouleurRouge, 124, 4 },
+    { "BoutonGrisFonce", CouleurGrisFonce, 164, 4 },
+    { "BoutonMarron", CouleurMarron, 4, 44 },
+    { "BoutonJaune", CouleurJaune, 44, 44 },
+    { "BoutonVert", CouleurVert, 84, 44 },
+    { "BoutonVertFonce", CouleurVertFonce, 124, 44 },
+    { "BoutonGris", CouleurGris, 164, 44 },
+} };
+
+QToolButton* creerBoutonOutil(QWidget* parent, const QString& nom, const QString& bulle,
+                              const QIcon& glyphe, QPoint place)
+{
+    auto* bouton = new QToolButton(parent);
+    bouton->setObjectName(nom);
+    bouton->setToolTip(bulle);
+    bouton->setIcon(glyphe);
+    bouton->setIconSize(QSize(32, 32));
+    bouton->setCheckable(true);
+    bouton->setGeometry(QRect(place, QSize(40, 40)));
+    return bouton;
+}
+
+QFrame* creerPanneauEnRelief(QWidget* parent, const QString& nom, const QRect& geometrie)
+{
+    auto* panneau = new QFrame(parent);
+    panneau->setObjectName(nom);
+    panneau->setGeometry(geometrie);
+    panneau->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panneau;
+}
+
+QPoint pointUn(const ElementFigure& e)
+{
+    return { e.X1, e.Y1 };
+}
+
+QPoint pointDeux(const ElementFigure& e)
+{
+    return { e.X2, e.Y2 };
+}
+} // namespace
+
 TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(QWidget* parent)
     : FenetreNonModale(parent)
 {
     setObjectName(QStringLiteral("F_Jeu_Lignes_Autour"));
+    setWindowTitle(QString::fromUtf8(exerciceJeu(2).legende));
+    setFont(PoliceArial(13));
+    resize(800, 600);
+    creerControles();
+    relierControles();
+    AdapterEcran(this);
+    centrerPanneau();
+    creerMarqueurs();
+    Image1->preparerImage();
+    Masque = MasqueReference(Image1->image().width(), Image1->image().height());
+}
+
+void TF_Jeu_Lignes_Autour::connaitreChoix(QDialog* choix)
+{
+    choix_ = choix;
+}
+
+const QImage& TF_Jeu_Lignes_Autour::image() const
+{
+    return Image1->image();
+}
+
+// ---------------------------------------------------------------------------------
+// Controls, placed at their design position; AdapterEcran scales them afterwards.
+
+void TF_Jeu_Lignes_Autour::creerControles()
+{
+    Panel1 = new QLabel(QStringLiteral("Utilise la souris pour dessiner le symétrique"), this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFont(PoliceArial(15));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAlignment(Qt::AlignCenter);
+    Panel1->setGeometry(0, 575, 800, 25);
+
+    PanelMilieu = creerPanneauEnRelief(this, QStringLiteral("PanelMilieu"), QRect(8, 8, 777, 521));
+    PaintBox6 = new ZoneMosaique(PanelMilieu, [] { return ImageFondPanneau; });
+    PaintBox6->setObjectName(QStringLiteral("PaintBox6"));
+    PaintBox6->setGeometry(0, 0, 777, 521);
+
+    PanelJeu = CreerPanneau(PanelMilieu, QStringLiteral("PanelJeu"), QRect(4, 11, 500, 500),
+                            CouleurBlanc);
+    Image1 = new SurfaceJeu(PanelJeu);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(1, 1, 1000, 1000);
+    PaintBox4 = new ApercuTrace(Image1);
+    PaintBox4->setObjectName(QStringLiteral("PaintBox4"));
+
+    creerOutils();
+    creerCouleurs();
+    creerBoutons();
+
+    PanelRef = new Marqueur(0, PanelMilieu);
+    PanelRef->setObjectName(QStringLiteral("PanelRef"));
+    PanelRef->setText(QStringLiteral("c"));
+    PanelRef->setGeometry(752, 39, 12, 12);
+    PanelRef->hide();
+
+    Panel_Etalon = new QFrame(PanelMilieu);
+    Panel_Etalon->setObjectName(QStringLiteral("Panel_Etalon"));
+    Panel_Etalon->setGeometry(5, 49, 500, 1);
+    Panel_Etalon->hide();
+
+    Timer1 = new TenirGeometrie(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+}
+
+void TF_Jeu_Lignes_Autour::creerOutils()
+{
+    PanelOutils = creerPanneauEnRelief(PanelMilieu, QStringLiteral("PanelOutils"),
+                                       QRect(522, 24, 248, 49));
+    ModeTrait = creerBoutonOutil(PanelOutils, QStringLiteral("ModeTrait"), QStringLiteral("Trait"),
+                                 GlypheOutil(GenreTrait), { 4, 4 });
+    ModeRect = creerBoutonOutil(PanelOutils, QStringLiteral("ModeRect"),
+                                QStringLiteral("Carré ou rectangle"),
+                                GlypheOutil(GenreRectangle), { 44, 4 });
+    ModeEllipse = creerBoutonOutil(PanelOutils, QStringLiteral("ModeEllipse"),
+                                   QStringLiteral("Cercle"), GlypheOutil(GenreCercle), { 84, 4 });
+    ModeArc = creerBoutonOutil(PanelOutils, QStringLiteral("ModeArc"),
+                               QStringLiteral("Quart de cercle"),
+                               GlypheOutil(GenreQuartDeCercle), { 124, 4 });
+    SpeedButton2 = creerBoutonOutil(PanelOutils, QStringLiteral("SpeedButton2"),
+                                    QStringLiteral("gomme"), GlypheGomme(), { 164, 4 });
+    ModePeinture = creerBoutonOutil(PanelOutils, QStringLiteral("ModePeinture"),
+                                    QStringLiteral("Colorier"), GlypheOutil(GenreColoriage),
+                                    { 204, 4 });
+    groupeOutils = new QButtonGroup(this);
+    for (QToolButton* b : { ModeTrait, ModeRect, ModeEllipse, ModeArc, SpeedButton2, ModePeinture })
+        groupeOutils->addButton(b);
+    ModeTrait->setChecked(true);
+}
+
+void TF_Jeu_Lignes_Autour::creerCouleurs()
+{
+    PanelCouleurs = creerPanneauEnRelief(PanelMilieu, QStringLiteral("PanelCouleurs"),
+                                         QRect(522, 76, 248, 89));
+    auto* groupe = new QButtonGroup(this);
+    for (const BoutonCouleur& c : BoutonsCouleurs) {
+        QToolButton* bouton = creerBoutonOutil(PanelCouleurs, QString::fromLatin1(c.nom), QString(),
+                                               GlypheCouleur(c.couleur), { c.gauche, c.haut });
+        groupe->addButton(bouton);
+        const quint32 couleur = c.couleur;
+        connect(bouton, &QToolButton::clicked, this, [this, couleur] { choisirCouleur(couleur); });
+    }
+    BoutonBleu = PanelCouleurs->findChild<QToolButton*>(QStringLiteral("BoutonBleu"));
+    BoutonBleu->setChecked(true);
+    PanelCouleurs->hide();
+}
+
+void TF_Jeu_Lignes_Autour::creerBoutons()
+{
+    const QFont policeMarron = PoliceArial(19, true);
+    const QFont policeMarine = PoliceArial(21, true);
+    BoutonEffacer1L = CreerBouton(PanelMilieu, QStringLiteral("BoutonEffacer1L"),
+                                  QStringLiteral("Annuler dernière action"),
+                                  QRect(522, 173, 248, 36), policeMarron);
+    BoutonEffacer = CreerBouton(PanelMilieu, QStringLiteral("BoutonEffacer"),
+                                QStringLiteral("Effacer tout"), QRect(522, 221, 248, 36),
+                                policeMarron);
+    LabelResultat = CreerEtiquette(PanelMilieu, QStringLiteral("LabelResultat"), QString(),
+                                   QRect(616, 296, 150, 42),
+                                   Police(QStringLiteral("Times New Roman"), 37, true),
+                                   CouleurRouge);
+    BoutonCorrection = CreerBouton(PanelMilieu, QStringLiteral("BoutonCorrection"),
+                                   QStringLiteral("Vérifier"), QRect(522, 338, 248, 48),
+                                   policeMarine);
+    BoutonNouveau = CreerBouton(PanelMilieu, QStringLiteral("BoutonNouveau"),
+                                QStringLiteral("Commencer"), QRect(522, 395, 248, 48),
+                                policeMarine);
+    SpeedButton1 = CreerBouton(PanelMilieu, QStringLiteral("SpeedButton1"), QStringLiteral("Aide"),
+                               QRect(524, 452, 108, 48), policeMarine);
+    SpeedButton1->setIcon(GlypheAide());
+    SpeedButton1->setIconSize(QSize(28, 28));
+    BoutonQuitter = CreerBouton(PanelMilieu, QStringLiteral("BoutonQuitter"),
+                                QStringLiteral("Quitter"), QRect(662, 452, 108, 48), policeMarine);
+    for (QPushButton* b : { BoutonEffacer1L, BoutonEffacer })
+        ColorerTexte(b, CouleurMarronTexte);
+    for (QPushButton* b : { BoutonCorrection, BoutonNouveau, SpeedButton1, BoutonQuitter })
+        ColorerTexte(b, CouleurBleuMarine);
+}
+
+// Created after the scaling: their size follows the cell size, not the design.
+void TF_Jeu_Lignes_Autour::creerMarqueurs()
+{
+    for (int i = 1; i <= MaxElementsEleve; ++i) {
+        auto* marqueur = new Marqueur(i, PanelJeu);
+        marqueur->setObjectName(QStringLiteral("Marqueur%1").arg(i));
+        marqueur->setFont(font());
+        marqueur->setGeometry(0, 0, 12, 12);
+        marqueur->hide();
+        connect(marqueur, &Marqueur::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
+        MarqueursElements[std::size_t(i)] = marqueur;
+    }
+}
+
+void TF_Jeu_Lignes_Autour::relierControles()
+{
+    connect(Image1, &SurfaceJeu::appui, this, &TF_Jeu_Lignes_Autour::Image1MouseDown);
+    connect(Image1, &SurfaceJeu::deplacement, this, &TF_Jeu_Lignes_Autour::Image1MouseMove);
+    connect(Image1, &SurfaceJeu::relachement, this, &TF_Jeu_Lignes_Autour::Image1MouseUp);
+    const std::array<std::pair<QToolButton*, int>, 5> outils = { {
+        { ModeTrait, GenreTrait },
+        { ModeRect, GenreRectangle },
+        { ModeEllipse, GenreCercle },
+        { ModeArc, GenreQuartDeCercle },
+        { ModePeinture, GenreColoriage },
+    } };
+    for (const auto& [bouton, outil] : outils)
+        connect(bouton, &QToolButton::clicked, this, [this, outil = outil] { choisirOutil(outil); });
+    connect(SpeedButton2, &QToolButton::clicked, this, &TF_Jeu_Lignes_Autour::SpeedButton2Click);
+    connect(PanelRef, &Marqueur::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
+    connect(BoutonEffacer1L, &QPushButton::clicked, this, [this] { effacer(false); });
+    connect(BoutonEffacer, &QPushButton::clicked, this, [this] { effacer(true); });
+    connect(BoutonCorrection, &QPushButton::clicked, this,
+            &TF_Jeu_Lignes_Autour::BoutonCorrectionClick);
+    connect(BoutonNouveau, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::NouvelExercice);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::afficherAide);
+    connect(BoutonQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(Timer2, &QTimer::timeout, this, [this] {
+        LabelResultat->clear();
+        Timer2->stop();
+    });
+}
+
+void TF_Jeu_Lignes_Autour::centrerPanneau()
+{
+    Panel1->setGeometry(0, height() - Panel1->height(), width(), Panel1->height());
+    PanelMilieu->move((width() - PanelMilieu->width()) / 2,
+                      (height() - PanelMilieu->height() - Panel1->height()) / 2);
+}
+
+// ---------------------------------------------------------------------------------
+// Window events.
+
+// Each opening from the main menu starts afresh; coming back from the chooser, a
+// message box or the help does not hide the window, so it does not come here.
+void TF_Jeu_Lignes_Autour::showEvent(QShowEvent* evenement)
+{
+    FenetreNonModale::showEvent(evenement);
+    if (!evenement->spontaneous())
+        DemarrerJeu();
+}
+
+void TF_Jeu_Lignes_Autour::closeEvent(QCloseEvent* evenement)
+{
+    Timer1->arreter();
+    FenetreNonModale::closeEvent(evenement);
+}
+
+void TF_Jeu_Lignes_Autour::resizeEvent(QResizeEvent* evenement)
+{
+    FenetreNonModale::resizeEvent(evenement);
+    centrerPanneau();
+}
+
+void TF_Jeu_Lignes_Autour::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    DessinerMosaique(ImageFondFenetre, p, width(), height());
+}
+
+void TF_Jeu_Lignes_Autour::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        afficherAide();
+    else
+        FenetreNonModale::keyPressEvent(evenement);
+}
+
+void TF_Jeu_Lignes_Autour::afficherAide()
+{
+    AfficherAide(QStringLiteral("exercice%1.htm").arg(NumeroExercice));
+}
+
+// ---------------------------------------------------------------------------------
+// Loading and display.
+
+void TF_Jeu_Lignes_Autour::DemarrerJeu()
+{
+    ReinitialiserJeu();
+    ImageFondFenetre = ImagePourCase(2);
+    ParametresAxe.fill(0);
+    const ExerciceJeu jeu = exerciceJeu(NumeroExercice);
+    setWindowTitle(QString::fromUtf8(jeu.legende));
+    ModePeinture->setVisible(jeu.peinture);
+    Timer1->demarrer();
+    LabelResultat->clear();
+    BoutonNouveau->setText(QStringLiteral("Commencer"));
+    BoutonNouveau->setEnabled(true);
+    BoutonCorrection->setEnabled(false);
+    BoutonEffacer->setEnabled(false);
+    BoutonEffacer1L->setEnabled(false);
+    Quadrillage& grille = QuadrillageCommun;
+    grille.TypeAxe = jeu.typeAxe;
+    grille.DecalageAxe = 0;
+    grille.NbColonnes = grille.NbLignes = CasesAuDepart;
+    OutilCourant = GenreTrait;
+    EffacerImage();
+    DessinerQuadrillage();
+    rafraichir();
+    update();
+}
+
+void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
+{
+    EffacerImage();
+    OutilCourant = GenreTrait;
+    PanelCouleurs->hide();
+    BoutonBleu->setChecked(true);
+    CouleurCourante = CouleurParDefaut;
+    ModeTrait->setChecked(true);
+    LabelResultat->clear();
+
+    BoutonCorrection->setEnabled(true);
+    BoutonNouveau->setEnabled(false);
+    BoutonEffacer->setEnabled(true);
+    BoutonEffacer1L->setEnabled(true);
+    PanelOutils->setEnabled(true);
+    PanelCouleurs->setEnabled(!PanelCouleurs->isHidden());
+    Image1->setEnabled(false);
+    exerciceEnCours_ = false;
+
+    // Markers or a stroke left from the last opening belong to a figure that is gone.
+    ModeGomme = false;
+    cacherMarqueurs();
+    TraceEnCours = false;
+    PaintBox4->cacher();
+
+    FigureReference = Figure {};
+    FigureEleve = Figure {};
+    PointDepart = PointArrivee = QPoint(0, 0);
+    RedessinerTout();
+    rafraichir();
+}
+
+void TF_Jeu_Lignes_Autour::NouvelExercice()
+{
+    ParametresAxe.fill(0);
+    ChoixDepuisEditeur = false;
+    TousLesFichiers = false;
+    RetourDossierProgramme();
+    BoutonNouveau->setText(QStringLiteral("Nouveau"));
+
+    ReinitialiserJeu();
+    FigureReference.NbElements = 0;
+    ChargerExercice();
+    if (FigureReference.NbElements == 0) {
+        etatSansExercice();
+        return;
+    }
+    AfficherModele();
+    NbPointsAxeCouverts = CompterPointsAxeCouverts(QuadrillageCommun, Image1->image());
+    Image1->setEnabled(true);
+    exerciceEnCours_ = true;
+    rafraichir();
+}
+
+void TF_Jeu_Lignes_Autour::etatSansExercice()
+{
+    Image1->setEnabled(false);
+    BoutonCorrection->setEnabled(false);
+    BoutonEffacer->setEnabled(false);
+    BoutonEffacer1L->setEnabled(false);
+    PanelOutils->setEnabled(false);
+    BoutonNouveau->setEnabled(true);
+}
+
+void TF_Jeu_Lignes_Autour::ChargerExercice()
+{
+    if (!changerDossierCourant(DossierExercices.dossier()))
+        RetourDossierProgramme();
+    if (!CompterSeries()) {
+        RetourDossierProgramme();
+        DossierExercices.fixerDossier(DossierProgramme);
+    }
+    if (!choix_)
+        return;
+    choix_->exec();
+    if (FichierChoisi.isEmpty())
+        return;
+    if (!changerDossierCourant(DossierExercices.dossier()))
+        RetourDossierProgramme();
+    const bool lu = lireFichierChoisi();
+    RetourDossierProgramme();
+    if (!lu)
+        FigureReference.NbElements = 0;
+}
+
+// Reads the chosen file into the grid and the reference figure, in pixels of the
+// player's cell size. A file the reader refuses, or whose grid cannot be shown, is
+// reported and leaves both untouched.
+bool TF_Jeu_Lignes_Autour::lireFichierChoisi()
+{
+    ResultatLecture lecture = LireExercice(QDir(SerieExercice).filePath(FichierChoisi));
+    if (!lecture.Reussi) {
+        avertir(lecture.Erreur);
+        return false;
+    }
+    ExerciceLu& exercice = lecture.Exercice;
+    QString motif = MotifRefus(exercice, MaxElementsReference, Panel_Etalon->width());
+    const int tailleCase = CalculerTailleCase(Panel_Etalon->width(), exercice.Grille.NbColonnes);
+    if (motif.isEmpty()
+        && (exercice.Grille.NbLignes <= 0
+            || exercice.Grille.NbLignes > (Image1->image().height() - 4) / tailleCase))
+        motif = QStringLiteral("Le quadrillage de cet exercice (%1 lignes) ne peut pas être "
+                               "affiché.")
+                    .arg(exercice.Grille.NbLignes);
+    if (!motif.isEmpty()) {
+        avertir(motif);
+        return false;
+    }
+    ConvertirPourTailleCase(exercice, tailleCase);
+    QuadrillageCommun = exercice.Grille;
+    TailleCaseFichier = exercice.TailleCaseFichier;
+    CoteFigure = exercice.CoteFigure == 1;
+    ParametresAxe[0] = exercice.Grille.DecalageAxe;
+    std::copy(exercice.Grille.Reserve.begin(), exercice.Grille.Reserve.end(),
+              ParametresAxe.begin() + 1);
+    FigureReference = exercice.Elements;
+    return true;
+}
+
+void TF_Jeu_Lignes_Autour::AfficherModele()
+{
+    EffacerImage();
+    DessinerQuadrillage();
+    Masque.effacer();
+    for (int i = 1; i <= FigureReference.NbElements; ++i) {
+        DessinerElement(FigureReference[i]);
+        MarquerElement(Masque, FigureReference[i]);
+    }
+}
+
+// ---------------------------------------------------------------------------------
+// Drawing on Image1. The cell size follows the scaled Panel_Etalon, and the panel
+// around the picture follows the grid.
+
+void TF_Jeu_Lignes_Autour::EffacerImage()
+{
+    ::EffacerImage(Image1->image());
+}
+
+void TF_Jeu_Lignes_Autour::DessinerQuadrillage()
+{
+    Quadrillage& grille = QuadrillageCommun;
+    grille.TailleCase = CalculerTailleCase(Panel_Etalon->width(), grille.NbColonnes);
+    if (grille.TailleCase <= 0)
+        return;
+    PanelJeu->resize(grille.TailleCase * grille.NbColonnes + 4,
+                     grille.TailleCase * grille.NbLignes + 4);
+    ::DessinerQuadrillage(Image1->image(), grille, NumeroExercice, Rendu::Joueur);
+}
+
+void TF_Jeu_Lignes_Autour::DessinerElement(const ElementFigure& element)
+{
+    ::DessinerElement(Image1->image(), element, Rendu::Joueur, QuadrillageCommun.EpaisseurTrait);
+}
+
+void TF_Jeu_Lignes_Autour::RedessinerTout()
+{
+    DessinerQuadrillage();
+    DessinerFigure(Image1->image(), FigureReference, Rendu::Joueur,
+                   QuadrillageCommun.EpaisseurTrait);
+    DessinerFigure(Image1->image(), FigureEleve, Rendu::Joueur, QuadrillageCommun.EpaisseurTrait);
+}
+
+void TF_Jeu_Lignes_Autour::rafraichir()
+{
+    Image1->update();
+}
+
+// ---------------------------------------------------------------------------------
+// The pupil's drawing.
+
+QPoint TF_Jeu_Lignes_Autour::noeudDe(QPoint point) const
+{
+    const Quadrillage& grille = QuadrillageCommun;
+    return { AccrocherAuNoeud(point.x(), grille.NbColonnes, grille.TailleCase),
+             AccrocherAuNoeud(point.y(), grille.NbLignes, grille.TailleCase) };
+}
+
+void TF_Jeu_Lignes_Autour::Image1MouseDown(QPoint point)
+{
+    PointDepart = point;
+    if (OutilCourant == GenreColoriage) {
+        peindre(point);
+        return;
+    }
+    PaintBox4->cacher();
+    PaintBox4->show();
+    TraceEnCours = true;
+    NoeudDepart = noeudDe(point);
+    PointDepart = NoeudDepart * QuadrillageCommun.TailleCase;
+}
+
+void TF_Jeu_Lignes_Autour::peindre(QPoint point)
+{
+    const quint32 couleur = CouleurPixel(Image1->image(), point.x(), point.y());
+    if (couleur == CouleurCourante || couleur == CouleurNoir)
+        return;
+    TraceEnCours = false;
+    ajouterElementEleve(ElementDepuisPixels(GenreColoriage, point.x(), point.y(), point.x(),
+                                            point.y(), CouleurCourante,
+                                            QuadrillageCommun.TailleCase));
+}
+
+void TF_Jeu_Lignes_Autour::Image1MouseMove(QPoint point)
+{
+    const Quadrillage& grille = QuadrillageCommun;
+    PointArrivee = BornerPointeur(point, grille.NbColonnes, grille.NbLignes, grille.TailleCase);
+    if (!TraceEnCours)
+        return;
+    if (const auto cadre = CadrerApercu(OutilCourant, PointDepart, PointArrivee))
+        PaintBox4->montrer(OutilCourant, *cadre);
+}
+
+void TF_Jeu_Lignes_Autour::Image1MouseUp(QPoint point)
+{
+    if (OutilCourant == GenreColoriage || !TraceEnCours)
+        return;
+    TraceEnCours = false;
+    PaintBox4->cacher();
+    const Quadrillage& grille = QuadrillageCommun;
+    PointArrivee = { std::min(point.x(), grille.NbColonnes * grille.TailleCase),
+                     std::min(point.y(), grille.NbLignes * grille.TailleCase) };
+    NoeudArrivee = noeudDe(PointArrivee);
+    PointArrivee = NoeudArrivee * grille.TailleCase;
+    if (!traitAccepte())
+        return;
+    if (OutilCourant == GenreCercle || OutilCourant == GenreQuartDeCercle)
+        PointArrivee = ArriveeCarree(PointDepart, PointArrivee);
+    ajouterElementEleve(ElementDepuisPixels(OutilCourant, PointDepart.x(), PointDepart.y(),
+                                            PointArrivee.x(), PointArrivee.y(), CouleurCourante,
+                                            grille.TailleCase));
+}
+
+// A line needs two different nodes; the other shapes need a different column and a
+// different row.
+bool TF_Jeu_Lignes_Autour::traitAccepte() const
+{
+    const bool autreColonne = NoeudArrivee.x() != NoeudDepart.x();
+    const bool autreLigne = NoeudArrivee.y() != NoeudDepart.y();
+    if (OutilCourant == GenreTrait)
+        return autreColonne || autreLigne;
+    return autreColonne && autreLigne;
+}
+
+void TF_Jeu_Lignes_Autour::ajouterElementEleve(const ElementFigure& element)
+{
+    if (!FigureEleve.Ajouter(element, MaxElementsEleve))
+        return;
+    DessinerElement(element);
+    rafraichir();
+}
+
+void TF_Jeu_Lignes_Autour::choisirOutil(int outil)
+{
+    if (ModeGomme) {
+        ModeGomme = false;
+        cacherMarqueurs();
+        Image1->setEnabled(exerciceEnCours_);
+    }
+    if (outil == GenreColoriage) {
+        PanelCouleurs->setEnabled(true);
+        PanelCouleurs->show();
+    } else {
+        PanelCouleurs->hide();
+    }
+    OutilCourant = outil;
+}
+
+void TF_Jeu_Lignes_Autour::choisirCouleur(quint32 couleur)
+{
+    CouleurCourante = couleur;
+}
+
+// Drawing comes back only while an exercise is being played: before the first one,
+// the pupil has nothing to draw the image of.
+void TF_Jeu_Lignes_Autour::quitterModeGomme(bool peintureSeulementSiCouleurs)
+{
+    ModeGomme = false;
+    cacherMarqueurs();
+    enfoncerOutilCourant(peintureSeulementSiCouleurs);
+    Image1->setEnabled(exerciceEnCours_);
+}
+
+void TF_Jeu_Lignes_Autour::enfoncerOutilCourant(bool peintureSeulementSiCouleurs)
+{
+    switch (OutilCourant) {
+    case GenreTrait:
+        ModeTrait->setChecked(true);
+        break;
+    case GenreRectangle:
+        ModeRect->setChecked(true);
+        break;
+    case GenreCercle:
+        ModeEllipse->setChecked(true);
+        break;
+    case GenreQuartDeCercle:
+        ModeArc->setChecked(true);
+        break;
+    case GenreColoriage:
+        if (!peintureSeulementSiCouleurs || !PanelCouleurs->isHidden())
+            ModePeinture->setChecked(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void TF_Jeu_Lignes_Autour::SpeedButton2Click()
+{
+    if (ModeGomme) {
+        quitterModeGomme(true);
+        return;
+    }
+    ModeGomme = true;
+    Image1->setEnabled(false);
+    for (int i = 1; i <= FigureEleve.NbElements; ++i)
+        montrerMarqueur(i);
+}
+
+void TF_Jeu_Lignes_Autour::montrerMarqueur(int i)
+{
+    const ElementFigure& e = FigureEleve[i];
+    Marqueur* marqueur = MarqueursElements[std::size_t(i)];
+    const int cote = std::max(QuadrillageCommun.TailleCase / 2, TailleMinMarqueur);
+    const QPoint coin = PositionMarqueur(e.GenreElement, pointUn(e), pointDeux(e));
+    marqueur->setGeometry(QRect(Image1->pos() + coin, QSize(cote, cote)));
+    ColorerFond(marqueur, e.GenreElement == GenreColoriage ? e.Couleur : CouleurArgent);
+    marqueur->setText(LegendeMarqueur(e.GenreElement));
+    marqueur->show();
+    marqueur->raise();
+}
+
+void TF_Jeu_Lignes_Autour::cacherMarqueurs()
+{
+    for (int i = 1; i <= MaxElementsEleve; ++i)
+        MarqueursElements[std::size_t(i)]->hide();
+}
+
+// One click removes one element and ends the eraser mode. Only the markers of the
+// pupil's elements remove anything: the template panel's tag names no element.
+void TF_Jeu_Lignes_Autour::MarqueurClick(int i)
+{
+    if (i < 1 || i > FigureEleve.NbElements)
+        return;
+    FigureEleve.Retirer(i);
+    cacherMarqueurs();
+    enfoncerOutilCourant(false);
+    EffacerImage();
+    RedessinerTout();
+    rafraichir();
+    Image1->setEnabled(exerciceEnCours_);
+    ModeGomme = false;
+}
+
+void TF_Jeu_Lignes_Autour::effacer(bool tout)
+{
+    if (ModeGomme)
+        quitterModeGomme();
+    if (FigureEleve.NbElements == 0)
+        return;
+    FigureEleve.NbElements = tout ? 0 : FigureEleve.NbElements - 1;
+    EffacerImage();
+    RedessinerTout();
+    rafraichir();
+}
+
+// ---------------------------------------------------------------------------------
+// The check.
+
+void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
+{
+    if (ModeGomme) {
+        quitterModeGomme();
+        RedessinerTout();
+        rafraichir();
+    }
+    const bool juste = VerifierSymetrie(QuadrillageCommun, Image1->image(), Masque,
+                                        FigureReference, FigureEleve, NbPointsAxeCouverts);
+    montrerResultat(juste);
+    if (!juste)
+        return;
+    etatResolu();
+    if (Reglages.BilanReussite == 1)
+        EnregistrerReussite();
+}
+
+// "Faux" goes after one second; "Juste" stays, even when a "Faux" shown just before
+// would still have had its second to run.
+void TF_Jeu_Lignes_Autour::montrerResultat(bool juste)
+{
+    ColorerTexte(LabelResultat, juste ? CouleurVertJuste : CouleurRouge);
+    LabelResultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
+    if (juste)
+        Timer2->stop();
+    else
+        Timer2->start();
+}
+
+void TF_Jeu_Lignes_Autour::etatResolu()
+{
+    Image1->setEnabled(false);
+    exerciceEnCours_ = false;
+    PanelOutils->setEnabled(false);
+    if (!PanelCouleurs->isHidden())
+        PanelCouleurs->setEnabled(false);
+    BoutonCorrection->setEnabled(false);
+    BoutonEffacer->setEnabled(false);
+    BoutonEffacer1L->setEnabled(false);
+    BoutonNouveau->setEnabled(true);
 }

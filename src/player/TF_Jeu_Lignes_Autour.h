@@ -1,9 +1,152 @@
 #pragma once
 
+#include "Figure.h"
+#include "GesteSouris.h"
 #include "Operations.h"
+#include "Symetrie.h"
 
+#include <QPoint>
+
+#include <array>
+
+class ApercuTrace;
+class Marqueur;
+class QButtonGroup;
+class QDialog;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class SurfaceJeu;
+class ZoneMosaique;
+
+// The player of exercises 2 to 5: an exercise is chosen and shown, the pupil draws its
+// symmetric figure with the mouse, and "Vérifier" compares the two on the picture.
 class TF_Jeu_Lignes_Autour : public FenetreNonModale {
     Q_OBJECT
 public:
+    // The player keeps the pupil's elements to this many, one eraser marker each.
+    static constexpr int MaxElementsEleve = 100;
+    // The reference count is one byte: files with more records are refused.
+    static constexpr int MaxElementsReference = 255;
+
     explicit TF_Jeu_Lignes_Autour(QWidget* parent = nullptr);
+
+    // The chooser shown by "Commencer" and "Nouveau".
+    void connaitreChoix(QDialog* choix);
+
+    const Figure& figureReference() const { return FigureReference; }
+    const Figure& figureEleve() const { return FigureEleve; }
+    const QImage& image() const;
+    int outilCourant() const { return OutilCourant; }
+    bool modeGomme() const { return ModeGomme; }
+    int nbPointsAxeAuDepart() const { return NbPointsAxeCouverts; }
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    // Controls.
+    QLabel* Panel1;
+    QFrame* PanelMilieu;
+    ZoneMosaique* PaintBox6;
+    QFrame* PanelJeu;
+    SurfaceJeu* Image1;
+    ApercuTrace* PaintBox4;
+    QFrame* PanelOutils;
+    QToolButton* ModeTrait;
+    QToolButton* ModeRect;
+    QToolButton* ModeEllipse;
+    QToolButton* ModeArc;
+    QToolButton* SpeedButton2;
+    QToolButton* ModePeinture;
+    QButtonGroup* groupeOutils;
+    QFrame* PanelCouleurs;
+    QToolButton* BoutonBleu;
+    QPushButton* BoutonEffacer1L;
+    QPushButton* BoutonEffacer;
+    QLabel* LabelResultat;
+    QPushButton* BoutonCorrection;
+    QPushButton* BoutonNouveau;
+    QPushButton* SpeedButton1;
+    QPushButton* BoutonQuitter;
+    Marqueur* PanelRef;
+    QFrame* Panel_Etalon;
+    TenirGeometrie* Timer1;
+    QTimer* Timer2;
+    std::array<Marqueur*, MaxElementsEleve + 1> MarqueursElements {}; // 1..100
+
+    QDialog* choix_ = nullptr;
+
+    // Exercise and drawing state.
+    Figure FigureReference;
+    Figure FigureEleve;
+    qint32 TailleCaseFichier = 0;
+    bool CoteFigure = false;
+    std::array<qint32, 9> ParametresAxe {}; // DecalageAxe, then the eight reserved words
+    MasqueReference Masque;
+    int NbPointsAxeCouverts = 0; // covered axis samples when the exercise was shown
+    bool exerciceEnCours_ = false;
+
+    int OutilCourant = GenreTrait;
+    bool ModeGomme = false;
+    bool TraceEnCours = false;
+    QPoint PointDepart;
+    QPoint NoeudDepart;
+    QPoint PointArrivee;
+    QPoint NoeudArrivee;
+
+    void creerControles();
+    void creerOutils();
+    void creerCouleurs();
+    void creerBoutons();
+    void creerMarqueurs();
+    void relierControles();
+    void centrerPanneau();
+
+    // Loading and display.
+    void DemarrerJeu();
+    void ReinitialiserJeu();
+    void NouvelExercice();
+    void ChargerExercice();
+    bool lireFichierChoisi();
+    void etatSansExercice();
+    void AfficherModele();
+
+    // Drawing on Image1.
+    void EffacerImage();
+    void DessinerQuadrillage();
+    void DessinerElement(const ElementFigure& element);
+    void RedessinerTout();
+    void rafraichir();
+
+    // The pupil's drawing.
+    void Image1MouseDown(QPoint point);
+    void Image1MouseMove(QPoint point);
+    void Image1MouseUp(QPoint point);
+    void peindre(QPoint point);
+    QPoint noeudDe(QPoint point) const;
+    bool traitAccepte() const;
+    void ajouterElementEleve(const ElementFigure& element);
+    void choisirOutil(int outil);
+    void choisirCouleur(quint32 couleur);
+    void quitterModeGomme(bool peintureSeulementSiCouleurs = false);
+    void enfoncerOutilCourant(bool peintureSeulementSiCouleurs);
+    void SpeedButton2Click();
+    void montrerMarqueur(int i);
+    void cacherMarqueurs();
+    void MarqueurClick(int i);
+    void effacer(bool tout);
+
+    // The check.
+    void BoutonCorrectionClick();
+    void montrerResultat(bool juste);
+    void etatResolu();
+
+    void afficherAide();
 };

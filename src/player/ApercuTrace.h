@@ -1,0 +1,27 @@
+#pragma once
+
+#include "GesteSouris.h"
+
+#include <QWidget>
+
+// The dotted rubber band shown while a stroke is drawn. It is a separate transparent
+// widget over the picture, so the picture that the check reads never holds it.
+class ApercuTrace : public QWidget {
+    Q_OBJECT
+public:
+    explicit ApercuTrace(QWidget* parent);
+
+    // Shows the shape of the tool in the box, which is in the parent's coordinates.
+    void montrer(int outil, const CadreApercu& cadre);
+    void cacher();
+
+    int outil() const { return outil_; }
+    QuadrantTrace quadrant() const { return quadrant_; }
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    int outil_ = GenreTrait;
+    QuadrantTrace quadrant_ = DroiteBas;
+};

@@ -1,0 +1,226 @@
+#include "MondeJeu.h"
+
+#include "Bilans.h"
+#include "ChoixExercice.h"
+#include "Couleurs.h"
+#include "EtatPartage.h"
+#include "Quadrillage.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int N = 24;
+
+// Image of grid node (c, r) for each axis kind, on a 24 x 24 grid without shift.
+QPoint miroir(int typeAxe, QPoint n)
+{
+    switch (typeAxe) {
+    case AxeVertical:
+        return { N - n.x(), n.y() };
+    case AxeHorizontal:
+        return { n.x(), N - n.y() };
+    case AxeObliqueHB:
+        return { n.y(), n.x() };
+    case AxeObliqueBH:
+        return { N - n.y(), N - n.x() };
+    default:
+        return { N - n.x(), N - n.y() };
+    }
+}
+
+struct Axe {
+    int numero;
+    int typeAxe;
+    QPoint surAxeA, surAxeB; // two nodes on the axis
+};
+
+const Axe Axes[] = {
+    { 2, AxeVertical, { 12, 3 }, { 12, 9 } },
+    { 4, AxeHorizontal, { 3, 12 }, { 9, 12 } },
+    { 4, AxeObliqueHB, { 3, 3 }, { 9, 9 } },
+    { 4, AxeObliqueBH, { 3, 21 }, { 9, 15 } },
+    { 5, AxePoint, {}, {} },
+};
+
+// The reference: one segment off every axis, whose image lies in the grid for each.
+const QPoint RefA(3, 2);
+const QPoint RefB(9, 8);
+
+class Verification : public ::testing::TestWithParam<Axe> {
+protected:
+    void SetUp() override
+    {
+        axe = GetParam();
+        monde = std::make_unique<MondeJeu>(axe.numero);
+        monde->charger(ContenuFichier(axe.numero, axe.typeAxe, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+        ASSERT_EQ(QuadrillageCommun.TypeAxe, axe.typeAxe);
+    }
+    QPoint m(QPoint n) const { return miroir(axe.typeAxe, n); }
+    QString verifier()
+    {
+        monde->cliquer(QStringLiteral("BoutonCorrection"));
+        return monde->resultat();
+    }
+
+    Axe axe;
+    std::unique_ptr<MondeJeu> monde;
+};
+
+TEST_P(Verification, TheExactMirrorIsRightHoweverItIsDrawn)
+{
+    monde->tracerNoeuds(m(RefA), m(RefB));
+    EXPECT_EQ(verifier(), QStringLiteral("Juste"));
+
+    monde->charger(ContenuFichier(axe.numero, axe.typeAxe, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde->tracerNoeuds(m(RefB), m({ 6, 5 }));
+    monde->tracerNoeuds(m({ 6, 5 }), m(RefA));
+    EXPECT_EQ(verifier(), QStringLiteral("Juste")) << "two pieces, from the other end";
+}
+
+TEST_P(Verification, AnythingElseIsWrongForOneSecond)
+{
+    const std::vector<std::pair<const char*, std::vector<std::pair<QPoint, QPoint>>>> essais = {
+        { "nothing", {} },
+        { "an extra segment", { { m(RefA), m(RefB) }, { { 1, 20 }, { 2, 23 } } } },
+        { "one node off", { { m(RefA) + QPoint(1, 0), m(RefB) + QPoint(1, 0) } } },
+        { "half of it", { { m(RefA), m({ 6, 5 }) } } },
+    };
+    for (const auto& [nom, traits] : essais) {
+        monde->cliquer(QStringLiteral("BoutonEffacer"));
+        for (const auto& [a, b] : traits)
+            monde->tracerNoeuds(a, b);
+        EXPECT_EQ(verifier(), QStringLiteral("Faux")) << nom;
+        EXPECT_TRUE(monde->active(QStringLiteral("Image1"))) << nom << ": still playing";
+        EXPECT_TRUE(monde->active(QStringLiteral("BoutonCorrection"))) << nom;
+        EXPECT_FALSE(monde->active(QStringLiteral("BoutonNouveau"))) << nom;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(monde->resultat(), QString(), 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChaqueAxe, Verification, ::testing::ValuesIn(Axes),
+                         [](const ::testing::TestParamInfo<Axe>& info) {
+                             return "axe" + std::to_string(info.param.typeAxe);
+                         });
+
+TEST(VerificationAxe, ASegmentAlongTheAxisIsWrong)
+{
+    for (const Axe& axe : Axes) {
+        if (axe.typeAxe == AxePoint)
+            continue;
+        MondeJeu monde(axe.numero);
+        monde.charger(ContenuFichier(axe.numero, axe.typeAxe, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+        monde.tracerNoeuds(miroir(axe.typeAxe, RefA), miroir(axe.typeAxe, RefB));
+        monde.tracerNoeuds(axe.surAxeA, axe.surAxeB);
+        monde.cliquer(QStringLiteral("BoutonCorrection"));
+        EXPECT_EQ(monde.resultat(), QStringLiteral("Faux")) << "axis " << axe.typeAxe;
+    }
+}
+
+TEST(VerificationJuste, FreezesTheDrawingAndOffersTheNextExercise)
+{
+    MondeJeu monde(2);
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
+    monde.tracerNoeuds({ 21, 2 }, { 15, 8 });
+    monde.cliquer(QStringLiteral("SpeedButton2")); // the check leaves the eraser
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
+    EXPECT_FALSE(monde.jeu().modeGomme());
+    for (const char* nom : { "Image1", "PanelOutils", "BoutonCorrection", "BoutonEffacer",
+                             "BoutonEffacer1L" })
+        EXPECT_FALSE(monde.active(QString::fromLatin1(nom))) << nom;
+    EXPECT_TRUE(monde.active(QStringLiteral("BoutonNouveau")));
+    QTest::qWait(1200);
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste")) << "the earlier Faux's second has no say";
+}
+
+class Coloriage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        monde = std::make_unique<MondeJeu>(3);
+        monde->charger(ContenuFichier(3, AxeVertical, N, 20,
+                                      { { GenreRectangle, 2, 2, 6, 6 },
+                                        { GenreColoriage, 3, 3, 5, 5, CouleurRouge } }));
+        monde->cliquer(QStringLiteral("ModeRect"));
+        monde->tracerNoeuds({ 22, 2 }, { 18, 6 });
+        monde->cliquer(QStringLiteral("ModePeinture"));
+    }
+    std::unique_ptr<MondeJeu> monde;
+};
+
+TEST_F(Coloriage, TheMirrorAreaInTheRightColourIsRight)
+{
+    monde->cliquer(QStringLiteral("BoutonRouge"));
+    monde->appuyer({ 410, 70 });
+    monde->cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde->resultat(), QStringLiteral("Juste"));
+}
+
+TEST_F(Coloriage, TheMirrorAreaInAnotherColourIsWrong)
+{
+    monde->appuyer({ 410, 70 }); // blue, the colour at the start
+    monde->cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde->resultat(), QStringLiteral("Faux"));
+    monde->cliquer(QStringLiteral("BoutonEffacer1L"));
+    monde->cliquer(QStringLiteral("BoutonRouge"));
+    monde->appuyer({ 410, 70 });
+    monde->cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde->resultat(), QStringLiteral("Juste"));
+}
+
+// Solves the exercise "Série 1\Ex01" once.
+void resoudre(MondeJeu& monde)
+{
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.tracerNoeuds({ 21, 2 }, { 15, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    ASSERT_EQ(monde.resultat(), QStringLiteral("Juste"));
+}
+
+QStringList fichiersBilans(const MondeJeu& monde)
+{
+    return QDir(monde.dossier()).entryList({ QStringLiteral("*.reu") }, QDir::Files);
+}
+
+TEST(Enregistrement, ATrackedPupilsSuccessIsRecordedOnce)
+{
+    MondeJeu monde(2);
+    Reglages.BilanReussite = 1;
+    SuiviEleve = true;
+    NomClasse = QStringLiteral("CM1");
+    NomEleve = QStringLiteral("Léa");
+    resoudre(monde);
+    resoudre(monde); // "Nouveau" and the same exercise again
+    EXPECT_EQ(LigneBilan, QStringLiteral("Série 1\\Ex01"));
+    EXPECT_EQ(fichiersBilans(monde), QStringList(QStringLiteral("Bilan Orvane CM1 Léa.reu")));
+    LireBilan();
+    EXPECT_EQ(NbLignesBilan, 1);
+    EXPECT_EQ(TableBilan[0], QStringLiteral("Série 1\\Ex01"));
+    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+}
+
+TEST(Enregistrement, TrainingOrRecordingOffWritesNothing)
+{
+    {
+        MondeJeu monde(2);
+        Reglages.BilanReussite = 1;
+        NomEleve = QStringLiteral("entrainement");
+        resoudre(monde);
+        EXPECT_TRUE(fichiersBilans(monde).isEmpty());
+    }
+    MondeJeu monde(2);
+    Reglages.BilanReussite = 0;
+    NomEleve = QStringLiteral("Léa");
+    NomClasse = QStringLiteral("CM1");
+    resoudre(monde);
+    EXPECT_TRUE(fichiersBilans(monde).isEmpty());
+}
+
+} // namespace
