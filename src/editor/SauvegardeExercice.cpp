@@ -49,7 +49,7 @@ bool ecrire(const QString& chemin, const Quadrillage& grille, const Figure& figu
             const ParametresEcriture& parametres)
 {
     QString erreur;
-    if (EcrireExercice(chemin, grille, figure, parametres, &erreur))
+    if (ecrireFichier(chemin, ContenuExercice(grille, figure, parametres), &erreur))
         return true;
     avertir(messageErreurFichier(chemin, erreur));
     return false;

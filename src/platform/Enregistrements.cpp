@@ -53,8 +53,10 @@ std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsiz
 bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur)
 {
     QSaveFile f(fichier);
+    // The explicit flush reports a write the file system refused (a full disk): commit()
+    // alone would rename the partly written file over the previous one.
     const bool reussi = f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size()
-        && f.commit();
+        && f.flush() && f.commit();
     if (!reussi && erreur)
         *erreur = f.errorString();
     return reussi;
