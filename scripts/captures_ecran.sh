@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures the real windows for the help pages, under Xvfb: builds the program and the
-# capture tool, lays out a fresh program folder with cmake --install, drives the windows
-# there and writes the pictures into assets/aide_orvane/images.
+# capture tool, lays out a fresh program folder (with its sample series) with cmake --install,
+# drives the windows there and writes the pictures into assets/aide_orvane/images.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 construction=${ORVANE_CONSTRUCTION:-build-captures}

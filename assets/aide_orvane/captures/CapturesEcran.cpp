@@ -72,23 +72,36 @@ QWidget* fenetreVisible(const QString& nom)
 // Clicks a row of a list as the mouse would, so that the window reacts as to a pupil.
 void cliquerLigne(QListWidget* liste, int ligne)
 {
-    if (liste->count() == 0)
-        abandonner(liste->objectName() + QStringLiteral(" est vide"));
-    QListWidgetItem* item = liste->item(qMin(ligne, liste->count() - 1));
+    QListWidgetItem* item = liste->item(ligne);
     liste->scrollToItem(item);
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(item).center());
     QTest::qWait(PauseMs);
 }
 
-// The chooser is modal: it is driven from a timer that fires inside its own event loop.
-// Picks the first series and the given exercise of the plain list, pictures the window
-// when asked, and validates.
-void choisirPendantOuverture(int exercice, const QString& image)
+// The row whose text sorts last: the series are named, and their exercises numbered, in
+// increasing difficulty, and the richest figures make the clearest pictures.
+int derniereLigne(QListWidget* liste)
 {
-    QTimer::singleShot(PauseMs, [exercice, image] {
+    if (liste->count() == 0)
+        abandonner(liste->objectName() + QStringLiteral(" est vide"));
+    int derniere = 0;
+    for (int i = 1; i < liste->count(); ++i)
+        if (liste->item(i)->text() > liste->item(derniere)->text())
+            derniere = i;
+    return derniere;
+}
+
+// The chooser is modal: it is driven from a timer that fires inside its own event loop.
+// Picks the last exercise of the last series in the plain list, pictures the window when
+// asked, and validates.
+void choisirPendantOuverture(const QString& image)
+{
+    QTimer::singleShot(PauseMs, [image] {
         QWidget* choix = fenetreVisible(QStringLiteral("F_choix_exo"));
-        cliquerLigne(trouver<QListWidget>(choix, QStringLiteral("ListBox1")), 0);
-        cliquerLigne(trouver<QListWidget>(choix, QStringLiteral("ListBox4")), exercice);
+        auto* series = trouver<QListWidget>(choix, QStringLiteral("ListBox1"));
+        cliquerLigne(series, derniereLigne(series));
+        auto* exercices = trouver<QListWidget>(choix, QStringLiteral("ListBox4"));
+        cliquerLigne(exercices, derniereLigne(exercices));
         if (!image.isEmpty())
             capturer(choix, image);
         cliquer(choix, QStringLiteral("Button1"));
@@ -171,77 +184,16 @@ void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice)
     QTest::qWait(PauseMs);
 }
 
-// A cell-unit description of one element: kind, two nodes (or a seed cell for a painted
-// area, whose seed sits in the middle of that cell) and a colour.
-struct Trace {
-    int genre;
-    int x1, y1, x2, y2;
-    quint32 couleur = CouleurNoir;
-};
-
-struct Demonstration {
-    int numero;
-    int typeAxe;
-    QList<Trace> traces;
-};
-
-// A series to picture when the program folder has none for a type: a small house by a
-// vertical axis (with colours for exercise 3), a flag by the descending diagonal, and a
-// figure about the centre.
-const QList<Demonstration> demonstrations = {
-    {2, AxeVertical, {{GenreRectangle, 3, 12, 9, 19}, {GenreTrait, 3, 12, 6, 8},
-                      {GenreTrait, 6, 8, 9, 12}, {GenreCercle, 5, 14, 7, 16},
-                      {GenreQuartDeCercle, 3, 4, 6, 7}}},
-    {3, AxeVertical, {{GenreRectangle, 3, 12, 9, 19}, {GenreTrait, 3, 12, 6, 8},
-                      {GenreTrait, 6, 8, 9, 12}, {GenreColoriage, 4, 16, 4, 16, CouleurRouge},
-                      {GenreColoriage, 6, 10, 6, 10, CouleurBleu}}},
-    {4, AxeObliqueHB, {{GenreRectangle, 3, 14, 7, 20}, {GenreTrait, 2, 6, 2, 12},
-                       {GenreTrait, 2, 6, 6, 9}, {GenreTrait, 6, 9, 2, 12},
-                       {GenreQuartDeCercle, 9, 22, 12, 19}}},
-    {5, AxePoint, {{GenreRectangle, 3, 3, 8, 7}, {GenreTrait, 8, 7, 11, 10},
-                   {GenreCercle, 3, 8, 7, 12}, {GenreQuartDeCercle, 9, 3, 11, 5}}},
-};
-
-void ecrireDemonstration(const Demonstration& demonstration)
-{
-    Quadrillage grille;
-    grille.TypeAxe = demonstration.typeAxe;
-    const int t = grille.TailleCase;
-    Figure figure;
-    for (const Trace& trace : demonstration.traces) {
-        const int milieu = EstColoriage(trace.genre) ? t / 2 : 0;
-        figure.Ajouter(ElementDepuisPixels(trace.genre, trace.x1 * t + milieu, trace.y1 * t + milieu,
-                                           trace.x2 * t + milieu, trace.y2 * t + milieu,
-                                           trace.couleur, t));
-    }
-    const QString serie = QStringLiteral("Exemples");
-    QString erreur;
-    if (!QDir().mkpath(serie)
-        || !EcrireExercice(QStringLiteral("%1/Exemple.ex%2").arg(serie).arg(demonstration.numero),
-                           grille, figure, {demonstration.numero, 0, false}, &erreur))
-        abandonner(QStringLiteral("exemple impossible à écrire : ") + erreur);
-}
-
-void completerLesSeries()
-{
-    for (const Demonstration& demonstration : demonstrations) {
-        const QString masque = QStringLiteral("*.ex%1").arg(demonstration.numero);
-        if (SeriesDuDossier(QDir::currentPath(), masque).isEmpty())
-            ecrireDemonstration(demonstration);
-    }
-}
-
 struct Exercice {
     int numero;
     QString bouton; // of the main menu
-    int ligne;      // exercise of the first series
 };
 
 void jouerEtCapturer(QWidget* menu, const Exercice& exercice, const QString& imageChoix)
 {
     cliquer(menu, exercice.bouton);
     QWidget* jeu = fenetreVisible(QStringLiteral("F_Jeu_Lignes_Autour"));
-    choisirPendantOuverture(exercice.ligne, imageChoix);
+    choisirPendantOuverture(imageChoix);
     cliquer(jeu, QStringLiteral("BoutonNouveau"));
     dessinerLeSymetrique(jeu, exerciceChoisi(QuadrillageCommun.TailleCase));
     cliquer(jeu, QStringLiteral("BoutonCorrection"));
@@ -261,7 +213,7 @@ void capturerEditeur(QWidget* menu)
     action->trigger();
     QTest::qWait(PauseMs);
     QWidget* editeur = fenetreVisible(QStringLiteral("F_Dessin"));
-    choisirPendantOuverture(1, QString());
+    choisirPendantOuverture(QString());
     cliquer(editeur, QStringLiteral("BoutonOuvrir"));
     capturer(editeur, QStringLiteral("editeur.png"));
     cliquer(editeur, QStringLiteral("BoutonQuitter"));
@@ -288,7 +240,6 @@ int main(int argc, char** argv)
     // A window that never opens must not hold the script forever.
     QTimer::singleShot(180000, [] { abandonner(QStringLiteral("délai dépassé")); });
 
-    completerLesSeries();
     const auto programme = CreerProgramme();
     QWidget* menu = programme->menu.get();
     menu->showMaximized();
@@ -296,10 +247,10 @@ int main(int argc, char** argv)
     capturer(menu, QStringLiteral("menu.png"));
     capturerExercice1(menu);
     const QList<Exercice> exercices = {
-        {2, QStringLiteral("BoutonJL"), 1},
-        {3, QStringLiteral("BoutonJLC"), 2},
-        {4, QStringLiteral("Bouton_Autour"), 3},
-        {5, QStringLiteral("Bouton_Point"), 2},
+        {2, QStringLiteral("BoutonJL")},
+        {3, QStringLiteral("BoutonJLC")},
+        {4, QStringLiteral("Bouton_Autour")},
+        {5, QStringLiteral("Bouton_Point")},
     };
     for (const Exercice& exercice : exercices)
         jouerEtCapturer(menu, exercice,
