@@ -26,18 +26,6 @@ QStringList exercicesLivres()
     return chemins;
 }
 
-ElementFigure miroir(const Quadrillage& grille, const ElementFigure& e)
-{
-    ElementFigure image = e;
-    const QPoint p1 = ImageMiroir(grille, {e.X1, e.Y1});
-    const QPoint p2 = ImageMiroir(grille, {e.X2, e.Y2});
-    image.X1 = p1.x();
-    image.Y1 = p1.y();
-    image.X2 = p2.x();
-    image.Y2 = p2.y();
-    return image;
-}
-
 struct ExerciceCharge {
     Quadrillage grille;
     Figure reference;
@@ -88,7 +76,7 @@ bool imageDejaDansLaReference(const ExerciceCharge& e, int i)
 {
     if (EstColoriage(e.reference[i].GenreElement))
         return false;
-    const QList<int> image = forme(miroir(e.grille, e.reference[i]));
+    const QList<int> image = forme(ElementMiroir(e.grille, e.reference[i]));
     for (int j = 1; j <= e.reference.NbElements; ++j)
         if (forme(e.reference[j]) == image)
             return true;
@@ -100,7 +88,7 @@ Figure imageSans(const ExerciceCharge& e, int manquant)
     Figure eleve;
     for (int i = 1; i <= e.reference.NbElements; ++i)
         if (i != manquant)
-            eleve.Ajouter(miroir(e.grille, e.reference[i]));
+            eleve.Ajouter(ElementMiroir(e.grille, e.reference[i]));
     return eleve;
 }
 
