@@ -10,19 +10,11 @@
 
 namespace {
 
-QByteArray enregistrement(const QByteArray& nom, char remplissage = '\0')
-{
-    QByteArray r(256, remplissage);
-    r[0] = static_cast<char>(nom.size());
-    r.replace(1, nom.size(), nom);
-    return r;
-}
-
 TEST(FichierClasse, LectureEnregistrementParEnregistrement)
 {
     DossierTemporaire dossier;
-    const QByteArray contenu = enregistrement("Zo\xe9", 'x') + enregistrement("") +
-                               enregistrement(QByteArray(255, 'a')) + QByteArray(100, '\x07');
+    const QByteArray contenu = enregistrementEleve("Zo\xe9", 'x') + enregistrementEleve("") +
+                               enregistrementEleve(QByteArray(255, 'a')) + QByteArray(100, '\x07');
     QFile f(dossier.fichier(QStringLiteral("CE1.elv")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(contenu);
@@ -32,7 +24,7 @@ TEST(FichierClasse, LectureEnregistrementParEnregistrement)
         << "the bytes after a name and a trailing partial record are ignored";
     EXPECT_TRUE(lecture.complete);
     EXPECT_TRUE(lecture.erreur.isEmpty());
-    EXPECT_EQ(TableEleves[1], enregistrement("Zo\xe9", 'x'));
+    EXPECT_EQ(TableEleves[1], enregistrementEleve("Zo\xe9", 'x'));
 
     EXPECT_FALSE(LireClasse(QStringLiteral("absente.elv")).erreur.isEmpty());
 }
@@ -42,7 +34,7 @@ TEST(FichierClasse, UneClasseNeDepassePasSonTampon)
     DossierTemporaire dossier;
     QByteArray contenu;
     for (int i = 1; i <= 60; ++i)
-        contenu += enregistrement("eleve" + QByteArray::number(i));
+        contenu += enregistrementEleve("eleve" + QByteArray::number(i));
     QFile f(dossier.fichier(QStringLiteral("grande.elv")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(contenu);
@@ -201,7 +193,7 @@ TEST_F(EditeurClasses, OuvrirDepuisUnAutreDossierPuisEnregistrerIci)
 {
     QDir(programme.chemin()).mkdir(QStringLiteral("ailleurs"));
     const QString source = programme.fichier(QStringLiteral("ailleurs/CM2 2009.elv"));
-    ecrire(source, enregistrement("Marc") + enregistrement("adrien"));
+    ecrire(source, enregistrementEleve("Marc") + enregistrementEleve("adrien"));
     fenetre.show();
     dialogues.fichiersOuverts.enqueue(source);
     QDir::setCurrent(dossierBilans());
@@ -226,7 +218,7 @@ TEST_F(EditeurClasses, UneClasseTropLongueMontreSesCinquantePremiers)
 {
     QByteArray contenu;
     for (int i = 1; i <= 55; ++i)
-        contenu += enregistrement("e" + QByteArray::number(i));
+        contenu += enregistrementEleve("e" + QByteArray::number(i));
     ecrire(programme.fichier(QStringLiteral("grande.elv")), contenu);
     fenetre.show();
     dialogues.fichiersOuverts.enqueue(programme.fichier(QStringLiteral("grande.elv")));

@@ -64,3 +64,12 @@ inline QByteArray motsExercice(std::initializer_list<qint32> mots)
             octets.append(static_cast<char>((static_cast<quint32>(mot) >> (8 * i)) & 0xFF));
     return octets;
 }
+
+// One record of a class file: the length byte, the name, then filler up to 256 bytes.
+inline QByteArray enregistrementEleve(const QByteArray& nom, char remplissage = '\0')
+{
+    QByteArray r(256, remplissage);
+    r[0] = static_cast<char>(nom.size());
+    r.replace(1, nom.size(), nom);
+    return r;
+}

@@ -246,14 +246,29 @@ TEST_F(Choix, LApercuDessineGrilleAxeEtFigure)
     EXPECT_EQ(apercu.pixel(24, 50), 0xFF000000u) << "the black outline";
 }
 
+// The seed of a painted area is stored as its cell and an offset in the writer's cells.
+// Here the cell (3, 3) is outlined in black at the preview's 12-pixel cells: an offset of
+// 10 of 20 pixels lands inside it; a stored cell size of 0 cannot place the offset and
+// puts the seed on the cell's corner, on the outline, where nothing is painted.
 TEST_F(Choix, UneTailleDeCaseEnregistreeNulleNeDivisePas)
 {
-    fichier(QStringLiteral("S"), QStringLiteral("zero.ex2"),
-            enTete(0, 20, 20) + motsExercice({2, 2, 2, 6, 6, 0, 6, 3, 3, 10, 10, 0x00FF0000}));
+    struct Cas {
+        qint32 tailleFichier;
+        QRgb interieur;
+    };
+    for (const Cas& cas : {Cas{20, 0xFF0000FFu}, Cas{0, 0xFFFFFFFFu}}) {
+        const QString nom = QStringLiteral("cs%1").arg(cas.tailleFichier);
+        fichier(QStringLiteral("S"), nom + QStringLiteral(".ex2"),
+                enTete(cas.tailleFichier, 20, 20)
+                    + motsExercice({2, 3, 3, 4, 4, 0, 6, 3, 3, 10, 10, 0x00FF0000}));
+    }
     ouvrir();
     cliquer("ListBox1", QStringLiteral("S"));
-    cliquer("ListBox4", QStringLiteral("zero"));
-    EXPECT_EQ(image().pixel(50, 50), 0xFF0000FFu) << "the seed sits at its cell's corner";
+    for (const Cas& cas : {Cas{20, 0xFF0000FFu}, Cas{0, 0xFFFFFFFFu}}) {
+        cliquer("ListBox4", QStringLiteral("cs%1").arg(cas.tailleFichier));
+        EXPECT_EQ(image().pixel(42, 42), cas.interieur) << cas.tailleFichier;
+        EXPECT_EQ(image().pixel(36, 36), 0xFF000000u) << cas.tailleFichier;
+    }
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 

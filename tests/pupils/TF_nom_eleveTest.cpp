@@ -11,12 +11,8 @@ namespace {
 QByteArray classe(std::initializer_list<const char*> noms)
 {
     QByteArray contenu;
-    for (const char* nom : noms) {
-        QByteArray r(256, '\0');
-        r[0] = static_cast<char>(qstrlen(nom));
-        r.replace(1, qstrlen(nom), nom);
-        contenu += r;
-    }
+    for (const char* nom : noms)
+        contenu += enregistrementEleve(nom);
     return contenu;
 }
 
