@@ -22,10 +22,12 @@ QFont PoliceArial(int pixels, bool gras)
 }
 
 namespace {
+// Disabled controls keep the style's own greyed colours.
 void colorerRole(QWidget* controle, QPalette::ColorRole role, quint32 couleur)
 {
     QPalette palette = controle->palette();
-    palette.setColor(role, QColor::fromRgb(VersQRgb(couleur)));
+    for (QPalette::ColorGroup groupe : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(groupe, role, QColor::fromRgb(VersQRgb(couleur)));
     controle->setPalette(palette);
 }
 } // namespace
@@ -34,7 +36,6 @@ void ColorerFond(QWidget* controle, quint32 couleur)
 {
     controle->setAutoFillBackground(true);
     colorerRole(controle, QPalette::Window, couleur);
-    colorerRole(controle, QPalette::Base, couleur);
 }
 
 void ColorerTexte(QWidget* controle, quint32 couleur)

@@ -75,7 +75,6 @@ void TF_Listes::creerControles()
         ->setAlignment(Qt::AlignCenter);
     ListBox1 = new ListeEleves(Panel1, QStringLiteral("ListBox1"), {410, 170, 257, 241}, true);
     ListBox1->setFont(PoliceArial(16));
-    ColorerFond(ListBox1, CouleurBlanc);
     ColorerTexte(ListBox1, CouleurBleu);
 
     const QFont boutons = PoliceArial(16, true);

@@ -95,11 +95,7 @@ void TF_choix_exo::creerControles()
     Panel_Etalon = CreerPanneau(this, QStringLiteral("Panel_Etalon"), {450, 155, 250, 17},
                                 CouleurFenetre);
     Panel_Etalon->hide();
-    PanelMilieu = new QFrame(this);
-    PanelMilieu->setObjectName(QStringLiteral("PanelMilieu"));
-    PanelMilieu->setGeometry(0, 0, 780, 521);
-    PanelMilieu->setAutoFillBackground(true);
-    PanelMilieu->setBackgroundRole(QPalette::Base);
+    PanelMilieu = CreerPanneau(this, QStringLiteral("PanelMilieu"), {0, 0, 780, 521}, CouleurBlanc);
 
     consigne = CreerEtiquette(PanelMilieu, QStringLiteral("consigne"),
                               QStringLiteral("A l'aide de la souris, choisis d'abord la série, "

@@ -50,7 +50,6 @@ void TF_efface_bilans::creerControles()
     label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ListBox3 = new ListeEleves(Panel1, QStringLiteral("ListBox3"), {120, 74, 321, 375}, true);
     ListBox3->setFont(PoliceArial(16));
-    ColorerFond(ListBox3, CouleurBlanc);
     BoutonSuppressionReussites =
         CreerBouton(Panel1, QStringLiteral("BoutonSuppressionReussites"),
                     QStringLiteral("Effacer le bilan des réussites sélectionné"),
