@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <optional>
+
 
 namespace {
 
@@ -240,10 +242,17 @@ void TracerCadre(QPainter& p, const Quadrillage& g, Rendu rendu)
 
 void TracerArcPixels(QImage& image, const ArcJoueur& arc)
 {
+    if (image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    const int largeur = image.width();
+    const int hauteur = image.height();
+    uchar* const bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
+    const QRgb noir = VersQRgb(CouleurNoir);
     PourChaquePixelArc(arc.cx, arc.cy, arc.r, arc.premierQuart, arc.dernierQuart,
-                       [&image](qint64 x, qint64 y) {
-                           if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
-                               PoserPixel(image, int(x), int(y), CouleurNoir);
+                       [&](qint64 x, qint64 y) {
+                           if (x >= 0 && y >= 0 && x < largeur && y < hauteur)
+                               reinterpret_cast<QRgb*>(bits + y * pas)[x] = noir;
                        });
 }
 
@@ -270,16 +279,8 @@ void TracerEllipseCanevas(QPainter& p, const ElementFigure& e)
         p.drawEllipse(Boite(e.X1, e.Y1, e.X2, e.Y2));
 }
 
-void TracerContour(QImage& image, const ElementFigure& e, Rendu rendu, int epaisseur)
+void TracerForme(QPainter& p, const ElementFigure& e)
 {
-    ArcJoueur arc{};
-    if (rendu == Rendu::Joueur && ArcDe(e, arc)) {
-        TracerArcPixels(image, arc);
-        return;
-    }
-    Pinceau p(image);
-    p.setPen(Plume(CouleurNoir, epaisseur));
-    p.setBrush(Qt::NoBrush);
     switch (e.GenreElement) {
     case GenreTrait:
         TracerLigne(p, e.X1, e.Y1, e.X2, e.Y2);
@@ -297,6 +298,49 @@ void TracerContour(QImage& image, const ElementFigure& e, Rendu rendu, int epais
         break;
     }
 }
+
+// Draws elements in order. Consecutive outlines share one painter, which is let go before
+// anything writes pixels itself (fills, the player's arcs).
+class Dessinateur
+{
+public:
+    Dessinateur(QImage& image, Rendu rendu, int epaisseurTrait)
+        : m_image(image)
+        , m_rendu(rendu)
+        , m_epaisseur(rendu == Rendu::Apercu ? 2 : epaisseurTrait)
+    {
+    }
+
+    void dessiner(const ElementFigure& e)
+    {
+        ArcJoueur arc{};
+        if (e.GenreElement == GenreColoriage) {
+            m_pinceau.reset();
+            RemplirJusquAuNoir(m_image, e.X1, e.Y1, e.Couleur);
+        } else if (m_rendu == Rendu::Joueur && ArcDe(e, arc)) {
+            m_pinceau.reset();
+            TracerArcPixels(m_image, arc);
+        } else {
+            TracerForme(pinceau(), e);
+        }
+    }
+
+private:
+    QPainter& pinceau()
+    {
+        if (!m_pinceau) {
+            m_pinceau.emplace(m_image);
+            m_pinceau->setPen(Plume(CouleurNoir, m_epaisseur));
+            m_pinceau->setBrush(Qt::NoBrush);
+        }
+        return *m_pinceau;
+    }
+
+    QImage& m_image;
+    Rendu m_rendu;
+    int m_epaisseur;
+    std::optional<Pinceau> m_pinceau;
+};
 
 } // namespace
 
@@ -329,18 +373,17 @@ void DessinerQuadrillage(QImage& image, const Quadrillage& grille, int numeroExe
 void DessinerElement(QImage& image, const ElementFigure& element, Rendu rendu,
                      int epaisseurTrait)
 {
-    if (image.isNull())
-        return;
-    if (element.GenreElement == GenreColoriage)
-        RemplirJusquAuNoir(image, element.X1, element.Y1, element.Couleur);
-    else
-        TracerContour(image, element, rendu, rendu == Rendu::Apercu ? 2 : epaisseurTrait);
+    if (!image.isNull())
+        Dessinateur(image, rendu, epaisseurTrait).dessiner(element);
 }
 
 void DessinerFigure(QImage& image, const Figure& figure, Rendu rendu, int epaisseurTrait)
 {
+    if (image.isNull())
+        return;
+    Dessinateur dessinateur(image, rendu, epaisseurTrait);
     for (int i = 1; i <= std::min(figure.NbElements, Figure::Capacite); ++i)
-        DessinerElement(image, figure[i], rendu, epaisseurTrait);
+        dessinateur.dessiner(figure[i]);
 }
 
 void RedessinerTout(QImage& image, const Quadrillage& grille, int numeroExercice,

@@ -458,21 +458,17 @@ QRect ImageDuRectangle(const Quadrillage& g, const QRect& r)
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
-// The box holding a rectangle and its image: points outside it lie outside the rectangle
-// and so do their mirrors (every reflection is its own inverse).
-QRect AvecSonImage(const Quadrillage& g, const QRect& r)
-{
-    return r.united(ImageDuRectangle(g, r));
-}
-
 } // namespace
 
 ControleSymetrie::ControleSymetrie(const Quadrillage& grille, const QImage& image,
                                    const MasqueReference& masque)
     : m_grille(grille)
-    , m_image(image)
+    , m_image(image.format() == QImage::Format_RGB32 ? image
+                                                      : image.convertToFormat(QImage::Format_RGB32))
+    , m_bits(m_image.constBits())
+    , m_pas(m_image.bytesPerLine())
     , m_masque(masque)
-    , m_zoneUtile(AvecSonImage(grille, image.rect()))
+    , m_zoneMiroir(ImageDuRectangle(grille, image.rect()))
 {
 }
 
@@ -483,11 +479,18 @@ void ControleSymetrie::ControlerPoint(QPoint point, ModeComparaison mode)
     const QPoint miroir = ImageMiroir(m_grille, point);
     const bool accord =
         mode == ModeComparaison::Image
-            ? CouleurPixel(m_image, point.x(), point.y())
-                  == CouleurPixel(m_image, miroir.x(), miroir.y())
+            ? Couleur(point) == Couleur(miroir)
             : m_masque.estMarque(miroir.x(), miroir.y());
     if (!accord)
         m_reponseJuste = false;
+}
+
+// The picture is read for every point walked, so its pixels are reached directly.
+quint32 ControleSymetrie::Couleur(QPoint p) const
+{
+    if (p.x() < 0 || p.y() < 0 || p.x() >= m_image.width() || p.y() >= m_image.height())
+        return CouleurBlanc;
+    return DepuisQRgb(reinterpret_cast<const QRgb*>(m_bits + p.y() * m_pas)[p.x()]);
 }
 
 void ControleSymetrie::ControlerElement(const ElementFigure& e, ModeComparaison mode)
@@ -498,14 +501,17 @@ void ControleSymetrie::ControlerElement(const ElementFigure& e, ModeComparaison 
         ControlerPoint(QPoint(e.X1, e.Y1), ModeComparaison::Image);
         return;
     }
-    // In the picture, a point that lies outside both the picture and its mirror image
-    // compares white with white; for the mask, a point whose mirror is outside the mask
-    // fails.
-    const QRect zone =
-        mode == ModeComparaison::Image ? m_zoneUtile : ImageDuRectangle(m_grille, m_masque.zone());
-    const bool toutDedans =
-        Parcourir(e, zone, [this, mode](QPoint p) { ControlerPoint(p, mode); });
-    if (!toutDedans && mode == ModeComparaison::Masque)
+    const auto controler = [this, mode](QPoint p) { ControlerPoint(p, mode); };
+    if (mode == ModeComparaison::Image) {
+        // Only a point in the picture, or whose mirror is in it, can differ from its
+        // mirror: elsewhere both read white. The two boxes are walked apart, since the
+        // box holding both spans the axis shift of a damaged file, billions of points.
+        Parcourir(e, m_image.rect(), controler);
+        Parcourir(e, m_zoneMiroir, controler);
+        return;
+    }
+    // For the mask, a point whose mirror is outside the mask fails.
+    if (!Parcourir(e, ImageDuRectangle(m_grille, m_masque.zone()), controler))
         m_reponseJuste = false;
 }
 

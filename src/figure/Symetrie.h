@@ -96,11 +96,14 @@ public:
 
 private:
     void ControlerElement(const ElementFigure& element, ModeComparaison mode);
+    quint32 Couleur(QPoint point) const;
 
     const Quadrillage& m_grille;
-    const QImage& m_image;
+    const QImage m_image; // shares the caller's pixels; converted when not RGB32
+    const uchar* m_bits;
+    qsizetype m_pas;
     const MasqueReference& m_masque;
-    QRect m_zoneUtile;
+    QRect m_zoneMiroir; // the picture's mirror image
     bool m_reponseJuste = true;
 };
 

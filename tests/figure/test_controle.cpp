@@ -255,5 +255,11 @@ TEST(Controle, ElementsImmensesVerifiesSansAttendre)
     partie.montrer(reference);
     partie.tracer(immense);
     EXPECT_FALSE(partie.verifier());
+
+    // The same segment about an axis shifted by two billion cells: the picture and its
+    // mirror image lie a billion pixels apart, and only they are walked.
+    Partie lointaine(AxeVertical, 2, 2000000000);
+    lointaine.montrer(reference);
+    EXPECT_FALSE(lointaine.verifier());
     EXPECT_LT(chrono.elapsed(), 3000);
 }
