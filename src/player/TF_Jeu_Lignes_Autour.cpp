@@ -417,6 +417,8 @@ void TF_Jeu_Lignes_Autour::NouvelExercice()
     ReinitialiserJeu();
     FigureReference.NbElements = 0;
     ChargerExercice();
+    // The chooser covered the window: show it whole again, whatever comes next.
+    update();
     if (FigureReference.NbElements == 0) {
         etatSansExercice();
         return;

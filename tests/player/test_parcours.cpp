@@ -1,0 +1,117 @@
+// The road of a typical exercise through the real program: main menu, pupil window,
+// player, chooser, results file, and back to the menu.
+
+#include "MondeJeu.h"
+
+#include "Bilans.h"
+#include "Classes.h"
+#include "Controles.h"
+#include "Demarrage.h"
+#include "EtatPartage.h"
+#include "TF_Menu.h"
+#include "TF_nom_eleve.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void choisirEleveAuProchainAppel(const QString& classe, const QString& eleve)
+{
+    QTimer::singleShot(0, [classe, eleve] {
+        auto* fenetre = qobject_cast<TF_nom_eleve*>(QApplication::activeModalWidget());
+        ASSERT_NE(fenetre, nullptr) << "the pupil window is not shown";
+        auto* classes = fenetre->findChild<ListeEleves*>(QStringLiteral("ListBox3"));
+        auto* noms = fenetre->findChild<ListeEleves*>(QStringLiteral("ListBox1"));
+        const auto classeTrouvee = classes->findItems(classe, Qt::MatchExactly);
+        ASSERT_FALSE(classeTrouvee.isEmpty());
+        classes->setCurrentItem(classeTrouvee.first());
+        fenetre->ListBox3Click();
+        const auto nomTrouve = noms->findItems(eleve, Qt::MatchExactly);
+        ASSERT_FALSE(nomTrouve.isEmpty());
+        noms->setCurrentItem(nomTrouve.first());
+        fenetre->ListBox1Click();
+        fenetre->bouton_valideClick();
+    });
+}
+
+// Reads what the chooser lists as done and as to do, then leaves it.
+void lireChoixAuProchainAppel(QStringList* reussis, QStringList* aFaire)
+{
+    QTimer::singleShot(0, [reussis, aFaire] {
+        auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
+        ASSERT_NE(choix, nullptr) << "the chooser is not shown";
+        auto* series = choix->findChild<ListeEleves*>(QStringLiteral("ListBox1"));
+        series->setCurrentRow(0);
+        choix->ListBox1Click();
+        *reussis = choix->findChild<ListeEleves*>(QStringLiteral("ListBox2"))->textes();
+        *aFaire = choix->findChild<ListeEleves*>(QStringLiteral("ListBox3"))->textes();
+        choix->Button2Click();
+    });
+}
+
+TEST(Parcours, APupilSolvesAnExerciseFromTheMainMenu)
+{
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    ReinitialiserEtatPartage();
+    ASSERT_TRUE(EcrireClasse(dossier.fichier(QStringLiteral("CM1.elv")),
+                             { QStringLiteral("Léa"), QStringLiteral("Paul") }));
+    const auto programme = CreerProgramme();
+    programme->menu->show();
+    Reglages.BilanReussite = 1;
+    DossierExercices.fixerDossier(dossier.fichier(QStringLiteral("Exercices")) + QStringLiteral("/"));
+    DossierBilans.fixerDossier(dossier.chemin() + QStringLiteral("/"));
+    EcrireDansExercices(QStringLiteral("Série 1/Ex01.ex2"),
+                        ContenuFichier(2, AxeVertical, 24, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    EcrireDansExercices(QStringLiteral("Série 1/Ex02.ex2"),
+                        ContenuFichier(2, AxeVertical, 24, 20, { { GenreTrait, 5, 5, 5, 9 } }));
+
+    choisirEleveAuProchainAppel(QStringLiteral("CM1"), QStringLiteral("Léa"));
+    programme->menu->findChild<QAbstractButton*>(QStringLiteral("BoutonJL"))->click();
+    QWidget* jeu = programme->fenetres.jeuLignes;
+    ASSERT_TRUE(jeu->isVisible());
+    EXPECT_EQ(NomEleve, QStringLiteral("Léa"));
+    EXPECT_EQ(jeu->windowTitle(), QStringLiteral("Jeu n°2 : Lignes"));
+
+    ChoisirAuProchainChoix(QStringLiteral("Série 1"), QStringLiteral("Ex01"));
+    jeu->findChild<QAbstractButton*>(QStringLiteral("BoutonNouveau"))->click();
+    const int t = QuadrillageCommun.TailleCase;
+    ASSERT_GT(t, 0);
+    QWidget* image = jeu->findChild<QWidget*>(QStringLiteral("Image1"));
+    ASSERT_TRUE(image->isEnabled());
+    QTest::mousePress(image, Qt::LeftButton, {}, QPoint(21 * t, 2 * t));
+    QTest::mouseMove(image, QPoint(18 * t, 5 * t));
+    QTest::mouseRelease(image, Qt::LeftButton, {}, QPoint(15 * t, 8 * t));
+    jeu->findChild<QAbstractButton*>(QStringLiteral("BoutonCorrection"))->click();
+    EXPECT_EQ(jeu->findChild<QLabel*>(QStringLiteral("LabelResultat"))->text(),
+              QStringLiteral("Juste"));
+
+    const QString bilan = dossier.fichier(QStringLiteral("Bilan Orvane CM1 Léa.reu"));
+    ASSERT_TRUE(QFileInfo::exists(bilan));
+    LireBilan();
+    RetourDossierProgramme();
+    EXPECT_EQ(NbLignesBilan, 1);
+    EXPECT_EQ(TableBilan[0], QStringLiteral("Série 1\\Ex01"));
+
+    QStringList reussis, aFaire;
+    lireChoixAuProchainAppel(&reussis, &aFaire);
+    jeu->findChild<QAbstractButton*>(QStringLiteral("BoutonNouveau"))->click();
+    EXPECT_EQ(reussis, QStringList(QStringLiteral("Ex01")));
+    EXPECT_EQ(aFaire, QStringList(QStringLiteral("Ex02")));
+
+    jeu->findChild<QAbstractButton*>(QStringLiteral("BoutonQuitter"))->click();
+    EXPECT_FALSE(jeu->isVisible());
+    EXPECT_TRUE(NomEleve.isEmpty());
+    EXPECT_TRUE(NomClasse.isEmpty());
+    EXPECT_TRUE(TableBilan[0].isEmpty());
+    EXPECT_TRUE(dialogues.messages.isEmpty()) << dialogues.textes().join(QLatin1Char('|')).toStdString();
+}
+
+} // namespace
