@@ -14,6 +14,12 @@ if(ORVANE_SANITIZE)
   target_link_options(orvane_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The fuzz targets need every library they link built with coverage feedback (clang only).
+option(ORVANE_FUZZ "Build the libFuzzer targets of the file readers (clang)" OFF)
+if(ORVANE_FUZZ)
+  target_compile_options(orvane_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # orvane_library(NAME SOURCES... [LIBS ...]) declares the library of one source folder.
 function(orvane_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

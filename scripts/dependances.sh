@@ -8,6 +8,7 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
+  clang clang-14 libclang-rt-14-dev
 )
 
 manquants=()

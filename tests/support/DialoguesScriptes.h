@@ -33,7 +33,4 @@ public:
     QQueue<Reponse> reponses;          // answers to the next messages
     QQueue<QString> fichiersOuverts;   // answers to the next open dialogs ("" cancels)
     QQueue<QString> fichiersEnregistres; // answers to the next save dialogs ("" cancels)
-
-private:
-    Dialogues* precedent_ = nullptr;
 };

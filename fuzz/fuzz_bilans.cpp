@@ -1,0 +1,48 @@
+// Results files through the line reader (rich text or plain text), then along the
+// program's own road: the chooser reads the pupil's file, a success is recorded into it,
+// and nothing that was read may be lost on the way.
+
+#include "SupportFuzz.h"
+
+#include "Bilans.h"
+#include "ChoixExercice.h"
+#include "Enregistrements.h"
+#include "EtatPartage.h"
+#include "Rtf.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    PreparerFuzz();
+    InitialiserDefauts();
+    DossierProgramme = DossierFuzz();
+    DossierBilans.fixerDossier(DossierFuzz());
+    NomEleve = QStringLiteral("Léa");
+    NomClasse = QStringLiteral("CM1");
+    LigneBilan = QStringLiteral("Série 1\\Ex05");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille)
+{
+    const QByteArray octets = OctetsFuzz(donnees, taille);
+    const QStringList lignes = lignesDocument(octets);
+    if (lignes.isEmpty())
+        Echec("a document has at least one line");
+    // Writing adds a paragraph mark after every line, which reads as a last empty line.
+    if (lignesDocument(documentRtf(lignes)) != lignes + QStringList{QString()})
+        Echec("lines written read back unchanged");
+
+    const DansDossierFuzz ici;
+    PoserFichier(NomFichierBilan(), octets);
+    LireBilan();
+    const bool dejaReussi = ExerciceReussi(LigneBilan);
+    EnregistrerReussite();
+    const QStringList apres = lignesDocument(*lireFichier(NomFichierBilan()));
+    if (apres.mid(0, lignes.size() - 1) != lignes.mid(0, lignes.size() - 1))
+        Echec("recording a success keeps every earlier line");
+    if (!apres.contains(LigneBilan))
+        Echec("a recorded success is in the file");
+    if (dejaReussi && apres.size() != lignes.size())
+        Echec("a success already there is not recorded twice");
+    return 0;
+}
