@@ -58,14 +58,16 @@ ImageApercu::ImageApercu(QWidget* parent, const QString& nom, const QRect& geome
     : QWidget(parent)
 {
     setObjectName(nom);
-    setGeometry(geometrie);
+    move(geometrie.topLeft());
+    dimensionner(geometrie.size());
 }
 
-void ImageApercu::resizeEvent(QResizeEvent*)
+void ImageApercu::dimensionner(const QSize& taille)
 {
-    QImage agrandie = NouvelleImage(width(), height());
-    QPainter(&agrandie).drawImage(0, 0, image_);
-    image_ = agrandie;
+    resize(taille);
+    QImage nouvelle = NouvelleImage(taille.width(), taille.height());
+    QPainter(&nouvelle).drawImage(0, 0, image_);
+    image_ = nouvelle;
 }
 
 void ImageApercu::paintEvent(QPaintEvent*)
@@ -307,7 +309,7 @@ void TF_choix_exo::dimensionnerApercu(int nbColonnes, int nbLignes)
 {
     TailleCaseApercu_ = CalculerTailleCase(Panel_Etalon->width(), nbColonnes);
     PanelJeu->resize(TailleCaseApercu_ * nbColonnes + 4, TailleCaseApercu_ * nbLignes + 4);
-    Image1->resize(PanelJeu->size());
+    Image1->dimensionner(PanelJeu->size());
 }
 
 void TF_choix_exo::DessinerApercu()

@@ -16,9 +16,10 @@ public:
     ImageApercu(QWidget* parent, const QString& nom, const QRect& geometrie);
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
+    // New size of the control and its picture; the drawing so far stays at the top left.
+    void dimensionner(const QSize& taille);
 
 protected:
-    void resizeEvent(QResizeEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
