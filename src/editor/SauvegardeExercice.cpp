@@ -10,17 +10,22 @@
 
 #include <QDir>
 
+#include <initializer_list>
+
 namespace {
 const QString TexteRefus = QStringLiteral("L'exercice ne sera pas enregistré !");
 
-QString filtreExercices(int premier)
+QString filtreExercice(int numero)
+{
+    return QStringLiteral("fichiers exercices jeu %1 (*.ex%1)").arg(numero);
+}
+
+// The exercise types in the order a save dialog lists them.
+QString filtreExercices(std::initializer_list<int> numeros)
 {
     QStringList filtres;
-    filtres.append(QStringLiteral("fichiers exercices jeu %1 (*.ex%1)").arg(premier));
-    for (int n = 2; n <= 5; ++n) {
-        if (n != premier)
-            filtres.append(QStringLiteral("fichiers exercices jeu %1 (*.ex%1)").arg(n));
-    }
+    for (int n : numeros)
+        filtres.append(filtreExercice(n));
     return filtres.join(QStringLiteral(";;"));
 }
 
@@ -30,7 +35,7 @@ QString extension(int numero)
 }
 
 // The common start of both savers: the path chosen, or nothing when refused or cancelled.
-QString demanderChemin(const Figure& figure, int numero, const QString& filtre)
+QString demanderChemin(const Figure& figure, int numero, const QString& filtres)
 {
     if (figure.NbElements == 0) {
         avertir(TexteRefus);
@@ -40,7 +45,8 @@ QString demanderChemin(const Figure& figure, int numero, const QString& filtre)
     demande.titre = QStringLiteral("Enregistrer l'exercice");
     demande.dossierInitial = SousDossierExercices(QStringLiteral("Nos exercices ") + QString::number(numero));
     demande.nomPropose = NomExerciceChoisi;
-    demande.filtre = filtre;
+    demande.filtre = filtres;
+    demande.filtreInitial = filtreExercice(numero);
     demande.extensionParDefaut = extension(numero).mid(1);
     return dialogues().enregistrerFichier(demande);
 }
@@ -90,7 +96,7 @@ QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut)
 bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure)
 {
     const int numero = NumeroExercice;
-    const QString chemin = demanderChemin(figure, numero, filtreExercices(numero));
+    const QString chemin = demanderChemin(figure, numero, filtreExercices({2, 3, 4, 5}));
     if (chemin.isEmpty())
         return false;
     NomExerciceChoisi = chemin.chopped(4);
@@ -122,7 +128,7 @@ bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure)
 bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure)
 {
     AllerDansDossierExercices();
-    const QString chemin = demanderChemin(figure, 3, filtreExercices(3));
+    const QString chemin = demanderChemin(figure, 3, filtreExercices({3, 2, 4, 5}));
     if (chemin.isEmpty())
         return false;
     const QString type = TypeFichierChoisi(chemin, extension(3));

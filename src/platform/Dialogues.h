@@ -16,6 +16,7 @@ struct DemandeFichier {
     QString nomPropose;         // file name shown in the name box
     QString filtre;             // Qt form, filters separated by ";;": "images bitmap (*.bmp)"
     QString extensionParDefaut; // without the dot
+    QString filtreInitial;      // the filter selected when the dialog opens (empty: the first)
     bool confirmerRemplacement = true;
 };
 

@@ -28,6 +28,8 @@ QFileDialog* preparer(const DemandeFichier& demande, QFileDialog::AcceptMode mod
                                                             : demande.dossierInitial);
     if (!demande.filtre.isEmpty())
         dialogue->setNameFilters(demande.filtre.split(QStringLiteral(";;")));
+    if (!demande.filtreInitial.isEmpty())
+        dialogue->selectNameFilter(demande.filtreInitial);
     if (!demande.extensionParDefaut.isEmpty())
         dialogue->setDefaultSuffix(demande.extensionParDefaut);
     if (!demande.confirmerRemplacement)

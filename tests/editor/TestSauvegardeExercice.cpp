@@ -88,8 +88,9 @@ TEST_F(Sauvegarde, LeDialogueProposeLaSerieDeLExercice)
     EXPECT_EQ(d.nomPropose, QStringLiteral("Ex07"));
     EXPECT_EQ(d.extensionParDefaut, QStringLiteral("ex4"));
     EXPECT_TRUE(d.confirmerRemplacement);
-    EXPECT_TRUE(d.filtre.startsWith(QStringLiteral("fichiers exercices jeu 4 (*.ex4);;")));
-    EXPECT_EQ(d.filtre.count(QStringLiteral(";;")), 3);
+    EXPECT_EQ(d.filtre, QStringLiteral("fichiers exercices jeu 2 (*.ex2);;fichiers exercices jeu 3 (*.ex3);;"
+                                       "fichiers exercices jeu 4 (*.ex4);;fichiers exercices jeu 5 (*.ex5)"));
+    EXPECT_EQ(d.filtreInitial, QStringLiteral("fichiers exercices jeu 4 (*.ex4)"));
     EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path()) << "back in the program folder";
 }
 
@@ -159,6 +160,10 @@ TEST_F(Sauvegarde, LExercice3EnregistreSansCouleursApresAccord)
     EXPECT_EQ(dialogues.textes(),
               QStringList{QStringLiteral("Enregistrer l'exercice en cours sans les couleurs ?")});
     EXPECT_EQ(dialogues.messages.first().genre, GenreMessage::Confirmation);
+    const DemandeFichier& d = dialogues.enregistrements.first();
+    EXPECT_TRUE(d.filtre.startsWith(QStringLiteral("fichiers exercices jeu 3 (*.ex3);;fichiers exercices jeu 2 (*.ex2);;")));
+    EXPECT_EQ(d.filtreInitial, QStringLiteral("fichiers exercices jeu 3 (*.ex3)"));
+    EXPECT_EQ(QDir(d.dossierInitial), QDir(dossierSerie(3)));
     const ExerciceLu lu = relire(ex2, 20);
     EXPECT_EQ(lu.EnteteExercice, 203);
     ASSERT_EQ(lu.Elements.NbElements, 2);
