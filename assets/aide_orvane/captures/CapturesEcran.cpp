@@ -163,7 +163,7 @@ void glisser(QWidget* image, QPoint depart, QPoint arrivee)
 // which need their outlines to stop them.
 void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice)
 {
-    QWidget* image = trouver(fenetre, QStringLiteral("Image1"));
+    QWidget* zone = trouver(fenetre, QStringLiteral("Image1"));
     const Quadrillage& grille = exercice.Grille;
     const Figure& figure = exercice.Elements;
     for (bool coloriages : {false, true}) {
@@ -171,13 +171,13 @@ void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice)
             const ElementFigure& e = figure[i];
             if (EstColoriage(e.GenreElement) != coloriages)
                 continue;
-            cliquer(fenetre, boutonOutil(e.GenreElement));
-            const QPoint p1 = ImageMiroir(grille, QPoint(e.X1, e.Y1));
+            const ElementFigure image = ElementMiroir(grille, e);
+            cliquer(fenetre, boutonOutil(image.GenreElement));
             if (coloriages) {
-                cliquer(fenetre, boutonCouleur(e.Couleur));
-                QTest::mouseClick(image, Qt::LeftButton, {}, p1);
+                cliquer(fenetre, boutonCouleur(image.Couleur));
+                QTest::mouseClick(zone, Qt::LeftButton, {}, QPoint(image.X1, image.Y1));
             } else {
-                glisser(image, p1, ImageMiroir(grille, QPoint(e.X2, e.Y2)));
+                glisser(zone, QPoint(image.X1, image.Y1), QPoint(image.X2, image.Y2));
             }
         }
     }
