@@ -89,10 +89,13 @@ TEST(OuvertureJeu, EveryOpeningStartsAfresh)
     monde.charger(unTrait());
     monde.tracerNoeuds({ 15, 2 }, { 21, 8 });
     monde.cliquer(QStringLiteral("SpeedButton2"));
+    auto* tenue = monde.jeu().findChild<TenirGeometrie*>(QStringLiteral("Timer1"));
+    EXPECT_TRUE(tenue->actif());
     QSignalSpy fermee(&monde.jeu(), &FenetreNonModale::fermee);
     monde.cliquer(QStringLiteral("BoutonQuitter"));
     EXPECT_EQ(fermee.count(), 1);
     EXPECT_FALSE(monde.jeu().isVisible());
+    EXPECT_FALSE(tenue->actif());
 
     monde.jeu().show();
     verifierEtat(monde, Attente, "reopened");
@@ -100,6 +103,19 @@ TEST(OuvertureJeu, EveryOpeningStartsAfresh)
     EXPECT_EQ(monde.jeu().figureReference().NbElements, 0);
     EXPECT_FALSE(monde.jeu().modeGomme());
     EXPECT_FALSE(monde.jeu().findChild<QWidget*>(QStringLiteral("Marqueur1"))->isVisible());
+}
+
+TEST(OuvertureJeu, NothingCanBeDrawnBeforeTheFirstExercise)
+{
+    MondeJeu monde(2);
+    monde.cliquer(QStringLiteral("SpeedButton2"));
+    monde.cliquer(QStringLiteral("ModeRect"));
+    EXPECT_FALSE(monde.active(QStringLiteral("Image1")));
+    monde.cliquer(QStringLiteral("SpeedButton2"));
+    monde.cliquer(QStringLiteral("SpeedButton2"));
+    EXPECT_FALSE(monde.active(QStringLiteral("Image1")));
+    monde.tracerNoeuds({ 2, 2 }, { 5, 5 });
+    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
 }
 
 TEST(OuvertureJeu, HelpButtonAndF1OpenTheExercisePage)

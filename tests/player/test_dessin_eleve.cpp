@@ -20,6 +20,13 @@ QByteArray exerciceSimple(int numero = 2)
     return ContenuFichier(numero, AxeVertical, 24, 20, { { GenreTrait, 3, 2, 9, 8 } });
 }
 
+void cliquerMarqueur(QWidget* marqueur)
+{
+    QMouseEvent clic(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(marqueur, &clic);
+}
+
 class DessinEleve : public ::testing::Test {
 protected:
     void chargerAvec(int numero)
@@ -139,9 +146,12 @@ TEST_F(DessinEleve, EraserShowsOneMarkerPerElementAndOneClickRemovesIt)
     EXPECT_EQ(m2->pos(), origine + QPoint(360, 260));
     EXPECT_FALSE(m3->isVisible());
 
-    QMouseEvent clic(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m1, &clic);
+    // The hidden template panel shares the markers' click but names no element.
+    cliquerMarqueur(monde->jeu().findChild<QLabel*>(QStringLiteral("PanelRef")));
+    EXPECT_EQ(eleve().NbElements, 2);
+    EXPECT_TRUE(monde->jeu().modeGomme());
+
+    cliquerMarqueur(m1);
     ASSERT_EQ(eleve().NbElements, 1);
     EXPECT_EQ(eleve()[1].GenreElement, GenreTrait);
     EXPECT_FALSE(monde->jeu().modeGomme());
