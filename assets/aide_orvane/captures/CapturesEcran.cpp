@@ -23,7 +23,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
