@@ -117,17 +117,22 @@ TEST(Rtf, DesGroupesTresProfondsNeFontPasCroitreLaPile)
     EXPECT_TRUE(resultat.at(0).endsWith(QLatin1Char('b')));
 }
 
-TEST(Rtf, DesOctetsAuHasardNeFontJamaisTomber)
+TEST(Rtf, DesOctetsAuHasardSeLisentEtSeReecrivent)
 {
     QRandomGenerator hasard(1234);
-    const QByteArray alphabet = "{}\\'*uc0123456789-abpar \r\n\xe9";
+    static const char brut[] = "{}\\'*uc0123456789-abpar \r\n\xe9\x81\x00\t~";
+    const QByteArray alphabet(brut, sizeof brut - 1);
     for (int essai = 0; essai < 2000; ++essai) {
-        QByteArray document = "{\\rtf1";
+        // Every other document is plain text.
+        QByteArray document = essai % 2 ? QByteArray("{\\rtf1") : QByteArray();
         const int longueur = hasard.bounded(200);
         for (int i = 0; i < longueur; ++i)
             document += alphabet.at(hasard.bounded(alphabet.size()));
         const QStringList resultat = lignesDocument(document);
-        EXPECT_FALSE(resultat.isEmpty());
+        ASSERT_FALSE(resultat.isEmpty());
+        // Whatever was read is written back so that it reads the same.
+        ASSERT_EQ(lignesDocument(documentRtf(resultat)), resultat + QStringList{QString()})
+            << document.toStdString();
     }
 }
 
