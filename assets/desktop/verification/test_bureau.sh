@@ -148,6 +148,17 @@ else
     echouer "cmake --install --component bureau"
 fi
 
+# A staged install (DESTDIR, as packages are built) lays the files under the stage but
+# names the final place in the entry.
+if DESTDIR="$tmp/etape" cmake --install "$construction" --component bureau \
+    --prefix /opt/orvane >/dev/null; then
+    entree="$tmp/etape/opt/orvane/share/applications/orvane.desktop"
+    verifier "DESTDIR : entrée sous l'étape" test -f "$entree"
+    verifier "DESTDIR : Exec sans l'étape" grep -qxF 'Exec="/opt/orvane/bin/orvane-lanceur"' "$entree"
+else
+    echouer "cmake --install avec DESTDIR"
+fi
+
 if cmake --install "$construction" --component aide --prefix "$tmp/aide" >/dev/null; then
     verifier "pages d'aide installées" test -f "$tmp/aide/aide_orvane/sommaire.htm"
     verifier "les vérifications ne sont pas installées" test ! -e "$tmp/aide/aide_orvane/verification"
