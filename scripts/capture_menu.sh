@@ -9,7 +9,7 @@ construction=${ORVANE_CONSTRUCTION:-build-release}
 sortie=$(realpath -m "${1:-docs/menu_principal.png}")
 mkdir -p "$(dirname "$sortie")"
 cmake -S . -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_TESTS=OFF >/dev/null
-cmake --build "$construction" --target orvane
+cmake --build "$construction"
 programme=$(mktemp -d)
 trap 'rm -rf "$programme"' EXIT
 cmake --install "$construction" --prefix "$programme" >/dev/null

@@ -1,0 +1,77 @@
+#include "DialoguesQt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct BoiteVue {
+    QString titre;
+    QString texte;
+    QStringList boutons;
+};
+
+// Looks at the message box once it is open, then presses the button with the given text
+// (or Escape when the text is empty).
+BoiteVue repondre(const QString& bouton, const std::function<Reponse()>& ouvrir, Reponse* reponse)
+{
+    BoiteVue vue;
+    QTimer::singleShot(0, [&] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(boite, nullptr);
+        vue.titre = boite->windowTitle();
+        vue.texte = boite->text();
+        for (QAbstractButton* b : boite->buttons())
+            vue.boutons << b->text();
+        for (QAbstractButton* b : boite->buttons())
+            if (b->text() == bouton) {
+                b->click();
+                return;
+            }
+        QTest::keyClick(boite, Qt::Key_Escape);
+    });
+    *reponse = ouvrir();
+    return vue;
+}
+} // namespace
+
+TEST(DialoguesQt, LesBoitesPortentLeursTitresBoutonsEtRendentLeBoutonPresse)
+{
+    DialoguesQt reels;
+    Reponse reponse = Reponse::Ok;
+    const struct {
+        GenreMessage genre;
+        BoutonsMessage boutons;
+        const char* presse;
+        const char* titre;
+        QStringList textes;
+        Reponse attendue;
+    } cas[] = {
+        {GenreMessage::Avertissement, BoutonsMessage::Ok, "OK", "Avertissement", {QStringLiteral("OK")}, Reponse::Ok},
+        {GenreMessage::Information, BoutonsMessage::Ok, "", "Information", {QStringLiteral("OK")}, Reponse::Ok},
+        {GenreMessage::Confirmation, BoutonsMessage::OuiNon, "&Oui", "Confirmation",
+         {QStringLiteral("&Oui"), QStringLiteral("&Non")}, Reponse::Oui},
+        {GenreMessage::Confirmation, BoutonsMessage::OuiNonAnnuler, "&Non", "Confirmation",
+         {QStringLiteral("&Oui"), QStringLiteral("&Non"), QStringLiteral("Annuler")}, Reponse::Non},
+        {GenreMessage::Confirmation, BoutonsMessage::OuiNonAnnuler, "", "Confirmation",
+         {QStringLiteral("&Oui"), QStringLiteral("&Non"), QStringLiteral("Annuler")}, Reponse::Annuler},
+    };
+    for (const auto& c : cas) {
+        const BoiteVue vue = repondre(QString::fromUtf8(c.presse), [&] {
+            return reels.message(c.genre, QStringLiteral("Texte à lire"), c.boutons);
+        }, &reponse);
+        const std::string ligne = std::string(c.titre) + " / " + c.presse;
+        EXPECT_EQ(vue.titre, QString::fromUtf8(c.titre)) << ligne;
+        EXPECT_EQ(vue.texte, QStringLiteral("Texte à lire")) << ligne;
+        QStringList boutons = vue.boutons;
+        QStringList attendus = c.textes;
+        boutons.sort();
+        attendus.sort();
+        EXPECT_EQ(boutons, attendus) << ligne;
+        EXPECT_EQ(reponse, c.attendue) << ligne;
+    }
+}
