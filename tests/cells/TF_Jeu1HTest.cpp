@@ -25,7 +25,12 @@ constexpr quint32 Argent = 0x00C0C0C0;
 
 class FenetreJeu1 : public ::testing::Test {
 protected:
-    void SetUp() override { ReinitialiserEtatPartage(); }
+    void SetUp() override
+    {
+        ReinitialiserEtatPartage();
+        // The hold timer keeps the window where the main window would be.
+        GeometrieReference = {0, 0, 606, 808};
+    }
 
     // Shows the window as the menu does, its generator seeded with graine, and gives
     // back the game that seed draws.
