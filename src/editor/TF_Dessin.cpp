@@ -725,8 +725,10 @@ void TF_Dessin::nouveauDessin()
 bool TF_Dessin::enregistrer()
 {
     quitterModeGomme();
-    return NumeroExercice == 3 ? EnregistrerExercice3(grille(), figure_)
-                               : EnregistrerExercice245(grille(), figure_);
+    const bool ecrit = NumeroExercice == 3 ? EnregistrerExercice3(grille(), figure_)
+                                           : EnregistrerExercice245(grille(), figure_);
+    RetourDossierProgramme();
+    return ecrit;
 }
 
 void TF_Dessin::BoutonNouveauClick()
@@ -748,16 +750,15 @@ void TF_Dessin::BoutonQuitterClick()
     // A save that wrote nothing keeps the window open rather than losing the drawing.
     const bool garder = figure_.NbElements > 0 && etat_.DessinModifie
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer();
+    if (garder)
+        return;
     RetourDossierProgramme();
-    if (!garder)
-        close();
+    close();
 }
 
 void TF_Dessin::BoutonEnregistrerClick()
 {
-    const bool ecrit = enregistrer();
-    RetourDossierProgramme();
-    if (ecrit)
+    if (enregistrer())
         etat_.DessinModifie = false;
 }
 
@@ -766,10 +767,8 @@ void TF_Dessin::BoutonOuvrirClick()
     AllerDansDossierExercices();
     quitterModeGomme();
     if (figure_.NbElements > 0 && etat_.DessinModifie
-        && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer()) {
-        RetourDossierProgramme();
-        return;
-    }
+        && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
+        return; // the drawing would be lost to the opened file
     AllerDansDossierExercices();
     ChoixDepuisEditeur = true;
     // The chooser's previews use the shared grid: a cancelled choice gets the editor's back.

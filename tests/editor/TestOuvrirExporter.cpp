@@ -120,6 +120,26 @@ TEST_F(Ouverture, UnChoixAnnuleRendAuDessinSaGrille)
     EXPECT_EQ(lu.Exercice.Grille.DecalageAxe, 2);
 }
 
+TEST_F(Ouverture, UnEnregistrementAnnuleAvantOuvrirGardeLeDessin)
+{
+    preparerChoix(QStringLiteral("Ex01.ex2"), mots({202, 1, 1, 20, 24, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 5, 0}));
+    TF_Dessin& f = ouvrir(2);
+    tracer({4, 2}, {4, 8});
+    dialogues.reponses.enqueue(Reponse::Oui); // and the save dialog is cancelled
+    cliquer("BoutonOuvrir");
+    EXPECT_EQ(dialogues.enregistrements.size(), 1);
+    EXPECT_EQ(choix.ouvertures, 0);
+    EXPECT_EQ(f.figure()[1].CaseX1, 4);
+    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+
+    dialogues.reponses.enqueue(Reponse::Oui);
+    dialogues.fichiersEnregistres.enqueue(dossierSerie(2) + QStringLiteral("/Avant.ex2"));
+    cliquer("BoutonOuvrir");
+    EXPECT_EQ(choix.ouvertures, 1);
+    EXPECT_TRUE(QFile::exists(dossierSerie(2) + QStringLiteral("/Avant.ex2")));
+    EXPECT_EQ(f.figure()[1].CaseX1, 1) << "the chosen file replaced the saved drawing";
+}
+
 TEST_F(Ouverture, UnFichierAbimeEstRefuseSansToucherAuDessin)
 {
     struct Cas {
