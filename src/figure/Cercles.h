@@ -23,47 +23,8 @@ struct SinusCosinus
     std::array<double, DixiemesParTour + 1> cosinus;
 };
 
-// The table is built from the first eighth of the turn and completed by symmetry, so
-// that a circle and its mirror image under any axis round to mirrored pixels: computed
-// directly, sin(330°) and -sin(30°) may differ in their last bit and round apart.
-inline SinusCosinus ConstruireTableAngles()
-{
-    constexpr int Huitieme = DixiemesParTour / 8;
-    constexpr int Quart = DixiemesParTour / 4;
-    std::array<double, Huitieme + 1> s{};
-    std::array<double, Huitieme + 1> c{};
-    for (int i = 0; i <= Huitieme; ++i) {
-        const double angle = i * 2.0 * M_PI / double(DixiemesParTour);
-        s[std::size_t(i)] = std::sin(angle);
-        c[std::size_t(i)] = std::cos(angle);
-    }
-    s[std::size_t(DixiemesParTour / 12)] = 0.5; // 30°: an exact half, rounded to even
-    c[std::size_t(Huitieme)] = s[std::size_t(Huitieme)];
-    const auto sinusQuart = [&](int i) {
-        return i <= Huitieme ? s[std::size_t(i)] : c[std::size_t(Quart - i)];
-    };
-    const auto cosinusQuart = [&](int i) {
-        return i <= Huitieme ? c[std::size_t(i)] : s[std::size_t(Quart - i)];
-    };
-    SinusCosinus t{};
-    for (int i = 0; i <= DixiemesParTour; ++i) {
-        const int quart = (i / Quart) % 4;
-        const int reste = i % Quart;
-        const double sq = sinusQuart(reste);
-        const double cq = cosinusQuart(reste);
-        const double sinus[4] = {sq, cq, -sq, -cq};
-        const double cosinus[4] = {cq, -sq, -cq, sq};
-        t.sinus[std::size_t(i)] = sinus[quart];
-        t.cosinus[std::size_t(i)] = cosinus[quart];
-    }
-    return t;
-}
-
-inline const SinusCosinus& TableAngles()
-{
-    static const SinusCosinus table = ConstruireTableAngles();
-    return table;
-}
+// Sine and cosine of every tenth of a degree, 0 to 3600.
+const SinusCosinus& TableAngles();
 
 // Round to the nearest integer, halves to the even neighbour (the default rounding mode).
 inline qint64 Arrondir(double v)

@@ -231,3 +231,34 @@ TEST(Symetrie, PointsDeLAxeCouverts)
     immense.TailleCase = 0;
     EXPECT_EQ(CompterPointsAxeCouverts(immense, image), 2147483647);
 }
+
+TEST(Symetrie, LesCerclesDuJoueurSontSymetriquesAuPixelPres)
+{
+    // The check compares the picture with its mirror point by point: a circle and its
+    // image must round to mirrored pixels, for every radius and every axis.
+    for (int axe = AxeVertical; axe <= AxePoint; ++axe) {
+        const Quadrillage g = Grille(axe, 0, 10, 20);
+        for (int r = 1; r <= 40; ++r)
+            for (int genre : {GenreCercle, GenreQuartDeCercle}) {
+                const ElementFigure e = genre == GenreCercle
+                                            ? Element(genre, 50 - r, 60 - r, 50 + r, 60 + r)
+                                            : Element(genre, 50, 60, 50 - r, 60 + r);
+                QImage image = NouvelleImage(201, 201);
+                QImage miroir = NouvelleImage(201, 201);
+                DessinerElement(image, e, Rendu::Joueur);
+                DessinerElement(miroir, ElementMiroir(g, e), Rendu::Joueur);
+                QImage attendu = NouvelleImage(201, 201);
+                int noirs = 0;
+                for (int y = 0; y <= 110; ++y) // the element's box, with its outer ring
+                    for (int x = 0; x <= 100; ++x)
+                        if (CouleurPixel(image, x, y) == CouleurNoir) {
+                            const QPoint q = ImageMiroir(g, {x, y});
+                            PoserPixel(attendu, q.x(), q.y(), CouleurNoir);
+                            ++noirs;
+                        }
+                ASSERT_EQ(miroir, attendu)
+                    << "axis " << axe << ", kind " << genre << ", radius " << r;
+                ASSERT_GT(noirs, 0);
+            }
+    }
+}
