@@ -99,7 +99,7 @@ void TF_nom_eleve::FormActivate()
     NbClasses_ = 0;
     for (const EntreeDossier& entree :
          listerDossier(DossierProgramme, QLatin1Char('*') + ExtensionClasse)) {
-        ListBox3->ajouter(NomDeClasse(entree.nom));
+        ListBox3->ajouter(NomDeClasse(entree.nom), entree.nom);
         ++NbClasses_;
     }
     if (!NomEleve.isEmpty()) {
@@ -113,9 +113,10 @@ void TF_nom_eleve::FormActivate()
 
 void TF_nom_eleve::ListBox3Click()
 {
-    const QString classe = ListBox3->texteChoisi();
-    if (!classe.isEmpty()) {
-        NomClasse = classe;
+    const QListWidgetItem* element = ListBox3->currentItem();
+    const bool choisie = element && element->isSelected();
+    if (choisie) {
+        NomClasse = element->text();
         Edit2->setText(NomClasse);
         Edit1->clear();
     }
@@ -124,8 +125,10 @@ void TF_nom_eleve::ListBox3Click()
     ListBox1->clear();
     Edit1->clear();
     // The class files live in the program folder, which is current whenever this window
-    // is shown.
-    const QString fichier = NomClasse + ExtensionClasse;
+    // is shown. The listed file is opened by its own name, whatever the case of its
+    // extension.
+    const QString fichier =
+        choisie ? element->data(Qt::UserRole).toString() : NomClasse + ExtensionClasse;
     const LectureClasse lecture = LireClasse(fichier);
     for (const QString& nom : lecture.noms)
         ListBox1->ajouter(nom);

@@ -171,6 +171,15 @@ TEST_F(Identification, UneClasseIlisibleEstSignalee)
     EXPECT_EQ(dialogues.messages.size(), 1);
 }
 
+TEST_F(Identification, UneClasseEnMajusculesSOuvreSousSonPropreNom)
+{
+    ecrire(programme.fichier(QStringLiteral("CP.ELV")), classe({"Lou"}));
+    fenetre.show();
+    cliquer(classes, QStringLiteral("CP"));
+    EXPECT_EQ(textes(eleves), QStringList{QStringLiteral("Lou")});
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
 TEST_F(Identification, UneGrandeClasseMontreSesCinquantePremiers)
 {
     QByteArray contenu;
