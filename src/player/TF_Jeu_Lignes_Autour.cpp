@@ -472,18 +472,12 @@ bool TF_Jeu_Lignes_Autour::lireFichierChoisi()
         return false;
     }
     ExerciceLu& exercice = lecture.Exercice;
-    QString motif = MotifRefus(exercice, MaxElementsReference, Panel_Etalon->width());
-    const int tailleCase = CalculerTailleCase(Panel_Etalon->width(), exercice.Grille.NbColonnes);
-    if (motif.isEmpty()
-        && (exercice.Grille.NbLignes <= 0
-            || exercice.Grille.NbLignes > (Image1->image().height() - 4) / tailleCase))
-        motif = QStringLiteral("Le quadrillage de cet exercice (%1 lignes) ne peut pas être "
-                               "affiché.")
-                    .arg(exercice.Grille.NbLignes);
+    const QString motif = motifRefus(exercice);
     if (!motif.isEmpty()) {
         avertir(motif);
         return false;
     }
+    const int tailleCase = CalculerTailleCase(Panel_Etalon->width(), exercice.Grille.NbColonnes);
     ConvertirPourTailleCase(exercice, tailleCase);
     QuadrillageCommun = exercice.Grille;
     TailleCaseFichier = exercice.TailleCaseFichier;
@@ -493,6 +487,22 @@ bool TF_Jeu_Lignes_Autour::lireFichierChoisi()
               ParametresAxe.begin() + 1);
     FigureReference = exercice.Elements;
     return true;
+}
+
+// The reader's refusals, and rows that would not fit the picture: a grid is drawn
+// line by line, so a damaged row count must not reach the drawing.
+QString TF_Jeu_Lignes_Autour::motifRefus(const ExerciceLu& exercice) const
+{
+    const QString motif = MotifRefus(exercice, MaxElementsReference, Panel_Etalon->width());
+    if (!motif.isEmpty())
+        return motif;
+    const int tailleCase = CalculerTailleCase(Panel_Etalon->width(), exercice.Grille.NbColonnes);
+    const int lignesMax = (Image1->image().height() - 4) / tailleCase;
+    if (exercice.Grille.NbLignes <= 0 || exercice.Grille.NbLignes > lignesMax)
+        return QStringLiteral("Le quadrillage de cet exercice (%1 lignes) ne peut pas être "
+                              "affiché.")
+            .arg(exercice.Grille.NbLignes);
+    return {};
 }
 
 void TF_Jeu_Lignes_Autour::AfficherModele()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FichierExercice.h"
 #include "Figure.h"
 #include "GesteSouris.h"
 #include "Operations.h"
@@ -115,6 +116,7 @@ private:
     void NouvelExercice();
     void ChargerExercice();
     bool lireFichierChoisi();
+    QString motifRefus(const ExerciceLu& exercice) const;
     void etatSansExercice();
     void AfficherModele();
 

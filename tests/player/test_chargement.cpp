@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSignalSpy>
@@ -212,6 +213,21 @@ TEST(ChargementJeu, DamagedOrOversizedFilesAreRefusedWithAMessage)
         EXPECT_EQ(QDir::currentPath(), DossierProgramme);
         ++n;
     }
+}
+
+TEST(ChargementJeu, FarAwayPointsAreShownAndCheckedWithoutDelay)
+{
+    MondeJeu monde(2);
+    monde.charger(ContenuFichier(2, AxeVertical, 24, 20,
+                                 { { GenreTrait, 1, 1, 100000000, 1 },
+                                   { GenreCercle, -90000000, 2, 90000000, 3 },
+                                   { GenreRectangle, 1, -100000000, 3, 100000000 } }));
+    ASSERT_EQ(monde.jeu().figureReference().NbElements, 3);
+    QElapsedTimer chrono;
+    chrono.start();
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
+    EXPECT_LT(chrono.elapsed(), 5000);
 }
 
 TEST(ChargementJeu, WithoutSeriesTheProgramFolderHoldsTheExercises)
