@@ -22,7 +22,8 @@ QImage NouvelleImage(int largeur, int hauteur);
 void EffacerImage(QImage& image);
 
 // Grid, axis (and in exercise 3 the two black lines beside it) and frame, for the grid's
-// TailleCase, which the caller has derived.
+// TailleCase, which the caller has derived. Drawn over the current picture: the editor
+// and the player clear it first, the player's check does not.
 void DessinerQuadrillage(QImage& image, const Quadrillage& grille, int numeroExercice,
                          Rendu rendu);
 

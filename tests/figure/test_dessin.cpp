@@ -104,6 +104,31 @@ TEST(Dessin, AxesObliquesEtDecales)
     EXPECT_EQ(CouleurPixel(droite, 110, 50), CouleurRougeAxe);
 }
 
+TEST(Dessin, TraitsEtRectanglesCentresSurLeursNoeuds)
+{
+    // The check's band reaches 1 pixel each side of a rectangle edge and 3 of a segment:
+    // outlines 3 pixels wide must sit centred on their nodes, in every style but the
+    // preview's thinner pen.
+    for (Rendu rendu : {Rendu::Joueur, Rendu::Editeur}) {
+        QImage image = NouvelleImage(200, 200);
+        DessinerElement(image, Element(GenreRectangle, 60, 100, 20, 40), rendu);
+        DessinerElement(image, Element(GenreTrait, 100, 150, 180, 150), rendu);
+        for (int d = -1; d <= 1; ++d) {
+            EXPECT_EQ(CouleurPixel(image, 20 + d, 70), CouleurNoir) << d;
+            EXPECT_EQ(CouleurPixel(image, 60 + d, 70), CouleurNoir) << d;
+            EXPECT_EQ(CouleurPixel(image, 40, 40 + d), CouleurNoir) << d;
+            EXPECT_EQ(CouleurPixel(image, 40, 100 + d), CouleurNoir) << d;
+            EXPECT_EQ(CouleurPixel(image, 140, 150 + d), CouleurNoir) << d;
+        }
+        for (int d : {-2, 2}) {
+            EXPECT_EQ(CouleurPixel(image, 20 + d, 70), CouleurBlanc) << d;
+            EXPECT_EQ(CouleurPixel(image, 60 + d, 70), CouleurBlanc) << d;
+            EXPECT_EQ(CouleurPixel(image, 140, 150 + d), CouleurBlanc) << d;
+        }
+        EXPECT_EQ(CouleurPixel(image, 40, 70), CouleurBlanc) << "outlines only";
+    }
+}
+
 TEST(Dessin, QuartsDeCercleDansLesDeuxStyles)
 {
     // Centre (100, 100), radius 40: the 45-degree point of each quadrant.

@@ -185,6 +185,13 @@ TEST(FichierExercice, UnEchecDEcritureLaisseLAncienFichierEtLeDit)
     EXPECT_TRUE(erreur.contains(QStringLiteral("Impossible d'enregistrer"))) << erreur.toStdString();
     EXPECT_FALSE(QFile::exists(absent));
 
+    QByteArray octets;
+    QBuffer lectureSeule(&octets);
+    lectureSeule.open(QIODevice::ReadOnly);
+    EXPECT_FALSE(EcrireExercice(&lectureSeule, exemple.grille, exemple.figure, {2, 0, false},
+                                &erreur));
+    EXPECT_TRUE(erreur.contains(QStringLiteral("n'a pas pu être écrit"))) << erreur.toStdString();
+
     Quadrillage sansCase = exemple.grille;
     sansCase.TailleCase = 0;
     const QString chemin = dossier.filePath(QStringLiteral("garde.ex2"));
