@@ -249,10 +249,7 @@ TEST(Menu, F1OuvreLeSommaireEtF10LesPreferencesSansDeplacerLaFenetre)
 TEST(Menu, LaPremiereApparitionChargeLesPreferences)
 {
     DossierTemporaire dossier;
-    QFile f(QStringLiteral("Orvane.pfr"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x04\x03\x00\x01", 4));
-    f.close();
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("Orvane.pfr"), QByteArray("\x04\x03\x00\x01", 4)));
     DialoguesScriptes dialogues;
     ReinitialiserEtatPartage();
     TF_Menu menu;

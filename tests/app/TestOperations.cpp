@@ -186,13 +186,20 @@ TEST(CasesImages, AucuneDonneVideEtUneEntreeVideLImageParDefaut)
     EXPECT_EQ(ImagePourCase(2), QStringLiteral("/images/ciel.bmp"));
 }
 
-TEST(TenueFenetre, RemetGaucheHautLargeurEtHauteurDeReference)
-{
-    ReinitialiserEtatPartage();
-    GeometrieReference = {30, 40, 200, 300};
+class TenueFenetre : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReinitialiserEtatPartage();
+        GeometrieReference = {30, 40, 200, 300};
+    }
     QWidget fenetre;
+    TenirGeometrie tenue{&fenetre};
+};
+
+TEST_F(TenueFenetre, RemetGaucheHautLargeurEtHauteurDeReference)
+{
     fenetre.setGeometry(5, 6, 100, 120);
-    TenirGeometrie tenue(&fenetre);
     tenue.corriger();
     EXPECT_EQ(fenetre.pos(), QPoint(30, 40));
     EXPECT_EQ(fenetre.size(), QSize(300, 200));
@@ -202,13 +209,8 @@ TEST(TenueFenetre, RemetGaucheHautLargeurEtHauteurDeReference)
     EXPECT_EQ(fenetre.pos(), QPoint(30, 40));
 }
 
-TEST(TenueFenetre, LaMinuterieRemetLaFenetreEnPlaceEnUneDemiSeconde)
+TEST_F(TenueFenetre, LaMinuterieRemetLaFenetreEnPlaceEnUneDemiSeconde)
 {
-    ReinitialiserEtatPartage();
-    GeometrieReference = {30, 40, 200, 300};
-    QWidget fenetre;
-    fenetre.setGeometry(30, 40, 300, 200);
-    TenirGeometrie tenue(&fenetre);
     tenue.demarrer();
     fenetre.setGeometry(90, 90, 120, 120);
     EXPECT_TRUE(QTest::qWaitFor([&] { return fenetre.geometry() == QRect(30, 40, 300, 200); }, 700));

@@ -20,13 +20,6 @@ QByteArray contenu(const QString& fichier)
     return lireFichier(fichier).value_or(QByteArray("<absent>"));
 }
 
-void ecrire(const QString& fichier, const QByteArray& octets)
-{
-    QFile f(fichier);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-
 QByteArray texteEnCase(const QString& texte, int taille)
 {
     QByteArray octets(taille, '\0');
@@ -111,7 +104,7 @@ TEST_F(Preferences, LesClicsChangentLesReglagesEnMemoireSansEcrire)
 
 TEST_F(Preferences, AnnulerRemetTousLesChangementsEtNEcritRien)
 {
-    ecrire(FichierReglages, QByteArray("\x02\x03\x00\x01", 4));
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x02\x03\x00\x01", 4)));
     TF_preferences f;
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("NbCasesJeu1_0"));
@@ -204,7 +197,7 @@ TEST_F(Preferences, UnFichierAbimeDonneLesValeursParDefautDeSonEtape)
     for (const auto& a : abimes) {
         ReinitialiserEtatPartage();
         QFile::remove(a.fichier);
-        ecrire(a.fichier, a.octets);
+        ASSERT_TRUE(DossierTemporaire::ecrire(a.fichier, a.octets));
         TF_preferences f;
         f.ChargerPreferences();
         EXPECT_EQ(Reglages.TailleJeu1, 3) << a.cas;
@@ -223,8 +216,8 @@ TEST_F(Preferences, UnFichierPlusLongEstLuSurSonPremierEnregistrementEtLaReserve
     dossierLu[251] = 3;
     dossierLu.replace(252, 3, "abc");
     dossierLu[200] = 'Z'; // after the folder text: not significant, kept as it is
-    ecrire(FichierDossierExercices, dossierLu + QByteArray("suite"));
-    ecrire(FichierReglages, QByteArray("\x04\x01\x05\x01suite", 9));
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierDossierExercices, dossierLu + QByteArray("suite")));
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x04\x01\x05\x01suite", 9)));
 
     TF_preferences f;
     f.ChargerPreferences();
@@ -241,7 +234,7 @@ TEST_F(Preferences, UnFichierPlusLongEstLuSurSonPremierEnregistrementEtLaReserve
 TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteSansMessage)
 {
     QDir().mkdir(FichierImages); // a folder where the file should go
-    ecrire(FichierReglages, QByteArray("\x01\x01\x01\x00", 4));
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x01\x01\x01\x00", 4)));
     TF_preferences f;
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("NbCasesJeu1_1"));
@@ -320,7 +313,7 @@ TEST_F(Preferences, LActivationRechargeLesFichiersEtF1OuvreLAide)
     TF_preferences f;
     f.ChargerPreferences();
     Reglages.TailleJeu1 = 1; // as the grid-size dialog of exercise 1 may do
-    ecrire(FichierReglages, QByteArray("\x02\x02\x01\x00", 4));
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x02\x02\x01\x00", 4)));
     quandModale([&](QDialog* modale) {
         EXPECT_EQ(modale, &f);
         EXPECT_EQ(Reglages.TailleJeu1, 2);

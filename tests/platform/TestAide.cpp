@@ -2,18 +2,8 @@
 #include "FenetreAide.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
-
-namespace {
-void ecrirePage(const QString& chemin, const QByteArray& html)
-{
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(html);
-}
-} // namespace
 
 TEST(Aide, LAdresseDesigneUnePageDuDossierDAideOuSonSommaire)
 {
@@ -31,8 +21,8 @@ TEST(Aide, UnePagePresenteEstAfficheeEtUnePageAbsenteDitIntrouvable)
 {
     DossierTemporaire dossier;
     QDir().mkdir(QStringLiteral("aide_orvane"));
-    ecrirePage(QStringLiteral("aide_orvane/pedagogie.htm"),
-               "<html><body><p>Page pour les ma\xC3\xAEtres</p></body></html>");
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("aide_orvane/pedagogie.htm"),
+                                          "<html><body><p>Page pour les ma\xC3\xAEtres</p></body></html>"));
 
     FenetreAide fenetre;
     fenetre.afficher(QStringLiteral("aide_orvane.chm::pedagogie.htm"));

@@ -1,18 +1,7 @@
 #include "DossierTemporaire.h"
 #include "Enregistrements.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
-
-namespace {
-void ecrireOctets(const QString& fichier, const QByteArray& octets)
-{
-    QFile f(fichier);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-} // namespace
 
 TEST(Windows1252, LesLettresFrancaisesFontLAllerRetourSurUnOctetChacune)
 {
@@ -76,9 +65,9 @@ TEST(TexteCourt, UneEcritureHorsDeLEnregistrementNeChangeRien)
 TEST(Enregistrement, SeulLePremierEnregistrementEntierEstLu)
 {
     DossierTemporaire dossier;
-    ecrireOctets(QStringLiteral("long.dat"), QByteArray("abcdefgh"));
-    ecrireOctets(QStringLiteral("court.dat"), QByteArray("abc"));
-    ecrireOctets(QStringLiteral("vide.dat"), QByteArray());
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("long.dat"), QByteArray("abcdefgh")));
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("court.dat"), QByteArray("abc")));
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("vide.dat"), QByteArray()));
 
     EXPECT_EQ(lirePremierEnregistrement(QStringLiteral("long.dat"), 4), QByteArray("abcd"));
     EXPECT_FALSE(lirePremierEnregistrement(QStringLiteral("court.dat"), 4).has_value());
@@ -90,7 +79,7 @@ TEST(Enregistrement, SeulLePremierEnregistrementEntierEstLu)
 TEST(Enregistrement, UneEcritureImpossibleLaisseLAncienFichierIntact)
 {
     DossierTemporaire dossier;
-    ecrireOctets(QStringLiteral("garde.dat"), QByteArray("ancien"));
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("garde.dat"), QByteArray("ancien")));
     ASSERT_TRUE(ecrireFichier(QStringLiteral("garde.dat"), QByteArray("nouveau")));
     EXPECT_EQ(lireFichier(QStringLiteral("garde.dat")), QByteArray("nouveau"));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 // A fresh temporary folder made current for the test's lifetime; the previous current
@@ -15,6 +16,13 @@ public:
     ~DossierTemporaire() { QDir::setCurrent(precedent_); }
     QString chemin() const { return dossier_.path(); }
     QString fichier(const QString& nom) const { return dossier_.filePath(nom); }
+
+    // Writes a file of the current folder with exactly these bytes; false when it cannot.
+    static bool ecrire(const QString& nom, const QByteArray& octets)
+    {
+        QFile f(nom);
+        return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+    }
 
 private:
     QString precedent_;
