@@ -50,20 +50,21 @@ private:
     static bool libre(QRgb pixel) { return pixel > 0xFF000000u; }
 
     // The first index from i on, up to fin + 1, that is not free. Runs are long in a
-    // picture, so where the processor has vector units four pixels are tested at once,
+    // picture, so where the processor has vector units eight pixels are tested at once,
     // with libre() written as a signed comparison.
     static int finDuLibre(const QRgb* pixels, int i, int fin)
     {
 #if defined(__SSE2__)
         const __m128i signe = _mm_set1_epi32(int(0x80000000u));
         const __m128i seuil = _mm_set1_epi32(0x7F000000);
-        while (i + 4 <= fin + 1) {
+        const auto libres = [&](int k) {
             const __m128i quatre = _mm_xor_si128(
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + i)), signe);
-            if (_mm_movemask_epi8(_mm_cmpgt_epi32(quatre, seuil)) != 0xFFFF)
-                break;
-            i += 4;
-        }
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + k)), signe);
+            return _mm_cmpgt_epi32(quatre, seuil);
+        };
+        while (i + 8 <= fin + 1
+               && _mm_movemask_epi8(_mm_and_si128(libres(i), libres(i + 4))) == 0xFFFF)
+            i += 8;
 #endif
         while (i <= fin && libre(pixels[i]))
             ++i;
