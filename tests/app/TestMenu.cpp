@@ -285,3 +285,17 @@ TEST(APropos, MontreLaVersionEtSeFermeParOK)
     apropos.exec();
     EXPECT_EQ(apropos.result(), QDialog::Accepted);
 }
+
+TEST(Menu, UnClicSurLeFondLesMargesOuLaBarreDEtatRemetGaucheEtHaut)
+{
+    Programme p;
+    for (const char* nom : {"PaintBox1", "margedroite", "margegauche", "StatusBar1"}) {
+        GeometrieReference.left = 40;
+        GeometrieReference.top = 30;
+        p.menu->move(0, 0);
+        auto* zone = controle<QWidget>(p.menu.get(), QString::fromLatin1(nom));
+        ASSERT_NE(zone, nullptr);
+        QTest::mouseClick(zone, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(p.menu->pos(), QPoint(40, 30)) << nom;
+    }
+}
