@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 QMessageBox::Icon icone(GenreMessage genre)
@@ -30,8 +31,15 @@ QFileDialog* preparer(const DemandeFichier& demande, QFileDialog::AcceptMode mod
         dialogue->setNameFilters(demande.filtre.split(QStringLiteral(";;")));
     if (!demande.filtreInitial.isEmpty())
         dialogue->selectNameFilter(demande.filtreInitial);
-    if (!demande.extensionParDefaut.isEmpty())
+    if (!demande.extensionParDefaut.isEmpty()) {
         dialogue->setDefaultSuffix(demande.extensionParDefaut);
+        // A name typed without extension takes that of the type the user picked.
+        QObject::connect(dialogue, &QFileDialog::filterSelected, dialogue, [dialogue](const QString& filtre) {
+            const QRegularExpressionMatch motif = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filtre);
+            if (motif.hasMatch())
+                dialogue->setDefaultSuffix(motif.captured(1));
+        });
+    }
     if (!demande.confirmerRemplacement)
         dialogue->setOption(QFileDialog::DontConfirmOverwrite);
     if (!demande.nomPropose.isEmpty())
