@@ -15,9 +15,6 @@ public:
     void montrer(int outil, const CadreApercu& cadre);
     void cacher();
 
-    int outil() const { return outil_; }
-    QuadrantTrace quadrant() const { return quadrant_; }
-
 protected:
     void paintEvent(QPaintEvent* evenement) override;
 

@@ -42,7 +42,6 @@ public:
     const QImage& image() const;
     int outilCourant() const { return OutilCourant; }
     bool modeGomme() const { return ModeGomme; }
-    int nbPointsAxeAuDepart() const { return NbPointsAxeCouverts; }
 
 protected:
     void showEvent(QShowEvent* evenement) override;
