@@ -594,7 +594,7 @@ void TF_Dessin::Image1MouseUp(QPoint position)
     ajouterForme();
 }
 
-bool TF_Dessin::ajouterForme()
+void TF_Dessin::ajouterForme()
 {
     const Quadrillage& g = grille();
     const ElementFigure element
@@ -602,15 +602,14 @@ bool TF_Dessin::ajouterForme()
                               etat_.PointArrivee.x(), etat_.PointArrivee.y(), CouleurCourante,
                               g.TailleCase);
     if (figure_.NbElements >= NbMarqueurs)
-        return false;
+        return;
     if (!ElementASymetrique(g, element)) {
         avertir(QStringLiteral("Cet élément n'aura pas de symétique."));
-        return false;
+        return;
     }
     figure_.Ajouter(element, NbMarqueurs);
     DessinerElement(image1_->image, element, Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
-    return true;
 }
 
 void TF_Dessin::BoutonEfface1AClick()

@@ -122,7 +122,7 @@ private:
     void nouveauDessin();
     // Runs the saver of the exercise type; true when a file was written.
     bool enregistrer();
-    bool ajouterForme();
+    void ajouterForme();
     bool ouvrirFichierChoisi();
     // Whether the rows of a grid read from a file fit the drawing area.
     bool GrilleAffichable(const Quadrillage& lue) const;
