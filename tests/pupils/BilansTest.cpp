@@ -192,21 +192,8 @@ protected:
         fenetre.findChild<QPushButton*>(QStringLiteral("BoutonSuppressionReussites"));
     QPushButton* quitter = fenetre.findChild<QPushButton*>(QStringLiteral("Bouton_Quitter"));
 
-    QStringList textes() const
-    {
-        QStringList t;
-        for (int i = 0; i < liste->count(); ++i)
-            t.append(liste->item(i)->text());
-        return t;
-    }
-
-    void choisir(const QString& texte)
-    {
-        const auto trouves = liste->findItems(texte, Qt::MatchExactly);
-        ASSERT_EQ(trouves.size(), 1) << texte.toStdString();
-        liste->setCurrentItem(trouves[0]);
-        emit liste->itemClicked(trouves[0]);
-    }
+    QStringList textes() const { return textesListe(liste); }
+    void choisir(const QString& texte) { cliquerItem(liste, texte); }
 };
 
 TEST_F(GestionBilans, DossierVide)

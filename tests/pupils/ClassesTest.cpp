@@ -87,13 +87,7 @@ protected:
         QTest::keyClick(nouvelEleve, Qt::Key_Return);
     }
 
-    QStringList textes() const
-    {
-        QStringList t;
-        for (int i = 0; i < liste->count(); ++i)
-            t.append(liste->item(i)->text());
-        return t;
-    }
+    QStringList textes() const { return textesListe(liste); }
 };
 
 TEST_F(EditeurClasses, EtatALaCreationEtApresNouvelleClasse)

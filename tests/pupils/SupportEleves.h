@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -72,4 +73,23 @@ inline QByteArray enregistrementEleve(const QByteArray& nom, char remplissage = 
     r[0] = static_cast<char>(nom.size());
     r.replace(1, nom.size(), nom);
     return r;
+}
+
+// The texts of a list box, top to bottom.
+inline QStringList textesListe(const QListWidget* liste)
+{
+    QStringList textes;
+    for (int i = 0; i < liste->count(); ++i)
+        textes.append(liste->item(i)->text());
+    return textes;
+}
+
+// Selects the item with that text and tells the list it was clicked.
+inline void cliquerItem(QListWidget* liste, const QString& texte)
+{
+    const auto trouves = liste->findItems(texte, Qt::MatchExactly);
+    ASSERT_FALSE(trouves.isEmpty()) << liste->objectName().toStdString() << " "
+                                    << texte.toStdString();
+    liste->setCurrentItem(trouves[0]);
+    emit liste->itemClicked(trouves[0]);
 }

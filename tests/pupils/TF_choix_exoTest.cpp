@@ -46,22 +46,7 @@ protected:
         ecrire(QDir(dossierExercices()).filePath(serie + QLatin1Char('/') + nom), contenu);
     }
 
-    static QStringList textes(QListWidget* l)
-    {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t.append(l->item(i)->text());
-        return t;
-    }
-
-    void cliquer(const char* nomListe, const QString& texte)
-    {
-        QListWidget* l = liste(nomListe);
-        const auto trouves = l->findItems(texte, Qt::MatchExactly);
-        ASSERT_FALSE(trouves.isEmpty()) << nomListe << " " << texte.toStdString();
-        l->setCurrentItem(trouves[0]);
-        emit l->itemClicked(trouves[0]);
-    }
+    void cliquer(const char* nomListe, const QString& texte) { cliquerItem(liste(nomListe), texte); }
 
     void ouvrir()
     {
@@ -80,7 +65,7 @@ TEST_F(Choix, SeulesLesSeriesVisiblesQuiOntDesFichiersDuTypeSontListees)
     QDir(dossierExercices()).mkdir(QStringLiteral("vide"));
     ecrire(QDir(dossierExercices()).filePath(QStringLiteral("racine.ex2")), exerciceSimple());
     ouvrir();
-    EXPECT_EQ(textes(liste("ListBox1")), (QStringList{QStringLiteral("avant"), QStringLiteral("Série 1")}));
+    EXPECT_EQ(textesListe(liste("ListBox1")), (QStringList{QStringLiteral("avant"), QStringLiteral("Série 1")}));
     EXPECT_FALSE(bouton("Button1")->isEnabled());
     EXPECT_FALSE(bouton("SpeedButton1")->isVisible());
     EXPECT_TRUE(CompterSeries());
@@ -103,8 +88,8 @@ TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
     EXPECT_TRUE(controle<QWidget>("Panel_exos1")->isVisible());
     EXPECT_FALSE(liste("ListBox4")->isVisible());
     cliquer("ListBox1", QStringLiteral("Série 1"));
-    EXPECT_EQ(textes(liste("ListBox2")), QStringList{QStringLiteral("Ex05")});
-    EXPECT_EQ(textes(liste("ListBox3")),
+    EXPECT_EQ(textesListe(liste("ListBox2")), QStringList{QStringLiteral("Ex05")});
+    EXPECT_EQ(textesListe(liste("ListBox3")),
               (QStringList{QStringLiteral("ex01"), QStringLiteral("Ex07"), QStringLiteral("Ex09")}))
         << "sorted without regard to case; a record in other letter case is not a success";
     EXPECT_EQ(QDir::currentPath(), QDir(dossierExercices()).path());
@@ -128,7 +113,7 @@ TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
     QStringList attendu;
     for (const EntreeDossier& e : listerDossier(QStringLiteral("Série 1"), QStringLiteral("*.ex2")))
         attendu.append(e.nom.chopped(4));
-    EXPECT_EQ(textes(liste("ListBox4")), attendu);
+    EXPECT_EQ(textesListe(liste("ListBox4")), attendu);
 
     cliquer("ListBox4", QStringLiteral("Ex07"));
     EXPECT_EQ(NomExerciceChoisi, QStringLiteral("Ex07"));
@@ -151,7 +136,7 @@ TEST_F(Choix, UnClicSurUneAutreSerieOublieLeChoixPrecedent)
     EXPECT_EQ(SerieExercice, QStringLiteral("B"));
     EXPECT_EQ(FichierChoisi, QString());
     EXPECT_FALSE(bouton("Button1")->isEnabled());
-    EXPECT_EQ(textes(liste("ListBox4")), QStringList{QStringLiteral("Ex02")});
+    EXPECT_EQ(textesListe(liste("ListBox4")), QStringList{QStringLiteral("Ex02")});
 }
 
 TEST_F(Choix, AnnulerEtEchapOublientLeChoix)
@@ -184,11 +169,11 @@ TEST_F(Choix, TousLesFichiersPourLEditeur)
     QPushButton* tous = bouton("SpeedButton1");
     EXPECT_TRUE(tous->isVisible());
     EXPECT_EQ(tous->text(), QStringLiteral("Tous les fichiers"));
-    EXPECT_EQ(textes(liste("ListBox1")), QStringList{QStringLiteral("Deux")});
+    EXPECT_EQ(textesListe(liste("ListBox1")), QStringList{QStringLiteral("Deux")});
 
     QTest::mouseClick(tous, Qt::LeftButton);
     EXPECT_EQ(tous->text(), QStringLiteral("Exercices 2"));
-    EXPECT_EQ(textes(liste("ListBox1")),
+    EXPECT_EQ(textesListe(liste("ListBox1")),
               (QStringList{QStringLiteral("Autre"), QStringLiteral("Deux"), QStringLiteral("Melange")}));
     cliquer("ListBox1", QStringLiteral("Melange"));
     // Each listed name keeps its own file, whatever the last file listed was.
@@ -204,7 +189,7 @@ TEST_F(Choix, TousLesFichiersPourLEditeur)
 
     QTest::mouseClick(tous, Qt::LeftButton);
     EXPECT_EQ(tous->text(), QStringLiteral("Tous les fichiers"));
-    EXPECT_EQ(textes(liste("ListBox1")), QStringList{QStringLiteral("Deux")});
+    EXPECT_EQ(textesListe(liste("ListBox1")), QStringList{QStringLiteral("Deux")});
 }
 
 // At design size the reference strip is 250 pixels wide.

@@ -30,39 +30,24 @@ protected:
         ecrire(programme.fichier(QStringLiteral("CE1.elv")), classe({"Tom"}));
     }
 
-    void cliquer(QListWidget* liste, const QString& texte)
-    {
-        const auto trouves = liste->findItems(texte, Qt::MatchExactly);
-        ASSERT_FALSE(trouves.isEmpty()) << texte.toStdString();
-        liste->setCurrentItem(trouves[0]);
-        emit liste->itemClicked(trouves[0]);
-    }
-
     void valider()
     {
         QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("bouton_valide")),
                           Qt::LeftButton);
     }
 
-    static QStringList textes(const QListWidget* liste)
-    {
-        QStringList t;
-        for (int i = 0; i < liste->count(); ++i)
-            t.append(liste->item(i)->text());
-        return t;
-    }
 };
 
 TEST_F(Identification, LesClassesSontLesFichiersSansExtension)
 {
     fenetre.show();
     EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Nom de l'utilisateur."));
-    QStringList trouvees = textes(classes);
+    QStringList trouvees = textesListe(classes);
     trouvees.sort();
     EXPECT_EQ(trouvees, (QStringList{QStringLiteral("CE1"), QStringLiteral("CM1")}));
     EXPECT_EQ(fenetre.nbClasses(), 2);
-    cliquer(classes, QStringLiteral("CM1"));
-    EXPECT_EQ(textes(eleves), (QStringList{QStringLiteral("Zoé"), QStringLiteral("adrien"),
+    cliquerItem(classes, QStringLiteral("CM1"));
+    EXPECT_EQ(textesListe(eleves), (QStringList{QStringLiteral("Zoé"), QStringLiteral("adrien"),
                                            QStringLiteral("Marc")}))
         << "pupils in file order";
     EXPECT_EQ(classeTapee->text(), QStringLiteral("CM1"));
@@ -71,8 +56,8 @@ TEST_F(Identification, LesClassesSontLesFichiersSansExtension)
 TEST_F(Identification, UneClasseEtUnNomChoisis)
 {
     fenetre.show();
-    cliquer(classes, QStringLiteral("CM1"));
-    cliquer(eleves, QStringLiteral("Marc"));
+    cliquerItem(classes, QStringLiteral("CM1"));
+    cliquerItem(eleves, QStringLiteral("Marc"));
     EXPECT_EQ(nom->text(), QStringLiteral("Marc"));
     valider();
     EXPECT_FALSE(fenetre.isVisible());
@@ -83,7 +68,7 @@ TEST_F(Identification, UneClasseEtUnNomChoisis)
 TEST_F(Identification, UnDoubleClicValide)
 {
     fenetre.show();
-    cliquer(classes, QStringLiteral("CE1"));
+    cliquerItem(classes, QStringLiteral("CE1"));
     QListWidgetItem* tom = eleves->item(0);
     eleves->setCurrentItem(tom);
     emit eleves->itemDoubleClicked(tom);
@@ -95,8 +80,8 @@ TEST_F(Identification, UnDoubleClicValide)
 TEST_F(Identification, CliquerDansLeNomOublieLaClasse)
 {
     fenetre.show();
-    cliquer(classes, QStringLiteral("CM1"));
-    cliquer(eleves, QStringLiteral("Marc"));
+    cliquerItem(classes, QStringLiteral("CM1"));
+    cliquerItem(eleves, QStringLiteral("Marc"));
     QTest::mouseClick(nom, Qt::LeftButton);
     EXPECT_EQ(classeTapee->text(), QString());
     EXPECT_EQ(NomClasse, QString());
@@ -120,7 +105,7 @@ TEST_F(Identification, AuClavierSeulLesDeuxTextesSontPrisTelsQuels)
 TEST_F(Identification, EntrainementGardeLaClasse)
 {
     fenetre.show();
-    cliquer(classes, QStringLiteral("CM1"));
+    cliquerItem(classes, QStringLiteral("CM1"));
     QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_EQ(NomEleve, QStringLiteral("entrainement"));
@@ -130,7 +115,7 @@ TEST_F(Identification, EntrainementGardeLaClasse)
 TEST_F(Identification, ValiderSansNomNeDonneAucunNom)
 {
     fenetre.show();
-    cliquer(classes, QStringLiteral("CM1"));
+    cliquerItem(classes, QStringLiteral("CM1"));
     valider();
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_EQ(NomEleve, QString());
@@ -166,7 +151,7 @@ TEST_F(Identification, UneClasseIlisibleEstSignalee)
 {
     QDir(programme.chemin()).mkdir(QStringLiteral("Dossier.elv"));
     fenetre.show();
-    cliquer(classes, QStringLiteral("Dossier"));
+    cliquerItem(classes, QStringLiteral("Dossier"));
     EXPECT_EQ(eleves->count(), 0);
     EXPECT_EQ(dialogues.messages.size(), 1);
 }
@@ -175,8 +160,8 @@ TEST_F(Identification, UneClasseEnMajusculesSOuvreSousSonPropreNom)
 {
     ecrire(programme.fichier(QStringLiteral("CP.ELV")), classe({"Lou"}));
     fenetre.show();
-    cliquer(classes, QStringLiteral("CP"));
-    EXPECT_EQ(textes(eleves), QStringList{QStringLiteral("Lou")});
+    cliquerItem(classes, QStringLiteral("CP"));
+    EXPECT_EQ(textesListe(eleves), QStringList{QStringLiteral("Lou")});
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 
@@ -187,7 +172,7 @@ TEST_F(Identification, UneGrandeClasseMontreSesCinquantePremiers)
         contenu += classe({"x"});
     ecrire(programme.fichier(QStringLiteral("CM2.elv")), contenu);
     fenetre.show();
-    cliquer(classes, QStringLiteral("CM2"));
+    cliquerItem(classes, QStringLiteral("CM2"));
     EXPECT_EQ(eleves->count(), 50);
 }
 
