@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -36,9 +35,7 @@ void EcrireDansExercices(const QString& relatif, const QByteArray& contenu)
 {
     const QString chemin = QDir(DossierExercices.dossier()).filePath(relatif);
     QDir().mkpath(QFileInfo(chemin).path());
-    QFile fichier(chemin);
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-    fichier.write(contenu);
+    ASSERT_TRUE(DossierTemporaire::ecrire(chemin, contenu));
 }
 
 namespace {

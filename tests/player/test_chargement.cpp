@@ -234,10 +234,8 @@ TEST(ChargementJeu, WithoutSeriesTheProgramFolderHoldsTheExercises)
 {
     MondeJeu monde(5);
     QDir(monde.dossier()).mkpath(QStringLiteral("Série P"));
-    QFile fichier(QDir(monde.dossier()).filePath(QStringLiteral("Série P/Centre.ex5")));
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-    fichier.write(ContenuFichier(5, AxePoint, 24, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-    fichier.close();
+    ASSERT_TRUE(DossierTemporaire::ecrire(QDir(monde.dossier()).filePath(QStringLiteral("Série P/Centre.ex5")),
+                                          ContenuFichier(5, AxePoint, 24, 20, { { GenreTrait, 3, 2, 9, 8 } })));
     ChoisirAuProchainChoix(QStringLiteral("Série P"), QStringLiteral("Centre"));
     monde.cliquer(QStringLiteral("BoutonNouveau"));
     EXPECT_EQ(QDir(DossierExercices.dossier()), QDir(monde.dossier()));
