@@ -1,5 +1,7 @@
 #include "Dossiers.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -76,5 +78,10 @@ QList<EntreeDossier> listerDossier(const QString& dossier, const QString& masque
             continue;
         entrees.append({info.fileName(), attributsDe(info), info.isFile() ? info.size() : 0});
     }
+    // Linux gives names in no useful order; pupils expect series and exercises in the
+    // alphabetical order the program has always shown.
+    std::sort(entrees.begin(), entrees.end(), [](const EntreeDossier& a, const EntreeDossier& b) {
+        return QString::compare(a.nom, b.nom, Qt::CaseInsensitive) < 0;
+    });
     return entrees;
 }

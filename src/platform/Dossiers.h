@@ -21,7 +21,7 @@ QString dossierCourant();
 bool changerDossierCourant(const QString& dossier);
 
 // Entries of a folder whose names match a mask such as "*.ex2" or "*.*" ("*.*" and "*"
-// match every name), in the order the file system gives, without "." and "..".
+// match every name), in alphabetical order without regard to case, without "." and "..".
 // The mask's extension is compared without regard to case, as the file system of
 // earlier versions did.
 QList<EntreeDossier> listerDossier(const QString& dossier, const QString& masque);

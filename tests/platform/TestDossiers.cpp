@@ -59,6 +59,19 @@ TEST(ListeDossier, LeMasqueFiltreLExtensionSansRegarderLaCasse)
     EXPECT_EQ(listerDossier(QString(), QStringLiteral("*")).size(), 4);
 }
 
+TEST(ListeDossier, DonneLesNomsDansLOrdreAlphabetiqueSansRegarderLaCasse)
+{
+    DossierTemporaire dossier;
+    for (const char* nom : {"Exercice 10.ex2", "b.ex2", "Exercice 02.ex2", "A.ex2", "exercice 01.ex2"})
+        creerFichier(QString::fromLatin1(nom));
+    QStringList noms;
+    for (const EntreeDossier& e : listerDossier(QString(), QStringLiteral("*.ex2")))
+        noms.append(e.nom);
+    EXPECT_EQ(noms, (QStringList{QStringLiteral("A.ex2"), QStringLiteral("b.ex2"),
+                                 QStringLiteral("exercice 01.ex2"), QStringLiteral("Exercice 02.ex2"),
+                                 QStringLiteral("Exercice 10.ex2")}));
+}
+
 TEST(ListeDossier, UnDossierAbsentNeDonneRien)
 {
     DossierTemporaire dossier;
