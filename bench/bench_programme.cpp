@@ -107,6 +107,7 @@ DossierBanc& dossierBanc()
 void Demarrage(benchmark::State& etat, const QStringList& arguments)
 {
     long memoire = 0;
+    double processeur = 0;
     for (auto _ : etat) {
         QProcess processus;
         processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -114,14 +115,16 @@ void Demarrage(benchmark::State& etat, const QStringList& arguments)
         processus.start(QStringLiteral(ORVANE_MESURE_DEMARRAGE), arguments);
         processus.waitForFinished(-1);
         const QList<QByteArray> champs = processus.readAllStandardOutput().simplified().split(' ');
-        if (processus.exitCode() != 0 || champs.size() != 2) {
+        if (processus.exitCode() != 0 || champs.size() != 3) {
             etat.SkipWithError("the start-up measure did not finish");
             return;
         }
         etat.SetIterationTime(champs[0].toDouble() / 1e9);
         memoire = champs[1].toLong();
+        processeur = champs[2].toDouble();
     }
     etat.counters["Mo_crete"] = double(memoire) / 1024.0;
+    etat.counters["ms_processeur"] = processeur;
 }
 
 void DemarrageProgramme(benchmark::State& etat) { Demarrage(etat, {}); }
@@ -179,8 +182,9 @@ void Reussite(benchmark::State& etat)
         etat.ResumeTiming();
         EnregistrerReussite();
     }
-    LireBilan();
-    if (NbLignesBilan != EnregistrementsBilan + 1 || !ExerciceReussi(LigneBilan))
+    QFile fichier(d.fichierBilan());
+    fichier.open(QIODevice::ReadOnly);
+    if (lignesDocument(fichier.readAll()).size() != EnregistrementsBilan + 2)
         etat.SkipWithError("the success was not recorded");
 }
 
