@@ -51,6 +51,11 @@ Figure Reflet(const Quadrillage& grille, const Figure& reference)
     return reflet;
 }
 
+QSize TailleCadre(const Quadrillage& grille)
+{
+    return {grille.TailleCase * grille.NbColonnes + 4, grille.TailleCase * grille.NbLignes + 4};
+}
+
 // The refusals of the player and the editor, then the conversion to their cell size.
 bool Accepter(ExerciceLu& exercice, int place)
 {
@@ -68,8 +73,12 @@ void Jouer(ExerciceLu exercice)
         return;
     const Quadrillage& grille = exercice.Grille;
     const Figure& reference = exercice.Elements;
-    QImage image = NouvelleImage(CoteImageJoueur, CoteImageJoueur);
-    MasqueReference masque(CoteImageJoueur, CoteImageJoueur);
+    // The player's picture is 1000 x 1000, but only a painted area's fill reaches beyond
+    // the grid's frame: a picture cut to the frame keeps every rule and makes the fills,
+    // thus the runs, several times cheaper.
+    const QSize taille = TailleCadre(grille);
+    QImage image = NouvelleImage(taille.width(), taille.height());
+    MasqueReference masque(taille.width(), taille.height());
     DessinerQuadrillage(image, grille, NumeroDe(exercice), Rendu::Joueur);
     for (int i = 1; i <= reference.NbElements; ++i) {
         DessinerElement(image, reference[i], Rendu::Joueur, grille.EpaisseurTrait);
@@ -88,7 +97,8 @@ void Previsualiser(ExerciceLu exercice)
     if (c <= 0 || grille.NbLignes <= 0 || qint64(c) * grille.NbLignes > HauteurMaxApercu)
         return;
     ConvertirPourTailleCase(exercice, c);
-    QImage image = NouvelleImage(c * grille.NbColonnes + 4, c * grille.NbLignes + 4);
+    const QSize taille = TailleCadre(exercice.Grille);
+    QImage image = NouvelleImage(taille.width(), taille.height());
     DessinerQuadrillage(image, exercice.Grille, NumeroDe(exercice), Rendu::Apercu);
     DessinerFigure(image, exercice.Elements, Rendu::Apercu, 2);
 }
@@ -120,7 +130,8 @@ void Editer(ExerciceLu exercice)
         return;
     Figure& figure = exercice.Elements;
     figure.ViderAuDela(PlaceEditeur);
-    QImage image = NouvelleImage(CoteImageJoueur, CoteImageJoueur);
+    const QSize taille = TailleCadre(exercice.Grille);
+    QImage image = NouvelleImage(taille.width(), taille.height());
     DessinerQuadrillage(image, exercice.Grille, NumeroDe(exercice), Rendu::Editeur);
     DessinerFigure(image, figure, Rendu::Editeur, exercice.Grille.EpaisseurTrait);
     for (int i = 1; i <= figure.NbElements; ++i)
