@@ -239,8 +239,11 @@ bool EcrireExercice(const QString& chemin, const Quadrillage& grille, const Figu
         return false;
     }
     QSaveFile fichier(chemin);
+    const QByteArray octets = ContenuExercice(grille, figure, parametres);
+    // The explicit flush reports a write the file system refused (a full disk): commit()
+    // alone would rename the partly written file over the previous one.
     const bool reussi = fichier.open(QIODevice::WriteOnly)
-                        && fichier.write(ContenuExercice(grille, figure, parametres)) >= 0
+                        && fichier.write(octets) == octets.size() && fichier.flush()
                         && fichier.commit();
     if (!reussi && erreur)
         *erreur = QStringLiteral("Impossible d'enregistrer le fichier « %1 » : %2")

@@ -1,3 +1,4 @@
+#include "DisquePlein.h"
 #include "FichierExercice.h"
 
 #include <QBuffer>
@@ -199,6 +200,27 @@ TEST(FichierExercice, UnEchecDEcritureLaisseLAncienFichierEtLeDit)
     EXPECT_FALSE(EcrireExercice(chemin, sansCase, exemple.figure, {2, 0, false}, &erreur));
     EXPECT_FALSE(erreur.isEmpty());
     EXPECT_EQ(QFileInfo(chemin).size(), 108);
+}
+
+TEST(FichierExercice, UnDisquePleinLaisseLAncienFichierEntier)
+{
+    QTemporaryDir dossier;
+    ExempleEditeur exemple;
+    const QString chemin = dossier.filePath(QStringLiteral("garde.ex2"));
+    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, 0, false}));
+    Figure plusGrande = exemple.figure;
+    ASSERT_TRUE(plusGrande.Ajouter(plusGrande[1]));
+    QString erreur;
+    {
+        DisquePlein plein;
+        EXPECT_FALSE(EcrireExercice(chemin, exemple.grille, plusGrande, {2, 0, false}, &erreur));
+    }
+    EXPECT_TRUE(erreur.contains(QStringLiteral("Impossible d'enregistrer"))) << erreur.toStdString();
+    QFile fichier(chemin);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fichier.readAll(), Mots(MotsExemple));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("garde.ex2")}) << "no temporary file left";
 }
 
 TEST(FichierExercice, FichiersAbimes)
