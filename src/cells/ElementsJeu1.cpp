@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace {
 
@@ -19,13 +18,6 @@ QColor versQColor(quint32 couleurBGR)
 QColor contour(quint32 couleurBGR)
 {
     return couleurBGR == 0 ? QColor(0x70, 0x70, 0x70) : QColor(0x20, 0x20, 0x20);
-}
-
-QPixmap toile(int cote)
-{
-    QPixmap dessin(cote, cote);
-    dessin.fill(Qt::transparent);
-    return dessin;
 }
 
 } // namespace
@@ -142,41 +134,4 @@ void DessinerCrayon(QPainter& peintre, const QRectF& zone, quint32 couleur)
     peintre.setBrush(teinte);
     peintre.drawPath(mine);
     peintre.restore();
-}
-
-QIcon IconeAide()
-{
-    QPixmap dessin = toile(64);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x1E, 0x5A, 0xD0), 4));
-    p.setBrush(QColor(0xFF, 0xE0, 0x40));
-    p.drawEllipse(QRectF(4, 4, 56, 56));
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(44);
-    police.setBold(true);
-    p.setFont(police);
-    p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("?"));
-    return QIcon(dessin);
-}
-
-QIcon IconeValider()
-{
-    QPixmap dessin = toile(64);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x10, 0x90, 0x20), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(10, 34), QPointF(26, 50), QPointF(54, 14)}));
-    return QIcon(dessin);
-}
-
-QIcon IconeAnnuler()
-{
-    QPixmap dessin = toile(64);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 10, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(14, 14), QPointF(50, 50));
-    p.drawLine(QPointF(50, 14), QPointF(14, 50));
-    return QIcon(dessin);
 }

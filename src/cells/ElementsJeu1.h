@@ -1,10 +1,8 @@
 #pragma once
 
-// The small controls of exercise 1: the cells, the pencils, the tiled backgrounds, and
-// the pictures the program draws for its buttons.
+// The small controls of exercise 1: the cells, the axes and the pencils.
 
 #include <QAbstractButton>
-#include <QIcon>
 #include <QWidget>
 
 // One square of the grid. Its colour (0x00BBGGRR) is its whole state: silver is empty.
@@ -60,8 +58,3 @@ private:
 
 // Draws a pencil of the colour 0x00BBGGRR, pointing up and right, filling the rectangle.
 void DessinerCrayon(QPainter& peintre, const QRectF& zone, quint32 couleur);
-
-// Button pictures: a question mark for help, a tick for OK, a cross for cancel.
-QIcon IconeAide();
-QIcon IconeValider();
-QIcon IconeAnnuler();

@@ -75,20 +75,6 @@ DimensionsJeu1 DimensionsPour(int taille, int choixColorees)
             ligne.nbColorees[choixColorees - 1]};
 }
 
-QString LegendeTaille(int taille)
-{
-    const LigneTaille& ligne = TableTailles[taille - 1];
-    return QStringLiteral("Taille %1 (%2 x %3)").arg(taille).arg(ligne.profondeur).arg(ligne.longueur);
-}
-
-QStringList TextesNbColorees(int taille)
-{
-    QStringList textes;
-    for (int nombre : TableTailles[taille - 1].nbColorees)
-        textes << QString::number(nombre);
-    return textes;
-}
-
 bool CouleurSansCrayon(int numero)
 {
     return numero == 3 || numero == 6 || numero == 13 || numero == 14;

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QStringList>
 
 #include <array>
 
@@ -30,12 +29,6 @@ void CorrigerReglagesJeu1(EnregistrementReglages& reglages);
 
 // taille and choixColorees in 1..4.
 DimensionsJeu1 DimensionsPour(int taille, int choixColorees);
-
-// "Taille 1 (3 x 5)" ... "Taille 4 (6 x 8)".
-QString LegendeTaille(int taille);
-
-// The four counts of coloured cells offered for a size, as the radio items show them.
-QStringList TextesNbColorees(int taille);
 
 // Colour numbers of TableCouleurs that have no pencil, so never serve for a model.
 bool CouleurSansCrayon(int numero);

@@ -1,6 +1,7 @@
 #include "TF_Jeu1H.h"
 
 #include "ElementsJeu1.h"
+#include "GlyphesBoutons.h"
 #include "EtatPartage.h"
 #include "TF_ModifCh1.h"
 #include "ZoneMosaique.h"

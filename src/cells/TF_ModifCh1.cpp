@@ -1,8 +1,10 @@
 #include "TF_ModifCh1.h"
 
 #include "ElementsJeu1.h"
+#include "GlyphesBoutons.h"
 #include "EtatPartage.h"
 #include "GroupeRadio.h"
+#include "Preferences.h"
 #include "ReglesJeu1.h"
 
 #include <QFrame>
@@ -25,7 +27,7 @@ QStringList legendesTailles()
 {
     QStringList legendes;
     for (int taille = 1; taille <= NbChoixJeu1; ++taille)
-        legendes << LegendeTaille(taille);
+        legendes << LegendeTailleJeu1(taille);
     return legendes;
 }
 
@@ -54,7 +56,7 @@ TF_ModifCh1::TF_ModifCh1(QWidget* parent)
     NbCasesJeu1->setGeometry(12, 40, 245, 113);
     NbCasesCouleur = new GroupeRadio(QStringLiteral("NbCasesCouleur"),
                                      QStringLiteral("Nombre de cases colorées"),
-                                     TextesNbColorees(1), Panel3);
+                                     TextesCasesColorees(1), Panel3);
     NbCasesCouleur->setGeometry(12, 159, 245, 98);
     for (GroupeRadio* groupe : {NbCasesJeu1, NbCasesCouleur}) {
         groupe->setFont(police(QStringLiteral("Arial"), 13));
@@ -103,13 +105,13 @@ void TF_ModifCh1::FormActivate()
     NbCasesCouleur->fixerItemIndex(Reglages.NbColoreesJeu1 - 1);
     tailleActivation_ = Reglages.TailleJeu1;
     colorationActivation_ = Reglages.NbColoreesJeu1;
-    NbCasesCouleur->fixerItems(TextesNbColorees(Reglages.TailleJeu1));
+    NbCasesCouleur->fixerItems(TextesCasesColorees(Reglages.TailleJeu1));
 }
 
 void TF_ModifCh1::NbCasesJeu1Click(int index)
 {
     Reglages.TailleJeu1 = static_cast<quint8>(index + 1);
-    NbCasesCouleur->fixerItems(TextesNbColorees(Reglages.TailleJeu1));
+    NbCasesCouleur->fixerItems(TextesCasesColorees(Reglages.TailleJeu1));
 }
 
 void TF_ModifCh1::NbCasesCouleurClick(int index)

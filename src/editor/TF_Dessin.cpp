@@ -6,9 +6,10 @@
 #include "Dialogues.h"
 #include "EtatPartage.h"
 #include "FichierExercice.h"
-#include "ImagesBoutons.h"
+#include "GlyphesBoutons.h"
 #include "ReglesEditeur.h"
 #include "SauvegardeExercice.h"
+#include "SurfaceDessin.h"
 #include "Symetrie.h"
 #include "TForm1.h"
 
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -116,33 +116,6 @@ QPoint fois(QPoint noeud, int c)
 }
 } // namespace
 
-ZoneDessin::ZoneDessin(QWidget* parent)
-    : QWidget(parent)
-{
-    setObjectName(QStringLiteral("Image1"));
-}
-
-void ZoneDessin::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.drawImage(0, 0, image);
-}
-
-void ZoneDessin::mousePressEvent(QMouseEvent* evenement)
-{
-    emit appui(evenement->position().toPoint());
-}
-
-void ZoneDessin::mouseMoveEvent(QMouseEvent* evenement)
-{
-    emit deplacement(evenement->position().toPoint());
-}
-
-void ZoneDessin::mouseReleaseEvent(QMouseEvent* evenement)
-{
-    emit relachement(evenement->position().toPoint());
-}
-
 ApercuForme::ApercuForme(QWidget* parent)
     : QWidget(parent)
 {
@@ -178,7 +151,8 @@ TF_Dessin::TF_Dessin(QWidget* parent)
     QPalette blanc = panelJeu_->palette();
     blanc.setColor(QPalette::Window, Qt::white);
     panelJeu_->setPalette(blanc);
-    image1_ = new ZoneDessin(panelJeu_);
+    image1_ = new SurfaceDessin(panelJeu_);
+    image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, 1000, 1000);
     paintBox4_ = new ApercuForme(panelJeu_);
     panelEtalon_ = panneau(panelMilieu_, QStringLiteral("Panel_Etalon"), {3, 51, 500, 1});
@@ -191,13 +165,13 @@ TF_Dessin::TF_Dessin(QWidget* parent)
     creerCommandes();
     creerMarqueurs();
 
-    connect(image1_, &ZoneDessin::appui, this, &TF_Dessin::Image1MouseDown);
-    connect(image1_, &ZoneDessin::deplacement, this, &TF_Dessin::Image1MouseMove);
-    connect(image1_, &ZoneDessin::relachement, this, &TF_Dessin::Image1MouseUp);
+    connect(image1_, &SurfaceDessin::appui, this, &TF_Dessin::Image1MouseDown);
+    connect(image1_, &SurfaceDessin::deplacement, this, &TF_Dessin::Image1MouseMove);
+    connect(image1_, &SurfaceDessin::relachement, this, &TF_Dessin::Image1MouseUp);
 
     AdapterEcran(this);
     // The picture keeps the scaled size of its area, so every grid size fits in it.
-    image1_->image = NouvelleImage(image1_->width(), image1_->height());
+    image1_->image() = NouvelleImage(image1_->width(), image1_->height());
     centrerPanneau();
 }
 
@@ -255,14 +229,14 @@ void TF_Dessin::creerOutils()
                                   {Outil::Peinture, "ModePeinture", "Colorier", 164}};
     for (const Description& d : outils) {
         QToolButton* b = boutonBascule(panelOutils_, QLatin1String(d.nom), {d.x, 4, 40, 40},
-                                       ImageOutil(d.outil), groupeOutils_);
+                                       IconeOutil(d.outil), groupeOutils_);
         b->setToolTip(QString::fromUtf8(d.bulle));
         const int outil = d.outil;
         connect(b, &QToolButton::clicked, this, [this, outil] { choisirOutil(outil); });
         boutonsOutils_[outil] = b;
     }
     QToolButton* gomme = boutonBascule(panelOutils_, QStringLiteral("SpeedButton1"), {4, 44, 40, 40},
-                                       ImageOutil(0), groupeOutils_);
+                                       IconeGomme(), groupeOutils_);
     gomme->setToolTip(QStringLiteral("gomme"));
     connect(gomme, &QToolButton::clicked, this, &TF_Dessin::SpeedButton1Click);
     boutonsOutils_[0] = gomme;
@@ -291,7 +265,7 @@ void TF_Dessin::creerCouleurs()
         {"BoutonVertFonce", CouleurVertFonce, 124, 44}, {"BoutonGris", CouleurGris, 164, 44}};
     for (const Description& d : couleurs) {
         QToolButton* b = boutonBascule(panelCouleurs_, QLatin1String(d.nom), {d.x, d.y, 40, 40},
-                                       ImageCouleur(d.couleur), groupeCouleurs_);
+                                       IconeCouleur(d.couleur), groupeCouleurs_);
         const quint32 couleur = d.couleur;
         connect(b, &QToolButton::clicked, this, [couleur] { CouleurCourante = couleur; });
         if (d.couleur == CouleurBleu)
@@ -391,7 +365,7 @@ void TF_Dessin::connaitreImagesReserve(TForm1* images)
 
 const QImage& TF_Dessin::image() const
 {
-    return image1_->image;
+    return image1_->image();
 }
 
 void TF_Dessin::centrerPanneau()
@@ -480,14 +454,14 @@ void TF_Dessin::dessinerQuadrillage()
     g.TailleCase = CalculerTailleCase(panelEtalon_->width(), g.NbColonnes);
     const int c = g.TailleCase;
     panelJeu_->resize(c * g.NbColonnes + 4, c * g.NbLignes + 4);
-    DessinerQuadrillage(image1_->image, g, NumeroExercice, Rendu::Editeur);
+    DessinerQuadrillage(image1_->image(), g, NumeroExercice, Rendu::Editeur);
 }
 
 void TF_Dessin::redessiner()
 {
-    EffacerImage(image1_->image);
+    EffacerImage(image1_->image());
     dessinerQuadrillage();
-    DessinerFigure(image1_->image, figure_, Rendu::Editeur, grille().EpaisseurTrait);
+    DessinerFigure(image1_->image(), figure_, Rendu::Editeur, grille().EpaisseurTrait);
     image1_->update();
 }
 
@@ -545,7 +519,7 @@ void TF_Dessin::Image1MouseDown(QPoint position)
 
 void TF_Dessin::ajouterColoriage(QPoint position)
 {
-    const quint32 pixel = CouleurPixel(image1_->image, position.x(), position.y());
+    const quint32 pixel = CouleurPixel(image1_->image(), position.x(), position.y());
     if (pixel == CouleurCourante || pixel == CouleurNoir)
         return;
     const Quadrillage& g = grille();
@@ -554,7 +528,7 @@ void TF_Dessin::ajouterColoriage(QPoint position)
                                                       g.TailleCase);
     if (!figure_.Ajouter(element, NbMarqueurs))
         return;
-    DessinerElement(image1_->image, element, Rendu::Editeur, g.EpaisseurTrait);
+    DessinerElement(image1_->image(), element, Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
 }
 
@@ -608,7 +582,7 @@ void TF_Dessin::ajouterForme()
         return;
     }
     figure_.Ajouter(element, NbMarqueurs);
-    DessinerElement(image1_->image, element, Rendu::Editeur, g.EpaisseurTrait);
+    DessinerElement(image1_->image(), element, Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
 }
 
@@ -700,10 +674,10 @@ void TF_Dessin::ListBox1Click()
     Quadrillage& g = grille();
     const int ancienneTaille = g.TailleCase;
     g.NbColonnes = g.NbLignes = n;
-    EffacerImage(image1_->image);
+    EffacerImage(image1_->image());
     dessinerQuadrillage();
     AdapterTailleCase(figure_, g.TailleCase, ancienneTaille);
-    DessinerFigure(image1_->image, figure_, Rendu::Editeur, g.EpaisseurTrait);
+    DessinerFigure(image1_->image(), figure_, Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
 }
 
@@ -714,7 +688,7 @@ void TF_Dessin::nouveauDessin()
     g.Reserve.fill(0);
     viderFigure();
     afficherReglages();
-    EffacerImage(image1_->image);
+    EffacerImage(image1_->image());
     dessinerQuadrillage();
     image1_->update();
     NomExerciceChoisi.clear();
@@ -802,12 +776,12 @@ bool TF_Dessin::ouvrirFichierChoisi()
     g.DecalageAxe = lue.DecalageAxe;
     g.Reserve = lue.Reserve;
     viderFigure();
-    EffacerImage(image1_->image);
+    EffacerImage(image1_->image());
     dessinerQuadrillage();
     ConvertirPourTailleCase(lu.Exercice, g.TailleCase);
     figure_ = lu.Exercice.Elements;
     figure_.ViderAuDela(NbMarqueurs);
-    DessinerFigure(image1_->image, figure_, Rendu::Editeur, g.EpaisseurTrait);
+    DessinerFigure(image1_->image(), figure_, Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
     etat_.DessinModifie = false;
     return true;
@@ -816,7 +790,7 @@ bool TF_Dessin::ouvrirFichierChoisi()
 bool TF_Dessin::GrilleAffichable(const Quadrillage& lue) const
 {
     const int c = CalculerTailleCase(panelEtalon_->width(), lue.NbColonnes);
-    return c > 0 && lue.NbLignes > 0 && lue.NbLignes <= image1_->image.height() / c;
+    return c > 0 && lue.NbLignes > 0 && lue.NbLignes <= image1_->image().height() / c;
 }
 
 void TF_Dessin::Button1Click()

@@ -17,6 +17,7 @@ class QListWidget;
 class QMenuBar;
 class QPushButton;
 class QToolButton;
+class SurfaceDessin;
 class TForm1;
 
 // What the editor remembers between two events of one opening.
@@ -28,25 +29,6 @@ struct EtatEditeur {
     QPoint PointDepart, NoeudDepart;
     QPoint PointArrivee, NoeudArrivee;
     int QuadrantTrace = 1;
-};
-
-// The drawing area: the editor's picture, and the mouse for the window.
-class ZoneDessin : public QWidget {
-    Q_OBJECT
-public:
-    explicit ZoneDessin(QWidget* parent);
-    QImage image;
-
-signals:
-    void appui(QPoint position);
-    void deplacement(QPoint position);
-    void relachement(QPoint position);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* evenement) override;
-    void mouseMoveEvent(QMouseEvent* evenement) override;
-    void mouseReleaseEvent(QMouseEvent* evenement) override;
 };
 
 // The dotted preview of the shape being dragged, laid over the drawing area.
@@ -137,7 +119,7 @@ private:
     QMenuBar* mainMenu1_;
     QFrame* panelMilieu_;
     QFrame* panelJeu_;
-    ZoneDessin* image1_;
+    SurfaceDessin* image1_;
     ApercuForme* paintBox4_;
     QFrame* panelEtalon_;
     QFrame* panelOutils_;

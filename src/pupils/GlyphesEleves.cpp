@@ -1,37 +1,12 @@
 #include "GlyphesEleves.h"
 
+#include "GlyphesBoutons.h"
+
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
-
-namespace {
-constexpr int Cote = 24;
-
-QPixmap toileVide()
-{
-    QPixmap toile(Cote, Cote);
-    toile.fill(Qt::transparent);
-    return toile;
-}
-} // namespace
-
-QIcon GlypheValider()
-{
-    QPixmap toile = toileVide();
-    QPainter p(&toile);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath coche;
-    coche.moveTo(3, 13);
-    coche.lineTo(9, 19);
-    coche.lineTo(21, 5);
-    p.setPen(QPen(QColor(0, 0x90, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(coche);
-    return QIcon(toile);
-}
 
 QIcon GlypheEntrainement()
 {
-    QPixmap toile = toileVide();
+    QPixmap toile = ToileTransparente(24);
     QPainter p(&toile);
     p.setRenderHint(QPainter::Antialiasing);
     // Three speed lines behind the ball.

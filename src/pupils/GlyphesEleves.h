@@ -2,6 +2,5 @@
 
 #include <QIcon>
 
-// The pictures on the pupil window's buttons, drawn by the program.
-QIcon GlypheValider();      // a green tick
-QIcon GlypheEntrainement(); // a ball in flight
+// The picture on the pupil window's training button, drawn by the program: a ball in flight.
+QIcon GlypheEntrainement();

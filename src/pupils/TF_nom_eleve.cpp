@@ -7,6 +7,7 @@
 #include "Dossiers.h"
 #include "Enregistrements.h"
 #include "EtatPartage.h"
+#include "GlyphesBoutons.h"
 #include "GlyphesEleves.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ void TF_nom_eleve::creerControles()
                                 QStringLiteral("Valider le nom"), {440, 224, 145, 41},
                                 PoliceArial(16, true));
     ColorerTexte(bouton_valide, CouleurMarron);
-    bouton_valide->setIcon(GlypheValider());
+    bouton_valide->setIcon(IconeValider());
     BitBtn1 = CreerBouton(this, QStringLiteral("BitBtn1"), QStringLiteral("Entraînement"),
                           {224, 312, 257, 41}, PoliceArial(16, true));
     ColorerTexte(BitBtn1, CouleurVertFonce);

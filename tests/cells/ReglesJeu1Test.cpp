@@ -1,3 +1,4 @@
+#include "Preferences.h"
 #include "ReglesJeu1.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,8 @@ const std::array<QSize, 2> TaillesCases = {QSize(40, 40), QSize(51, 49)};
 
 TEST(ReglesJeu1, LesChoixDeCouleursSuiventLaTaille)
 {
-    EXPECT_EQ(LegendeTaille(1), QStringLiteral("Taille 1 (3 x 5)"));
-    EXPECT_EQ(LegendeTaille(4), QStringLiteral("Taille 4 (6 x 8)"));
+    EXPECT_EQ(LegendeTailleJeu1(1), QStringLiteral("Taille 1 (3 x 5)"));
+    EXPECT_EQ(LegendeTailleJeu1(4), QStringLiteral("Taille 4 (6 x 8)"));
     const std::array<QStringList, 4> attendus = {
         QStringList{QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("10")},
         QStringList{QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("10"), QStringLiteral("12")},
@@ -19,7 +20,7 @@ TEST(ReglesJeu1, LesChoixDeCouleursSuiventLaTaille)
         QStringList{QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("24")},
     };
     for (int taille = 1; taille <= 4; ++taille) {
-        EXPECT_EQ(TextesNbColorees(taille), attendus[taille - 1]) << "taille " << taille;
+        EXPECT_EQ(TextesCasesColorees(taille), attendus[taille - 1]) << "taille " << taille;
         for (int choix = 1; choix <= 4; ++choix) {
             const DimensionsJeu1 dim = DimensionsPour(taille, choix);
             EXPECT_EQ(QString::number(dim.NbCasesColorees), attendus[taille - 1][choix - 1]);

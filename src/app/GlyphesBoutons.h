@@ -1,0 +1,22 @@
+#pragma once
+
+// Button pictures that windows of several folders share, drawn by the program itself so
+// that it carries no picture files for them.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QtGlobal>
+
+// A transparent square to draw a picture on.
+QPixmap ToileTransparente(int cote);
+
+QIcon IconeAide();    // a question mark, for the help buttons
+QIcon IconeValider(); // a green tick
+QIcon IconeAnnuler(); // a red cross
+QIcon IconeGomme();   // a rubber block
+
+// A drawing tool, numbered as the element kinds it makes (GenreTrait ... GenreColoriage).
+QIcon IconeOutil(int genre);
+
+// A colour swatch for a colour button (colour as 0x00BBGGRR).
+QIcon IconeCouleur(quint32 couleur);
