@@ -34,6 +34,18 @@ void dessinerForme(QPainter& p, int genre)
         break;
     }
 }
+
+// Paints on a transparent square of that side, with smoothed edges.
+template <typename Peinture>
+QIcon icone(int cote, Peinture peindre)
+{
+    QPixmap dessin = ToileTransparente(cote);
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    peindre(p);
+    p.end();
+    return QIcon(dessin);
+}
 } // namespace
 
 QPixmap ToileTransparente(int cote)
@@ -45,59 +57,47 @@ QPixmap ToileTransparente(int cote)
 
 QIcon IconeAide()
 {
-    QPixmap dessin = ToileTransparente(CoteCommande);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x1E, 0x5A, 0xD0), 4));
-    p.setBrush(QColor(0xFF, 0xE0, 0x40));
-    p.drawEllipse(QRectF(4, 4, 56, 56));
-    QFont police(QStringLiteral("Arial"));
-    police.setPixelSize(44);
-    police.setBold(true);
-    p.setFont(police);
-    p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("?"));
-    p.end();
-    return QIcon(dessin);
+    return icone(CoteCommande, [](QPainter& p) {
+        p.setPen(QPen(QColor(0x1E, 0x5A, 0xD0), 4));
+        p.setBrush(QColor(0xFF, 0xE0, 0x40));
+        p.drawEllipse(QRectF(4, 4, 56, 56));
+        QFont police(QStringLiteral("Arial"));
+        police.setPixelSize(44);
+        police.setBold(true);
+        p.setFont(police);
+        p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("?"));
+    });
 }
 
 QIcon IconeValider()
 {
-    QPixmap dessin = ToileTransparente(CoteCommande);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x10, 0x90, 0x20), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF({QPointF(10, 34), QPointF(26, 50), QPointF(54, 14)}));
-    p.end();
-    return QIcon(dessin);
+    return icone(CoteCommande, [](QPainter& p) {
+        p.setPen(QPen(QColor(0x10, 0x90, 0x20), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(10, 34), QPointF(26, 50), QPointF(54, 14)}));
+    });
 }
 
 QIcon IconeAnnuler()
 {
-    QPixmap dessin = ToileTransparente(CoteCommande);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 10, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(14, 14), QPointF(50, 50));
-    p.drawLine(QPointF(50, 14), QPointF(14, 50));
-    p.end();
-    return QIcon(dessin);
+    return icone(CoteCommande, [](QPainter& p) {
+        p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 10, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(14, 14), QPointF(50, 50));
+        p.drawLine(QPointF(50, 14), QPointF(14, 50));
+    });
 }
 
 QIcon IconeGomme()
 {
     // A tilted rubber block, pink body and blue sleeve.
-    QPixmap dessin = ToileTransparente(CoteOutil);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(16, 16);
-    p.rotate(-35);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(0xF4, 0x9A, 0xB0));
-    p.drawRoundedRect(QRectF(-12, -6, 12, 12), 2, 2);
-    p.setBrush(QColor(0x40, 0x70, 0xD0));
-    p.drawRoundedRect(QRectF(0, -6, 12, 12), 2, 2);
-    p.end();
-    return QIcon(dessin);
+    return icone(CoteOutil, [](QPainter& p) {
+        p.translate(16, 16);
+        p.rotate(-35);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.setBrush(QColor(0xF4, 0x9A, 0xB0));
+        p.drawRoundedRect(QRectF(-12, -6, 12, 12), 2, 2);
+        p.setBrush(QColor(0x40, 0x70, 0xD0));
+        p.drawRoundedRect(QRectF(0, -6, 12, 12), 2, 2);
+    });
 }
 
 QIcon IconeOutil(int genre)
@@ -105,22 +105,14 @@ QIcon IconeOutil(int genre)
     // The paint tool shows the pot that becomes the window's cursor.
     if (genre == GenreColoriage)
         return QIcon(CurseurProgramme(1).pixmap());
-    QPixmap dessin = ToileTransparente(CoteOutil);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    dessinerForme(p, genre);
-    p.end();
-    return QIcon(dessin);
+    return icone(CoteOutil, [genre](QPainter& p) { dessinerForme(p, genre); });
 }
 
 QIcon IconeCouleur(quint32 couleur)
 {
-    QPixmap dessin = ToileTransparente(CoteOutil);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor::fromRgb(VersQRgb(couleur)));
-    p.drawRoundedRect(QRectF(3.5, 3.5, 25, 25), 4, 4);
-    p.end();
-    return QIcon(dessin);
+    return icone(CoteOutil, [couleur](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor::fromRgb(VersQRgb(couleur)));
+        p.drawRoundedRect(QRectF(3.5, 3.5, 25, 25), 4, 4);
+    });
 }
