@@ -5,15 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-int PositionBornee(int v, int limite)
-{
-    if (v < 0)
-        return 1;
-    if (v > limite)
-        return limite + 1;
-    return v;
-}
-
 int QuadrantDe(QPoint depart, QPoint arrivee)
 {
     const bool droite = arrivee.x() >= depart.x();
@@ -83,18 +74,6 @@ void PeindreApercu(QPainter& peintre, int outil, int quadrant, QSize boite)
     }
 }
 
-QPoint ArriveeEnCarre(QPoint depart, QPoint arrivee)
-{
-    const int l = std::abs(arrivee.x() - depart.x());
-    const int h = std::abs(arrivee.y() - depart.y());
-    QPoint carre = arrivee;
-    if (l < h)
-        carre.setY(arrivee.y() > depart.y() ? depart.y() + l : depart.y() - l);
-    else
-        carre.setX(arrivee.x() > depart.x() ? depart.x() + h : depart.x() - h);
-    return carre;
-}
-
 bool FormeAcceptable(int outil, QPoint noeudDepart, QPoint noeudArrivee)
 {
     if (outil == Outil::Trait)
@@ -102,39 +81,9 @@ bool FormeAcceptable(int outil, QPoint noeudDepart, QPoint noeudArrivee)
     return noeudDepart.x() != noeudArrivee.x() && noeudDepart.y() != noeudArrivee.y();
 }
 
-QPoint RepereMarqueur(int genre, int x1, int y1, int x2, int y2)
-{
-    switch (genre) {
-    case Outil::Trait:
-        return {(x1 + x2) / 2, (y1 + y2) / 2};
-    case Outil::Cercle:
-        return {x1 + (x2 - x1) / 2, y1};
-    case Outil::QuartDeCercle:
-        // The end of the arc that is not on the centre's row.
-        if ((x2 > x1 && y2 > y1) || (x2 < x1 && y2 < y1))
-            return {x2, y1};
-        if (x2 != x1 && y2 != y1)
-            return {x1, y2};
-        return {x1, y1};
-    default:
-        return {x1, y1};
-    }
-}
-
 int CoteMarqueur(int c)
 {
     return std::max(c / 2, 8);
-}
-
-QString LettreMarqueur(int genre)
-{
-    switch (genre) {
-    case Outil::Trait: return QStringLiteral("l");
-    case Outil::Rectangle: return QStringLiteral("r");
-    case Outil::Cercle: return QStringLiteral("o");
-    case Outil::QuartDeCercle: return QStringLiteral("(");
-    default: return QStringLiteral("c");
-    }
 }
 
 QString TexteVerification(int echecs)

@@ -20,9 +20,6 @@ constexpr int QuartDeCercle = 4;
 constexpr int Peinture = 6;
 }
 
-// The mouse position while dragging: outside the grid it is held just beyond the edge.
-int PositionBornee(int v, int limite);
-
 // Where arrivee lies from depart: 1 right-below, 2 left-below, 3 left-above, 4 right-above.
 int QuadrantDe(QPoint depart, QPoint arrivee);
 
@@ -32,20 +29,12 @@ QRect BoiteApercu(int outil, QPoint depart, QPoint arrivee);
 // The dotted preview inside a box of that size, in the box's own coordinates.
 void PeindreApercu(QPainter& peintre, int outil, int quadrant, QSize boite);
 
-// Circles and quarter circles are made square on the smaller side, towards the mouse,
-// so that the end point stays on a grid crossing.
-QPoint ArriveeEnCarre(QPoint depart, QPoint arrivee);
-
 // Whether a drag between two grid crossings makes a shape: a segment needs two different
 // crossings, the closed shapes a width and a height.
 bool FormeAcceptable(int outil, QPoint noeudDepart, QPoint noeudArrivee);
 
-// Top-left corner of the eraser marker of an element, in pixels.
-QPoint RepereMarqueur(int genre, int x1, int y1, int x2, int y2);
 // Side of a marker for cells of side c.
 int CoteMarqueur(int c);
-// The letter a marker shows for an element kind.
-QString LettreMarqueur(int genre);
 
 // The report of the symmetric check for a number of failing elements.
 QString TexteVerification(int echecs);

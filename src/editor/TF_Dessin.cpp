@@ -12,6 +12,7 @@
 #include "SurfaceDessin.h"
 #include "Symetrie.h"
 #include "TForm1.h"
+#include "TraceSouris.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -535,8 +536,7 @@ void TF_Dessin::ajouterColoriage(QPoint position)
 void TF_Dessin::Image1MouseMove(QPoint position)
 {
     const Quadrillage& g = grille();
-    etat_.PointArrivee = {PositionBornee(position.x(), g.NbColonnes * g.TailleCase),
-                          PositionBornee(position.y(), g.NbLignes * g.TailleCase)};
+    etat_.PointArrivee = BornerPointeur(position, g.NbColonnes, g.NbLignes, g.TailleCase);
     if (!etat_.TraceEnCours)
         return;
     etat_.QuadrantTrace = QuadrantDe(etat_.PointDepart, etat_.PointArrivee);
@@ -562,7 +562,7 @@ void TF_Dessin::Image1MouseUp(QPoint position)
     if (!FormeAcceptable(etat_.OutilCourant, etat_.NoeudDepart, etat_.NoeudArrivee))
         return;
     if (etat_.OutilCourant == Outil::Cercle || etat_.OutilCourant == Outil::QuartDeCercle) {
-        etat_.PointArrivee = ArriveeEnCarre(etat_.PointDepart, etat_.PointArrivee);
+        etat_.PointArrivee = ArriveeCarree(etat_.PointDepart, etat_.PointArrivee);
         etat_.NoeudArrivee = etat_.PointArrivee / c;
     }
     ajouterForme();
@@ -607,9 +607,9 @@ void TF_Dessin::SpeedButton1Click()
     for (int i = 1; i <= figure_.NbElements; ++i) {
         const ElementFigure& e = figure_[i];
         QPushButton* marqueur = marqueurs_[i];
-        const QPoint repere = RepereMarqueur(e.GenreElement, e.X1, e.Y1, e.X2, e.Y2);
+        const QPoint repere = PositionMarqueur(e.GenreElement, {e.X1, e.Y1}, {e.X2, e.Y2});
         marqueur->setGeometry(QRect(repere + image1_->pos(), QSize(cote, cote)));
-        marqueur->setText(LettreMarqueur(e.GenreElement));
+        marqueur->setText(LegendeMarqueur(e.GenreElement));
         const quint32 fond = EstColoriage(e.GenreElement) ? e.Couleur : CouleurGris;
         marqueur->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black; padding: 0px;")
                                     .arg(QColor::fromRgb(VersQRgb(fond)).name()));

@@ -1,7 +1,7 @@
 #pragma once
 
-// The geometry of a mouse stroke on the player's picture: the rubber-band box that
-// follows the pointer, squaring circles, and where an element's eraser marker sits.
+// The rubber-band box that follows the pointer during a mouse stroke on the player's
+// picture.
 // Pixels are picture coordinates (node (c, r) is at (c·T, r·T)); tools are numbered as
 // the element kinds they produce (GenreTrait ... GenreColoriage).
 
@@ -25,17 +25,7 @@ struct CadreApercu {
     QRect boite; // in picture pixels
 };
 
-// The pointer while a button is held, kept just outside the grid when it leaves it.
-QPoint BornerPointeur(QPoint pointeur, int nbColonnes, int nbLignes, int tailleCase);
-
 // The rubber band's box for a stroke from depart to the pointer, or nothing when the
 // pointer sits straight above or straight left of the start (the box then stays as
 // it was). Circles and quarter circles get the square on the shorter side.
 std::optional<CadreApercu> CadrerApercu(int outil, QPoint depart, QPoint pointeur);
-
-// The end of a circle or quarter circle stroke, made square: the shorter side wins.
-QPoint ArriveeCarree(QPoint depart, QPoint arrivee);
-
-// Top-left corner of the eraser marker of an element, and its one-letter caption.
-QPoint PositionMarqueur(int genre, QPoint p1, QPoint p2);
-QString LegendeMarqueur(int genre);

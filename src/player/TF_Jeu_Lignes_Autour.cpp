@@ -10,7 +10,9 @@
 #include "Dossiers.h"
 #include "EtatPartage.h"
 #include "FichierExercice.h"
-#include "Glyphes.h"
+#include "GlyphesBoutons.h"
+#include "SurfaceDessin.h"
+#include "TraceSouris.h"
 #include "ZoneMosaique.h"
 
 #include <QButtonGroup>
@@ -117,7 +119,7 @@ TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(QWidget* parent)
     AdapterEcran(this);
     centrerPanneau();
     creerMarqueurs();
-    Image1->preparerImage();
+    Image1->image() = NouvelleImage(Image1->width(), Image1->height());
     Masque = MasqueReference(Image1->image().width(), Image1->image().height());
 }
 
@@ -150,8 +152,9 @@ void TF_Jeu_Lignes_Autour::creerControles()
 
     PanelJeu = CreerPanneau(PanelMilieu, QStringLiteral("PanelJeu"), QRect(4, 11, 500, 500),
                             CouleurBlanc);
-    Image1 = new SurfaceJeu(PanelJeu);
+    Image1 = new SurfaceDessin(PanelJeu);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1->setGeometry(1, 1, 1000, 1000);
     PaintBox4 = new ApercuTrace(Image1);
     PaintBox4->setObjectName(QStringLiteral("PaintBox4"));
@@ -183,19 +186,19 @@ void TF_Jeu_Lignes_Autour::creerOutils()
     PanelOutils = creerPanneauEnRelief(PanelMilieu, QStringLiteral("PanelOutils"),
                                        QRect(522, 24, 248, 49));
     ModeTrait = creerBoutonOutil(PanelOutils, QStringLiteral("ModeTrait"), QStringLiteral("Trait"),
-                                 GlypheOutil(GenreTrait), { 4, 4 });
+                                 IconeOutil(GenreTrait), { 4, 4 });
     ModeRect = creerBoutonOutil(PanelOutils, QStringLiteral("ModeRect"),
                                 QStringLiteral("Carré ou rectangle"),
-                                GlypheOutil(GenreRectangle), { 44, 4 });
+                                IconeOutil(GenreRectangle), { 44, 4 });
     ModeEllipse = creerBoutonOutil(PanelOutils, QStringLiteral("ModeEllipse"),
-                                   QStringLiteral("Cercle"), GlypheOutil(GenreCercle), { 84, 4 });
+                                   QStringLiteral("Cercle"), IconeOutil(GenreCercle), { 84, 4 });
     ModeArc = creerBoutonOutil(PanelOutils, QStringLiteral("ModeArc"),
                                QStringLiteral("Quart de cercle"),
-                               GlypheOutil(GenreQuartDeCercle), { 124, 4 });
+                               IconeOutil(GenreQuartDeCercle), { 124, 4 });
     SpeedButton2 = creerBoutonOutil(PanelOutils, QStringLiteral("SpeedButton2"),
-                                    QStringLiteral("gomme"), GlypheGomme(), { 164, 4 });
+                                    QStringLiteral("gomme"), IconeGomme(), { 164, 4 });
     ModePeinture = creerBoutonOutil(PanelOutils, QStringLiteral("ModePeinture"),
-                                    QStringLiteral("Colorier"), GlypheOutil(GenreColoriage),
+                                    QStringLiteral("Colorier"), IconeOutil(GenreColoriage),
                                     { 204, 4 });
     groupeOutils = new QButtonGroup(this);
     for (QToolButton* b : { ModeTrait, ModeRect, ModeEllipse, ModeArc, SpeedButton2, ModePeinture })
@@ -210,7 +213,7 @@ void TF_Jeu_Lignes_Autour::creerCouleurs()
     auto* groupe = new QButtonGroup(this);
     for (const BoutonCouleur& c : BoutonsCouleurs) {
         QToolButton* bouton = creerBoutonOutil(PanelCouleurs, QString::fromLatin1(c.nom), QString(),
-                                               GlypheCouleur(c.couleur), { c.gauche, c.haut });
+                                               IconeCouleur(c.couleur), { c.gauche, c.haut });
         groupe->addButton(bouton);
         const quint32 couleur = c.couleur;
         connect(bouton, &QToolButton::clicked, this, [this, couleur] { choisirCouleur(couleur); });
@@ -242,7 +245,7 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
                                 policeMarine);
     SpeedButton1 = CreerBouton(PanelMilieu, QStringLiteral("SpeedButton1"), QStringLiteral("Aide"),
                                QRect(524, 452, 108, 48), policeMarine);
-    SpeedButton1->setIcon(GlypheAide());
+    SpeedButton1->setIcon(IconeAide());
     SpeedButton1->setIconSize(QSize(28, 28));
     BoutonQuitter = CreerBouton(PanelMilieu, QStringLiteral("BoutonQuitter"),
                                 QStringLiteral("Quitter"), QRect(662, 452, 108, 48), policeMarine);
@@ -268,9 +271,9 @@ void TF_Jeu_Lignes_Autour::creerMarqueurs()
 
 void TF_Jeu_Lignes_Autour::relierControles()
 {
-    connect(Image1, &SurfaceJeu::appui, this, &TF_Jeu_Lignes_Autour::Image1MouseDown);
-    connect(Image1, &SurfaceJeu::deplacement, this, &TF_Jeu_Lignes_Autour::Image1MouseMove);
-    connect(Image1, &SurfaceJeu::relachement, this, &TF_Jeu_Lignes_Autour::Image1MouseUp);
+    connect(Image1, &SurfaceDessin::appui, this, &TF_Jeu_Lignes_Autour::Image1MouseDown);
+    connect(Image1, &SurfaceDessin::deplacement, this, &TF_Jeu_Lignes_Autour::Image1MouseMove);
+    connect(Image1, &SurfaceDessin::relachement, this, &TF_Jeu_Lignes_Autour::Image1MouseUp);
     const std::array<std::pair<QToolButton*, int>, 5> outils = { {
         { ModeTrait, GenreTrait },
         { ModeRect, GenreRectangle },

@@ -19,7 +19,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
-class SurfaceJeu;
+class SurfaceDessin;
 class ZoneMosaique;
 
 // The player of exercises 2 to 5: an exercise is chosen and shown, the pupil draws its
@@ -56,7 +56,7 @@ private:
     QFrame* PanelMilieu;
     ZoneMosaique* PaintBox6;
     QFrame* PanelJeu;
-    SurfaceJeu* Image1;
+    SurfaceDessin* Image1;
     ApercuTrace* PaintBox4;
     QFrame* PanelOutils;
     QToolButton* ModeTrait;

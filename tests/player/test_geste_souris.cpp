@@ -1,4 +1,5 @@
 #include "GesteSouris.h"
+#include "TraceSouris.h"
 
 #include <gtest/gtest.h>
 
