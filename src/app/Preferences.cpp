@@ -139,12 +139,17 @@ QString LegendeTailleJeu1(int taille)
     return QStringLiteral("Taille %1 (%2 x %3)").arg(taille).arg(taille + 2).arg(taille + 4);
 }
 
+std::array<int, 4> NombresCasesColorees(int taille)
+{
+    static constexpr std::array<std::array<int, 4>, 4> nombres = {{
+        {3, 5, 7, 10}, {5, 7, 10, 12}, {7, 10, 15, 20}, {10, 15, 20, 24}}};
+    return nombres[std::clamp(taille, 1, 4) - 1];
+}
+
 QStringList TextesCasesColorees(int taille)
 {
-    static const std::array<QStringList, 4> textes = {
-        QStringList{QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("10")},
-        QStringList{QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("10"), QStringLiteral("12")},
-        QStringList{QStringLiteral("7"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20")},
-        QStringList{QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("24")}};
-    return textes[std::clamp(taille, 1, 4) - 1];
+    QStringList textes;
+    for (int nombre : NombresCasesColorees(taille))
+        textes << QString::number(nombre);
+    return textes;
 }

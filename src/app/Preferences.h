@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 struct EnregistrementDossier;
 
 constexpr int TailleFichierReglages = 4;
@@ -32,7 +34,9 @@ void ChoisirDossier(EnregistrementDossier& dossier);
 // The open dialog that picks the picture of slot 0..2; true when one was chosen.
 bool ChoisirImage(int slot);
 
-// Texts of exercise 1's choices: the size ("Taille 3 (5 x 7)") and the four counts of
-// coloured cells offered for a size.
+// Exercise 1's choices: the four counts of coloured cells offered for a size (a size
+// outside 1..4 is taken as the nearest one), and their texts with that of the size
+// ("Taille 3 (5 x 7)").
+std::array<int, 4> NombresCasesColorees(int taille);
 QString LegendeTailleJeu1(int taille);
 QStringList TextesCasesColorees(int taille);

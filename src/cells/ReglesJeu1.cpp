@@ -1,19 +1,15 @@
 #include "ReglesJeu1.h"
 
+#include "Preferences.h"
+
 namespace {
 
 struct LigneTaille {
     int longueur;
     int profondeur;
-    std::array<int, NbChoixJeu1> nbColorees;
 };
 
-const std::array<LigneTaille, NbChoixJeu1> TableTailles = {{
-    {5, 3, {3, 5, 7, 10}},
-    {6, 4, {5, 7, 10, 12}},
-    {7, 5, {7, 10, 15, 20}},
-    {8, 6, {10, 15, 20, 24}},
-}};
+const std::array<LigneTaille, NbChoixJeu1> TableTailles = {{{5, 3}, {6, 4}, {7, 5}, {8, 6}}};
 
 constexpr EnregistrementReglages ReglagesParDefaut{};
 
@@ -72,7 +68,7 @@ DimensionsJeu1 DimensionsPour(int taille, int choixColorees)
 {
     const LigneTaille& ligne = TableTailles[taille - 1];
     return {ligne.longueur, ligne.profondeur, ligne.longueur * ligne.profondeur,
-            ligne.nbColorees[choixColorees - 1]};
+            NombresCasesColorees(taille)[choixColorees - 1]};
 }
 
 bool CouleurSansCrayon(int numero)
