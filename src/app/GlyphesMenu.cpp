@@ -1,5 +1,7 @@
 #include "GlyphesMenu.h"
 
+#include "GlyphesBoutons.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -134,8 +136,7 @@ void quitter(QPainter& p)
 
 QPixmap DessinerGlypheMenu(GlypheMenu glyphe, int cote)
 {
-    QPixmap dessin(cote, cote);
-    dessin.fill(Qt::transparent);
+    QPixmap dessin = ToileTransparente(cote);
     QPainter p(&dessin);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(static_cast<double>(cote) / Toile, static_cast<double>(cote) / Toile);

@@ -3,6 +3,7 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "EtatPartage.h"
+#include "GlyphesBoutons.h"
 
 #include <QApplication>
 #include <QHideEvent>
@@ -189,8 +190,7 @@ namespace {
 // Cursor 1: a paint pot pouring; cursor 2: a friendly pointing arrow.
 QPixmap dessinCurseur(int numero)
 {
-    QPixmap dessin(32, 32);
-    dessin.fill(Qt::transparent);
+    QPixmap dessin = ToileTransparente(32);
     QPainter p(&dessin);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.5));
