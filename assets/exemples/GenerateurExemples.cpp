@@ -6,6 +6,7 @@
 //
 // Usage: orvane_exemples OUTPUT_FOLDER
 
+#include "Couleurs.h"
 #include "FichierExercice.h"
 #include "Figure.h"
 #include "Quadrillage.h"
@@ -26,20 +27,11 @@ namespace {
 constexpr int NbCases = 24;
 constexpr int Cellule = 20; // cell size of the writer; readers rescale
 
-constexpr quint32 Bleu = 0x00FF0000;
-constexpr quint32 BleuClair = 0x00FFFF00;
-constexpr quint32 Rose = 0x00FF00FF;
-constexpr quint32 Rouge = 0x000000FF;
-constexpr quint32 Marron = 0x00000080;
-constexpr quint32 Jaune = 0x0000FFFF;
-constexpr quint32 Vert = 0x0000FF00;
-constexpr quint32 VertFonce = 0x00008000;
-
 // One element in cells. A painted area is seeded at the centre of cell (c1, r1).
 struct Forme {
     int genre;
     int c1, r1, c2, r2;
-    quint32 couleur = 0x00FFFFFF;
+    quint32 couleur = CouleurBlanc;
 };
 
 Forme trait(int c1, int r1, int c2, int r2) { return {GenreTrait, c1, r1, c2, r2}; }
@@ -108,56 +100,56 @@ Dessin chateau()
 }
 
 // Coloured versions for the lines-and-colours exercise.
-Dessin carreColorie() { return {{rectangle(0, 0, 4, 4), peinture(1, 1, Rouge)}}; }
-Dessin rondColorie() { return {{cercle(2, 2, 2), peinture(2, 2, Jaune)}}; }
+Dessin carreColorie() { return {{rectangle(0, 0, 4, 4), peinture(1, 1, CouleurRouge)}}; }
+Dessin rondColorie() { return {{cercle(2, 2, 2), peinture(2, 2, CouleurJaune)}}; }
 Dessin carreDeuxCouleurs()
 {
-    return {{rectangle(0, 0, 4, 4), trait(0, 2, 4, 2), peinture(1, 0, Bleu), peinture(1, 3, Vert)}};
+    return {{rectangle(0, 0, 4, 4), trait(0, 2, 4, 2), peinture(1, 0, CouleurBleu), peinture(1, 3, CouleurVert)}};
 }
 Dessin triangleColorie()
 {
-    return {{trait(0, 0, 4, 4), trait(4, 4, 0, 4), trait(0, 4, 0, 0), peinture(0, 3, Rose)}};
+    return {{trait(0, 0, 4, 4), trait(4, 4, 0, 4), trait(0, 4, 0, 0), peinture(0, 3, CouleurRose)}};
 }
 Dessin maisonColoriee()
 {
     return {{rectangle(0, 3, 4, 7), trait(0, 3, 2, 1), trait(2, 1, 4, 3), rectangle(1, 5, 2, 7),
-             peinture(2, 2, Rouge), peinture(3, 4, Jaune), peinture(1, 6, Marron)}};
+             peinture(2, 2, CouleurRouge), peinture(3, 4, CouleurJaune), peinture(1, 6, CouleurMarron)}};
 }
 Dessin arbreColorie()
 {
-    return {{cercle(2, 2, 2), rectangle(1, 4, 3, 8), peinture(2, 2, VertFonce), peinture(2, 6, Marron)}};
+    return {{cercle(2, 2, 2), rectangle(1, 4, 3, 8), peinture(2, 2, CouleurVertFonce), peinture(2, 6, CouleurMarron)}};
 }
 Dessin drapeauTroisBandes()
 {
     return {{trait(0, 0, 0, 8), rectangle(0, 0, 6, 3), trait(2, 0, 2, 3), trait(4, 0, 4, 3),
-             peinture(1, 1, Bleu), peinture(3, 1, BleuClair), peinture(5, 1, Rouge)}};
+             peinture(1, 1, CouleurBleu), peinture(3, 1, CouleurBleuClair), peinture(5, 1, CouleurRouge)}};
 }
 Dessin bateauColorie()
 {
     return {{trait(0, 5, 6, 5), trait(6, 5, 5, 7), trait(5, 7, 1, 7), trait(1, 7, 0, 5),
-             trait(3, 0, 3, 5), trait(3, 0, 5, 4), trait(5, 4, 3, 4), peinture(3, 6, Marron),
-             peinture(3, 3, Jaune)}};
+             trait(3, 0, 3, 5), trait(3, 0, 5, 4), trait(5, 4, 3, 4), peinture(3, 6, CouleurMarron),
+             peinture(3, 3, CouleurJaune)}};
 }
 Dessin fleurColoriee()
 {
     Dessin d = fleur();
-    d.formes.push_back(peinture(3, 3, Jaune));
+    d.formes.push_back(peinture(3, 3, CouleurJaune));
     return d;
 }
 Dessin robotColorie()
 {
     Dessin d = robot();
-    d.formes.push_back(peinture(3, 0, BleuClair));
-    d.formes.push_back(peinture(1, 1, Rouge));
-    d.formes.push_back(peinture(4, 1, Rouge));
-    d.formes.push_back(peinture(0, 5, Vert));
-    d.formes.push_back(peinture(3, 7, Jaune));
+    d.formes.push_back(peinture(3, 0, CouleurBleuClair));
+    d.formes.push_back(peinture(1, 1, CouleurRouge));
+    d.formes.push_back(peinture(4, 1, CouleurRouge));
+    d.formes.push_back(peinture(0, 5, CouleurVert));
+    d.formes.push_back(peinture(3, 7, CouleurJaune));
     return d;
 }
 
 // A figure whose left half is on the model side of the axis and whose right half the
 // pupil completes: the axis splits its painted region in two.
-Dessin panneauCoupe() { return {{rectangle(0, 0, 6, 4), trait(0, 2, 3, 2), peinture(1, 1, Rouge), peinture(1, 3, Bleu)}}; }
+Dessin panneauCoupe() { return {{rectangle(0, 0, 6, 4), trait(0, 2, 3, 2), peinture(1, 1, CouleurRouge), peinture(1, 3, CouleurBleu)}}; }
 
 // Side of a point (in cells, doubled so that cell centres stay whole) against the axis:
 // negative on the model side, 0 on the axis.
@@ -203,7 +195,7 @@ Figure figureDe(const Dessin& d, QPoint decalage)
                                                0, 0, f.couleur, Cellule));
         } else {
             figure.Ajouter(ElementDepuisPixels(f.genre, x1, y1, (f.c2 + decalage.x()) * Cellule,
-                                               (f.r2 + decalage.y()) * Cellule, 0x00FFFFFF, Cellule));
+                                               (f.r2 + decalage.y()) * Cellule, CouleurBlanc, Cellule));
         }
     }
     return figure;
