@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 
 
@@ -240,20 +243,107 @@ void TracerCadre(QPainter& p, const Quadrillage& g, Rendu rendu)
 
 // ---- elements -------------------------------------------------------------------------
 
-void TracerArcPixels(QImage& image, const ArcJoueur& arc)
+// Calls pixels(poser) with a poser(x, y) that sets one pixel black where it lies in the
+// picture: for outlines plotted pixel by pixel rather than stroked by the painter.
+template <class Pixels>
+void PoserPixelsNoirs(QImage& image, Pixels&& pixels)
 {
     if (image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
-    const int largeur = image.width();
-    const int hauteur = image.height();
+    const qint64 largeur = image.width();
+    const qint64 hauteur = image.height();
     uchar* const bits = image.bits();
     const qsizetype pas = image.bytesPerLine();
     const QRgb noir = VersQRgb(CouleurNoir);
-    PourChaquePixelArc(arc.cx, arc.cy, arc.r, arc.premierQuart, arc.dernierQuart,
-                       [&](qint64 x, qint64 y) {
-                           if (x >= 0 && y >= 0 && x < largeur && y < hauteur)
-                               reinterpret_cast<QRgb*>(bits + y * pas)[x] = noir;
-                       });
+    pixels([&](qint64 x, qint64 y) {
+        if (x >= 0 && y >= 0 && x < largeur && y < hauteur)
+            reinterpret_cast<QRgb*>(bits + y * pas)[x] = noir;
+    });
+}
+
+void TracerArcPixels(QImage& image, const ArcJoueur& arc)
+{
+    PoserPixelsNoirs(image, [&](auto poser) {
+        PourChaquePixelArc(arc.cx, arc.cy, arc.r, arc.premierQuart, arc.dernierQuart, poser);
+    });
+}
+
+// A segment drawn with an odd pen width w covers the pixels whose point lies within w/2
+// of it (round ends). The rule knows only distances between whole points, so the image
+// of a segment under any of the grid's reflections covers exactly the images of its
+// pixels, which the check relies on; the painter's stroke, which tests the centres of
+// pixels half a pixel away from their points, covers a set shifted by that half pixel.
+class TraitEntier
+{
+public:
+    TraitEntier(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int epaisseur)
+        : m_x1(double(x1)), m_y1(double(y1)), m_dx(double(x2 - x1)), m_dy(double(y2 - y1))
+        , m_longueurCarree(m_dx * m_dx + m_dy * m_dy)
+        , m_epaisseurCarree(double(epaisseur) * epaisseur)
+    {
+    }
+
+    // Whole coordinates below 2^25 keep every product exact; the one rounded square
+    // depends on the distance alone, so the rule stays the same for a mirrored segment.
+    bool couvre(qint64 x, qint64 y) const
+    {
+        const double ux = double(x) - m_x1;
+        const double uy = double(y) - m_y1;
+        const double projection = ux * m_dx + uy * m_dy;
+        if (projection <= 0)
+            return 4 * (ux * ux + uy * uy) <= m_epaisseurCarree;
+        if (projection >= m_longueurCarree) {
+            const double vx = ux - m_dx;
+            const double vy = uy - m_dy;
+            return 4 * (vx * vx + vy * vy) <= m_epaisseurCarree;
+        }
+        const double produit = ux * m_dy - uy * m_dx;
+        return 4 * (produit * produit) <= m_epaisseurCarree * m_longueurCarree;
+    }
+
+private:
+    double m_x1, m_y1, m_dx, m_dy, m_longueurCarree, m_epaisseurCarree;
+};
+
+// Calls poser(x, y) for every pixel of a largeur x hauteur picture that a segment of odd
+// width covers. Along the segment's main direction (u), each step looks at the few
+// pixels around the line across it (v): the band and the round ends lie within w + 1 of
+// the line's nearest point.
+template <class Poser>
+void PourChaquePixelTrait(qint64 largeur, qint64 hauteur, const ElementFigure& e,
+                          int epaisseur, Poser&& poser)
+{
+    const bool parColonnes = std::llabs(qint64(e.X2) - e.X1) >= std::llabs(qint64(e.Y2) - e.Y1);
+    const qint64 u1 = parColonnes ? e.X1 : e.Y1;
+    const qint64 v1 = parColonnes ? e.Y1 : e.X1;
+    const qint64 u2 = parColonnes ? e.X2 : e.Y2;
+    const qint64 v2 = parColonnes ? e.Y2 : e.X2;
+    const qint64 nu = parColonnes ? largeur : hauteur;
+    const qint64 nv = parColonnes ? hauteur : largeur;
+    const TraitEntier trait(u1, v1, u2, v2, epaisseur);
+    const qint64 bout = (epaisseur + 1) / 2;
+    const qint64 travers = epaisseur + 1;
+    const qint64 uMin = std::min(u1, u2);
+    const qint64 uMax = std::max(u1, u2);
+    for (qint64 u = std::max<qint64>(0, uMin - bout); u <= std::min(nu - 1, uMax + bout); ++u) {
+        const qint64 proche = std::clamp(u, uMin, uMax);
+        const double ligne = u1 == u2 ? double(v1)
+                                      : double(v1) + double(proche - u1) * double(v2 - v1)
+                                                         / double(u2 - u1);
+        const qint64 centre = qint64(std::clamp(std::round(ligne), -double(travers) - 1,
+                                                double(nv + travers)));
+        for (qint64 v = std::max<qint64>(0, centre - travers);
+             v <= std::min(nv - 1, centre + travers); ++v)
+            if (trait.couvre(u, v))
+                parColonnes ? poser(u, v) : poser(v, u);
+    }
+}
+
+void TracerTraitPixels(QImage& image, const ElementFigure& e, int epaisseur)
+{
+    PoserPixelsNoirs(image, [&](auto poser) {
+        PourChaquePixelTrait(image.width(), image.height(), e, epaisseur, poser);
+    });
 }
 
 // The canvas arc: counter-clockwise over the quadrant of (x2, y2) of the ellipse centred
@@ -320,6 +410,9 @@ public:
         } else if (m_rendu == Rendu::Joueur && ArcDe(e, arc)) {
             m_pinceau.reset();
             TracerArcPixels(m_image, arc);
+        } else if (e.GenreElement == GenreTrait && m_epaisseur % 2 == 1) {
+            m_pinceau.reset();
+            TracerTraitPixels(m_image, e, m_epaisseur);
         } else {
             TracerForme(pinceau(), e);
         }

@@ -8,6 +8,10 @@
 // Drawing rules of the grid pictures. Pictures are QImage::Format_RGB32, drawn without
 // antialiasing; every colour is given as 0x00BBGGRR.
 //
+// Segments drawn with an odd pen width (the player's and the editor's) are plotted pixel by
+// pixel: a pixel is set when its point lies within half the width of the segment, so that
+// a segment's mirror image covers exactly the mirrors of its pixels.
+//
 // Three renderings share the geometry and differ in detail:
 //  - Editeur: the editor's canvas (grid lines to N·c + 1, canvas ellipses and arcs);
 //  - Joueur: the player's picture, which the check reads back (grid lines to the panel's
