@@ -1,6 +1,9 @@
 #include "TF_Dessin.h"
 
+#include "ApercuTrace.h"
 #include "ChoixExercice.h"
+#include "GesteSouris.h"
+#include "Marqueur.h"
 #include "Dossiers.h"
 #include "Dessin.h"
 #include "Dialogues.h"
@@ -111,28 +114,11 @@ void selectionner(QListWidget* liste, int index)
         liste->setCurrentRow(-1);
 }
 
-QPoint fois(QPoint noeud, int c)
-{
-    return {noeud.x() * c, noeud.y() * c};
-}
 } // namespace
-
-ApercuForme::ApercuForme(QWidget* parent)
-    : QWidget(parent)
-{
-    setObjectName(QStringLiteral("PaintBox4"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-}
-
-void ApercuForme::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    PeindreApercu(p, outil, quadrant, size());
-}
 
 TF_Dessin::TF_Dessin(QWidget* parent)
     : FenetreNonModale(parent)
+    , planche_(QuadrillageCommun, NbMarqueurs)
 {
     setObjectName(QStringLiteral("F_Dessin"));
     setWindowTitle(QStringLiteral("Dessiner"));
@@ -155,7 +141,8 @@ TF_Dessin::TF_Dessin(QWidget* parent)
     image1_ = new SurfaceDessin(panelJeu_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, 1000, 1000);
-    paintBox4_ = new ApercuForme(panelJeu_);
+    paintBox4_ = new ApercuTrace(image1_);
+    paintBox4_->setObjectName(QStringLiteral("PaintBox4"));
     panelEtalon_ = panneau(panelMilieu_, QStringLiteral("Panel_Etalon"), {3, 51, 500, 1});
     panelEtalon_->hide();
     panelRef_ = panneau(panelMilieu_, QStringLiteral("PanelRef"), {736, 58, 9, 17});
@@ -218,7 +205,7 @@ void TF_Dessin::creerOutils()
     groupeOutils_ = new QButtonGroup(this);
     groupeOutils_->setExclusive(true);
     struct Description {
-        int outil;
+        Outil outil;
         const char* nom;
         const char* bulle;
         int x;
@@ -230,11 +217,11 @@ void TF_Dessin::creerOutils()
                                   {Outil::Peinture, "ModePeinture", "Colorier", 164}};
     for (const Description& d : outils) {
         QToolButton* b = boutonBascule(panelOutils_, QLatin1String(d.nom), {d.x, 4, 40, 40},
-                                       IconeOutil(d.outil), groupeOutils_);
+                                       IconeOutil(GenreDe(d.outil)), groupeOutils_);
         b->setToolTip(QString::fromUtf8(d.bulle));
-        const int outil = d.outil;
+        const Outil outil = d.outil;
         connect(b, &QToolButton::clicked, this, [this, outil] { choisirOutil(outil); });
-        boutonsOutils_[outil] = b;
+        boutonsOutils_[std::size_t(GenreDe(outil))] = b;
     }
     QToolButton* gomme = boutonBascule(panelOutils_, QStringLiteral("SpeedButton1"), {4, 44, 40, 40},
                                        IconeGomme(), groupeOutils_);
@@ -268,7 +255,7 @@ void TF_Dessin::creerCouleurs()
         QToolButton* b = boutonBascule(panelCouleurs_, QLatin1String(d.nom), {d.x, d.y, 40, 40},
                                        IconeCouleur(d.couleur), groupeCouleurs_);
         const quint32 couleur = d.couleur;
-        connect(b, &QToolButton::clicked, this, [couleur] { CouleurCourante = couleur; });
+        connect(b, &QToolButton::clicked, this, [this, couleur] { planche_.choisirCouleur(couleur); });
         if (d.couleur == CouleurBleu)
             boutonBleu_ = b;
     }
@@ -342,16 +329,8 @@ void TF_Dessin::creerCommandes()
 
 void TF_Dessin::creerMarqueurs()
 {
-    for (int n = 1; n <= NbMarqueurs; ++n) {
-        auto* marqueur = new QPushButton(panelJeu_);
-        marqueur->setObjectName(QStringLiteral("Marqueur") + QString::number(n));
-        marqueur->setGeometry(0, 0, 12, 12);
-        marqueur->setFont(panelRef_->font());
-        marqueur->setFocusPolicy(Qt::NoFocus);
-        marqueur->hide();
-        connect(marqueur, &QPushButton::clicked, this, [this, n] { MarqueurClick(n); });
-        marqueurs_[n] = marqueur;
-    }
+    marqueurs_ = new Marqueurs(panelJeu_, NbMarqueurs, panelRef_->font());
+    connect(marqueurs_, &Marqueurs::clique, this, &TF_Dessin::MarqueurClick);
 }
 
 void TF_Dessin::connaitreChoix(QDialog* choix)
@@ -409,7 +388,7 @@ void TF_Dessin::FormActivate()
 {
     edit2_->setFocus();
     timer1_->demarrer();
-    boutonsOutils_[Outil::Peinture]->setVisible(NumeroExercice == 3);
+    boutonsOutils_[GenreDe(Outil::Peinture)]->setVisible(NumeroExercice == 3);
     Quadrillage& g = grille();
     g.EpaisseurQuadrillage = 1;
     g.EpaisseurTrait = 3;
@@ -420,7 +399,7 @@ void TF_Dessin::FormActivate()
     cacherMarqueurs();
     etat_ = EtatEditeur();
     image1_->setEnabled(true);
-    paintBox4_->hide();
+    paintBox4_->cacher();
     viderFigure();
     NomExerciceChoisi.clear();
     afficherReglages();
@@ -439,14 +418,10 @@ void TF_Dessin::afficherReglages()
 
 void TF_Dessin::viderFigure()
 {
-    etat_.OutilCourant = Outil::Trait;
-    boutonsOutils_[Outil::Trait]->setChecked(true);
+    planche_.vider();
+    boutonsOutils_[GenreDe(Outil::Trait)]->setChecked(true);
     panelCouleurs_->hide();
     boutonBleu_->setChecked(true);
-    CouleurCourante = CouleurParDefaut;
-    figure_.NbElements = 0;
-    figure_.ViderAuDela(NbMarqueurs);
-    etat_.PointDepart = etat_.PointArrivee = QPoint();
 }
 
 void TF_Dessin::dessinerQuadrillage()
@@ -462,18 +437,17 @@ void TF_Dessin::redessiner()
 {
     EffacerImage(image1_->image());
     dessinerQuadrillage();
-    DessinerFigure(image1_->image(), figure_, Rendu::Editeur, grille().EpaisseurTrait);
+    DessinerFigure(image1_->image(), figure(), Rendu::Editeur, grille().EpaisseurTrait);
     image1_->update();
 }
 
-void TF_Dessin::choisirOutil(int outil)
+void TF_Dessin::choisirOutil(Outil outil)
 {
-    if (etat_.ModeGomme) {
-        etat_.ModeGomme = false;
+    if (planche_.modeGomme()) {
         cacherMarqueurs();
         image1_->setEnabled(true);
     }
-    etat_.OutilCourant = outil;
+    planche_.choisirOutil(outil);
     panelCouleurs_->setVisible(outil == Outil::Peinture);
     if (outil == Outil::Peinture) {
         setCursor(CurseurProgramme(1));
@@ -483,20 +457,19 @@ void TF_Dessin::choisirOutil(int outil)
 
 void TF_Dessin::cacherMarqueurs()
 {
-    for (int n = 1; n <= NbMarqueurs; ++n)
-        marqueurs_[n]->hide();
+    marqueurs_->cacher();
 }
 
 void TF_Dessin::enfoncerOutilCourant()
 {
-    boutonsOutils_[etat_.OutilCourant]->setChecked(true);
+    boutonsOutils_[std::size_t(GenreDe(planche_.outil()))]->setChecked(true);
 }
 
 void TF_Dessin::quitterModeGomme()
 {
-    if (!etat_.ModeGomme)
+    if (!planche_.modeGomme())
         return;
-    etat_.ModeGomme = false;
+    planche_.quitterGomme();
     cacherMarqueurs();
     enfoncerOutilCourant();
     image1_->setEnabled(true);
@@ -505,83 +478,47 @@ void TF_Dessin::quitterModeGomme()
 void TF_Dessin::Image1MouseDown(QPoint position)
 {
     etat_.DessinModifie = true;
-    if (etat_.OutilCourant == Outil::Peinture) {
-        ajouterColoriage(position);
-        return;
-    }
-    const Quadrillage& g = grille();
-    etat_.NoeudDepart = {AccrocherAuNoeud(position.x(), g.NbColonnes, g.TailleCase),
-                         AccrocherAuNoeud(position.y(), g.NbLignes, g.TailleCase)};
-    etat_.PointDepart = fois(etat_.NoeudDepart, g.TailleCase);
-    etat_.TraceEnCours = true;
-    paintBox4_->setGeometry(QRect(etat_.PointDepart + image1_->pos(), QSize(0, 0)));
-    paintBox4_->show();
-}
-
-void TF_Dessin::ajouterColoriage(QPoint position)
-{
     const quint32 pixel = CouleurPixel(image1_->image(), position.x(), position.y());
-    if (pixel == CouleurCourante || pixel == CouleurNoir)
-        return;
-    const Quadrillage& g = grille();
-    const ElementFigure element = ElementDepuisPixels(GenreColoriage, position.x(), position.y(),
-                                                      position.x(), position.y(), CouleurCourante,
-                                                      g.TailleCase);
-    if (!figure_.Ajouter(element, NbMarqueurs))
-        return;
-    DessinerElement(image1_->image(), element, Rendu::Editeur, g.EpaisseurTrait);
-    image1_->update();
+    if (const auto coloriage = planche_.appuyer(position, pixel)) {
+        if (planche_.ajouter(*coloriage)) {
+            DessinerElement(image1_->image(), *coloriage, Rendu::Editeur, grille().EpaisseurTrait);
+            image1_->update();
+        }
+    }
+    if (planche_.traceEnCours())
+        paintBox4_->commencer();
 }
 
 void TF_Dessin::Image1MouseMove(QPoint position)
 {
-    const Quadrillage& g = grille();
-    etat_.PointArrivee = BornerPointeur(position, g.NbColonnes, g.NbLignes, g.TailleCase);
-    if (!etat_.TraceEnCours)
+    planche_.deplacer(position);
+    if (!planche_.traceEnCours())
         return;
-    etat_.QuadrantTrace = QuadrantDe(etat_.PointDepart, etat_.PointArrivee);
-    paintBox4_->outil = etat_.OutilCourant;
-    paintBox4_->quadrant = etat_.QuadrantTrace;
-    paintBox4_->setGeometry(
-        BoiteApercu(etat_.OutilCourant, etat_.PointDepart, etat_.PointArrivee).translated(image1_->pos()));
-    paintBox4_->update();
+    const int outil = GenreDe(planche_.outil());
+    if (const auto cadre = CadrerApercu(outil, planche_.depart(), planche_.pointeur()))
+        paintBox4_->montrer(outil, *cadre);
 }
 
 void TF_Dessin::Image1MouseUp(QPoint position)
 {
-    if (!etat_.TraceEnCours || etat_.OutilCourant == Outil::Peinture)
+    if (!planche_.traceEnCours())
         return;
-    etat_.TraceEnCours = false;
-    paintBox4_->hide();
-    const Quadrillage& g = grille();
-    const int c = g.TailleCase;
-    const int x = std::min(position.x(), g.NbColonnes * c);
-    const int y = std::min(position.y(), g.NbLignes * c);
-    etat_.NoeudArrivee = {AccrocherAuNoeud(x, g.NbColonnes, c), AccrocherAuNoeud(y, g.NbLignes, c)};
-    etat_.PointArrivee = fois(etat_.NoeudArrivee, c);
-    if (!FormeAcceptable(etat_.OutilCourant, etat_.NoeudDepart, etat_.NoeudArrivee))
-        return;
-    if (etat_.OutilCourant == Outil::Cercle || etat_.OutilCourant == Outil::QuartDeCercle) {
-        etat_.PointArrivee = ArriveeCarree(etat_.PointDepart, etat_.PointArrivee);
-        etat_.NoeudArrivee = etat_.PointArrivee / c;
-    }
-    ajouterForme();
+    paintBox4_->cacher();
+    if (const auto element = planche_.relacher(position))
+        ajouterForme(*element);
 }
 
-void TF_Dessin::ajouterForme()
+// Only an element whose image stays in the grid can be asked of a pupil.
+void TF_Dessin::ajouterForme(const ElementFigure& element)
 {
     const Quadrillage& g = grille();
-    const ElementFigure element
-        = ElementDepuisPixels(etat_.OutilCourant, etat_.PointDepart.x(), etat_.PointDepart.y(),
-                              etat_.PointArrivee.x(), etat_.PointArrivee.y(), CouleurCourante,
-                              g.TailleCase);
-    if (figure_.NbElements >= NbMarqueurs)
+    if (figure().NbElements >= NbMarqueurs)
         return;
     if (!ElementASymetrique(g, element)) {
         avertir(QStringLiteral("Cet élément n'aura pas de symétique."));
         return;
     }
-    figure_.Ajouter(element, NbMarqueurs);
+    planche_.ajouter(element);
     DessinerElement(image1_->image(), element, Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
 }
@@ -590,53 +527,38 @@ void TF_Dessin::BoutonEfface1AClick()
 {
     etat_.DessinModifie = true;
     quitterModeGomme();
-    if (figure_.NbElements > 0)
-        figure_.Retirer(figure_.NbElements);
+    planche_.annulerDernier();
     redessiner();
 }
 
 void TF_Dessin::SpeedButton1Click()
 {
-    if (etat_.ModeGomme) {
+    if (planche_.modeGomme()) {
         quitterModeGomme();
         return;
     }
-    etat_.ModeGomme = true;
+    planche_.basculerGomme();
     image1_->setEnabled(false);
-    const int cote = CoteMarqueur(grille().TailleCase);
-    for (int i = 1; i <= figure_.NbElements; ++i) {
-        const ElementFigure& e = figure_[i];
-        QPushButton* marqueur = marqueurs_[i];
-        const QPoint repere = PositionMarqueur(e.GenreElement, {e.X1, e.Y1}, {e.X2, e.Y2});
-        marqueur->setGeometry(QRect(repere + image1_->pos(), QSize(cote, cote)));
-        marqueur->setText(LegendeMarqueur(e.GenreElement));
-        const quint32 fond = EstColoriage(e.GenreElement) ? e.Couleur : CouleurGris;
-        marqueur->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid black; padding: 0px;")
-                                    .arg(QColor::fromRgb(VersQRgb(fond)).name()));
-        marqueur->show();
-        marqueur->raise();
-    }
+    marqueurs_->montrer(figure(), image1_->pos(), grille().TailleCase);
 }
 
 void TF_Dessin::MarqueurClick(int numero)
 {
-    if (numero < 1 || numero > figure_.NbElements)
+    if (!planche_.retirer(numero))
         return;
     // Erasing changes the drawing as much as adding does: "Quitter" must ask again.
     etat_.DessinModifie = true;
-    figure_.Retirer(numero);
     cacherMarqueurs();
     enfoncerOutilCourant();
     redessiner();
     image1_->setEnabled(true);
-    etat_.ModeGomme = false;
 }
 
 void TF_Dessin::SpeedButton2Click()
 {
     int echecs = 0;
-    for (int i = 1; i <= figure_.NbElements; ++i) {
-        if (!ElementASymetrique(grille(), figure_[i]))
+    for (int i = 1; i <= figure().NbElements; ++i) {
+        if (!ElementASymetrique(grille(), figure()[i]))
             ++echecs;
     }
     avertir(TexteVerification(echecs));
@@ -666,7 +588,7 @@ void TF_Dessin::ListBox1Click()
         return;
     edit4_->setText(item->text());
     const int n = item->text().toInt();
-    if (!FigureTientDans(figure_, n)) {
+    if (!FigureTientDans(figure(), n)) {
         avertir(QStringLiteral("Opération impossible. Certains objets seraient en-dehors du quadrillage!"));
         afficherReglages();
         return;
@@ -676,8 +598,10 @@ void TF_Dessin::ListBox1Click()
     g.NbColonnes = g.NbLignes = n;
     EffacerImage(image1_->image());
     dessinerQuadrillage();
-    AdapterTailleCase(figure_, g.TailleCase, ancienneTaille);
-    DessinerFigure(image1_->image(), figure_, Rendu::Editeur, g.EpaisseurTrait);
+    Figure adaptee = figure();
+    AdapterTailleCase(adaptee, g.TailleCase, ancienneTaille);
+    planche_.remplacerFigure(adaptee);
+    DessinerFigure(image1_->image(), figure(), Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
 }
 
@@ -698,8 +622,8 @@ void TF_Dessin::nouveauDessin()
 bool TF_Dessin::enregistrer()
 {
     quitterModeGomme();
-    const bool ecrit = NumeroExercice == 3 ? EnregistrerExercice3(grille(), figure_)
-                                           : EnregistrerExercice245(grille(), figure_);
+    const bool ecrit = NumeroExercice == 3 ? EnregistrerExercice3(grille(), figure())
+                                           : EnregistrerExercice245(grille(), figure());
     RetourDossierProgramme();
     return ecrit;
 }
@@ -707,7 +631,7 @@ bool TF_Dessin::enregistrer()
 void TF_Dessin::BoutonNouveauClick()
 {
     quitterModeGomme();
-    if (figure_.NbElements > 0 && etat_.DessinModifie) {
+    if (figure().NbElements > 0 && etat_.DessinModifie) {
         const Reponse r = confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNonAnnuler);
         if (r == Reponse::Annuler)
             return;
@@ -721,7 +645,7 @@ void TF_Dessin::BoutonNouveauClick()
 void TF_Dessin::BoutonQuitterClick()
 {
     // A save that wrote nothing keeps the window open rather than losing the drawing.
-    const bool garder = figure_.NbElements > 0 && etat_.DessinModifie
+    const bool garder = figure().NbElements > 0 && etat_.DessinModifie
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer();
     if (garder)
         return;
@@ -739,7 +663,7 @@ void TF_Dessin::BoutonOuvrirClick()
 {
     AllerDansDossierExercices();
     quitterModeGomme();
-    if (figure_.NbElements > 0 && etat_.DessinModifie
+    if (figure().NbElements > 0 && etat_.DessinModifie
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
         return; // the drawing would be lost to the opened file
     AllerDansDossierExercices();
@@ -779,9 +703,8 @@ bool TF_Dessin::ouvrirFichierChoisi()
     EffacerImage(image1_->image());
     dessinerQuadrillage();
     ConvertirPourTailleCase(lu.Exercice, g.TailleCase);
-    figure_ = lu.Exercice.Elements;
-    figure_.ViderAuDela(NbMarqueurs);
-    DessinerFigure(image1_->image(), figure_, Rendu::Editeur, g.EpaisseurTrait);
+    planche_.remplacerFigure(lu.Exercice.Elements);
+    DessinerFigure(image1_->image(), figure(), Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
     etat_.DessinModifie = false;
     return true;
@@ -798,5 +721,5 @@ void TF_Dessin::Button1Click()
     RetourDossierProgramme();
     quitterModeGomme();
     if (imagesReserve_)
-        imagesReserve_->exporterExercice(grille(), figure_);
+        imagesReserve_->exporterExercice(grille(), figure());
 }

@@ -2,12 +2,15 @@
 
 #include "Figure.h"
 #include "Operations.h"
+#include "PlancheDessin.h"
 
 #include <QImage>
 #include <QPoint>
 
 #include <array>
 
+class ApercuTrace;
+class Marqueurs;
 class QButtonGroup;
 class QDialog;
 class QFrame;
@@ -20,27 +23,9 @@ class QToolButton;
 class SurfaceDessin;
 class TForm1;
 
-// What the editor remembers between two events of one opening.
+// What the editor remembers between two events of one opening, beside its drawing board.
 struct EtatEditeur {
-    int OutilCourant = 1;
     bool DessinModifie = false;
-    bool ModeGomme = false;
-    bool TraceEnCours = false;
-    QPoint PointDepart, NoeudDepart;
-    QPoint PointArrivee, NoeudArrivee;
-    int QuadrantTrace = 1;
-};
-
-// The dotted preview of the shape being dragged, laid over the drawing area.
-class ApercuForme : public QWidget {
-    Q_OBJECT
-public:
-    explicit ApercuForme(QWidget* parent);
-    int outil = 1;
-    int quadrant = 1;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
 };
 
 class TF_Dessin : public FenetreNonModale {
@@ -55,7 +40,8 @@ public:
     void connaitreImagesReserve(TForm1* images);
 
     const EtatEditeur& etat() const { return etat_; }
-    const Figure& figure() const { return figure_; }
+    const PlancheDessin& planche() const { return planche_; }
+    const Figure& figure() const { return planche_.figure(); }
     const QImage& image() const;
 
     // The start state, as when the main menu opens the window.
@@ -92,8 +78,7 @@ private:
     void creerMarqueurs();
     void centrerPanneau();
 
-    void choisirOutil(int outil);
-    void choisirCouleur(quint32 couleur);
+    void choisirOutil(Outil outil);
     void quitterModeGomme();
     void enfoncerOutilCourant();
     void cacherMarqueurs();
@@ -104,14 +89,13 @@ private:
     void nouveauDessin();
     // Runs the saver of the exercise type; true when a file was written.
     bool enregistrer();
-    void ajouterForme();
+    void ajouterForme(const ElementFigure& element);
     bool ouvrirFichierChoisi();
     // Whether the rows of a grid read from a file fit the drawing area.
     bool GrilleAffichable(const Quadrillage& lue) const;
-    void ajouterColoriage(QPoint position);
 
     EtatEditeur etat_;
-    Figure figure_;
+    PlancheDessin planche_;
     QDialog* choix_ = nullptr;
     TForm1* imagesReserve_ = nullptr;
     TenirGeometrie* timer1_;
@@ -120,19 +104,19 @@ private:
     QFrame* panelMilieu_;
     QFrame* panelJeu_;
     SurfaceDessin* image1_;
-    ApercuForme* paintBox4_;
+    ApercuTrace* paintBox4_;
     QFrame* panelEtalon_;
     QFrame* panelOutils_;
     QFrame* panelCouleurs_;
     QFrame* panelRef_;
     QButtonGroup* groupeOutils_;
     QButtonGroup* groupeCouleurs_;
-    std::array<QToolButton*, 7> boutonsOutils_ {}; // by tool code; 0 is the eraser
+    std::array<QToolButton*, 7> boutonsOutils_ {}; // by tool number; 0 is the eraser
     QToolButton* boutonBleu_ = nullptr;
     QLineEdit* edit1_;
     QLineEdit* edit2_;
     QLineEdit* edit4_;
     QListWidget* listBox1_;
     QListWidget* listBox2_;
-    std::array<QPushButton*, NbMarqueurs + 1> marqueurs_ {}; // 1..200
+    Marqueurs* marqueurs_ = nullptr;
 };

@@ -61,3 +61,8 @@ QString LegendeMarqueur(int genre)
         return QStringLiteral("c");
     }
 }
+
+int CoteMarqueur(int tailleCase)
+{
+    return std::max(tailleCase / 2, 8);
+}

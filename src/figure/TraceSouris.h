@@ -17,5 +17,8 @@ QPoint ArriveeCarree(QPoint depart, QPoint arrivee);
 // Top-left corner of the eraser marker of an element drawn from p1 to p2.
 QPoint PositionMarqueur(int genre, QPoint p1, QPoint p2);
 
+// Side of an eraser marker for cells of the given side.
+int CoteMarqueur(int tailleCase);
+
 // The one letter a marker shows for an element kind.
 QString LegendeMarqueur(int genre);

@@ -4,7 +4,7 @@
 #include "Bilans.h"
 #include "ChoixExercice.h"
 #include "Controles.h"
-#include "ControlesJeu.h"
+#include "Marqueur.h"
 #include "Dessin.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
@@ -29,9 +29,7 @@ namespace {
 constexpr quint32 CouleurBleuMarine = 0x00800000;
 constexpr quint32 CouleurMarronTexte = 0x00000080;
 constexpr quint32 CouleurVertJuste = 0x00008000;
-constexpr quint32 CouleurArgent = 0x00C0C0C0;
 constexpr int CasesAuDepart = 24;
-constexpr int TailleMinMarqueur = 8;
 
 struct ExerciceJeu {
     const char* legende;
@@ -95,20 +93,11 @@ QFrame* creerPanneauEnRelief(QWidget* parent, const QString& nom, const QRect& g
     panneau->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return panneau;
 }
-
-QPoint pointUn(const ElementFigure& e)
-{
-    return { e.X1, e.Y1 };
-}
-
-QPoint pointDeux(const ElementFigure& e)
-{
-    return { e.X2, e.Y2 };
-}
 } // namespace
 
 TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(QWidget* parent)
     : FenetreNonModale(parent)
+    , planche_(QuadrillageCommun, MaxElementsEleve)
 {
     setObjectName(QStringLiteral("F_Jeu_Lignes_Autour"));
     setWindowTitle(QString::fromUtf8(exerciceJeu(2).legende));
@@ -216,7 +205,8 @@ void TF_Jeu_Lignes_Autour::creerCouleurs()
                                                IconeCouleur(c.couleur), { c.gauche, c.haut });
         groupe->addButton(bouton);
         const quint32 couleur = c.couleur;
-        connect(bouton, &QToolButton::clicked, this, [this, couleur] { choisirCouleur(couleur); });
+        connect(bouton, &QToolButton::clicked, this,
+                [this, couleur] { planche_.choisirCouleur(couleur); });
     }
     BoutonBleu = PanelCouleurs->findChild<QToolButton*>(QStringLiteral("BoutonBleu"));
     BoutonBleu->setChecked(true);
@@ -258,15 +248,8 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
 // Created after the scaling: their size follows the cell size, not the design.
 void TF_Jeu_Lignes_Autour::creerMarqueurs()
 {
-    for (int i = 1; i <= MaxElementsEleve; ++i) {
-        auto* marqueur = new Marqueur(i, PanelJeu);
-        marqueur->setObjectName(QStringLiteral("Marqueur%1").arg(i));
-        marqueur->setFont(font());
-        marqueur->setGeometry(0, 0, 12, 12);
-        marqueur->hide();
-        connect(marqueur, &Marqueur::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
-        MarqueursElements[std::size_t(i)] = marqueur;
-    }
+    MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font());
+    connect(MarqueursElements, &Marqueurs::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
 }
 
 void TF_Jeu_Lignes_Autour::relierControles()
@@ -274,12 +257,12 @@ void TF_Jeu_Lignes_Autour::relierControles()
     connect(Image1, &SurfaceDessin::appui, this, &TF_Jeu_Lignes_Autour::Image1MouseDown);
     connect(Image1, &SurfaceDessin::deplacement, this, &TF_Jeu_Lignes_Autour::Image1MouseMove);
     connect(Image1, &SurfaceDessin::relachement, this, &TF_Jeu_Lignes_Autour::Image1MouseUp);
-    const std::array<std::pair<QToolButton*, int>, 5> outils = { {
-        { ModeTrait, GenreTrait },
-        { ModeRect, GenreRectangle },
-        { ModeEllipse, GenreCercle },
-        { ModeArc, GenreQuartDeCercle },
-        { ModePeinture, GenreColoriage },
+    const std::array<std::pair<QToolButton*, Outil>, 5> outils = { {
+        { ModeTrait, Outil::Trait },
+        { ModeRect, Outil::Rectangle },
+        { ModeEllipse, Outil::Cercle },
+        { ModeArc, Outil::QuartDeCercle },
+        { ModePeinture, Outil::Peinture },
     } };
     for (const auto& [bouton, outil] : outils)
         connect(bouton, &QToolButton::clicked, this, [this, outil = outil] { choisirOutil(outil); });
@@ -370,7 +353,6 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     grille.TypeAxe = jeu.typeAxe;
     grille.DecalageAxe = 0;
     grille.NbColonnes = grille.NbLignes = CasesAuDepart;
-    OutilCourant = GenreTrait;
     EffacerImage();
     DessinerQuadrillage();
     rafraichir();
@@ -380,10 +362,12 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
 void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
 {
     EffacerImage();
-    OutilCourant = GenreTrait;
+    // Markers or a stroke left from the last opening belong to a figure that is gone.
+    planche_.vider();
+    cacherMarqueurs();
+    PaintBox4->cacher();
     PanelCouleurs->hide();
     BoutonBleu->setChecked(true);
-    CouleurCourante = CouleurParDefaut;
     ModeTrait->setChecked(true);
     LabelResultat->clear();
 
@@ -396,15 +380,7 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     Image1->setEnabled(false);
     exerciceEnCours_ = false;
 
-    // Markers or a stroke left from the last opening belong to a figure that is gone.
-    ModeGomme = false;
-    cacherMarqueurs();
-    TraceEnCours = false;
-    PaintBox4->cacher();
-
     FigureReference = Figure {};
-    FigureEleve = Figure {};
-    PointDepart = PointArrivee = QPoint(0, 0);
     RedessinerTout();
     rafraichir();
 }
@@ -549,7 +525,8 @@ void TF_Jeu_Lignes_Autour::RedessinerTout()
     DessinerQuadrillage();
     DessinerFigure(Image1->image(), FigureReference, Rendu::Joueur,
                    QuadrillageCommun.EpaisseurTrait);
-    DessinerFigure(Image1->image(), FigureEleve, Rendu::Joueur, QuadrillageCommun.EpaisseurTrait);
+    DessinerFigure(Image1->image(), planche_.figure(), Rendu::Joueur,
+                   QuadrillageCommun.EpaisseurTrait);
 }
 
 void TF_Jeu_Lignes_Autour::rafraichir()
@@ -560,113 +537,62 @@ void TF_Jeu_Lignes_Autour::rafraichir()
 // ---------------------------------------------------------------------------------
 // The pupil's drawing.
 
-QPoint TF_Jeu_Lignes_Autour::noeudDe(QPoint point) const
-{
-    const Quadrillage& grille = QuadrillageCommun;
-    return { AccrocherAuNoeud(point.x(), grille.NbColonnes, grille.TailleCase),
-             AccrocherAuNoeud(point.y(), grille.NbLignes, grille.TailleCase) };
-}
-
 void TF_Jeu_Lignes_Autour::Image1MouseDown(QPoint point)
 {
-    PointDepart = point;
-    if (OutilCourant == GenreColoriage) {
-        peindre(point);
-        return;
-    }
-    PaintBox4->cacher();
-    PaintBox4->show();
-    TraceEnCours = true;
-    NoeudDepart = noeudDe(point);
-    PointDepart = NoeudDepart * QuadrillageCommun.TailleCase;
-}
-
-void TF_Jeu_Lignes_Autour::peindre(QPoint point)
-{
-    const quint32 couleur = CouleurPixel(Image1->image(), point.x(), point.y());
-    if (couleur == CouleurCourante || couleur == CouleurNoir)
-        return;
-    TraceEnCours = false;
-    ajouterElementEleve(ElementDepuisPixels(GenreColoriage, point.x(), point.y(), point.x(),
-                                            point.y(), CouleurCourante,
-                                            QuadrillageCommun.TailleCase));
+    const auto coloriage = planche_.appuyer(point, CouleurPixel(Image1->image(), point.x(), point.y()));
+    if (coloriage)
+        ajouterElementEleve(*coloriage);
+    if (planche_.traceEnCours())
+        PaintBox4->commencer();
 }
 
 void TF_Jeu_Lignes_Autour::Image1MouseMove(QPoint point)
 {
-    const Quadrillage& grille = QuadrillageCommun;
-    PointArrivee = BornerPointeur(point, grille.NbColonnes, grille.NbLignes, grille.TailleCase);
-    if (!TraceEnCours)
+    planche_.deplacer(point);
+    if (!planche_.traceEnCours())
         return;
-    if (const auto cadre = CadrerApercu(OutilCourant, PointDepart, PointArrivee))
-        PaintBox4->montrer(OutilCourant, *cadre);
+    const int outil = GenreDe(planche_.outil());
+    if (const auto cadre = CadrerApercu(outil, planche_.depart(), planche_.pointeur()))
+        PaintBox4->montrer(outil, *cadre);
 }
 
 void TF_Jeu_Lignes_Autour::Image1MouseUp(QPoint point)
 {
-    if (OutilCourant == GenreColoriage || !TraceEnCours)
+    if (!planche_.traceEnCours())
         return;
-    TraceEnCours = false;
     PaintBox4->cacher();
-    const Quadrillage& grille = QuadrillageCommun;
-    PointArrivee = { std::min(point.x(), grille.NbColonnes * grille.TailleCase),
-                     std::min(point.y(), grille.NbLignes * grille.TailleCase) };
-    NoeudArrivee = noeudDe(PointArrivee);
-    PointArrivee = NoeudArrivee * grille.TailleCase;
-    if (!traitAccepte())
-        return;
-    if (OutilCourant == GenreCercle || OutilCourant == GenreQuartDeCercle)
-        PointArrivee = ArriveeCarree(PointDepart, PointArrivee);
-    ajouterElementEleve(ElementDepuisPixels(OutilCourant, PointDepart.x(), PointDepart.y(),
-                                            PointArrivee.x(), PointArrivee.y(), CouleurCourante,
-                                            grille.TailleCase));
-}
-
-// A line needs two different nodes; the other shapes need a different column and a
-// different row.
-bool TF_Jeu_Lignes_Autour::traitAccepte() const
-{
-    const bool autreColonne = NoeudArrivee.x() != NoeudDepart.x();
-    const bool autreLigne = NoeudArrivee.y() != NoeudDepart.y();
-    if (OutilCourant == GenreTrait)
-        return autreColonne || autreLigne;
-    return autreColonne && autreLigne;
+    if (const auto element = planche_.relacher(point))
+        ajouterElementEleve(*element);
 }
 
 void TF_Jeu_Lignes_Autour::ajouterElementEleve(const ElementFigure& element)
 {
-    if (!FigureEleve.Ajouter(element, MaxElementsEleve))
+    if (!planche_.ajouter(element))
         return;
     DessinerElement(element);
     rafraichir();
 }
 
-void TF_Jeu_Lignes_Autour::choisirOutil(int outil)
+void TF_Jeu_Lignes_Autour::choisirOutil(Outil outil)
 {
-    if (ModeGomme) {
-        ModeGomme = false;
+    if (planche_.modeGomme()) {
         cacherMarqueurs();
         Image1->setEnabled(exerciceEnCours_);
     }
-    if (outil == GenreColoriage) {
+    if (outil == Outil::Peinture) {
         PanelCouleurs->setEnabled(true);
         PanelCouleurs->show();
     } else {
         PanelCouleurs->hide();
     }
-    OutilCourant = outil;
-}
-
-void TF_Jeu_Lignes_Autour::choisirCouleur(quint32 couleur)
-{
-    CouleurCourante = couleur;
+    planche_.choisirOutil(outil);
 }
 
 // Drawing comes back only while an exercise is being played: before the first one,
 // the pupil has nothing to draw the image of.
 void TF_Jeu_Lignes_Autour::quitterModeGomme(bool peintureSeulementSiCouleurs)
 {
-    ModeGomme = false;
+    planche_.quitterGomme();
     cacherMarqueurs();
     enfoncerOutilCourant(peintureSeulementSiCouleurs);
     Image1->setEnabled(exerciceEnCours_);
@@ -674,82 +600,62 @@ void TF_Jeu_Lignes_Autour::quitterModeGomme(bool peintureSeulementSiCouleurs)
 
 void TF_Jeu_Lignes_Autour::enfoncerOutilCourant(bool peintureSeulementSiCouleurs)
 {
-    switch (OutilCourant) {
-    case GenreTrait:
+    switch (planche_.outil()) {
+    case Outil::Trait:
         ModeTrait->setChecked(true);
         break;
-    case GenreRectangle:
+    case Outil::Rectangle:
         ModeRect->setChecked(true);
         break;
-    case GenreCercle:
+    case Outil::Cercle:
         ModeEllipse->setChecked(true);
         break;
-    case GenreQuartDeCercle:
+    case Outil::QuartDeCercle:
         ModeArc->setChecked(true);
         break;
-    case GenreColoriage:
+    case Outil::Peinture:
         if (!peintureSeulementSiCouleurs || !PanelCouleurs->isHidden())
             ModePeinture->setChecked(true);
-        break;
-    default:
         break;
     }
 }
 
 void TF_Jeu_Lignes_Autour::SpeedButton2Click()
 {
-    if (ModeGomme) {
+    if (planche_.modeGomme()) {
         quitterModeGomme(true);
         return;
     }
-    ModeGomme = true;
+    planche_.basculerGomme();
     Image1->setEnabled(false);
-    for (int i = 1; i <= FigureEleve.NbElements; ++i)
-        montrerMarqueur(i);
-}
-
-void TF_Jeu_Lignes_Autour::montrerMarqueur(int i)
-{
-    const ElementFigure& e = FigureEleve[i];
-    Marqueur* marqueur = MarqueursElements[std::size_t(i)];
-    const int cote = std::max(QuadrillageCommun.TailleCase / 2, TailleMinMarqueur);
-    const QPoint coin = PositionMarqueur(e.GenreElement, pointUn(e), pointDeux(e));
-    marqueur->setGeometry(QRect(Image1->pos() + coin, QSize(cote, cote)));
-    ColorerFond(marqueur, e.GenreElement == GenreColoriage ? e.Couleur : CouleurArgent);
-    marqueur->setText(LegendeMarqueur(e.GenreElement));
-    marqueur->show();
-    marqueur->raise();
+    MarqueursElements->montrer(planche_.figure(), Image1->pos(), QuadrillageCommun.TailleCase);
 }
 
 void TF_Jeu_Lignes_Autour::cacherMarqueurs()
 {
-    for (int i = 1; i <= MaxElementsEleve; ++i)
-        MarqueursElements[std::size_t(i)]->hide();
+    MarqueursElements->cacher();
 }
 
 // One click removes one element and ends the eraser mode. Only the markers of the
 // pupil's elements remove anything: the template panel's tag names no element.
 void TF_Jeu_Lignes_Autour::MarqueurClick(int i)
 {
-    if (i < 1 || i > FigureEleve.NbElements)
+    if (!planche_.retirer(i))
         return;
-    FigureEleve.Retirer(i);
     cacherMarqueurs();
     enfoncerOutilCourant(false);
     EffacerImage();
     RedessinerTout();
     rafraichir();
     Image1->setEnabled(exerciceEnCours_);
-    ModeGomme = false;
 }
 
 void TF_Jeu_Lignes_Autour::effacer(bool tout)
 {
-    if (ModeGomme)
+    if (planche_.modeGomme())
         quitterModeGomme();
-    if (FigureEleve.NbElements == 0)
+    if (!(tout ? planche_.effacerTout() : planche_.annulerDernier()))
         return;
-    FigureEleve.NbElements = tout ? 0 : FigureEleve.NbElements - 1;
     EffacerImage();
     RedessinerTout();
     rafraichir();
@@ -760,13 +666,13 @@ void TF_Jeu_Lignes_Autour::effacer(bool tout)
 
 void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
 {
-    if (ModeGomme) {
+    if (planche_.modeGomme()) {
         quitterModeGomme();
         RedessinerTout();
         rafraichir();
     }
     const bool juste = VerifierSymetrie(QuadrillageCommun, Image1->image(), Masque,
-                                        FigureReference, FigureEleve, NbPointsAxeCouverts);
+                                        FigureReference, planche_.figure(), NbPointsAxeCouverts);
     montrerResultat(juste);
     if (!juste)
         return;

@@ -4,6 +4,7 @@
 #include "Figure.h"
 #include "GesteSouris.h"
 #include "Operations.h"
+#include "PlancheDessin.h"
 #include "Symetrie.h"
 
 #include <QPoint>
@@ -12,6 +13,7 @@
 
 class ApercuTrace;
 class Marqueur;
+class Marqueurs;
 class QButtonGroup;
 class QDialog;
 class QFrame;
@@ -38,10 +40,11 @@ public:
     void connaitreChoix(QDialog* choix);
 
     const Figure& figureReference() const { return FigureReference; }
-    const Figure& figureEleve() const { return FigureEleve; }
+    const Figure& figureEleve() const { return planche_.figure(); }
     const QImage& image() const;
-    int outilCourant() const { return OutilCourant; }
-    bool modeGomme() const { return ModeGomme; }
+    int outilCourant() const { return GenreDe(planche_.outil()); }
+    bool modeGomme() const { return planche_.modeGomme(); }
+    quint32 couleurCourante() const { return planche_.couleur(); }
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -79,27 +82,19 @@ private:
     QFrame* Panel_Etalon;
     TenirGeometrie* Timer1;
     QTimer* Timer2;
-    std::array<Marqueur*, MaxElementsEleve + 1> MarqueursElements {}; // 1..100
+    Marqueurs* MarqueursElements = nullptr;
 
     QDialog* choix_ = nullptr;
 
     // Exercise and drawing state.
     Figure FigureReference;
-    Figure FigureEleve;
+    PlancheDessin planche_; // the pupil's figure and the tool in hand
     qint32 TailleCaseFichier = 0;
     bool CoteFigure = false;
     std::array<qint32, 9> ParametresAxe {}; // DecalageAxe, then the eight reserved words
     MasqueReference Masque;
     int NbPointsAxeCouverts = 0; // covered axis samples when the exercise was shown
     bool exerciceEnCours_ = false;
-
-    int OutilCourant = GenreTrait;
-    bool ModeGomme = false;
-    bool TraceEnCours = false;
-    QPoint PointDepart;
-    QPoint NoeudDepart;
-    QPoint PointArrivee;
-    QPoint NoeudArrivee;
 
     void creerControles();
     void creerOutils();
@@ -130,16 +125,11 @@ private:
     void Image1MouseDown(QPoint point);
     void Image1MouseMove(QPoint point);
     void Image1MouseUp(QPoint point);
-    void peindre(QPoint point);
-    QPoint noeudDe(QPoint point) const;
-    bool traitAccepte() const;
     void ajouterElementEleve(const ElementFigure& element);
-    void choisirOutil(int outil);
-    void choisirCouleur(quint32 couleur);
+    void choisirOutil(Outil outil);
     void quitterModeGomme(bool peintureSeulementSiCouleurs = false);
     void enfoncerOutilCourant(bool peintureSeulementSiCouleurs);
     void SpeedButton2Click();
-    void montrerMarqueur(int i);
     void cacherMarqueurs();
     void MarqueurClick(int i);
     void effacer(bool tout);

@@ -75,9 +75,9 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     EXPECT_EQ(ExtensionExercice, QStringLiteral(".ex3"));
     EXPECT_EQ(NomExerciceChoisi, QStringLiteral("Ex02"));
     EXPECT_FALSE(f.etat().DessinModifie);
-    EXPECT_EQ(f.etat().OutilCourant, 1);
+    EXPECT_EQ(f.planche().outil(), Outil::Trait);
     EXPECT_TRUE(controle<QToolButton>("ModeTrait")->isChecked());
-    EXPECT_EQ(CouleurCourante, CouleurBleu);
+    EXPECT_EQ(f.planche().couleur(), CouleurBleu);
     EXPECT_EQ(CouleurPixel(f.image(), 48, 100), CouleurNoir);
     EXPECT_EQ(CouleurPixel(f.image(), 88, 84), CouleurRose);
     EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
@@ -227,7 +227,7 @@ TEST_F(Exportation, EnregistrerPourImprimerEcritUnBmp)
     const QString chemin = dossier.fichier(QStringLiteral("exos/Exercices à imprimer/ex.bmp"));
     dialogues.fichiersEnregistres.enqueue(chemin);
     cliquer("Button1");
-    EXPECT_FALSE(f.etat().ModeGomme);
+    EXPECT_FALSE(f.planche().modeGomme());
     ASSERT_EQ(dialogues.enregistrements.size(), 1);
     const DemandeFichier& d = dialogues.enregistrements.first();
     EXPECT_EQ(QDir(d.dossierInitial), QDir(dossier.fichier(QStringLiteral("exos/Exercices à imprimer"))));

@@ -1,9 +1,6 @@
 #include "ReglesEditeur.h"
 #include "TraceSouris.h"
 
-#include <QImage>
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 TEST(AccrochageEditeur, LaSourisHorsDuQuadrillageResteJusteAuBord)
@@ -21,50 +18,6 @@ TEST(FormesEditeur, LeCercleDevientCarreDuCotePlusCourtVersLaSouris)
     EXPECT_EQ(ArriveeCarree({140, 140}, {40, 100}), QPoint(100, 100));
     EXPECT_EQ(ArriveeCarree({100, 100}, {120, 20}), QPoint(120, 80));
     EXPECT_EQ(ArriveeCarree({100, 100}, {60, 0}), QPoint(60, 60));
-}
-
-TEST(FormesEditeur, SeulUnSegmentPeutEtrePlat)
-{
-    const QPoint depart(3, 3);
-    EXPECT_TRUE(FormeAcceptable(Outil::Trait, depart, {8, 3}));
-    EXPECT_FALSE(FormeAcceptable(Outil::Trait, depart, depart));
-    for (int outil : {Outil::Rectangle, Outil::Cercle, Outil::QuartDeCercle}) {
-        EXPECT_FALSE(FormeAcceptable(outil, depart, {8, 3})) << outil;
-        EXPECT_FALSE(FormeAcceptable(outil, depart, {3, 9})) << outil;
-        EXPECT_TRUE(FormeAcceptable(outil, depart, {1, 9})) << outil;
-    }
-}
-
-TEST(ApercuEditeur, LaBoiteSuitLaSourisDansChaqueQuadrant)
-{
-    const QPoint depart(100, 100);
-    EXPECT_EQ(QuadrantDe(depart, {130, 150}), 1);
-    EXPECT_EQ(QuadrantDe(depart, {70, 150}), 2);
-    EXPECT_EQ(QuadrantDe(depart, {70, 50}), 3);
-    EXPECT_EQ(QuadrantDe(depart, {130, 50}), 4);
-
-    EXPECT_EQ(BoiteApercu(Outil::Trait, depart, {130, 150}), QRect(100, 100, 30, 50));
-    EXPECT_EQ(BoiteApercu(Outil::Rectangle, depart, {70, 50}), QRect(70, 50, 30, 50));
-    // Circles: a square on the smaller distance, from the start towards the mouse.
-    EXPECT_EQ(BoiteApercu(Outil::Cercle, depart, {70, 150}), QRect(70, 100, 30, 30));
-    EXPECT_EQ(BoiteApercu(Outil::QuartDeCercle, depart, {180, 60}), QRect(100, 60, 40, 40));
-    // Never smaller than 2 by 2.
-    EXPECT_EQ(BoiteApercu(Outil::Trait, depart, {100, 160}), QRect(100, 100, 2, 60));
-    EXPECT_EQ(BoiteApercu(Outil::Cercle, depart, {99, 40}), QRect(98, 98, 2, 2));
-}
-
-TEST(ApercuEditeur, LeQuartDeCercleEstCentreSurLeCoinDeDepart)
-{
-    // In quadrant 2 (left and below) the start is the top-right corner: the arc runs
-    // from the box's top-left to its bottom-right, and the opposite corner stays empty.
-    QImage image(41, 41, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    PeindreApercu(p, Outil::QuartDeCercle, 2, image.size());
-    p.end();
-    EXPECT_NE(image.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu) << "arc starts at the left";
-    EXPECT_EQ(image.pixel(40, 0) & 0xFFFFFF, 0xFFFFFFu) << "centre is not drawn";
-    EXPECT_EQ(image.pixel(2, 38) & 0xFFFFFF, 0xFFFFFFu) << "far corner stays empty";
 }
 
 TEST(MarqueursEditeur, ChaqueGenreASonRepere)

@@ -195,10 +195,10 @@ TEST_F(DessinEleve, ThePaintToolIsOnlyOfferedInExerciseThree)
     monde->cliquer(QStringLiteral("ModePeinture"));
     EXPECT_FALSE(controle(QStringLiteral("PanelCouleurs"))->isHidden());
     monde->cliquer(QStringLiteral("BoutonRouge"));
-    EXPECT_EQ(CouleurCourante, CouleurRouge);
+    EXPECT_EQ(monde->jeu().couleurCourante(), CouleurRouge);
     monde->cliquer(QStringLiteral("ModeTrait"));
     EXPECT_TRUE(controle(QStringLiteral("PanelCouleurs"))->isHidden());
-    EXPECT_EQ(CouleurCourante, CouleurRouge) << "a tool does not change the colour";
+    EXPECT_EQ(monde->jeu().couleurCourante(), CouleurRouge) << "a tool does not change the colour";
 }
 
 TEST_F(DessinEleve, PaintingFillsUpToBlackAndUndoRedrawsWithoutIt)

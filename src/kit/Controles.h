@@ -1,6 +1,6 @@
 #pragma once
 
-// Building blocks of the pupils' windows: controls placed at their design position
+// Building blocks of the windows: controls placed at their design position
 // (the windows are scaled afterwards, fonts included), and list boxes that keep their
 // items in alphabetical order as the teacher reads it.
 

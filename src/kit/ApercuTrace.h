@@ -11,6 +11,8 @@ class ApercuTrace : public QWidget {
 public:
     explicit ApercuTrace(QWidget* parent);
 
+    // A stroke starts: shown, still empty, until the pointer moves.
+    void commencer();
     // Shows the shape of the tool in the box, which is in the parent's coordinates.
     void montrer(int outil, const CadreApercu& cadre);
     void cacher();

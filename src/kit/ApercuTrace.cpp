@@ -21,6 +21,12 @@ void ApercuTrace::montrer(int outil, const CadreApercu& cadre)
     update();
 }
 
+void ApercuTrace::commencer()
+{
+    cacher();
+    show();
+}
+
 void ApercuTrace::cacher()
 {
     hide();

@@ -1,0 +1,61 @@
+#include "Marqueur.h"
+
+#include "Controles.h"
+#include "Couleurs.h"
+#include "Figure.h"
+#include "TraceSouris.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+
+Marqueur::Marqueur(int etiquette, QWidget* parent)
+    : QLabel(parent)
+    , etiquette_(etiquette)
+{
+    setAlignment(Qt::AlignCenter);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+}
+
+void Marqueur::mousePressEvent(QMouseEvent* evenement)
+{
+    if (evenement->button() == Qt::LeftButton)
+        emit clique(etiquette_);
+}
+
+Marqueurs::Marqueurs(QWidget* parent, int nombre, const QFont& police)
+    : QObject(parent)
+{
+    for (int i = 1; i <= nombre; ++i) {
+        auto* marqueur = new Marqueur(i, parent);
+        marqueur->setObjectName(QStringLiteral("Marqueur%1").arg(i));
+        marqueur->setFont(police);
+        marqueur->setGeometry(0, 0, 12, 12);
+        marqueur->hide();
+        connect(marqueur, &Marqueur::clique, this, &Marqueurs::clique);
+        marqueurs_.push_back(marqueur);
+    }
+}
+
+void Marqueurs::montrer(const Figure& figure, QPoint origine, int tailleCase)
+{
+    const int cote = CoteMarqueur(tailleCase);
+    const int nombre = std::min(figure.NbElements, int(marqueurs_.size()));
+    for (int i = 1; i <= nombre; ++i) {
+        const ElementFigure& e = figure[i];
+        Marqueur* marqueur = marqueurs_[std::size_t(i - 1)];
+        const QPoint coin = PositionMarqueur(e.GenreElement, {e.X1, e.Y1}, {e.X2, e.Y2});
+        marqueur->setGeometry(QRect(origine + coin, QSize(cote, cote)));
+        ColorerFond(marqueur, EstColoriage(e.GenreElement) ? e.Couleur : CouleurGris);
+        marqueur->setText(LegendeMarqueur(e.GenreElement));
+        marqueur->show();
+        marqueur->raise();
+    }
+}
+
+void Marqueurs::cacher()
+{
+    for (Marqueur* marqueur : marqueurs_)
+        marqueur->hide();
+}

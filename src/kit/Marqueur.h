@@ -1,0 +1,46 @@
+#pragma once
+
+// The eraser's markers: one small panel per element, laid over the drawing surface, that
+// reports its element's number when clicked.
+
+#include <QLabel>
+
+#include <vector>
+
+struct Figure;
+
+// A small panel that reports a click with its tag.
+class Marqueur : public QLabel {
+    Q_OBJECT
+public:
+    Marqueur(int etiquette, QWidget* parent);
+    int etiquette() const { return etiquette_; }
+
+signals:
+    void clique(int etiquette);
+
+protected:
+    void mousePressEvent(QMouseEvent* evenement) override;
+
+private:
+    int etiquette_;
+};
+
+// Markers "Marqueur1" to "MarqueurN", hidden until the eraser shows them.
+class Marqueurs : public QObject {
+    Q_OBJECT
+public:
+    Marqueurs(QWidget* parent, int nombre, const QFont& police);
+
+    // One marker per element of the figure, at its element's mark (PositionMarqueur)
+    // offset by `origine`, sized for the cells: a painted area's in its colour, the
+    // others silver.
+    void montrer(const Figure& figure, QPoint origine, int tailleCase);
+    void cacher();
+
+signals:
+    void clique(int numero);
+
+private:
+    std::vector<Marqueur*> marqueurs_; // element i has marqueurs_[i - 1]
+};
