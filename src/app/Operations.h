@@ -2,13 +2,12 @@
 
 // The small services every window uses: scaling to the screen, holding a full-screen
 // window in place, tiling a background picture, returning to the program folder,
-// help, and the program's two cursors.
+// help, and the program's cursor on every window.
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
 
-class QCursor;
 class QPainter;
 class QTimer;
 
@@ -70,9 +69,6 @@ private:
 // Puts only the main window's left and top back (the main menu's clicks do this);
 // a maximised window is left alone, as above.
 void RemettreGaucheHaut(QWidget* fenetre);
-
-// The program's cursors 1 and 2, drawn by the program.
-QCursor CurseurProgramme(int numero);
 
 // Makes cursor 2 the cursor of every window of the application, shown now or later.
 // Controls that choose their own cursor (edit boxes, the editor's tools) keep it.

@@ -1,8 +1,8 @@
 #include "TF_Dessin.h"
 
-#include "ApercuTrace.h"
+#include "BarreOutils.h"
 #include "ChoixExercice.h"
-#include "GesteSouris.h"
+#include "GesteDessin.h"
 #include "Marqueur.h"
 #include "Dossiers.h"
 #include "Dessin.h"
@@ -18,7 +18,6 @@
 #include "TraceSouris.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFrame>
@@ -75,20 +74,6 @@ QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, c
     return b;
 }
 
-QToolButton* boutonBascule(QWidget* parent, const QString& nom, const QRect& place,
-                           const QIcon& image, QButtonGroup* groupe)
-{
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setGeometry(place);
-    b->setCheckable(true);
-    b->setIcon(image);
-    b->setIconSize(QSize(32, 32));
-    b->setFocusPolicy(Qt::NoFocus);
-    groupe->addButton(b);
-    return b;
-}
-
 // The list box items of the axis position and of the grid size.
 QStringList positionsAxe()
 {
@@ -141,21 +126,19 @@ TF_Dessin::TF_Dessin(QWidget* parent)
     image1_ = new SurfaceDessin(panelJeu_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, 1000, 1000);
-    paintBox4_ = new ApercuTrace(image1_);
-    paintBox4_->setObjectName(QStringLiteral("PaintBox4"));
+    geste_ = new GesteDessin(image1_, planche_);
     panelEtalon_ = panneau(panelMilieu_, QStringLiteral("Panel_Etalon"), {3, 51, 500, 1});
     panelEtalon_->hide();
     panelRef_ = panneau(panelMilieu_, QStringLiteral("PanelRef"), {736, 58, 9, 17});
     panelRef_->setFont(arial(8));
     creerOutils();
-    creerCouleurs();
     creerReglages();
     creerCommandes();
     creerMarqueurs();
 
-    connect(image1_, &SurfaceDessin::appui, this, &TF_Dessin::Image1MouseDown);
-    connect(image1_, &SurfaceDessin::deplacement, this, &TF_Dessin::Image1MouseMove);
-    connect(image1_, &SurfaceDessin::relachement, this, &TF_Dessin::Image1MouseUp);
+    // Any press on the picture counts as a change, even one that makes nothing.
+    connect(geste_, &GesteDessin::appui, this, [this] { etat_.DessinModifie = true; });
+    connect(geste_, &GesteDessin::elementDessine, this, &TF_Dessin::ajouterForme);
 
     AdapterEcran(this);
     // The picture keeps the scaled size of its area, so every grid size fits in it.
@@ -202,63 +185,27 @@ void TF_Dessin::creerMenu()
 void TF_Dessin::creerOutils()
 {
     panelOutils_ = panneau(panelMilieu_, QStringLiteral("PanelOutils"), {560, 4, 209, 88});
-    groupeOutils_ = new QButtonGroup(this);
-    groupeOutils_->setExclusive(true);
-    struct Description {
-        Outil outil;
-        const char* nom;
-        const char* bulle;
-        int x;
+    panelCouleurs_ = panneau(panelMilieu_, QStringLiteral("PanelCouleurs"), {560, 95, 209, 89});
+    const DispositionOutils disposition = {
+        {{
+            {"ModeTrait", "trait", {4, 4}},
+            {"ModeRect", "Rectangle ou carré", {44, 4}},
+            {"ModeEllipse", "Cercle", {84, 4}},
+            {"ModeArc", "quart de cercle", {124, 4}},
+            {"ModePeinture", "Colorier", {164, 4}},
+        }},
+        {"SpeedButton1", "gomme", {4, 44}},
+        false,
     };
-    const Description outils[] = {{Outil::Trait, "ModeTrait", "trait", 4},
-                                  {Outil::Rectangle, "ModeRect", "Rectangle ou carré", 44},
-                                  {Outil::Cercle, "ModeEllipse", "Cercle", 84},
-                                  {Outil::QuartDeCercle, "ModeArc", "quart de cercle", 124},
-                                  {Outil::Peinture, "ModePeinture", "Colorier", 164}};
-    for (const Description& d : outils) {
-        QToolButton* b = boutonBascule(panelOutils_, QLatin1String(d.nom), {d.x, 4, 40, 40},
-                                       IconeOutil(GenreDe(d.outil)), groupeOutils_);
-        b->setToolTip(QString::fromUtf8(d.bulle));
-        const Outil outil = d.outil;
-        connect(b, &QToolButton::clicked, this, [this, outil] { choisirOutil(outil); });
-        boutonsOutils_[std::size_t(GenreDe(outil))] = b;
-    }
-    QToolButton* gomme = boutonBascule(panelOutils_, QStringLiteral("SpeedButton1"), {4, 44, 40, 40},
-                                       IconeGomme(), groupeOutils_);
-    gomme->setToolTip(QStringLiteral("gomme"));
-    connect(gomme, &QToolButton::clicked, this, &TF_Dessin::SpeedButton1Click);
-    boutonsOutils_[0] = gomme;
+    barreOutils_ = new BarreOutils(panelOutils_, panelCouleurs_, disposition);
+    connect(barreOutils_, &BarreOutils::outilChoisi, this, &TF_Dessin::choisirOutil);
+    connect(barreOutils_, &BarreOutils::gommeCliquee, this, &TF_Dessin::SpeedButton1Click);
+    connect(barreOutils_, &BarreOutils::couleurChoisie, this,
+            [this](quint32 couleur) { planche_.choisirCouleur(couleur); });
     QPushButton* verifier = bouton(panelOutils_, QStringLiteral("SpeedButton2"),
                                    QStringLiteral("Vérifier orvane"), {56, 48, 148, 37},
                                    QColor(0x80, 0, 0), 16);
     connect(verifier, &QPushButton::clicked, this, &TF_Dessin::SpeedButton2Click);
-}
-
-void TF_Dessin::creerCouleurs()
-{
-    panelCouleurs_ = panneau(panelMilieu_, QStringLiteral("PanelCouleurs"), {560, 95, 209, 89});
-    groupeCouleurs_ = new QButtonGroup(this);
-    groupeCouleurs_->setExclusive(true);
-    struct Description {
-        const char* nom;
-        quint32 couleur;
-        int x;
-        int y;
-    };
-    const Description couleurs[] = {
-        {"BoutonBleu", CouleurBleu, 4, 4},         {"BoutonBleuClair", CouleurBleuClair, 44, 4},
-        {"BoutonRose", CouleurRose, 84, 4},        {"BoutonRouge", CouleurRouge, 124, 4},
-        {"BoutonGrisFonce", CouleurGrisFonce, 164, 4}, {"BoutonMarron", CouleurMarron, 4, 44},
-        {"BoutonJaune", CouleurJaune, 44, 44},     {"BoutonVert", CouleurVert, 84, 44},
-        {"BoutonVertFonce", CouleurVertFonce, 124, 44}, {"BoutonGris", CouleurGris, 164, 44}};
-    for (const Description& d : couleurs) {
-        QToolButton* b = boutonBascule(panelCouleurs_, QLatin1String(d.nom), {d.x, d.y, 40, 40},
-                                       IconeCouleur(d.couleur), groupeCouleurs_);
-        const quint32 couleur = d.couleur;
-        connect(b, &QToolButton::clicked, this, [this, couleur] { planche_.choisirCouleur(couleur); });
-        if (d.couleur == CouleurBleu)
-            boutonBleu_ = b;
-    }
 }
 
 void TF_Dessin::creerReglages()
@@ -388,7 +335,7 @@ void TF_Dessin::FormActivate()
 {
     edit2_->setFocus();
     timer1_->demarrer();
-    boutonsOutils_[GenreDe(Outil::Peinture)]->setVisible(NumeroExercice == 3);
+    barreOutils_->bouton(Outil::Peinture)->setVisible(NumeroExercice == 3);
     Quadrillage& g = grille();
     g.EpaisseurQuadrillage = 1;
     g.EpaisseurTrait = 3;
@@ -399,7 +346,7 @@ void TF_Dessin::FormActivate()
     cacherMarqueurs();
     etat_ = EtatEditeur();
     image1_->setEnabled(true);
-    paintBox4_->cacher();
+    geste_->abandonner();
     viderFigure();
     NomExerciceChoisi.clear();
     afficherReglages();
@@ -419,9 +366,9 @@ void TF_Dessin::afficherReglages()
 void TF_Dessin::viderFigure()
 {
     planche_.vider();
-    boutonsOutils_[GenreDe(Outil::Trait)]->setChecked(true);
+    barreOutils_->enfoncer(Outil::Trait);
     panelCouleurs_->hide();
-    boutonBleu_->setChecked(true);
+    barreOutils_->enfoncerCouleurParDefaut();
 }
 
 void TF_Dessin::dessinerQuadrillage()
@@ -462,7 +409,7 @@ void TF_Dessin::cacherMarqueurs()
 
 void TF_Dessin::enfoncerOutilCourant()
 {
-    boutonsOutils_[std::size_t(GenreDe(planche_.outil()))]->setChecked(true);
+    barreOutils_->enfoncer(planche_.outil());
 }
 
 void TF_Dessin::quitterModeGomme()
@@ -477,44 +424,27 @@ void TF_Dessin::quitterModeGomme()
 
 void TF_Dessin::Image1MouseDown(QPoint position)
 {
-    etat_.DessinModifie = true;
-    const quint32 pixel = CouleurPixel(image1_->image(), position.x(), position.y());
-    if (const auto coloriage = planche_.appuyer(position, pixel)) {
-        if (planche_.ajouter(*coloriage)) {
-            DessinerElement(image1_->image(), *coloriage, Rendu::Editeur, grille().EpaisseurTrait);
-            image1_->update();
-        }
-    }
-    if (planche_.traceEnCours())
-        paintBox4_->commencer();
+    geste_->appuyer(position);
 }
 
 void TF_Dessin::Image1MouseMove(QPoint position)
 {
-    planche_.deplacer(position);
-    if (!planche_.traceEnCours())
-        return;
-    const int outil = GenreDe(planche_.outil());
-    if (const auto cadre = CadrerApercu(outil, planche_.depart(), planche_.pointeur()))
-        paintBox4_->montrer(outil, *cadre);
+    geste_->deplacer(position);
 }
 
 void TF_Dessin::Image1MouseUp(QPoint position)
 {
-    if (!planche_.traceEnCours())
-        return;
-    paintBox4_->cacher();
-    if (const auto element = planche_.relacher(position))
-        ajouterForme(*element);
+    geste_->relacher(position);
 }
 
-// Only an element whose image stays in the grid can be asked of a pupil.
+// Only a shape whose image stays in the grid can be asked of a pupil; a painted area
+// goes wherever its outlines let it.
 void TF_Dessin::ajouterForme(const ElementFigure& element)
 {
     const Quadrillage& g = grille();
     if (figure().NbElements >= NbMarqueurs)
         return;
-    if (!ElementASymetrique(g, element)) {
+    if (!EstColoriage(element.GenreElement) && !ElementASymetrique(g, element)) {
         avertir(QStringLiteral("Cet élément n'aura pas de symétique."));
         return;
     }

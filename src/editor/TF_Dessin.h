@@ -9,9 +9,9 @@
 
 #include <array>
 
-class ApercuTrace;
+class BarreOutils;
+class GesteDessin;
 class Marqueurs;
-class QButtonGroup;
 class QDialog;
 class QFrame;
 class QLabel;
@@ -19,7 +19,6 @@ class QLineEdit;
 class QListWidget;
 class QMenuBar;
 class QPushButton;
-class QToolButton;
 class SurfaceDessin;
 class TForm1;
 
@@ -72,7 +71,6 @@ protected:
 private:
     void creerMenu();
     void creerOutils();
-    void creerCouleurs();
     void creerReglages();
     void creerCommandes();
     void creerMarqueurs();
@@ -104,15 +102,12 @@ private:
     QFrame* panelMilieu_;
     QFrame* panelJeu_;
     SurfaceDessin* image1_;
-    ApercuTrace* paintBox4_;
+    GesteDessin* geste_; // the mouse on Image1, with its rubber band PaintBox4
     QFrame* panelEtalon_;
     QFrame* panelOutils_;
     QFrame* panelCouleurs_;
     QFrame* panelRef_;
-    QButtonGroup* groupeOutils_;
-    QButtonGroup* groupeCouleurs_;
-    std::array<QToolButton*, 7> boutonsOutils_ {}; // by tool number; 0 is the eraser
-    QToolButton* boutonBleu_ = nullptr;
+    BarreOutils* barreOutils_;
     QLineEdit* edit1_;
     QLineEdit* edit2_;
     QLineEdit* edit4_;

@@ -1,6 +1,6 @@
 #include "TF_Jeu_Lignes_Autour.h"
 
-#include "ApercuTrace.h"
+#include "BarreOutils.h"
 #include "Bilans.h"
 #include "ChoixExercice.h"
 #include "Controles.h"
@@ -10,12 +10,12 @@
 #include "Dossiers.h"
 #include "EtatPartage.h"
 #include "FichierExercice.h"
+#include "GesteDessin.h"
 #include "GlyphesBoutons.h"
 #include "SurfaceDessin.h"
 #include "TraceSouris.h"
 #include "ZoneMosaique.h"
 
-#include <QButtonGroup>
 #include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
@@ -50,39 +50,6 @@ ExerciceJeu exerciceJeu(int numero)
     default:
         return { "Jeu n°2 : Lignes", false, AxeVertical };
     }
-}
-
-struct BoutonCouleur {
-    const char* nom;
-    quint32 couleur;
-    int gauche;
-    int haut;
-};
-
-constexpr std::array<BoutonCouleur, 10> BoutonsCouleurs = { {
-    { "BoutonBleu", CouleurBleu, 4, 4 },
-    { "BoutonBleuClair", CouleurBleuClair, 44, 4 },
-    { "BoutonRose", CouleurRose, 84, 4 },
-    { "BoutonRouge", CouleurRouge, 124, 4 },
-    { "BoutonGrisFonce", CouleurGrisFonce, 164, 4 },
-    { "BoutonMarron", CouleurMarron, 4, 44 },
-    { "BoutonJaune", CouleurJaune, 44, 44 },
-    { "BoutonVert", CouleurVert, 84, 44 },
-    { "BoutonVertFonce", CouleurVertFonce, 124, 44 },
-    { "BoutonGris", CouleurGris, 164, 44 },
-} };
-
-QToolButton* creerBoutonOutil(QWidget* parent, const QString& nom, const QString& bulle,
-                              const QIcon& glyphe, QPoint place)
-{
-    auto* bouton = new QToolButton(parent);
-    bouton->setObjectName(nom);
-    bouton->setToolTip(bulle);
-    bouton->setIcon(glyphe);
-    bouton->setIconSize(QSize(32, 32));
-    bouton->setCheckable(true);
-    bouton->setGeometry(QRect(place, QSize(40, 40)));
-    return bouton;
 }
 
 QFrame* creerPanneauEnRelief(QWidget* parent, const QString& nom, const QRect& geometrie)
@@ -145,11 +112,9 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1->setGeometry(1, 1, 1000, 1000);
-    PaintBox4 = new ApercuTrace(Image1);
-    PaintBox4->setObjectName(QStringLiteral("PaintBox4"));
+    geste_ = new GesteDessin(Image1, planche_);
 
     creerOutils();
-    creerCouleurs();
     creerBoutons();
 
     PanelRef = new Marqueur(0, PanelMilieu);
@@ -174,42 +139,20 @@ void TF_Jeu_Lignes_Autour::creerOutils()
 {
     PanelOutils = creerPanneauEnRelief(PanelMilieu, QStringLiteral("PanelOutils"),
                                        QRect(522, 24, 248, 49));
-    ModeTrait = creerBoutonOutil(PanelOutils, QStringLiteral("ModeTrait"), QStringLiteral("Trait"),
-                                 IconeOutil(GenreTrait), { 4, 4 });
-    ModeRect = creerBoutonOutil(PanelOutils, QStringLiteral("ModeRect"),
-                                QStringLiteral("Carré ou rectangle"),
-                                IconeOutil(GenreRectangle), { 44, 4 });
-    ModeEllipse = creerBoutonOutil(PanelOutils, QStringLiteral("ModeEllipse"),
-                                   QStringLiteral("Cercle"), IconeOutil(GenreCercle), { 84, 4 });
-    ModeArc = creerBoutonOutil(PanelOutils, QStringLiteral("ModeArc"),
-                               QStringLiteral("Quart de cercle"),
-                               IconeOutil(GenreQuartDeCercle), { 124, 4 });
-    SpeedButton2 = creerBoutonOutil(PanelOutils, QStringLiteral("SpeedButton2"),
-                                    QStringLiteral("gomme"), IconeGomme(), { 164, 4 });
-    ModePeinture = creerBoutonOutil(PanelOutils, QStringLiteral("ModePeinture"),
-                                    QStringLiteral("Colorier"), IconeOutil(GenreColoriage),
-                                    { 204, 4 });
-    groupeOutils = new QButtonGroup(this);
-    for (QToolButton* b : { ModeTrait, ModeRect, ModeEllipse, ModeArc, SpeedButton2, ModePeinture })
-        groupeOutils->addButton(b);
-    ModeTrait->setChecked(true);
-}
-
-void TF_Jeu_Lignes_Autour::creerCouleurs()
-{
     PanelCouleurs = creerPanneauEnRelief(PanelMilieu, QStringLiteral("PanelCouleurs"),
                                          QRect(522, 76, 248, 89));
-    auto* groupe = new QButtonGroup(this);
-    for (const BoutonCouleur& c : BoutonsCouleurs) {
-        QToolButton* bouton = creerBoutonOutil(PanelCouleurs, QString::fromLatin1(c.nom), QString(),
-                                               IconeCouleur(c.couleur), { c.gauche, c.haut });
-        groupe->addButton(bouton);
-        const quint32 couleur = c.couleur;
-        connect(bouton, &QToolButton::clicked, this,
-                [this, couleur] { planche_.choisirCouleur(couleur); });
-    }
-    BoutonBleu = PanelCouleurs->findChild<QToolButton*>(QStringLiteral("BoutonBleu"));
-    BoutonBleu->setChecked(true);
+    const DispositionOutils disposition = {
+        { {
+            { "ModeTrait", "Trait", { 4, 4 } },
+            { "ModeRect", "Carré ou rectangle", { 44, 4 } },
+            { "ModeEllipse", "Cercle", { 84, 4 } },
+            { "ModeArc", "Quart de cercle", { 124, 4 } },
+            { "ModePeinture", "Colorier", { 204, 4 } },
+        } },
+        { "SpeedButton2", "gomme", { 164, 4 } },
+        true,
+    };
+    barreOutils_ = new BarreOutils(PanelOutils, PanelCouleurs, disposition);
     PanelCouleurs->hide();
 }
 
@@ -254,19 +197,11 @@ void TF_Jeu_Lignes_Autour::creerMarqueurs()
 
 void TF_Jeu_Lignes_Autour::relierControles()
 {
-    connect(Image1, &SurfaceDessin::appui, this, &TF_Jeu_Lignes_Autour::Image1MouseDown);
-    connect(Image1, &SurfaceDessin::deplacement, this, &TF_Jeu_Lignes_Autour::Image1MouseMove);
-    connect(Image1, &SurfaceDessin::relachement, this, &TF_Jeu_Lignes_Autour::Image1MouseUp);
-    const std::array<std::pair<QToolButton*, Outil>, 5> outils = { {
-        { ModeTrait, Outil::Trait },
-        { ModeRect, Outil::Rectangle },
-        { ModeEllipse, Outil::Cercle },
-        { ModeArc, Outil::QuartDeCercle },
-        { ModePeinture, Outil::Peinture },
-    } };
-    for (const auto& [bouton, outil] : outils)
-        connect(bouton, &QToolButton::clicked, this, [this, outil = outil] { choisirOutil(outil); });
-    connect(SpeedButton2, &QToolButton::clicked, this, &TF_Jeu_Lignes_Autour::SpeedButton2Click);
+    connect(geste_, &GesteDessin::elementDessine, this, &TF_Jeu_Lignes_Autour::ajouterElementEleve);
+    connect(barreOutils_, &BarreOutils::outilChoisi, this, &TF_Jeu_Lignes_Autour::choisirOutil);
+    connect(barreOutils_, &BarreOutils::gommeCliquee, this, &TF_Jeu_Lignes_Autour::SpeedButton2Click);
+    connect(barreOutils_, &BarreOutils::couleurChoisie, this,
+            [this](quint32 couleur) { planche_.choisirCouleur(couleur); });
     connect(PanelRef, &Marqueur::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
     connect(BoutonEffacer1L, &QPushButton::clicked, this, [this] { effacer(false); });
     connect(BoutonEffacer, &QPushButton::clicked, this, [this] { effacer(true); });
@@ -341,7 +276,7 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     ParametresAxe.fill(0);
     const ExerciceJeu jeu = exerciceJeu(NumeroExercice);
     setWindowTitle(QString::fromUtf8(jeu.legende));
-    ModePeinture->setVisible(jeu.peinture);
+    barreOutils_->bouton(Outil::Peinture)->setVisible(jeu.peinture);
     Timer1->demarrer();
     LabelResultat->clear();
     BoutonNouveau->setText(QStringLiteral("Commencer"));
@@ -365,10 +300,10 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     // Markers or a stroke left from the last opening belong to a figure that is gone.
     planche_.vider();
     cacherMarqueurs();
-    PaintBox4->cacher();
+    geste_->abandonner();
     PanelCouleurs->hide();
-    BoutonBleu->setChecked(true);
-    ModeTrait->setChecked(true);
+    barreOutils_->enfoncerCouleurParDefaut();
+    barreOutils_->enfoncer(Outil::Trait);
     LabelResultat->clear();
 
     BoutonCorrection->setEnabled(true);
@@ -537,34 +472,6 @@ void TF_Jeu_Lignes_Autour::rafraichir()
 // ---------------------------------------------------------------------------------
 // The pupil's drawing.
 
-void TF_Jeu_Lignes_Autour::Image1MouseDown(QPoint point)
-{
-    const auto coloriage = planche_.appuyer(point, CouleurPixel(Image1->image(), point.x(), point.y()));
-    if (coloriage)
-        ajouterElementEleve(*coloriage);
-    if (planche_.traceEnCours())
-        PaintBox4->commencer();
-}
-
-void TF_Jeu_Lignes_Autour::Image1MouseMove(QPoint point)
-{
-    planche_.deplacer(point);
-    if (!planche_.traceEnCours())
-        return;
-    const int outil = GenreDe(planche_.outil());
-    if (const auto cadre = CadrerApercu(outil, planche_.depart(), planche_.pointeur()))
-        PaintBox4->montrer(outil, *cadre);
-}
-
-void TF_Jeu_Lignes_Autour::Image1MouseUp(QPoint point)
-{
-    if (!planche_.traceEnCours())
-        return;
-    PaintBox4->cacher();
-    if (const auto element = planche_.relacher(point))
-        ajouterElementEleve(*element);
-}
-
 void TF_Jeu_Lignes_Autour::ajouterElementEleve(const ElementFigure& element)
 {
     if (!planche_.ajouter(element))
@@ -600,24 +507,9 @@ void TF_Jeu_Lignes_Autour::quitterModeGomme(bool peintureSeulementSiCouleurs)
 
 void TF_Jeu_Lignes_Autour::enfoncerOutilCourant(bool peintureSeulementSiCouleurs)
 {
-    switch (planche_.outil()) {
-    case Outil::Trait:
-        ModeTrait->setChecked(true);
-        break;
-    case Outil::Rectangle:
-        ModeRect->setChecked(true);
-        break;
-    case Outil::Cercle:
-        ModeEllipse->setChecked(true);
-        break;
-    case Outil::QuartDeCercle:
-        ModeArc->setChecked(true);
-        break;
-    case Outil::Peinture:
-        if (!peintureSeulementSiCouleurs || !PanelCouleurs->isHidden())
-            ModePeinture->setChecked(true);
-        break;
-    }
+    const Outil outil = planche_.outil();
+    if (outil != Outil::Peinture || !peintureSeulementSiCouleurs || !PanelCouleurs->isHidden())
+        barreOutils_->enfoncer(outil);
 }
 
 void TF_Jeu_Lignes_Autour::SpeedButton2Click()

@@ -11,10 +11,10 @@
 
 #include <array>
 
-class ApercuTrace;
+class BarreOutils;
+class GesteDessin;
 class Marqueur;
 class Marqueurs;
-class QButtonGroup;
 class QDialog;
 class QFrame;
 class QLabel;
@@ -60,17 +60,10 @@ private:
     ZoneMosaique* PaintBox6;
     QFrame* PanelJeu;
     SurfaceDessin* Image1;
-    ApercuTrace* PaintBox4;
+    GesteDessin* geste_; // the mouse on Image1, with its rubber band PaintBox4
     QFrame* PanelOutils;
-    QToolButton* ModeTrait;
-    QToolButton* ModeRect;
-    QToolButton* ModeEllipse;
-    QToolButton* ModeArc;
-    QToolButton* SpeedButton2;
-    QToolButton* ModePeinture;
-    QButtonGroup* groupeOutils;
     QFrame* PanelCouleurs;
-    QToolButton* BoutonBleu;
+    BarreOutils* barreOutils_;
     QPushButton* BoutonEffacer1L;
     QPushButton* BoutonEffacer;
     QLabel* LabelResultat;
@@ -98,7 +91,6 @@ private:
 
     void creerControles();
     void creerOutils();
-    void creerCouleurs();
     void creerBoutons();
     void creerMarqueurs();
     void relierControles();
@@ -122,9 +114,6 @@ private:
     void rafraichir();
 
     // The pupil's drawing.
-    void Image1MouseDown(QPoint point);
-    void Image1MouseMove(QPoint point);
-    void Image1MouseUp(QPoint point);
     void ajouterElementEleve(const ElementFigure& element);
     void choisirOutil(Outil outil);
     void quitterModeGomme(bool peintureSeulementSiCouleurs = false);

@@ -2,6 +2,7 @@
 #include "DossierTemporaire.h"
 #include "Dossiers.h"
 #include "EtatPartage.h"
+#include "GlyphesBoutons.h"
 #include "Operations.h"
 
 #include <QDir>

@@ -2,11 +2,11 @@
 
 #include "Couleurs.h"
 #include "Figure.h"
-#include "Operations.h"
 
 #include <QCursor>
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 
 namespace {
@@ -115,4 +115,47 @@ QIcon IconeCouleur(quint32 couleur)
         p.setBrush(QColor::fromRgb(VersQRgb(couleur)));
         p.drawRoundedRect(QRectF(3.5, 3.5, 25, 25), 4, 4);
     });
+}
+
+namespace {
+// Cursor 1: a paint pot pouring; cursor 2: a friendly pointing arrow.
+QPixmap dessinCurseur(int numero)
+{
+    QPixmap dessin = ToileTransparente(32);
+    QPainter p(&dessin);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    if (numero == 1) {
+        p.setBrush(QColor(0xFF, 0xC8, 0x30));
+        p.drawRoundedRect(QRectF(8, 6, 16, 14), 3, 3);
+        p.setBrush(QColor(0x30, 0x80, 0xF0));
+        QPainterPath goutte;
+        goutte.moveTo(4, 20);
+        goutte.cubicTo(1, 26, 3, 30, 6, 30);
+        goutte.cubicTo(9, 30, 10, 26, 4, 20);
+        p.drawPath(goutte);
+    } else {
+        QPainterPath fleche;
+        fleche.moveTo(1, 1);
+        fleche.lineTo(1, 22);
+        fleche.lineTo(7, 17);
+        fleche.lineTo(11, 26);
+        fleche.lineTo(15, 24);
+        fleche.lineTo(11, 16);
+        fleche.lineTo(19, 16);
+        fleche.closeSubpath();
+        p.setBrush(QColor(0xFF, 0xF0, 0x60));
+        p.drawPath(fleche);
+    }
+    return dessin;
+}
+} // namespace
+
+QCursor CurseurProgramme(int numero)
+{
+    if (numero == 1)
+        return QCursor(dessinCurseur(1), 4, 30);
+    if (numero == 2)
+        return QCursor(dessinCurseur(2), 1, 1);
+    return QCursor(Qt::ArrowCursor);
 }

@@ -3,6 +3,7 @@
 // Button pictures that windows of several folders share, drawn by the program itself so
 // that it carries no picture files for them.
 
+#include <QCursor>
 #include <QIcon>
 #include <QPixmap>
 #include <QtGlobal>
@@ -20,3 +21,7 @@ QIcon IconeOutil(int genre);
 
 // A colour swatch for a colour button (colour as 0x00BBGGRR).
 QIcon IconeCouleur(quint32 couleur);
+
+// The program's cursors: 1 a paint pot (painting), 2 a pointing arrow; any other number
+// the platform's arrow.
+QCursor CurseurProgramme(int numero);
