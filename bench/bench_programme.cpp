@@ -9,7 +9,6 @@
 //    writing a blank picture of that size as BMP).
 
 #include "Bilans.h"
-#include "ChoixExercice.h"
 #include "Dialogues.h"
 #include "EtatPartage.h"
 #include "Rtf.h"
@@ -178,9 +177,9 @@ void Reussite(benchmark::State& etat)
     for (auto _ : etat) {
         etat.PauseTiming();
         d.remettreBilan();
-        LigneBilan = QStringLiteral("Nouvelle série\\Ex%1").arg(++n);
+        const QString ligne = QStringLiteral("Nouvelle série\\Ex%1").arg(++n);
         etat.ResumeTiming();
-        EnregistrerReussite();
+        EnregistrerReussite(ligne);
     }
     QFile fichier(d.fichierBilan());
     fichier.open(QIODevice::ReadOnly);
@@ -232,7 +231,7 @@ void Exportation(benchmark::State& etat)
     const Export36 exercice;
     TForm1 images;
     for (auto _ : etat)
-        if (!images.exporterExercice(exercice.grille, exercice.figure))
+        if (!images.exporterExercice(exercice.grille, exercice.figure, QString()))
             etat.SkipWithError("the export wrote nothing");
     if (QImage(d.dialogues.chemin).size() != QSize(1802, 1802))
         etat.SkipWithError("the exported picture has the wrong size");

@@ -47,10 +47,11 @@ std::unique_ptr<Programme> CreerProgramme()
     f.dessin = new TF_Dessin;
     f.choixExo = new TF_choix_exo;
     auto* dessin = static_cast<TF_Dessin*>(f.dessin);
-    dessin->connaitreChoix(f.choixExo);
+    auto* choix = static_cast<TF_choix_exo*>(f.choixExo);
+    dessin->connaitreChoix(choix);
     dessin->connaitreImagesReserve(static_cast<TForm1*>(f.imagesReserve));
     auto* jeuLignes = new TF_Jeu_Lignes_Autour;
-    jeuLignes->connaitreChoix(f.choixExo);
+    jeuLignes->connaitreChoix(choix);
     f.jeuLignes = jeuLignes;
     f.jeu1 = new TF_Jeu1H;
     f.edit3 = new TF_Edit3;

@@ -12,7 +12,6 @@ QString NomEleve;
 QString NomClasse;
 bool SuiviEleve = false;
 std::array<QString, TailleTableBilan> TableBilan;
-bool ChoixDepuisEditeur = false;
 quint32 CouleurCourante = 0;
 std::array<quint32, 17> TableCouleurs{};
 EnregistrementReglages Reglages;
@@ -61,7 +60,6 @@ void ReinitialiserEtatPartage()
     NomClasse.clear();
     SuiviEleve = false;
     TableBilan.fill(QString());
-    ChoixDepuisEditeur = false;
     CouleurCourante = 0;
     Reglages = {};
     DossierBilans = {};

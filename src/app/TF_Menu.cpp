@@ -276,7 +276,6 @@ void TF_Menu::Bouton_AutourClick(QObject* envoyeur)
 
 void TF_Menu::EditeurClick(int exercice)
 {
-    ChoixDepuisEditeur = true;
     NumeroExercice = static_cast<quint8>(exercice);
     RetourDossierProgramme();
     fenetres_.dessin->showMaximized();

@@ -1,6 +1,5 @@
 #include "SauvegardeExercice.h"
 
-#include "ChoixExercice.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
@@ -35,7 +34,8 @@ QString extension(int numero)
 }
 
 // The common start of both savers: the path chosen, or nothing when refused or cancelled.
-QString demanderChemin(const Figure& figure, int numero, const QString& filtres)
+QString demanderChemin(const Figure& figure, int numero, const QString& filtres,
+                       const QString& nomPropose)
 {
     if (figure.NbElements == 0) {
         avertir(TexteRefus);
@@ -44,7 +44,7 @@ QString demanderChemin(const Figure& figure, int numero, const QString& filtres)
     DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer l'exercice");
     demande.dossierInitial = SousDossierExercices(QStringLiteral("Nos exercices ") + QString::number(numero));
-    demande.nomPropose = NomExerciceChoisi;
+    demande.nomPropose = nomPropose;
     demande.filtre = filtres;
     demande.filtreInitial = filtreExercice(numero);
     demande.extensionParDefaut = extension(numero).mid(1);
@@ -93,18 +93,19 @@ QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut)
     return parDefaut;
 }
 
-bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure)
+bool EnregistrerExercice245(int numero, const Quadrillage& grille, const Figure& figure,
+                            NomsExercice& noms)
 {
-    const int numero = NumeroExercice;
-    const QString chemin = demanderChemin(figure, numero, filtreExercices({2, 3, 4, 5}));
+    const QString chemin =
+        demanderChemin(figure, numero, filtreExercices({2, 3, 4, 5}), noms.nomPropose);
     if (chemin.isEmpty())
         return false;
-    NomExerciceChoisi = chemin.chopped(4);
+    noms.nomPropose = chemin.chopped(4);
     const QString type = TypeFichierChoisi(chemin, extension(numero));
     ParametresEcriture parametres;
     parametres.NumeroExercice = numero;
     bool refuse = false;
-    if (ExtensionExercice.compare(extension(3), Qt::CaseInsensitive) == 0) {
+    if (noms.extensionOuverte.compare(extension(3), Qt::CaseInsensitive) == 0) {
         if (dialogues().message(GenreMessage::Information, QStringLiteral("Les couleurs seront supprimées."),
                                 BoutonsMessage::OuiNon)
             == Reponse::Oui) {
@@ -125,10 +126,12 @@ bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure)
     return !refuse && ecrire(chemin, grille, figure, parametres);
 }
 
-bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure)
+bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure,
+                          const NomsExercice& noms)
 {
     AllerDansDossierExercices();
-    const QString chemin = demanderChemin(figure, 3, filtreExercices({3, 2, 4, 5}));
+    const QString chemin =
+        demanderChemin(figure, 3, filtreExercices({3, 2, 4, 5}), noms.nomPropose);
     if (chemin.isEmpty())
         return false;
     const QString type = TypeFichierChoisi(chemin, extension(3));

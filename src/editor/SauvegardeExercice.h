@@ -19,7 +19,16 @@ QString SousDossierExercices(const QString& nom);
 // parDefaut when the name carries none of them.
 QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut);
 
+// What the editor knows of the exercise it shows, for its save dialogs.
+struct NomsExercice {
+    QString nomPropose;       // the name a save dialog proposes, without extension
+    QString extensionOuverte; // extension of the file opened, dot included, or empty
+};
+
 // The saver of the editors for exercises 2, 4 and 5, and that of exercise 3. Each asks
-// for a path, asks its questions, and returns true only when a file was written.
-bool EnregistrerExercice245(const Quadrillage& grille, const Figure& figure);
-bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure);
+// for a path, asks its questions, and returns true only when a file was written. The
+// first one proposes the name it saved under next time.
+bool EnregistrerExercice245(int numero, const Quadrillage& grille, const Figure& figure,
+                            NomsExercice& noms);
+bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure,
+                          const NomsExercice& noms);

@@ -280,7 +280,7 @@ void TF_Dessin::creerMarqueurs()
     connect(marqueurs_, &Marqueurs::clique, this, &TF_Dessin::MarqueurClick);
 }
 
-void TF_Dessin::connaitreChoix(QDialog* choix)
+void TF_Dessin::connaitreChoix(ChoisirExercice* choix)
 {
     choix_ = choix;
 }
@@ -348,7 +348,7 @@ void TF_Dessin::FormActivate()
     image1_->setEnabled(true);
     geste_->abandonner();
     viderFigure();
-    NomExerciceChoisi.clear();
+    noms_ = {};
     afficherReglages();
     dessinerQuadrillage();
     image1_->update();
@@ -545,15 +545,16 @@ void TF_Dessin::nouveauDessin()
     EffacerImage(image1_->image());
     dessinerQuadrillage();
     image1_->update();
-    NomExerciceChoisi.clear();
+    noms_ = {};
     etat_.DessinModifie = false;
 }
 
 bool TF_Dessin::enregistrer()
 {
     quitterModeGomme();
-    const bool ecrit = NumeroExercice == 3 ? EnregistrerExercice3(grille(), figure())
-                                           : EnregistrerExercice245(grille(), figure());
+    const bool ecrit = NumeroExercice == 3
+        ? EnregistrerExercice3(grille(), figure(), noms_)
+        : EnregistrerExercice245(NumeroExercice, grille(), figure(), noms_);
     RetourDossierProgramme();
     return ecrit;
 }
@@ -597,23 +598,22 @@ void TF_Dessin::BoutonOuvrirClick()
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
         return; // the drawing would be lost to the opened file
     AllerDansDossierExercices();
-    ChoixDepuisEditeur = true;
     // The chooser's previews use the shared grid: a cancelled choice gets the editor's back.
     const Quadrillage avantChoix = grille();
-    if (choix_)
-        choix_->exec();
-    if (FichierChoisi.isEmpty() || !ouvrirFichierChoisi())
+    const ExerciceChoisi choisi = choix_ ? choix_->choisir(true) : ExerciceChoisi();
+    if (choisi.estVide() || !ouvrirFichierChoisi(choisi))
         grille() = avantChoix;
     afficherReglages();
     RetourDossierProgramme();
 }
 
-bool TF_Dessin::ouvrirFichierChoisi()
+bool TF_Dessin::ouvrirFichierChoisi(const ExerciceChoisi& choisi)
 {
-    ExtensionExercice = FichierChoisi.mid(FichierChoisi.lastIndexOf(QLatin1Char('.'))).left(4);
-    NomExerciceChoisi = FichierChoisi.chopped(std::min<qsizetype>(4, FichierChoisi.size()));
+    // Even a file that is then refused becomes the name the next save proposes.
+    noms_.extensionOuverte = choisi.Extension;
+    noms_.nomPropose = choisi.Fichier.chopped(std::min<qsizetype>(4, choisi.Fichier.size()));
     AllerDansDossierExercices();
-    ResultatLecture lu = LireExercice(SerieExercice + separateur() + FichierChoisi);
+    ResultatLecture lu = LireExercice(choisi.Serie + separateur() + choisi.Fichier);
     QString refus = lu.Reussi ? MotifRefus(lu.Exercice, NbMarqueurs, panelEtalon_->width()) : lu.Erreur;
     if (refus.isEmpty() && !GrilleAffichable(lu.Exercice.Grille))
         refus = QStringLiteral("Cet exercice ne peut pas être ouvert : son quadrillage ne tient pas "
@@ -651,5 +651,5 @@ void TF_Dessin::Button1Click()
     RetourDossierProgramme();
     quitterModeGomme();
     if (imagesReserve_)
-        imagesReserve_->exporterExercice(grille(), figure());
+        imagesReserve_->exporterExercice(grille(), figure(), noms_.nomPropose);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ChoixExercice.h"
 #include "Figure.h"
 #include "Operations.h"
 #include "PlancheDessin.h"
+#include "SauvegardeExercice.h"
 
 #include <QImage>
 #include <QPoint>
@@ -35,12 +37,13 @@ public:
     explicit TF_Dessin(QWidget* parent = nullptr);
 
     // The chooser that "Ouvrir" shows, and the window that draws the printed picture.
-    void connaitreChoix(QDialog* choix);
+    void connaitreChoix(ChoisirExercice* choix);
     void connaitreImagesReserve(TForm1* images);
 
     const EtatEditeur& etat() const { return etat_; }
     const PlancheDessin& planche() const { return planche_; }
     const Figure& figure() const { return planche_.figure(); }
+    const NomsExercice& noms() const { return noms_; }
     const QImage& image() const;
 
     // The start state, as when the main menu opens the window.
@@ -88,13 +91,14 @@ private:
     // Runs the saver of the exercise type; true when a file was written.
     bool enregistrer();
     void ajouterForme(const ElementFigure& element);
-    bool ouvrirFichierChoisi();
+    bool ouvrirFichierChoisi(const ExerciceChoisi& choisi);
     // Whether the rows of a grid read from a file fit the drawing area.
     bool GrilleAffichable(const Quadrillage& lue) const;
 
     EtatEditeur etat_;
     PlancheDessin planche_;
-    QDialog* choix_ = nullptr;
+    ChoisirExercice* choix_ = nullptr;
+    NomsExercice noms_;
     TForm1* imagesReserve_ = nullptr;
     TenirGeometrie* timer1_;
 

@@ -157,13 +157,14 @@ QImage TForm1::ImageExercice(const Quadrillage& grille, const Figure& figure, in
     return Image1.copy(0, 0, cote(t.n), cote(t.m));
 }
 
-bool TForm1::exporterExercice(const Quadrillage& grille, const Figure& figure)
+bool TForm1::exporterExercice(const Quadrillage& grille, const Figure& figure,
+                              const QString& nomPropose)
 {
     const QImage image = ImageExercice(grille, figure, NumeroExercice);
     DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer pour imprimer");
     demande.dossierInitial = SousDossierExercices(QStringLiteral("Exercices à imprimer"));
-    demande.nomPropose = NomExerciceChoisi;
+    demande.nomPropose = nomPropose;
     demande.filtre = QStringLiteral("*.bmp");
     demande.extensionParDefaut = QStringLiteral("bmp");
     const QString chemin = dialogues().enregistrerFichier(demande);

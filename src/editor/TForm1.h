@@ -23,7 +23,8 @@ public:
 
     // Asks where to save the picture as a BMP file, in "Exercices à imprimer" under the
     // exercises folder, and writes it; true when a file was written.
-    bool exporterExercice(const Quadrillage& grille, const Figure& figure);
+    bool exporterExercice(const Quadrillage& grille, const Figure& figure,
+                          const QString& nomPropose);
 
 private:
     QImage Image1;

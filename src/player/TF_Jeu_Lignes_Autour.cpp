@@ -79,7 +79,7 @@ TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(QWidget* parent)
     Masque = MasqueReference(Image1->image().width(), Image1->image().height());
 }
 
-void TF_Jeu_Lignes_Autour::connaitreChoix(QDialog* choix)
+void TF_Jeu_Lignes_Autour::connaitreChoix(ChoisirExercice* choix)
 {
     choix_ = choix;
 }
@@ -323,8 +323,6 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
 void TF_Jeu_Lignes_Autour::NouvelExercice()
 {
     ParametresAxe.fill(0);
-    ChoixDepuisEditeur = false;
-    TousLesFichiers = false;
     RetourDossierProgramme();
     BoutonNouveau->setText(QStringLiteral("Nouveau"));
 
@@ -358,18 +356,18 @@ void TF_Jeu_Lignes_Autour::ChargerExercice()
 {
     if (!changerDossierCourant(DossierExercices.dossier()))
         RetourDossierProgramme();
-    if (!CompterSeries()) {
+    if (!CompterSeries(NumeroExercice)) {
         RetourDossierProgramme();
         DossierExercices.fixerDossier(DossierProgramme);
     }
     if (!choix_)
         return;
-    choix_->exec();
-    if (FichierChoisi.isEmpty())
+    const ExerciceChoisi choisi = choix_->choisir(false);
+    if (choisi.estVide())
         return;
     if (!changerDossierCourant(DossierExercices.dossier()))
         RetourDossierProgramme();
-    const bool lu = lireFichierChoisi();
+    const bool lu = lireFichierChoisi(choisi);
     RetourDossierProgramme();
     if (!lu)
         FigureReference.NbElements = 0;
@@ -378,9 +376,9 @@ void TF_Jeu_Lignes_Autour::ChargerExercice()
 // Reads the chosen file into the grid and the reference figure, in pixels of the
 // player's cell size. A file the reader refuses, or whose grid cannot be shown, is
 // reported and leaves both untouched.
-bool TF_Jeu_Lignes_Autour::lireFichierChoisi()
+bool TF_Jeu_Lignes_Autour::lireFichierChoisi(const ExerciceChoisi& choisi)
 {
-    ResultatLecture lecture = LireExercice(QDir(SerieExercice).filePath(FichierChoisi));
+    ResultatLecture lecture = LireExercice(QDir(choisi.Serie).filePath(choisi.Fichier));
     if (!lecture.Reussi) {
         avertir(lecture.Erreur);
         return false;
@@ -400,6 +398,7 @@ bool TF_Jeu_Lignes_Autour::lireFichierChoisi()
     std::copy(exercice.Grille.Reserve.begin(), exercice.Grille.Reserve.end(),
               ParametresAxe.begin() + 1);
     FigureReference = exercice.Elements;
+    exercice_ = choisi;
     return true;
 }
 
@@ -570,7 +569,7 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
         return;
     etatResolu();
     if (Reglages.BilanReussite == 1)
-        EnregistrerReussite();
+        EnregistrerReussite(exercice_.LigneBilan);
 }
 
 // "Faux" goes after one second; "Juste" stays, even when a "Faux" shown just before

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChoixExercice.h"
 #include "FichierExercice.h"
 #include "Figure.h"
 #include "GesteSouris.h"
@@ -37,7 +38,7 @@ public:
     explicit TF_Jeu_Lignes_Autour(QWidget* parent = nullptr);
 
     // The chooser shown by "Commencer" and "Nouveau".
-    void connaitreChoix(QDialog* choix);
+    void connaitreChoix(ChoisirExercice* choix);
 
     const Figure& figureReference() const { return FigureReference; }
     const Figure& figureEleve() const { return planche_.figure(); }
@@ -77,7 +78,8 @@ private:
     QTimer* Timer2;
     Marqueurs* MarqueursElements = nullptr;
 
-    QDialog* choix_ = nullptr;
+    ChoisirExercice* choix_ = nullptr;
+    ExerciceChoisi exercice_; // the exercise shown; its record is written on success
 
     // Exercise and drawing state.
     Figure FigureReference;
@@ -101,7 +103,7 @@ private:
     void ReinitialiserJeu();
     void NouvelExercice();
     void ChargerExercice();
-    bool lireFichierChoisi();
+    bool lireFichierChoisi(const ExerciceChoisi& choisi);
     QString motifRefus(const ExerciceLu& exercice) const;
     void etatSansExercice();
     void AfficherModele();

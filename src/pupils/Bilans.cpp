@@ -65,15 +65,15 @@ void AllerDossierBilans()
         RetourDossierProgramme();
 }
 
-void EnregistrerReussite()
+void EnregistrerReussite(const QString& ligneBilan)
 {
     if (NomEleve.isEmpty() || NomEleve == NomEntrainement)
         return;
     AllerDossierBilans();
     const QString fichier = NomFichierBilan();
     TamponLignes& tampon = RichEdit1();
-    if (chargerBilan(tampon, fichier) && !contientLigne(tampon, LigneBilan)) {
-        tampon.ajouter(LigneBilan);
+    if (chargerBilan(tampon, fichier) && !contientLigne(tampon, ligneBilan)) {
+        tampon.ajouter(ligneBilan);
         QString erreur;
         if (!tampon.enregistrer(fichier, &erreur))
             avertir(messageErreurFichier(fichier, erreur));

@@ -14,10 +14,10 @@ QString NomFichierBilan();
 // Makes the results folder current, or the program folder when that fails.
 void AllerDossierBilans();
 
-// Appends LigneBilan to the current pupil's results file unless it is already there.
-// Nothing happens in training or when nobody is identified. The program folder is
-// current again afterwards.
-void EnregistrerReussite();
+// Appends the record of a solved exercise (series + "\" + name) to the current pupil's
+// results file unless it is already there. Nothing happens in training or when nobody is
+// identified. The program folder is current again afterwards.
+void EnregistrerReussite(const QString& ligneBilan);
 
 // Fills TableBilan (entries 0 to NbLignesBilan) from the current pupil's results file.
 // The results folder stays current.

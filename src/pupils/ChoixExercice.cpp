@@ -1,32 +1,14 @@
 #include "ChoixExercice.h"
 
 #include "Dossiers.h"
-#include "EtatPartage.h"
 
 #include <QDir>
 
-QString SerieExercice;
-QString FichierChoisi;
-QString LigneBilan;
-QString NomExerciceChoisi;
-QString ExtensionExercice;
-bool TousLesFichiers = false;
-
-void ReinitialiserChoixExercice()
+QString MasqueExercices(int numeroExercice, bool tousLesTypes)
 {
-    SerieExercice.clear();
-    FichierChoisi.clear();
-    LigneBilan.clear();
-    NomExerciceChoisi.clear();
-    ExtensionExercice.clear();
-    TousLesFichiers = false;
-}
-
-QString MasqueExercices()
-{
-    if (TousLesFichiers)
+    if (tousLesTypes)
         return QStringLiteral("*.ex*");
-    return QStringLiteral("*.ex") + QString::number(NumeroExercice);
+    return QStringLiteral("*.ex") + QString::number(numeroExercice);
 }
 
 namespace {
@@ -49,7 +31,7 @@ QStringList SeriesDuDossier(const QString& dossier, const QString& masque)
     return series;
 }
 
-bool CompterSeries()
+bool CompterSeries(int numeroExercice)
 {
-    return !SeriesDuDossier(QString(), MasqueExercices()).isEmpty();
+    return !SeriesDuDossier(QString(), MasqueExercices(numeroExercice)).isEmpty();
 }

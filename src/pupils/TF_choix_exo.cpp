@@ -166,6 +166,21 @@ void TF_choix_exo::relierControles()
     connect(Button2, &QPushButton::clicked, this, &TF_choix_exo::Button2Click);
 }
 
+ExerciceChoisi TF_choix_exo::choisir(bool depuisEditeur)
+{
+    preparer(depuisEditeur);
+    if (exec() != QDialog::Accepted)
+        return {};
+    return choisi_;
+}
+
+void TF_choix_exo::preparer(bool depuisEditeur)
+{
+    depuisEditeur_ = depuisEditeur;
+    tousLesTypes_ = false;
+    choisi_ = {};
+}
+
 void TF_choix_exo::showEvent(QShowEvent* evenement)
 {
     QDialog::showEvent(evenement);
@@ -202,11 +217,9 @@ void TF_choix_exo::FormActivate()
     dimensionnerApercu(CasesAccueil, CasesAccueil);
     Image1->image().fill(Qt::white);
     Image1->update();
-    if (ChoixDepuisEditeur) {
-        TousLesFichiers = false;
-        SpeedButton1->setText(TexteTousLesFichiers);
-    }
-    SpeedButton1->setVisible(ChoixDepuisEditeur);
+    tousLesTypes_ = false;
+    SpeedButton1->setText(TexteTousLesFichiers);
+    SpeedButton1->setVisible(depuisEditeur_);
     Button1->setEnabled(false);
     for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3, ListBox4})
         liste->clear();
@@ -216,7 +229,7 @@ void TF_choix_exo::FormActivate()
 
 void TF_choix_exo::ListerSeries()
 {
-    for (const QString& serie : SeriesDuDossier(QString(), MasqueExercices()))
+    for (const QString& serie : SeriesDuDossier(QString(), MasqueExercices(NumeroExercice, tousLesTypes_)))
         ListBox1->ajouter(serie);
 }
 
@@ -228,9 +241,8 @@ void TF_choix_exo::ListBox1Click()
         SerieChoisie_ = choisie;
     if (SerieChoisie_.isEmpty())
         return;
-    SerieExercice = SerieChoisie_;
     // The exercise chosen in the previous series is not in this one.
-    FichierChoisi.clear();
+    choisi_ = {};
     Button1->setEnabled(false);
     for (ListeEleves* liste : {ListBox2, ListBox3, ListBox4})
         liste->clear();
@@ -242,7 +254,8 @@ void TF_choix_exo::ListerExercices()
     if (SuiviEleve)
         LireBilan();
     AllerDossierExercices();
-    for (const EntreeDossier& entree : listerDossier(SerieExercice, MasqueExercices()))
+    const QString masque = MasqueExercices(NumeroExercice, tousLesTypes_);
+    for (const EntreeDossier& entree : listerDossier(SerieChoisie_, masque))
         ajouterExercice(entree.nom);
 }
 
@@ -255,7 +268,6 @@ void TF_choix_exo::ajouterExercice(const QString& fichier)
         ListBox2->ajouter(base, fichier);
     else
         ListBox3->ajouter(base, fichier);
-    ExtensionExercice = extensionDe(fichier);
 }
 
 void TF_choix_exo::ExerciceClick(ListeEleves* liste)
@@ -267,18 +279,15 @@ void TF_choix_exo::ExerciceClick(ListeEleves* liste)
     const QString base = element->text();
     // Each listed name keeps the file it came from: in the all-types listing the files of
     // one series may have different extensions.
-    FichierChoisi = element->data(Qt::UserRole).toString();
-    ExtensionExercice = extensionDe(FichierChoisi);
-    if (liste == ListBox4)
-        NomExerciceChoisi = base;
-    LigneBilan = SerieChoisie_ + QLatin1Char('\\') + base;
+    const QString fichier = element->data(Qt::UserRole).toString();
+    choisi_ = {SerieChoisie_, fichier, extensionDe(fichier), SerieChoisie_ + QLatin1Char('\\') + base};
     DessinerApercu();
 }
 
 void TF_choix_exo::SpeedButton1Click()
 {
-    TousLesFichiers = !TousLesFichiers;
-    SpeedButton1->setText(TousLesFichiers
+    tousLesTypes_ = !tousLesTypes_;
+    SpeedButton1->setText(tousLesTypes_
                               ? QStringLiteral("Exercices ") + QString::number(NumeroExercice)
                               : TexteTousLesFichiers);
     for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3})
@@ -295,7 +304,7 @@ void TF_choix_exo::Button1Click()
 void TF_choix_exo::Button2Click()
 {
     SerieChoisie_.clear();
-    FichierChoisi.clear();
+    choisi_ = {};
     QDialog::reject();
 }
 
@@ -314,9 +323,9 @@ void TF_choix_exo::dimensionnerApercu(int nbColonnes, int nbLignes)
 
 void TF_choix_exo::DessinerApercu()
 {
-    if (FichierChoisi.isEmpty())
+    if (choisi_.estVide())
         return;
-    const QString chemin = QDir(SerieExercice).filePath(FichierChoisi);
+    const QString chemin = QDir(choisi_.Serie).filePath(choisi_.Fichier);
     ResultatLecture lecture = LireExercice(chemin);
     if (!lecture.Reussi) {
         avertir(lecture.Erreur);
@@ -329,7 +338,7 @@ void TF_choix_exo::DessinerApercu()
         || qint64(c) * grille.NbLignes > qint64(HauteurMaxEnEtalons) * Panel_Etalon->width()) {
         avertir(QStringLiteral("L'aperçu de « %1 » ne peut pas être dessiné : son quadrillage "
                                "(%2 colonnes, %3 lignes) ne tient pas dans le cadre.")
-                    .arg(FichierChoisi)
+                    .arg(choisi_.Fichier)
                     .arg(grille.NbColonnes)
                     .arg(grille.NbLignes));
         return;

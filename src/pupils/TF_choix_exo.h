@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChoixExercice.h"
+
 #include <QDialog>
 #include <QImage>
 
@@ -28,12 +30,18 @@ private:
 
 // The exercise chooser: series on the left, their exercises ("réussis" and "à faire" for
 // a tracked pupil, a plain list otherwise), a preview of the exercise clicked, and
-// "Valider" (accepted) or "Annuler" (rejected). The callers read the shared results of
-// ChoixExercice.h afterwards.
-class TF_choix_exo : public QDialog {
+// "Valider" (accepted) or "Annuler" (rejected), which hands back the exercise or nothing.
+class TF_choix_exo : public QDialog, public ChoisirExercice {
     Q_OBJECT
 public:
     explicit TF_choix_exo(QWidget* parent = nullptr);
+
+    // Shows the chooser modally and hands back the exercise validated, or nothing.
+    ExerciceChoisi choisir(bool depuisEditeur) override;
+    // What the next showing offers: from the editor, also the files of every type.
+    void preparer(bool depuisEditeur);
+    // The exercise clicked last (empty after "Annuler" or a change of series).
+    const ExerciceChoisi& choisi() const { return choisi_; }
 
     QString serieChoisie() const { return SerieChoisie_; }
     int tailleCaseApercu() const { return TailleCaseApercu_; }
@@ -67,6 +75,9 @@ private:
     QPushButton* Button2;
 
     QString SerieChoisie_;
+    ExerciceChoisi choisi_;
+    bool depuisEditeur_ = false;
+    bool tousLesTypes_ = false;
     int TailleCaseApercu_ = 0;
 
     void creerControles();

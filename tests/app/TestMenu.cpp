@@ -177,7 +177,6 @@ TEST(Menu, LExercice1EtLesEditeursSOuvrentSansIdentification)
     QDir::setCurrent(QDir::tempPath());
     p.declencher(QStringLiteral("Editeurdexercicespourjeu41"));
     EXPECT_EQ(NumeroExercice, 4);
-    EXPECT_TRUE(ChoixDepuisEditeur);
     EXPECT_EQ(QDir::currentPath(), DossierProgramme);
     EXPECT_TRUE(p.dessin.isVisible());
     EXPECT_EQ(p.eleve.ouvertures, 0);

@@ -30,17 +30,18 @@ inline void PrintTo(const QString& texte, std::ostream* flux)
     *flux << '"' << texte.toStdString() << '"';
 }
 
-// Stands for the exercise chooser: runs what the test says instead of showing a window.
-class ChoixFactice : public QDialog {
+// Stands for the exercise chooser: hands back what the test says instead of showing a
+// window.
+class ChoixFactice : public ChoisirExercice {
 public:
-    std::function<void()> choisir;
+    std::function<ExerciceChoisi()> choix;
     int ouvertures = 0;
-    int exec() override
+    bool depuisEditeur = false;
+    ExerciceChoisi choisir(bool depuis) override
     {
         ++ouvertures;
-        if (choisir)
-            choisir();
-        return QDialog::Accepted;
+        depuisEditeur = depuis;
+        return choix ? choix() : ExerciceChoisi();
     }
 };
 
@@ -49,7 +50,6 @@ protected:
     void SetUp() override
     {
         ReinitialiserEtatPartage();
-        ReinitialiserChoixExercice();
         QuadrillageCommun = Quadrillage();
         DossierProgramme = dossier.chemin();
         QDir(dossier.chemin()).mkdir(QStringLiteral("exos"));
@@ -60,7 +60,6 @@ protected:
     TF_Dessin& ouvrir(int numero)
     {
         NumeroExercice = quint8(numero);
-        ChoixDepuisEditeur = true;
         fenetre = std::make_unique<TF_Dessin>();
         fenetre->connaitreChoix(&choix);
         fenetre->connaitreImagesReserve(&images);

@@ -29,13 +29,13 @@ protected:
     {
         QDir(dossier.fichier(QStringLiteral("exos"))).mkpath(QStringLiteral("Série 1"));
         ASSERT_TRUE(ecrireFichier(dossier.fichier(QStringLiteral("exos/Série 1/")) + nom, contenu));
-        choix.choisir = [nom] {
+        choix.choix = [nom] {
             // The chooser's previews leave their own grid behind.
             QuadrillageCommun.NbColonnes = QuadrillageCommun.NbLignes = 20;
             QuadrillageCommun.TypeAxe = AxeObliqueHB;
             QuadrillageCommun.DecalageAxe = 3;
-            SerieExercice = QStringLiteral("Série 1");
-            FichierChoisi = nom;
+            return ExerciceChoisi{QStringLiteral("Série 1"), nom, nom.mid(nom.lastIndexOf(QLatin1Char('.'))),
+                                  QString()};
         };
     }
 };
@@ -55,7 +55,7 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     cliquer("BoutonOuvrir");
     EXPECT_EQ(dialogues.textes(), QStringList{QStringLiteral("Enregistrer l'exercice en cours ?")});
     EXPECT_EQ(choix.ouvertures, 1);
-    EXPECT_TRUE(ChoixDepuisEditeur);
+    EXPECT_TRUE(choix.depuisEditeur);
 
     const Quadrillage& g = QuadrillageCommun;
     EXPECT_EQ(g.NbColonnes, 30);
@@ -72,8 +72,8 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     EXPECT_EQ(QList<int>({f.figure()[1].X1, f.figure()[1].Y1, f.figure()[1].Y2}), QList<int>({48, 64, 144}));
     EXPECT_EQ(QList<int>({f.figure()[2].X1, f.figure()[2].Y1}), QList<int>({88, 84}));
     EXPECT_EQ(f.figure()[3].GenreElement, 0) << "slots above the count are empty";
-    EXPECT_EQ(ExtensionExercice, QStringLiteral(".ex3"));
-    EXPECT_EQ(NomExerciceChoisi, QStringLiteral("Ex02"));
+    EXPECT_EQ(f.noms().extensionOuverte, QStringLiteral(".ex3"));
+    EXPECT_EQ(f.noms().nomPropose, QStringLiteral("Ex02"));
     EXPECT_FALSE(f.etat().DessinModifie);
     EXPECT_EQ(f.planche().outil(), Outil::Trait);
     EXPECT_TRUE(controle<QToolButton>("ModeTrait")->isChecked());
@@ -90,12 +90,12 @@ TEST_F(Ouverture, UnChoixAnnuleRendAuDessinSaGrille)
     choisirDans("ListBox2", QStringLiteral("+2"));
     tracer({4, 2}, {4, 8});
     const QImage avant = f.image();
-    choix.choisir = [] {
+    choix.choix = [] {
         QuadrillageCommun.NbColonnes = QuadrillageCommun.NbLignes = 20;
         QuadrillageCommun.TypeAxe = AxePoint;
         QuadrillageCommun.DecalageAxe = 0;
         QuadrillageCommun.Reserve[2] = 5;
-        FichierChoisi.clear();
+        return ExerciceChoisi();
     };
     cliquer("BoutonOuvrir");
     const Quadrillage& g = QuadrillageCommun;

@@ -77,15 +77,17 @@ TEST_F(Sauvegarde, LeFichierEcritSeRelitEnLaMemeFigure)
 
 TEST_F(Sauvegarde, LeDialogueProposeLaSerieDeLExercice)
 {
-    ouvrir(4);
+    TF_Dessin& f = ouvrir(4);
     tracer({2, 2}, {2, 8});
-    NomExerciceChoisi = QStringLiteral("Ex07");
     cliquer("BoutonEnregistrer");
-    ASSERT_EQ(dialogues.enregistrements.size(), 1);
+    NomsExercice noms{QStringLiteral("Ex07"), QString()};
+    EnregistrerExercice245(4, QuadrillageCommun, f.figure(), noms);
+    ASSERT_EQ(dialogues.enregistrements.size(), 2);
+    EXPECT_EQ(dialogues.enregistrements[1].nomPropose, QStringLiteral("Ex07"));
     const DemandeFichier& d = dialogues.enregistrements.first();
     EXPECT_TRUE(QFileInfo(dossierSerie(4)).isDir()) << "the series folder is made";
     EXPECT_EQ(QDir(d.dossierInitial), QDir(dossierSerie(4)));
-    EXPECT_EQ(d.nomPropose, QStringLiteral("Ex07"));
+    EXPECT_TRUE(d.nomPropose.isEmpty());
     EXPECT_EQ(d.extensionParDefaut, QStringLiteral("ex4"));
     EXPECT_TRUE(d.confirmerRemplacement);
     EXPECT_EQ(d.filtre, QStringLiteral("fichiers exercices jeu 2 (*.ex2);;fichiers exercices jeu 3 (*.ex3);;"
@@ -105,7 +107,7 @@ TEST_F(Sauvegarde, UnPointNeSEnregistreQuEnExercice5)
               QStringList({QStringLiteral("Impossible d'enregistrer sans remplacer le point par un axe."), TexteRefus}));
     EXPECT_FALSE(QFile::exists(ex2));
     EXPECT_TRUE(f.etat().DessinModifie) << "nothing was written";
-    EXPECT_EQ(NomExerciceChoisi, ex2.chopped(4));
+    EXPECT_EQ(f.noms().nomPropose, ex2.chopped(4));
 
     dialogues.messages.clear();
     const QString ex5 = fichier(2, QStringLiteral("Point.ex5"));
@@ -131,12 +133,16 @@ TEST_F(Sauvegarde, UnAxeNeSEnregistrePasEnExercice5)
 
 TEST_F(Sauvegarde, ApresUnExercice3LesCouleursSerontSupprimees)
 {
-    ouvrir(2);
+    TF_Dessin& f = ouvrir(2);
     tracer({2, 2}, {2, 8});
-    ExtensionExercice = QStringLiteral(".ex3");
+    NomsExercice noms{QString(), QStringLiteral(".ex3")};
     const QString chemin = fichier(2, QStringLiteral("A.ex2"));
+    const auto enregistrerSous = [&](const QString& c) {
+        dialogues.fichiersEnregistres.enqueue(c);
+        return EnregistrerExercice245(2, QuadrillageCommun, f.figure(), noms);
+    };
     dialogues.reponses.enqueue(Reponse::Non);
-    enregistrerSous(chemin);
+    EXPECT_FALSE(enregistrerSous(chemin));
     ASSERT_EQ(dialogues.messages.size(), 2);
     EXPECT_EQ(dialogues.messages[0].texte, QStringLiteral("Les couleurs seront supprimées."));
     EXPECT_EQ(dialogues.messages[0].genre, GenreMessage::Information);
@@ -145,14 +151,14 @@ TEST_F(Sauvegarde, ApresUnExercice3LesCouleursSerontSupprimees)
     EXPECT_FALSE(QFile::exists(chemin));
 
     dialogues.reponses.enqueue(Reponse::Oui);
-    enregistrerSous(chemin);
+    EXPECT_TRUE(enregistrerSous(chemin));
     EXPECT_EQ(dialogues.messages.size(), 3);
     EXPECT_EQ(relire(chemin, 20).Elements.NbElements, 1);
 }
 
 TEST_F(Sauvegarde, LExercice3EnregistreSansCouleursApresAccord)
 {
-    ouvrir(3);
+    TF_Dessin& f = ouvrir(3);
     dessinerAvecCouleur();
     const QString ex2 = fichier(3, QStringLiteral("Sans.ex2"));
     dialogues.reponses.enqueue(Reponse::Oui);
@@ -169,7 +175,7 @@ TEST_F(Sauvegarde, LExercice3EnregistreSansCouleursApresAccord)
     ASSERT_EQ(lu.Elements.NbElements, 2);
     EXPECT_EQ(lu.Elements[1].GenreElement, GenreTrait);
     EXPECT_EQ(lu.Elements[2].GenreElement, GenreRectangle);
-    EXPECT_TRUE(NomExerciceChoisi.isEmpty()) << "this saver leaves the proposed name alone";
+    EXPECT_TRUE(f.noms().nomPropose.isEmpty()) << "this saver leaves the proposed name alone";
 }
 
 TEST_F(Sauvegarde, LExercice3PoseLesDeuxQuestionsPourUnPoint)

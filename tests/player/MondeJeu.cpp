@@ -76,7 +76,6 @@ MondeJeu::MondeJeu(int numeroExercice)
     : numero_(numeroExercice)
 {
     ReinitialiserEtatPartage();
-    ReinitialiserChoixExercice();
     DossierProgramme = dossier_.chemin();
     DossierBilans.fixerDossier(dossier_.chemin() + QStringLiteral("/"));
     QDir().mkpath(dossier_.fichier(QStringLiteral("Exercices")));

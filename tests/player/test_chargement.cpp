@@ -240,8 +240,6 @@ TEST(ChargementJeu, WithoutSeriesTheProgramFolderHoldsTheExercises)
     monde.cliquer(QStringLiteral("BoutonNouveau"));
     EXPECT_EQ(QDir(DossierExercices.dossier()), QDir(monde.dossier()));
     EXPECT_EQ(monde.jeu().figureReference().NbElements, 1);
-    EXPECT_FALSE(ChoixDepuisEditeur);
-    EXPECT_FALSE(TousLesFichiers);
 }
 
 } // namespace

@@ -19,8 +19,7 @@ protected:
 
     void reussir(const QString& ligne)
     {
-        LigneBilan = ligne;
-        EnregistrerReussite();
+        EnregistrerReussite(ligne);
     }
 
     QStringList enregistrements(const QString& fichier) const

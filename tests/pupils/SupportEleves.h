@@ -26,7 +26,6 @@ protected:
     TestEleves()
     {
         ReinitialiserEtatPartage();
-        ReinitialiserChoixExercice();
         QDir(programme.chemin()).mkdir(QStringLiteral("bilans"));
         QDir(programme.chemin()).mkdir(QStringLiteral("exercices"));
         DossierBilans.fixerDossier(dossierBilans());

@@ -68,11 +68,9 @@ TEST_F(Choix, SeulesLesSeriesVisiblesQuiOntDesFichiersDuTypeSontListees)
     EXPECT_EQ(textesListe(liste("ListBox1")), (QStringList{QStringLiteral("avant"), QStringLiteral("Série 1")}));
     EXPECT_FALSE(bouton("Button1")->isEnabled());
     EXPECT_FALSE(bouton("SpeedButton1")->isVisible());
-    EXPECT_TRUE(CompterSeries());
-    NumeroExercice = 3;
-    EXPECT_FALSE(CompterSeries());
-    NumeroExercice = 4;
-    EXPECT_TRUE(CompterSeries());
+    EXPECT_TRUE(CompterSeries(2));
+    EXPECT_FALSE(CompterSeries(3));
+    EXPECT_TRUE(CompterSeries(4));
 }
 
 TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
@@ -96,10 +94,9 @@ TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
 
     cliquer("ListBox2", QStringLiteral("Ex05"));
     EXPECT_TRUE(bouton("Button1")->isEnabled());
-    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex05.ex2"));
-    EXPECT_EQ(SerieExercice, QStringLiteral("Série 1"));
-    EXPECT_EQ(LigneBilan, QStringLiteral("Série 1\\Ex05"));
-    EXPECT_EQ(NomExerciceChoisi, QString()) << "set only from the plain list";
+    EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("Ex05.ex2"));
+    EXPECT_EQ(fenetre.choisi().Serie, QStringLiteral("Série 1"));
+    EXPECT_EQ(fenetre.choisi().LigneBilan, QStringLiteral("Série 1\\Ex05"));
 }
 
 TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
@@ -116,12 +113,11 @@ TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
     EXPECT_EQ(textesListe(liste("ListBox4")), attendu);
 
     cliquer("ListBox4", QStringLiteral("Ex07"));
-    EXPECT_EQ(NomExerciceChoisi, QStringLiteral("Ex07"));
-    EXPECT_EQ(ExtensionExercice, QStringLiteral(".ex2"));
+    EXPECT_EQ(fenetre.choisi().Extension, QStringLiteral(".ex2"));
     QTest::mouseClick(bouton("Button1"), Qt::LeftButton);
     EXPECT_EQ(fenetre.result(), QDialog::Accepted);
     EXPECT_FALSE(fenetre.isVisible());
-    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex07.ex2"));
+    EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("Ex07.ex2"));
 }
 
 TEST_F(Choix, UnClicSurUneAutreSerieOublieLeChoixPrecedent)
@@ -133,8 +129,8 @@ TEST_F(Choix, UnClicSurUneAutreSerieOublieLeChoixPrecedent)
     cliquer("ListBox4", QStringLiteral("Ex01"));
     ASSERT_TRUE(bouton("Button1")->isEnabled());
     cliquer("ListBox1", QStringLiteral("B"));
-    EXPECT_EQ(SerieExercice, QStringLiteral("B"));
-    EXPECT_EQ(FichierChoisi, QString());
+    EXPECT_EQ(fenetre.serieChoisie(), QStringLiteral("B"));
+    EXPECT_TRUE(fenetre.choisi().estVide());
     EXPECT_FALSE(bouton("Button1")->isEnabled());
     EXPECT_EQ(textesListe(liste("ListBox4")), QStringList{QStringLiteral("Ex02")});
 }
@@ -152,15 +148,14 @@ TEST_F(Choix, AnnulerEtEchapOublientLeChoix)
             QTest::mouseClick(bouton("Button2"), Qt::LeftButton);
         EXPECT_EQ(fenetre.result(), QDialog::Rejected);
         EXPECT_FALSE(fenetre.isVisible());
-        EXPECT_EQ(FichierChoisi, QString());
+        EXPECT_TRUE(fenetre.choisi().estVide());
         EXPECT_EQ(fenetre.serieChoisie(), QString());
     }
 }
 
 TEST_F(Choix, TousLesFichiersPourLEditeur)
 {
-    ChoixDepuisEditeur = true;
-    TousLesFichiers = true;
+    fenetre.preparer(true);
     fichier(QStringLiteral("Deux"), QStringLiteral("Ex01.ex2"));
     fichier(QStringLiteral("Melange"), QStringLiteral("Ex01.ex4"));
     fichier(QStringLiteral("Melange"), QStringLiteral("Ex02.ex3"));
@@ -178,14 +173,14 @@ TEST_F(Choix, TousLesFichiersPourLEditeur)
     cliquer("ListBox1", QStringLiteral("Melange"));
     // Each listed name keeps its own file, whatever the last file listed was.
     cliquer("ListBox4", QStringLiteral("Ex01"));
-    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex01.ex4"));
-    EXPECT_EQ(ExtensionExercice, QStringLiteral(".ex4"));
+    EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("Ex01.ex4"));
+    EXPECT_EQ(fenetre.choisi().Extension, QStringLiteral(".ex4"));
     cliquer("ListBox4", QStringLiteral("Ex02"));
-    EXPECT_EQ(FichierChoisi, QStringLiteral("Ex02.ex3"));
+    EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("Ex02.ex3"));
     cliquer("ListBox1", QStringLiteral("Autre"));
     cliquer("ListBox4", QStringLiteral("notes"));
-    EXPECT_EQ(FichierChoisi, QStringLiteral("notes.exercice"));
-    EXPECT_EQ(ExtensionExercice, QStringLiteral(".exe"));
+    EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("notes.exercice"));
+    EXPECT_EQ(fenetre.choisi().Extension, QStringLiteral(".exe"));
 
     QTest::mouseClick(tous, Qt::LeftButton);
     EXPECT_EQ(tous->text(), QStringLiteral("Tous les fichiers"));

@@ -26,8 +26,7 @@ protected:
 
     void reussir(const QString& ligne)
     {
-        LigneBilan = ligne;
-        EnregistrerReussite();
+        EnregistrerReussite(ligne);
     }
 
     QByteArray fichierBilan() const { return lire(bilan(NomFichierBilan())); }
