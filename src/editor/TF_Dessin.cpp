@@ -38,11 +38,6 @@ constexpr int HauteurConception = 606;
 const QString TexteEnregistrerEnCours = QStringLiteral("Enregistrer l'exercice en cours ?");
 const QString SujetAide = QStringLiteral("edit_exo.htm");
 
-Quadrillage& grille()
-{
-    return QuadrillageCommun;
-}
-
 QFont arial(int pixels)
 {
     QFont police(QStringLiteral("Arial"));
@@ -103,7 +98,7 @@ void selectionner(QListWidget* liste, int index)
 
 TF_Dessin::TF_Dessin(QWidget* parent)
     : FenetreNonModale(parent)
-    , planche_(QuadrillageCommun, NbMarqueurs)
+    , planche_(grille_, NbMarqueurs)
 {
     setObjectName(QStringLiteral("F_Dessin"));
     setWindowTitle(QStringLiteral("Dessiner"));
@@ -336,7 +331,7 @@ void TF_Dessin::FormActivate()
     edit2_->setFocus();
     timer1_->demarrer();
     barreOutils_->bouton(Outil::Peinture)->setVisible(NumeroExercice == 3);
-    Quadrillage& g = grille();
+    Quadrillage& g = grille_;
     g.EpaisseurQuadrillage = 1;
     g.EpaisseurTrait = 3;
     g.NbColonnes = g.NbLignes = 24;
@@ -356,7 +351,7 @@ void TF_Dessin::FormActivate()
 
 void TF_Dessin::afficherReglages()
 {
-    const Quadrillage& g = grille();
+    const Quadrillage& g = grille_;
     edit4_->setText(QString::number(g.NbColonnes));
     selectionner(listBox1_, g.NbColonnes / 2 - 5);
     edit1_->setText(positionsAxe().value(g.DecalageAxe + 5, QString::number(g.DecalageAxe)));
@@ -373,7 +368,7 @@ void TF_Dessin::viderFigure()
 
 void TF_Dessin::dessinerQuadrillage()
 {
-    Quadrillage& g = grille();
+    Quadrillage& g = grille_;
     g.TailleCase = CalculerTailleCase(panelEtalon_->width(), g.NbColonnes);
     const int c = g.TailleCase;
     panelJeu_->resize(c * g.NbColonnes + 4, c * g.NbLignes + 4);
@@ -384,7 +379,7 @@ void TF_Dessin::redessiner()
 {
     EffacerImage(image1_->image());
     dessinerQuadrillage();
-    DessinerFigure(image1_->image(), figure(), Rendu::Editeur, grille().EpaisseurTrait);
+    DessinerFigure(image1_->image(), figure(), Rendu::Editeur, grille_.EpaisseurTrait);
     image1_->update();
 }
 
@@ -441,7 +436,7 @@ void TF_Dessin::Image1MouseUp(QPoint position)
 // goes wherever its outlines let it.
 void TF_Dessin::ajouterForme(const ElementFigure& element)
 {
-    const Quadrillage& g = grille();
+    const Quadrillage& g = grille_;
     if (figure().NbElements >= NbMarqueurs)
         return;
     if (!EstColoriage(element.GenreElement) && !ElementASymetrique(g, element)) {
@@ -469,7 +464,7 @@ void TF_Dessin::SpeedButton1Click()
     }
     planche_.basculerGomme();
     image1_->setEnabled(false);
-    marqueurs_->montrer(figure(), image1_->pos(), grille().TailleCase);
+    marqueurs_->montrer(figure(), image1_->pos(), grille_.TailleCase);
 }
 
 void TF_Dessin::MarqueurClick(int numero)
@@ -488,7 +483,7 @@ void TF_Dessin::SpeedButton2Click()
 {
     int echecs = 0;
     for (int i = 1; i <= figure().NbElements; ++i) {
-        if (!ElementASymetrique(grille(), figure()[i]))
+        if (!ElementASymetrique(grille_, figure()[i]))
             ++echecs;
     }
     avertir(TexteVerification(echecs));
@@ -496,7 +491,7 @@ void TF_Dessin::SpeedButton2Click()
 
 void TF_Dessin::ChoisirAxe(int typeAxe)
 {
-    grille().TypeAxe = typeAxe;
+    grille_.TypeAxe = typeAxe;
     redessiner();
 }
 
@@ -506,7 +501,7 @@ void TF_Dessin::ListBox2Click()
     if (!item)
         return;
     edit1_->setText(item->text());
-    grille().DecalageAxe = item->text().toInt();
+    grille_.DecalageAxe = item->text().toInt();
     redessiner();
 }
 
@@ -523,7 +518,7 @@ void TF_Dessin::ListBox1Click()
         afficherReglages();
         return;
     }
-    Quadrillage& g = grille();
+    Quadrillage& g = grille_;
     const int ancienneTaille = g.TailleCase;
     g.NbColonnes = g.NbLignes = n;
     EffacerImage(image1_->image());
@@ -537,7 +532,7 @@ void TF_Dessin::ListBox1Click()
 
 void TF_Dessin::nouveauDessin()
 {
-    Quadrillage& g = grille();
+    Quadrillage& g = grille_;
     g.DecalageAxe = 0;
     g.Reserve.fill(0);
     viderFigure();
@@ -553,8 +548,8 @@ bool TF_Dessin::enregistrer()
 {
     quitterModeGomme();
     const bool ecrit = NumeroExercice == 3
-        ? EnregistrerExercice3(grille(), figure(), noms_)
-        : EnregistrerExercice245(NumeroExercice, grille(), figure(), noms_);
+        ? EnregistrerExercice3(grille_, figure(), noms_)
+        : EnregistrerExercice245(NumeroExercice, grille_, figure(), noms_);
     RetourDossierProgramme();
     return ecrit;
 }
@@ -598,16 +593,14 @@ void TF_Dessin::BoutonOuvrirClick()
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
         return; // the drawing would be lost to the opened file
     AllerDansDossierExercices();
-    // The chooser's previews use the shared grid: a cancelled choice gets the editor's back.
-    const Quadrillage avantChoix = grille();
     const ExerciceChoisi choisi = choix_ ? choix_->choisir(true) : ExerciceChoisi();
-    if (choisi.estVide() || !ouvrirFichierChoisi(choisi))
-        grille() = avantChoix;
+    if (!choisi.estVide())
+        ouvrirFichierChoisi(choisi);
     afficherReglages();
     RetourDossierProgramme();
 }
 
-bool TF_Dessin::ouvrirFichierChoisi(const ExerciceChoisi& choisi)
+void TF_Dessin::ouvrirFichierChoisi(const ExerciceChoisi& choisi)
 {
     // Even a file that is then refused becomes the name the next save proposes.
     noms_.extensionOuverte = choisi.Extension;
@@ -620,9 +613,9 @@ bool TF_Dessin::ouvrirFichierChoisi(const ExerciceChoisi& choisi)
                                "dans la zone de dessin.");
     if (!refus.isEmpty()) {
         avertir(refus);
-        return false;
+        return;
     }
-    Quadrillage& g = grille();
+    Quadrillage& g = grille_;
     const Quadrillage& lue = lu.Exercice.Grille;
     g.TypeAxe = lue.TypeAxe;
     g.NbColonnes = lue.NbColonnes;
@@ -637,7 +630,6 @@ bool TF_Dessin::ouvrirFichierChoisi(const ExerciceChoisi& choisi)
     DessinerFigure(image1_->image(), figure(), Rendu::Editeur, g.EpaisseurTrait);
     image1_->update();
     etat_.DessinModifie = false;
-    return true;
 }
 
 bool TF_Dessin::GrilleAffichable(const Quadrillage& lue) const
@@ -651,5 +643,5 @@ void TF_Dessin::Button1Click()
     RetourDossierProgramme();
     quitterModeGomme();
     if (imagesReserve_)
-        imagesReserve_->exporterExercice(grille(), figure(), noms_.nomPropose);
+        imagesReserve_->exporterExercice(grille_, figure(), noms_.nomPropose);
 }

@@ -43,6 +43,7 @@ public:
     const EtatEditeur& etat() const { return etat_; }
     const PlancheDessin& planche() const { return planche_; }
     const Figure& figure() const { return planche_.figure(); }
+    const Quadrillage& grille() const { return grille_; }
     const NomsExercice& noms() const { return noms_; }
     const QImage& image() const;
 
@@ -91,11 +92,13 @@ private:
     // Runs the saver of the exercise type; true when a file was written.
     bool enregistrer();
     void ajouterForme(const ElementFigure& element);
-    bool ouvrirFichierChoisi(const ExerciceChoisi& choisi);
+    // Reads the file chosen; a file refused is reported and the drawing stays.
+    void ouvrirFichierChoisi(const ExerciceChoisi& choisi);
     // Whether the rows of a grid read from a file fit the drawing area.
     bool GrilleAffichable(const Quadrillage& lue) const;
 
     EtatEditeur etat_;
+    Quadrillage grille_;
     PlancheDessin planche_;
     ChoisirExercice* choix_ = nullptr;
     NomsExercice noms_;

@@ -1,6 +1,5 @@
 #include "Quadrillage.h"
 
-Quadrillage QuadrillageCommun;
 
 int CalculerTailleCase(int largeurEtalon, int nbColonnes)
 {

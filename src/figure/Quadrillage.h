@@ -28,11 +28,6 @@ struct Quadrillage
     quint8 EpaisseurTrait = 3;
 };
 
-// The one grid state of the process. The windows (editor, player, chooser) fill it in
-// turn, as the active one needs it; the rules of this library never read it and take
-// the grid they work on as a parameter, so tests use grids of their own.
-extern Quadrillage QuadrillageCommun;
-
 // Side of a cell for a drawing area of the given width: width div columns, made even by
 // taking one off an odd quotient. 0 when the columns do not fit (or are not positive):
 // callers must refuse such a grid, since every rule below divides by the cell size.

@@ -64,7 +64,7 @@ QFrame* creerPanneauEnRelief(QWidget* parent, const QString& nom, const QRect& g
 
 TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(QWidget* parent)
     : FenetreNonModale(parent)
-    , planche_(QuadrillageCommun, MaxElementsEleve)
+    , planche_(Quadrillage_, MaxElementsEleve)
 {
     setObjectName(QStringLiteral("F_Jeu_Lignes_Autour"));
     setWindowTitle(QString::fromUtf8(exerciceJeu(2).legende));
@@ -284,7 +284,7 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     BoutonCorrection->setEnabled(false);
     BoutonEffacer->setEnabled(false);
     BoutonEffacer1L->setEnabled(false);
-    Quadrillage& grille = QuadrillageCommun;
+    Quadrillage& grille = Quadrillage_;
     grille.TypeAxe = jeu.typeAxe;
     grille.DecalageAxe = 0;
     grille.NbColonnes = grille.NbLignes = CasesAuDepart;
@@ -336,7 +336,7 @@ void TF_Jeu_Lignes_Autour::NouvelExercice()
         return;
     }
     AfficherModele();
-    NbPointsAxeCouverts = CompterPointsAxeCouverts(QuadrillageCommun, Image1->image());
+    NbPointsAxeCouverts = CompterPointsAxeCouverts(Quadrillage_, Image1->image());
     Image1->setEnabled(true);
     exerciceEnCours_ = true;
     rafraichir();
@@ -391,7 +391,7 @@ bool TF_Jeu_Lignes_Autour::lireFichierChoisi(const ExerciceChoisi& choisi)
     }
     const int tailleCase = CalculerTailleCase(Panel_Etalon->width(), exercice.Grille.NbColonnes);
     ConvertirPourTailleCase(exercice, tailleCase);
-    QuadrillageCommun = exercice.Grille;
+    Quadrillage_ = exercice.Grille;
     TailleCaseFichier = exercice.TailleCaseFichier;
     CoteFigure = exercice.CoteFigure == 1;
     ParametresAxe[0] = exercice.Grille.DecalageAxe;
@@ -440,7 +440,7 @@ void TF_Jeu_Lignes_Autour::EffacerImage()
 
 void TF_Jeu_Lignes_Autour::DessinerQuadrillage()
 {
-    Quadrillage& grille = QuadrillageCommun;
+    Quadrillage& grille = Quadrillage_;
     grille.TailleCase = CalculerTailleCase(Panel_Etalon->width(), grille.NbColonnes);
     if (grille.TailleCase <= 0)
         return;
@@ -451,16 +451,16 @@ void TF_Jeu_Lignes_Autour::DessinerQuadrillage()
 
 void TF_Jeu_Lignes_Autour::DessinerElement(const ElementFigure& element)
 {
-    ::DessinerElement(Image1->image(), element, Rendu::Joueur, QuadrillageCommun.EpaisseurTrait);
+    ::DessinerElement(Image1->image(), element, Rendu::Joueur, Quadrillage_.EpaisseurTrait);
 }
 
 void TF_Jeu_Lignes_Autour::RedessinerTout()
 {
     DessinerQuadrillage();
     DessinerFigure(Image1->image(), FigureReference, Rendu::Joueur,
-                   QuadrillageCommun.EpaisseurTrait);
+                   Quadrillage_.EpaisseurTrait);
     DessinerFigure(Image1->image(), planche_.figure(), Rendu::Joueur,
-                   QuadrillageCommun.EpaisseurTrait);
+                   Quadrillage_.EpaisseurTrait);
 }
 
 void TF_Jeu_Lignes_Autour::rafraichir()
@@ -519,7 +519,7 @@ void TF_Jeu_Lignes_Autour::SpeedButton2Click()
     }
     planche_.basculerGomme();
     Image1->setEnabled(false);
-    MarqueursElements->montrer(planche_.figure(), Image1->pos(), QuadrillageCommun.TailleCase);
+    MarqueursElements->montrer(planche_.figure(), Image1->pos(), Quadrillage_.TailleCase);
 }
 
 void TF_Jeu_Lignes_Autour::cacherMarqueurs()
@@ -562,7 +562,7 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
         RedessinerTout();
         rafraichir();
     }
-    const bool juste = VerifierSymetrie(QuadrillageCommun, Image1->image(), Masque,
+    const bool juste = VerifierSymetrie(Quadrillage_, Image1->image(), Masque,
                                         FigureReference, planche_.figure(), NbPointsAxeCouverts);
     montrerResultat(juste);
     if (!juste)

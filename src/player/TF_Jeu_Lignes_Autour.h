@@ -41,6 +41,7 @@ public:
     void connaitreChoix(ChoisirExercice* choix);
 
     const Figure& figureReference() const { return FigureReference; }
+    const Quadrillage& grille() const { return Quadrillage_; }
     const Figure& figureEleve() const { return planche_.figure(); }
     const QImage& image() const;
     int outilCourant() const { return GenreDe(planche_.outil()); }
@@ -82,6 +83,7 @@ private:
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success
 
     // Exercise and drawing state.
+    Quadrillage Quadrillage_; // the grid shown, in this window's cell size
     Figure FigureReference;
     PlancheDessin planche_; // the pupil's figure and the tool in hand
     qint32 TailleCaseFichier = 0;

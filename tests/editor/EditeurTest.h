@@ -50,7 +50,6 @@ protected:
     void SetUp() override
     {
         ReinitialiserEtatPartage();
-        QuadrillageCommun = Quadrillage();
         DossierProgramme = dossier.chemin();
         QDir(dossier.chemin()).mkdir(QStringLiteral("exos"));
         DossierExercices.fixerDossier(dossier.fichier(QStringLiteral("exos")) + QLatin1Char('/'));
@@ -70,7 +69,7 @@ protected:
     // A drag between two grid crossings (cells).
     void tracer(QPoint de, QPoint a)
     {
-        const int c = QuadrillageCommun.TailleCase;
+        const int c = fenetre->grille().TailleCase;
         fenetre->Image1MouseDown(de * c);
         fenetre->Image1MouseMove(a * c);
         fenetre->Image1MouseUp(a * c);

@@ -20,9 +20,9 @@ TEST_F(FenetreDessin, EtatDeDepartSelonLExercice)
         TF_Dessin& f = ouvrir(numero);
         SCOPED_TRACE(numero);
         EXPECT_EQ(controle<QToolButton>("ModePeinture")->isVisibleTo(&f), numero == 3);
-        EXPECT_EQ(QuadrillageCommun.TypeAxe, numero == 5 ? AxePoint : AxeVertical);
-        EXPECT_EQ(QuadrillageCommun.NbColonnes, 24);
-        EXPECT_EQ(QuadrillageCommun.TailleCase, 20);
+        EXPECT_EQ(fenetre->grille().TypeAxe, numero == 5 ? AxePoint : AxeVertical);
+        EXPECT_EQ(fenetre->grille().NbColonnes, 24);
+        EXPECT_EQ(fenetre->grille().TailleCase, 20);
         EXPECT_EQ(controle<QWidget>("PanelJeu")->size(), QSize(484, 484));
         EXPECT_EQ(controle<QLineEdit>("Edit4")->text(), QStringLiteral("24"));
         EXPECT_EQ(controle<QListWidget>("ListBox1")->currentRow(), 7);
@@ -129,7 +129,7 @@ TEST_F(FenetreDessin, UnElementSansSymetriqueEstRefuseAuRelacher)
     TF_Dessin& f = ouvrir(2);
     // Offset -1: column 0 mirrors to 22 and passes.
     choisirDans("ListBox2", QStringLiteral("-1"));
-    EXPECT_EQ(QuadrillageCommun.DecalageAxe, -1);
+    EXPECT_EQ(fenetre->grille().DecalageAxe, -1);
     tracer({0, 2}, {5, 2});
     EXPECT_EQ(f.figure().NbElements, 1);
     // Offset +1: column 0 mirrors to 26 and fails.
@@ -260,7 +260,7 @@ TEST_F(FenetreDessin, LaTailleDuQuadrillageRefuseCeQuiDepasse)
     choisirDans("ListBox1", QStringLiteral("10"));
     EXPECT_EQ(dialogues.textes(),
               QStringList{QStringLiteral("Opération impossible. Certains objets seraient en-dehors du quadrillage!")});
-    EXPECT_EQ(QuadrillageCommun.NbColonnes, 24);
+    EXPECT_EQ(fenetre->grille().NbColonnes, 24);
     EXPECT_EQ(controle<QLineEdit>("Edit4")->text(), QStringLiteral("24"));
     EXPECT_EQ(controle<QListWidget>("ListBox1")->currentRow(), 7);
 
@@ -272,8 +272,8 @@ TEST_F(FenetreDessin, LaTailleDuQuadrillageRefuseCeQuiDepasse)
     f.Image1MouseDown({85, 67});
     choisirDans("ListBox1", QStringLiteral("20"));
     EXPECT_EQ(dialogues.messages.size(), 1);
-    EXPECT_EQ(QuadrillageCommun.NbColonnes, 20);
-    EXPECT_EQ(QuadrillageCommun.TailleCase, 24);
+    EXPECT_EQ(fenetre->grille().NbColonnes, 20);
+    EXPECT_EQ(fenetre->grille().TailleCase, 24);
     EXPECT_EQ(controle<QWidget>("PanelJeu")->size(), QSize(484, 484));
     const ElementFigure& rect = f.figure()[1];
     EXPECT_EQ(QList<int>({rect.X1, rect.Y1, rect.X2, rect.Y2}), QList<int>({48, 48, 144, 144}));
@@ -310,7 +310,7 @@ TEST_F(FenetreDessin, LeMenuDesAxesRedessineSansToucherAuDessin)
     cliquer("SpeedButton1");
     const auto axe = [this](const char* nom) {
         controle<QAction>(nom)->trigger();
-        return QuadrillageCommun.TypeAxe;
+        return fenetre->grille().TypeAxe;
     };
     EXPECT_EQ(axe("N2Axehorizontal1"), AxeHorizontal);
     EXPECT_EQ(CouleurPixel(f.image(), 100, 240), CouleurRougeAxe);
@@ -349,9 +349,9 @@ TEST_F(FenetreDessin, NouveauDemandeAvantDePerdreLeDessin)
     EXPECT_EQ(dialogues.textes(), QStringList(2, QStringLiteral("Enregistrer l'exercice en cours ?")));
     EXPECT_EQ(f.figure().NbElements, 0);
     EXPECT_FALSE(f.etat().DessinModifie);
-    EXPECT_EQ(QuadrillageCommun.DecalageAxe, 0);
-    EXPECT_EQ(QuadrillageCommun.NbColonnes, 30) << "the grid size stays";
-    EXPECT_EQ(QuadrillageCommun.TypeAxe, AxeHorizontal) << "the axis stays";
+    EXPECT_EQ(fenetre->grille().DecalageAxe, 0);
+    EXPECT_EQ(fenetre->grille().NbColonnes, 30) << "the grid size stays";
+    EXPECT_EQ(fenetre->grille().TypeAxe, AxeHorizontal) << "the axis stays";
     EXPECT_EQ(controle<QLineEdit>("Edit4")->text(), QStringLiteral("30"));
     EXPECT_EQ(controle<QLineEdit>("Edit1")->text(), QStringLiteral("0"));
 

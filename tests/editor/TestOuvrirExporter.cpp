@@ -30,10 +30,6 @@ protected:
         QDir(dossier.fichier(QStringLiteral("exos"))).mkpath(QStringLiteral("Série 1"));
         ASSERT_TRUE(ecrireFichier(dossier.fichier(QStringLiteral("exos/Série 1/")) + nom, contenu));
         choix.choix = [nom] {
-            // The chooser's previews leave their own grid behind.
-            QuadrillageCommun.NbColonnes = QuadrillageCommun.NbLignes = 20;
-            QuadrillageCommun.TypeAxe = AxeObliqueHB;
-            QuadrillageCommun.DecalageAxe = 3;
             return ExerciceChoisi{QStringLiteral("Série 1"), nom, nom.mid(nom.lastIndexOf(QLatin1Char('.'))),
                                   QString()};
         };
@@ -57,7 +53,7 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     EXPECT_EQ(choix.ouvertures, 1);
     EXPECT_TRUE(choix.depuisEditeur);
 
-    const Quadrillage& g = QuadrillageCommun;
+    const Quadrillage& g = fenetre->grille();
     EXPECT_EQ(g.NbColonnes, 30);
     EXPECT_EQ(g.TypeAxe, AxeHorizontal);
     EXPECT_EQ(g.DecalageAxe, -1);
@@ -90,15 +86,9 @@ TEST_F(Ouverture, UnChoixAnnuleRendAuDessinSaGrille)
     choisirDans("ListBox2", QStringLiteral("+2"));
     tracer({4, 2}, {4, 8});
     const QImage avant = f.image();
-    choix.choix = [] {
-        QuadrillageCommun.NbColonnes = QuadrillageCommun.NbLignes = 20;
-        QuadrillageCommun.TypeAxe = AxePoint;
-        QuadrillageCommun.DecalageAxe = 0;
-        QuadrillageCommun.Reserve[2] = 5;
-        return ExerciceChoisi();
-    };
+    choix.choix = [] { return ExerciceChoisi(); };
     cliquer("BoutonOuvrir");
-    const Quadrillage& g = QuadrillageCommun;
+    const Quadrillage& g = fenetre->grille();
     EXPECT_EQ(g.NbColonnes, 28);
     EXPECT_EQ(g.NbLignes, 28);
     EXPECT_EQ(g.TypeAxe, AxeVertical);
@@ -163,8 +153,8 @@ TEST_F(Ouverture, UnFichierAbimeEstRefuseSansToucherAuDessin)
         cliquer("BoutonOuvrir");
         ASSERT_EQ(dialogues.messages.size(), 2);
         EXPECT_EQ(dialogues.messages[1].genre, GenreMessage::Avertissement);
-        EXPECT_EQ(QuadrillageCommun.NbColonnes, 24);
-        EXPECT_EQ(QuadrillageCommun.TypeAxe, AxeVertical);
+        EXPECT_EQ(fenetre->grille().NbColonnes, 24);
+        EXPECT_EQ(fenetre->grille().TypeAxe, AxeVertical);
         EXPECT_EQ(f.figure().NbElements, 1);
         EXPECT_EQ(controle<QLineEdit>("Edit4")->text(), QStringLiteral("24"));
     }
@@ -180,7 +170,7 @@ TEST_F(Exportation, LImageA50PixelsParCase)
     cliquer("ModePeinture");
     cliquer("BoutonJaune");
     fenetre->Image1MouseDown({85, 67});
-    const QImage image = images.ImageExercice(QuadrillageCommun, fenetre->figure(), 3);
+    const QImage image = images.ImageExercice(fenetre->grille(), fenetre->figure(), 3);
     ASSERT_EQ(image.size(), QSize(1202, 1202));
     const auto pixel = [&image](int x, int y) { return DepuisQRgb(image.pixel(x, y)); };
     EXPECT_EQ(pixel(50, 25), CouleurGrisQuadrillage) << "grid line";
@@ -202,7 +192,7 @@ TEST_F(Exportation, UnPointEtUneGrillePlusPetite)
     TF_Dessin& f = ouvrir(5);
     choisirDans("ListBox1", QStringLiteral("10"));
     tracer({1, 1}, {2, 2});
-    const QImage image = images.ImageExercice(QuadrillageCommun, f.figure(), 5);
+    const QImage image = images.ImageExercice(fenetre->grille(), f.figure(), 5);
     ASSERT_EQ(image.size(), QSize(502, 502));
     EXPECT_EQ(DepuisQRgb(image.pixel(250, 250)), CouleurRougeAxe);
     EXPECT_EQ(DepuisQRgb(image.pixel(243, 243)), CouleurBlanc) << "a disc of 8 pixels";
@@ -211,7 +201,7 @@ TEST_F(Exportation, UnPointEtUneGrillePlusPetite)
 TEST_F(Exportation, SansElementLImageEstBlanche)
 {
     ouvrir(2);
-    const QImage image = images.ImageExercice(QuadrillageCommun, fenetre->figure(), 2);
+    const QImage image = images.ImageExercice(fenetre->grille(), fenetre->figure(), 2);
     ASSERT_EQ(image.size(), QSize(1202, 1202));
     for (int y = 0; y < image.height(); y += 7) {
         for (int x = 0; x < image.width(); x += 7)

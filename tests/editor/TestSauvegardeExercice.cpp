@@ -81,7 +81,7 @@ TEST_F(Sauvegarde, LeDialogueProposeLaSerieDeLExercice)
     tracer({2, 2}, {2, 8});
     cliquer("BoutonEnregistrer");
     NomsExercice noms{QStringLiteral("Ex07"), QString()};
-    EnregistrerExercice245(4, QuadrillageCommun, f.figure(), noms);
+    EnregistrerExercice245(4, fenetre->grille(), f.figure(), noms);
     ASSERT_EQ(dialogues.enregistrements.size(), 2);
     EXPECT_EQ(dialogues.enregistrements[1].nomPropose, QStringLiteral("Ex07"));
     const DemandeFichier& d = dialogues.enregistrements.first();
@@ -139,7 +139,7 @@ TEST_F(Sauvegarde, ApresUnExercice3LesCouleursSerontSupprimees)
     const QString chemin = fichier(2, QStringLiteral("A.ex2"));
     const auto enregistrerSous = [&](const QString& c) {
         dialogues.fichiersEnregistres.enqueue(c);
-        return EnregistrerExercice245(2, QuadrillageCommun, f.figure(), noms);
+        return EnregistrerExercice245(2, fenetre->grille(), f.figure(), noms);
     };
     dialogues.reponses.enqueue(Reponse::Non);
     EXPECT_FALSE(enregistrerSous(chemin));
@@ -200,7 +200,7 @@ TEST_F(Sauvegarde, LExercice3PoseLesDeuxQuestionsPourUnPoint)
     const ExerciceLu lu = relire(ex5, 20);
     EXPECT_EQ(lu.Grille.TypeAxe, AxePoint);
     EXPECT_EQ(lu.Elements.NbElements, 2);
-    EXPECT_EQ(QuadrillageCommun.TypeAxe, AxeVertical) << "the drawing keeps its axis";
+    EXPECT_EQ(fenetre->grille().TypeAxe, AxeVertical) << "the drawing keeps its axis";
     EXPECT_EQ(f.figure().NbElements, 3);
 }
 

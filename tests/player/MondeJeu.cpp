@@ -169,7 +169,7 @@ void MondeJeu::tracerNoeuds(QPoint de, QPoint a)
 
 int MondeJeu::tailleCase() const
 {
-    return QuadrillageCommun.TailleCase;
+    return jeu_->grille().TailleCase;
 }
 
 QString MondeJeu::resultat()

@@ -169,8 +169,8 @@ TEST(ChargementJeu, OlderFilesStartWithTheAxis)
     ancien.remove(20, 9 * 4);    // no axis words
     ancien.replace(0, 4, motLE(AxeHorizontal));
     monde.charger(ancien);
-    EXPECT_EQ(QuadrillageCommun.TypeAxe, AxeHorizontal);
-    EXPECT_EQ(QuadrillageCommun.DecalageAxe, 0);
+    EXPECT_EQ(monde.jeu().grille().TypeAxe, AxeHorizontal);
+    EXPECT_EQ(monde.jeu().grille().DecalageAxe, 0);
     EXPECT_EQ(monde.jeu().figureReference().NbElements, 1);
     EXPECT_EQ(CouleurPixel(monde.jeu().image(), 10, 240), CouleurRougeAxe);
 }

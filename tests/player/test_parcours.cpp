@@ -82,7 +82,7 @@ TEST(Parcours, APupilSolvesAnExerciseFromTheMainMenu)
 
     ChoisirAuProchainChoix(QStringLiteral("Série 1"), QStringLiteral("Ex01"));
     jeu->findChild<QAbstractButton*>(QStringLiteral("BoutonNouveau"))->click();
-    const int t = QuadrillageCommun.TailleCase;
+    const int t = static_cast<TF_Jeu_Lignes_Autour*>(jeu)->grille().TailleCase;
     ASSERT_GT(t, 0);
     QWidget* image = jeu->findChild<QWidget*>(QStringLiteral("Image1"));
     ASSERT_TRUE(image->isEnabled());

@@ -58,7 +58,7 @@ protected:
         axe = GetParam();
         monde = std::make_unique<MondeJeu>(axe.numero);
         monde->charger(ContenuFichier(axe.numero, axe.typeAxe, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-        ASSERT_EQ(QuadrillageCommun.TypeAxe, axe.typeAxe);
+        ASSERT_EQ(monde->jeu().grille().TypeAxe, axe.typeAxe);
     }
     QPoint m(QPoint n) const { return miroir(axe.typeAxe, n); }
     QString verifier()
