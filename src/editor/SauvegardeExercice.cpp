@@ -70,12 +70,6 @@ void refuser(const QString& raison = QString())
 }
 } // namespace
 
-void AllerDansDossierExercices()
-{
-    if (!changerDossierCourant(DossierExercices.dossier()))
-        RetourDossierProgramme();
-}
-
 QString SousDossierExercices(const QString& nom)
 {
     const QString dossier = QDir(DossierExercices.dossier()).absoluteFilePath(nom);
@@ -129,7 +123,6 @@ bool EnregistrerExercice245(int numero, const Quadrillage& grille, const Figure&
 bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure,
                           const NomsExercice& noms)
 {
-    AllerDansDossierExercices();
     const QString chemin =
         demanderChemin(figure, 3, filtreExercices({3, 2, 4, 5}), noms.nomPropose);
     if (chemin.isEmpty())

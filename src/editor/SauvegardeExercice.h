@@ -8,9 +8,6 @@
 
 #include <QString>
 
-// Makes the exercises folder current, or the program folder when it cannot be.
-void AllerDansDossierExercices();
-
 // A folder inside the exercises folder, created when missing (a failure shows later, when
 // the file is written).
 QString SousDossierExercices(const QString& nom);

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
@@ -550,7 +551,6 @@ bool TF_Dessin::enregistrer()
     const bool ecrit = NumeroExercice == 3
         ? EnregistrerExercice3(grille_, figure(), noms_)
         : EnregistrerExercice245(NumeroExercice, grille_, figure(), noms_);
-    RetourDossierProgramme();
     return ecrit;
 }
 
@@ -575,7 +575,6 @@ void TF_Dessin::BoutonQuitterClick()
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer();
     if (garder)
         return;
-    RetourDossierProgramme();
     close();
 }
 
@@ -587,26 +586,25 @@ void TF_Dessin::BoutonEnregistrerClick()
 
 void TF_Dessin::BoutonOuvrirClick()
 {
-    AllerDansDossierExercices();
     quitterModeGomme();
     if (figure().NbElements > 0 && etat_.DessinModifie
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
         return; // the drawing would be lost to the opened file
-    AllerDansDossierExercices();
-    const ExerciceChoisi choisi = choix_ ? choix_->choisir(true) : ExerciceChoisi();
-    if (!choisi.estVide())
-        ouvrirFichierChoisi(choisi);
-    afficherReglages();
+    const QString dossier = DossierExercicesAccessible();
+    const ExerciceChoisi choisi = choix_ ? choix_->choisir(dossier, true) : ExerciceChoisi();
+    // A tracked pupil's results may have been read on the way.
     RetourDossierProgramme();
+    if (!choisi.estVide())
+        ouvrirFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
+    afficherReglages();
 }
 
-void TF_Dessin::ouvrirFichierChoisi(const ExerciceChoisi& choisi)
+void TF_Dessin::ouvrirFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi)
 {
     // Even a file that is then refused becomes the name the next save proposes.
     noms_.extensionOuverte = choisi.Extension;
     noms_.nomPropose = choisi.Fichier.chopped(std::min<qsizetype>(4, choisi.Fichier.size()));
-    AllerDansDossierExercices();
-    ResultatLecture lu = LireExercice(choisi.Serie + separateur() + choisi.Fichier);
+    ResultatLecture lu = LireExercice(QDir(dossierSerie).filePath(choisi.Fichier));
     QString refus = lu.Reussi ? MotifRefus(lu.Exercice, NbMarqueurs, panelEtalon_->width()) : lu.Erreur;
     if (refus.isEmpty() && !GrilleAffichable(lu.Exercice.Grille))
         refus = QStringLiteral("Cet exercice ne peut pas être ouvert : son quadrillage ne tient pas "
@@ -640,7 +638,6 @@ bool TF_Dessin::GrilleAffichable(const Quadrillage& lue) const
 
 void TF_Dessin::Button1Click()
 {
-    RetourDossierProgramme();
     quitterModeGomme();
     if (imagesReserve_)
         imagesReserve_->exporterExercice(grille_, figure(), noms_.nomPropose);

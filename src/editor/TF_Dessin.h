@@ -93,7 +93,7 @@ private:
     bool enregistrer();
     void ajouterForme(const ElementFigure& element);
     // Reads the file chosen; a file refused is reported and the drawing stays.
-    void ouvrirFichierChoisi(const ExerciceChoisi& choisi);
+    void ouvrirFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi);
     // Whether the rows of a grid read from a file fit the drawing area.
     bool GrilleAffichable(const Quadrillage& lue) const;
 

@@ -354,21 +354,20 @@ void TF_Jeu_Lignes_Autour::etatSansExercice()
 
 void TF_Jeu_Lignes_Autour::ChargerExercice()
 {
-    if (!changerDossierCourant(DossierExercices.dossier()))
-        RetourDossierProgramme();
-    if (!CompterSeries(NumeroExercice)) {
-        RetourDossierProgramme();
+    QString dossier = DossierExercicesAccessible();
+    // Without a series there, the program folder's own series are the exercises.
+    if (!CompterSeries(dossier, NumeroExercice)) {
+        dossier = DossierProgramme;
         DossierExercices.fixerDossier(DossierProgramme);
     }
     if (!choix_)
         return;
-    const ExerciceChoisi choisi = choix_->choisir(false);
+    const ExerciceChoisi choisi = choix_->choisir(dossier, false);
+    // A tracked pupil's results were read on the way.
+    RetourDossierProgramme();
     if (choisi.estVide())
         return;
-    if (!changerDossierCourant(DossierExercices.dossier()))
-        RetourDossierProgramme();
-    const bool lu = lireFichierChoisi(choisi);
-    RetourDossierProgramme();
+    const bool lu = lireFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
     if (!lu)
         FigureReference.NbElements = 0;
 }
@@ -376,9 +375,10 @@ void TF_Jeu_Lignes_Autour::ChargerExercice()
 // Reads the chosen file into the grid and the reference figure, in pixels of the
 // player's cell size. A file the reader refuses, or whose grid cannot be shown, is
 // reported and leaves both untouched.
-bool TF_Jeu_Lignes_Autour::lireFichierChoisi(const ExerciceChoisi& choisi)
+bool TF_Jeu_Lignes_Autour::lireFichierChoisi(const QString& dossierSerie,
+                                             const ExerciceChoisi& choisi)
 {
-    ResultatLecture lecture = LireExercice(QDir(choisi.Serie).filePath(choisi.Fichier));
+    ResultatLecture lecture = LireExercice(QDir(dossierSerie).filePath(choisi.Fichier));
     if (!lecture.Reussi) {
         avertir(lecture.Erreur);
         return false;

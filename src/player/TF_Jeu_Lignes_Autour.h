@@ -105,7 +105,7 @@ private:
     void ReinitialiserJeu();
     void NouvelExercice();
     void ChargerExercice();
-    bool lireFichierChoisi(const ExerciceChoisi& choisi);
+    bool lireFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi);
     QString motifRefus(const ExerciceLu& exercice) const;
     void etatSansExercice();
     void AfficherModele();

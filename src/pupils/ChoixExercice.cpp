@@ -1,8 +1,11 @@
 #include "ChoixExercice.h"
 
+#include "Dialogues.h"
 #include "Dossiers.h"
+#include "EtatPartage.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString MasqueExercices(int numeroExercice, bool tousLesTypes)
 {
@@ -31,7 +34,17 @@ QStringList SeriesDuDossier(const QString& dossier, const QString& masque)
     return series;
 }
 
-bool CompterSeries(int numeroExercice)
+bool CompterSeries(const QString& dossier, int numeroExercice)
 {
-    return !SeriesDuDossier(QString(), MasqueExercices(numeroExercice)).isEmpty();
+    return !SeriesDuDossier(dossier, MasqueExercices(numeroExercice)).isEmpty();
+}
+
+QString DossierExercicesAccessible()
+{
+    const QString exercices = DossierExercices.dossier();
+    if (!exercices.isEmpty() && QFileInfo(exercices).isDir())
+        return exercices;
+    if (!QFileInfo(DossierProgramme).isDir())
+        avertir(QStringLiteral("Impossible de trouver le répertoire ") + DossierProgramme);
+    return DossierProgramme;
 }

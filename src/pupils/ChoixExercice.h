@@ -16,13 +16,17 @@ struct ExerciceChoisi {
     bool estVide() const { return Fichier.isEmpty(); }
 };
 
-// How the player and the editor ask for an exercise. From the editor the chooser also
-// offers the files of every exercise type.
+// How the player and the editor ask for an exercise among the series of a folder. From
+// the editor the chooser also offers the files of every exercise type.
 class ChoisirExercice {
 public:
     virtual ~ChoisirExercice() = default;
-    virtual ExerciceChoisi choisir(bool depuisEditeur) = 0;
+    virtual ExerciceChoisi choisir(const QString& dossierExercices, bool depuisEditeur) = 0;
 };
+
+// The exercises folder when it can be reached, otherwise the program folder, as the
+// windows have always fallen back; a program folder that has vanished too is reported.
+QString DossierExercicesAccessible();
 
 // "*.ex*" when every type is listed, otherwise "*.ex" + the exercise number.
 QString MasqueExercices(int numeroExercice, bool tousLesTypes = false);
@@ -31,5 +35,5 @@ QString MasqueExercices(int numeroExercice, bool tousLesTypes = false);
 // mask, in the order the file system gives them.
 QStringList SeriesDuDossier(const QString& dossier, const QString& masque);
 
-// True when the current folder holds at least one series of the exercise's type.
-bool CompterSeries(int numeroExercice);
+// True when the folder holds at least one series of the exercise's type.
+bool CompterSeries(const QString& dossier, int numeroExercice);

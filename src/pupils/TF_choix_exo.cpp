@@ -38,12 +38,6 @@ QString sansExtension(const QString& fichier)
     return point < 0 ? fichier : fichier.left(point);
 }
 
-void AllerDossierExercices()
-{
-    if (!changerDossierCourant(DossierExercices.dossier()))
-        RetourDossierProgramme();
-}
-
 // White, with the thin black border at the picture's edge.
 void effacerAvecBord(QImage& image)
 {
@@ -166,16 +160,17 @@ void TF_choix_exo::relierControles()
     connect(Button2, &QPushButton::clicked, this, &TF_choix_exo::Button2Click);
 }
 
-ExerciceChoisi TF_choix_exo::choisir(bool depuisEditeur)
+ExerciceChoisi TF_choix_exo::choisir(const QString& dossierExercices, bool depuisEditeur)
 {
-    preparer(depuisEditeur);
+    preparer(dossierExercices, depuisEditeur);
     if (exec() != QDialog::Accepted)
         return {};
     return choisi_;
 }
 
-void TF_choix_exo::preparer(bool depuisEditeur)
+void TF_choix_exo::preparer(const QString& dossierExercices, bool depuisEditeur)
 {
+    dossier_ = dossierExercices;
     depuisEditeur_ = depuisEditeur;
     tousLesTypes_ = false;
     choisi_ = {};
@@ -229,7 +224,7 @@ void TF_choix_exo::FormActivate()
 
 void TF_choix_exo::ListerSeries()
 {
-    for (const QString& serie : SeriesDuDossier(QString(), MasqueExercices(NumeroExercice, tousLesTypes_)))
+    for (const QString& serie : SeriesDuDossier(dossier_, MasqueExercices(NumeroExercice, tousLesTypes_)))
         ListBox1->ajouter(serie);
 }
 
@@ -253,9 +248,8 @@ void TF_choix_exo::ListerExercices()
 {
     if (SuiviEleve)
         LireBilan();
-    AllerDossierExercices();
     const QString masque = MasqueExercices(NumeroExercice, tousLesTypes_);
-    for (const EntreeDossier& entree : listerDossier(SerieChoisie_, masque))
+    for (const EntreeDossier& entree : listerDossier(QDir(dossier_).filePath(SerieChoisie_), masque))
         ajouterExercice(entree.nom);
 }
 
@@ -325,7 +319,7 @@ void TF_choix_exo::DessinerApercu()
 {
     if (choisi_.estVide())
         return;
-    const QString chemin = QDir(choisi_.Serie).filePath(choisi_.Fichier);
+    const QString chemin = QDir(QDir(dossier_).filePath(choisi_.Serie)).filePath(choisi_.Fichier);
     ResultatLecture lecture = LireExercice(chemin);
     if (!lecture.Reussi) {
         avertir(lecture.Erreur);

@@ -37,9 +37,10 @@ public:
     explicit TF_choix_exo(QWidget* parent = nullptr);
 
     // Shows the chooser modally and hands back the exercise validated, or nothing.
-    ExerciceChoisi choisir(bool depuisEditeur) override;
-    // What the next showing offers: from the editor, also the files of every type.
-    void preparer(bool depuisEditeur);
+    ExerciceChoisi choisir(const QString& dossierExercices, bool depuisEditeur) override;
+    // What the next showing lists: the series of that folder, and from the editor also
+    // the files of every type.
+    void preparer(const QString& dossierExercices, bool depuisEditeur);
     // The exercise clicked last (empty after "Annuler" or a change of series).
     const ExerciceChoisi& choisi() const { return choisi_; }
 
@@ -76,6 +77,7 @@ private:
 
     QString SerieChoisie_;
     ExerciceChoisi choisi_;
+    QString dossier_;
     bool depuisEditeur_ = false;
     bool tousLesTypes_ = false;
     int TailleCaseApercu_ = 0;

@@ -37,9 +37,11 @@ public:
     std::function<ExerciceChoisi()> choix;
     int ouvertures = 0;
     bool depuisEditeur = false;
-    ExerciceChoisi choisir(bool depuis) override
+    QString dossier;
+    ExerciceChoisi choisir(const QString& dossierExercices, bool depuis) override
     {
         ++ouvertures;
+        dossier = dossierExercices;
         depuisEditeur = depuis;
         return choix ? choix() : ExerciceChoisi();
     }

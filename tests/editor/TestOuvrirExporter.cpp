@@ -52,6 +52,7 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     EXPECT_EQ(dialogues.textes(), QStringList{QStringLiteral("Enregistrer l'exercice en cours ?")});
     EXPECT_EQ(choix.ouvertures, 1);
     EXPECT_TRUE(choix.depuisEditeur);
+    EXPECT_EQ(QDir(choix.dossier), QDir(DossierExercices.dossier()));
 
     const Quadrillage& g = fenetre->grille();
     EXPECT_EQ(g.NbColonnes, 30);

@@ -27,7 +27,7 @@ protected:
     Choix()
     {
         NumeroExercice = 2;
-        QDir::setCurrent(dossierExercices());
+        fenetre.preparer(dossierExercices(), false);
     }
 
     template <typename T> T* controle(const char* nom)
@@ -68,9 +68,9 @@ TEST_F(Choix, SeulesLesSeriesVisiblesQuiOntDesFichiersDuTypeSontListees)
     EXPECT_EQ(textesListe(liste("ListBox1")), (QStringList{QStringLiteral("avant"), QStringLiteral("Série 1")}));
     EXPECT_FALSE(bouton("Button1")->isEnabled());
     EXPECT_FALSE(bouton("SpeedButton1")->isVisible());
-    EXPECT_TRUE(CompterSeries(2));
-    EXPECT_FALSE(CompterSeries(3));
-    EXPECT_TRUE(CompterSeries(4));
+    EXPECT_TRUE(CompterSeries(dossierExercices(), 2));
+    EXPECT_FALSE(CompterSeries(dossierExercices(), 3));
+    EXPECT_TRUE(CompterSeries(dossierExercices(), 4));
 }
 
 TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
@@ -90,7 +90,6 @@ TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
     EXPECT_EQ(textesListe(liste("ListBox3")),
               (QStringList{QStringLiteral("ex01"), QStringLiteral("Ex07"), QStringLiteral("Ex09")}))
         << "sorted without regard to case; a record in other letter case is not a success";
-    EXPECT_EQ(QDir::currentPath(), QDir(dossierExercices()).path());
 
     cliquer("ListBox2", QStringLiteral("Ex05"));
     EXPECT_TRUE(bouton("Button1")->isEnabled());
@@ -108,7 +107,7 @@ TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
     EXPECT_TRUE(liste("ListBox4")->isVisible());
     cliquer("ListBox1", QStringLiteral("Série 1"));
     QStringList attendu;
-    for (const EntreeDossier& e : listerDossier(QStringLiteral("Série 1"), QStringLiteral("*.ex2")))
+    for (const EntreeDossier& e : listerDossier(QDir(dossierExercices()).filePath(QStringLiteral("Série 1")), QStringLiteral("*.ex2")))
         attendu.append(e.nom.chopped(4));
     EXPECT_EQ(textesListe(liste("ListBox4")), attendu);
 
@@ -155,7 +154,7 @@ TEST_F(Choix, AnnulerEtEchapOublientLeChoix)
 
 TEST_F(Choix, TousLesFichiersPourLEditeur)
 {
-    fenetre.preparer(true);
+    fenetre.preparer(dossierExercices(), true);
     fichier(QStringLiteral("Deux"), QStringLiteral("Ex01.ex2"));
     fichier(QStringLiteral("Melange"), QStringLiteral("Ex01.ex4"));
     fichier(QStringLiteral("Melange"), QStringLiteral("Ex02.ex3"));
