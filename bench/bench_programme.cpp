@@ -12,6 +12,7 @@
 #include "Dialogues.h"
 #include "EtatPartage.h"
 #include "Rtf.h"
+#include "Operations.h"
 #include "TF_choix_exo.h"
 #include "TForm1.h"
 
@@ -139,7 +140,7 @@ void Choix(benchmark::State& etat)
     auto* reussis = choix.findChild<QListWidget*>(QStringLiteral("ListBox2"));
     auto* aFaire = choix.findChild<QListWidget*>(QStringLiteral("ListBox3"));
     for (auto _ : etat) {
-        QDir::setCurrent(d.exercices);
+        choix.preparer(d.exercices, false);
         choix.show();
         series->setCurrentRow(0);
         choix.ListBox1Click();
@@ -148,7 +149,7 @@ void Choix(benchmark::State& etat)
     if (series->count() != NbSeries || reussis->count() + aFaire->count() != ExercicesParSerie
         || reussis->count() != ExercicesParSerie)
         etat.SkipWithError("the chooser did not list what the folder holds");
-    QDir::setCurrent(DossierProgramme);
+    RetourDossierProgramme(); // the pupil's results were read on the way
 }
 
 void ChoixPlancher(benchmark::State& etat)
