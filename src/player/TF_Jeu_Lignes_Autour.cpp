@@ -280,10 +280,7 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     Timer1->demarrer();
     LabelResultat->clear();
     BoutonNouveau->setText(QStringLiteral("Commencer"));
-    BoutonNouveau->setEnabled(true);
-    BoutonCorrection->setEnabled(false);
-    BoutonEffacer->setEnabled(false);
-    BoutonEffacer1L->setEnabled(false);
+    appliquerEtat(EtatJeu::Attente);
     Quadrillage& grille = Quadrillage_;
     grille.TypeAxe = jeu.typeAxe;
     grille.DecalageAxe = 0;
@@ -305,13 +302,8 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     barreOutils_->enfoncerCouleurParDefaut();
     barreOutils_->enfoncer(Outil::Trait);
     LabelResultat->clear();
-
-    BoutonCorrection->setEnabled(true);
-    BoutonNouveau->setEnabled(false);
-    BoutonEffacer->setEnabled(true);
-    BoutonEffacer1L->setEnabled(true);
-    PanelOutils->setEnabled(true);
-    PanelCouleurs->setEnabled(!PanelCouleurs->isHidden());
+    // Ready to play, but the picture waits for the exercise.
+    appliquerEtat(EtatJeu::EnCours);
     Image1->setEnabled(false);
     exerciceEnCours_ = false;
 
@@ -332,24 +324,31 @@ void TF_Jeu_Lignes_Autour::NouvelExercice()
     // The chooser covered the window: show it whole again, whatever comes next.
     update();
     if (FigureReference.NbElements == 0) {
-        etatSansExercice();
+        appliquerEtat(EtatJeu::SansExercice);
         return;
     }
     AfficherModele();
     NbPointsAxeCouverts = CompterPointsAxeCouverts(Quadrillage_, Image1->image());
-    Image1->setEnabled(true);
-    exerciceEnCours_ = true;
+    appliquerEtat(EtatJeu::EnCours);
     rafraichir();
 }
 
-void TF_Jeu_Lignes_Autour::etatSansExercice()
+// | state         | picture | tools | colours        | check | undo, erase | next |
+// | Attente       | no      | yes   | no             | no    | no          | yes  |
+// | SansExercice  | no      | no    | no             | no    | no          | yes  |
+// | EnCours       | yes     | yes   | when shown     | yes   | yes         | no   |
+// | Resolu        | no      | no    | no             | no    | no          | yes  |
+void TF_Jeu_Lignes_Autour::appliquerEtat(EtatJeu etat)
 {
-    Image1->setEnabled(false);
-    BoutonCorrection->setEnabled(false);
-    BoutonEffacer->setEnabled(false);
-    BoutonEffacer1L->setEnabled(false);
-    PanelOutils->setEnabled(false);
-    BoutonNouveau->setEnabled(true);
+    const bool enCours = etat == EtatJeu::EnCours;
+    exerciceEnCours_ = enCours;
+    Image1->setEnabled(enCours);
+    PanelOutils->setEnabled(enCours || etat == EtatJeu::Attente);
+    PanelCouleurs->setEnabled(enCours && !PanelCouleurs->isHidden());
+    BoutonCorrection->setEnabled(enCours);
+    BoutonEffacer->setEnabled(enCours);
+    BoutonEffacer1L->setEnabled(enCours);
+    BoutonNouveau->setEnabled(!enCours);
 }
 
 void TF_Jeu_Lignes_Autour::ChargerExercice()
@@ -567,7 +566,7 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
     montrerResultat(juste);
     if (!juste)
         return;
-    etatResolu();
+    appliquerEtat(EtatJeu::Resolu);
     if (Reglages.BilanReussite == 1)
         EnregistrerReussite(exercice_.LigneBilan);
 }
@@ -582,17 +581,4 @@ void TF_Jeu_Lignes_Autour::montrerResultat(bool juste)
         Timer2->stop();
     else
         Timer2->start();
-}
-
-void TF_Jeu_Lignes_Autour::etatResolu()
-{
-    Image1->setEnabled(false);
-    exerciceEnCours_ = false;
-    PanelOutils->setEnabled(false);
-    if (!PanelCouleurs->isHidden())
-        PanelCouleurs->setEnabled(false);
-    BoutonCorrection->setEnabled(false);
-    BoutonEffacer->setEnabled(false);
-    BoutonEffacer1L->setEnabled(false);
-    BoutonNouveau->setEnabled(true);
 }

@@ -107,7 +107,9 @@ private:
     void ChargerExercice();
     bool lireFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi);
     QString motifRefus(const ExerciceLu& exercice) const;
-    void etatSansExercice();
+    // What can be used in each state of the window.
+    enum class EtatJeu { Attente, SansExercice, EnCours, Resolu };
+    void appliquerEtat(EtatJeu etat);
     void AfficherModele();
 
     // Drawing on Image1.
@@ -130,7 +132,6 @@ private:
     // The check.
     void BoutonCorrectionClick();
     void montrerResultat(bool juste);
-    void etatResolu();
 
     void afficherAide();
 };

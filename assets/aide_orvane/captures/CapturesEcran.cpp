@@ -10,7 +10,9 @@
 #include "EtatPartage.h"
 #include "FichierExercice.h"
 #include "Symetrie.h"
+#include "TF_Jeu_Lignes_Autour.h"
 #include "TF_Menu.h"
+#include "TF_choix_exo.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -107,10 +109,19 @@ void choisirPendantOuverture(const QString& image)
     });
 }
 
-ExerciceLu exerciceChoisi(int tailleCase)
+// The exercise the chooser handed to the player, read again in the player's cell size.
+ExerciceLu exerciceChoisi(const TF_Jeu_Lignes_Autour* jeu)
 {
-    const QString chemin = QDir(DossierExercices.dossier()).filePath(SerieExercice + QLatin1Char('/')
-                                                                     + FichierChoisi);
+    const int tailleCase = jeu->grille().TailleCase;
+    const TF_choix_exo* choix = nullptr;
+    for (QWidget* fenetre : QApplication::topLevelWidgets())
+        if (auto* trouve = qobject_cast<TF_choix_exo*>(fenetre))
+            choix = trouve;
+    if (!choix)
+        abandonner(QStringLiteral("le choix des exercices n'existe pas"));
+    const ExerciceChoisi& choisi = choix->choisi();
+    const QString chemin = QDir(DossierExercices.dossier()).filePath(choisi.Serie + QLatin1Char('/')
+                                                                     + choisi.Fichier);
     ResultatLecture lu = LireExercice(chemin);
     if (!lu.Reussi)
         abandonner(chemin + QStringLiteral(" : ") + lu.Erreur);
@@ -194,7 +205,7 @@ void jouerEtCapturer(QWidget* menu, const Exercice& exercice, const QString& ima
     QWidget* jeu = fenetreVisible(QStringLiteral("F_Jeu_Lignes_Autour"));
     choisirPendantOuverture(imageChoix);
     cliquer(jeu, QStringLiteral("BoutonNouveau"));
-    dessinerLeSymetrique(jeu, exerciceChoisi(QuadrillageCommun.TailleCase));
+    dessinerLeSymetrique(jeu, exerciceChoisi(static_cast<TF_Jeu_Lignes_Autour*>(jeu)));
     cliquer(jeu, QStringLiteral("BoutonCorrection"));
     // The picture shows a success; anything else means the drawing above went wrong.
     const QString resultat = trouver<QLabel>(jeu, QStringLiteral("LabelResultat"))->text();
