@@ -12,7 +12,6 @@ QString NomEleve;
 QString NomClasse;
 bool SuiviEleve = false;
 std::array<QString, TailleTableBilan> TableBilan;
-quint32 CouleurCourante = 0;
 std::array<quint32, 17> TableCouleurs{};
 EnregistrementReglages Reglages;
 EnregistrementDossier DossierBilans;
@@ -60,7 +59,6 @@ void ReinitialiserEtatPartage()
     NomClasse.clear();
     SuiviEleve = false;
     TableBilan.fill(QString());
-    CouleurCourante = 0;
     Reglages = {};
     DossierBilans = {};
     DossierExercices = {};

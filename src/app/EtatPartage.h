@@ -71,7 +71,6 @@ extern QString NomEleve;
 extern QString NomClasse;
 extern bool SuiviEleve;
 extern std::array<QString, TailleTableBilan> TableBilan;
-extern quint32 CouleurCourante; // 0x00BBGGRR
 extern std::array<quint32, 17> TableCouleurs; // indices 1..16
 extern EnregistrementReglages Reglages;
 extern EnregistrementDossier DossierBilans;

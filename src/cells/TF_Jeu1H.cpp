@@ -302,7 +302,7 @@ void TF_Jeu1H::NouvellePartie()
         modele[partie.modele[i].numero]->fixerCouleur(TableCouleurs[partie.modele[i].couleur]);
 
     const int premiereCouleur = partie.modele[1].couleur;
-    CouleurCourante = TableCouleurs[premiereCouleur];
+    CouleurCourante_ = TableCouleurs[premiereCouleur];
     presserCrayon(premiereCouleur);
 }
 
@@ -328,12 +328,12 @@ void TF_Jeu1H::CaseClick(CaseJeu1* laCase, bool coteG)
     BoutonModifChoix->setEnabled(false);
     if (PartieReussie || coteG == ModeleCoteG)
         return;
-    laCase->fixerCouleur(laCase->vide() ? CouleurCourante : CaseJeu1::Argent);
+    laCase->fixerCouleur(laCase->vide() ? CouleurCourante_ : CaseJeu1::Argent);
 }
 
 void TF_Jeu1H::CrayonClick(const BoutonCrayon* crayon)
 {
-    CouleurCourante = TableCouleurs[crayon->numeroCouleur()];
+    CouleurCourante_ = TableCouleurs[crayon->numeroCouleur()];
 }
 
 void TF_Jeu1H::presserCrayon(int numeroCouleur)

@@ -33,6 +33,7 @@ public:
     bool axeVertical() const { return AxeJeu1Vertical; }
     bool modeleCoteG() const { return ModeleCoteG; }
     bool partieReussie() const { return PartieReussie; }
+    quint32 couleurCourante() const { return CouleurCourante_; }
     const std::array<int, NbCouleursPartie + 1>& couleursPartie() const { return CouleursPartie; }
     CaseJeu1* caseG(int k) const { return G[k]; }
     CaseJeu1* caseD(int k) const { return D[k]; }
@@ -84,6 +85,7 @@ private:
     bool AxeJeu1Vertical = true;
     bool ModeleCoteG = true; // side G until the first game is drawn
     bool PartieReussie = false;
+    quint32 CouleurCourante_ = 0; // the pencil in hand, 0x00BBGGRR
     std::array<int, NbCouleursPartie + 1> CouleursPartie{};
     std::function<quint32()> sourceGraine_;
 };

@@ -267,7 +267,7 @@ TEST_F(FenetreJeu1, LaPartieVientDuGenerateurEtLePremierCrayonEstPresse)
             EXPECT_EQ(caseModele(k)->couleur(), modele[k]) << "graine " << graine << " case " << k;
 
         const int premiere = attendue.modele[1].couleur;
-        EXPECT_EQ(CouleurCourante, TableCouleurs[premiere]);
+        EXPECT_EQ(fenetre_->couleurCourante(), TableCouleurs[premiere]);
         ASSERT_NE(crayonPresse(), nullptr);
         EXPECT_EQ(crayonPresse()->numeroCouleur(), premiere);
         EXPECT_TRUE(resultat().isEmpty());
@@ -363,12 +363,12 @@ TEST_F(FenetreJeu1, LeCrayonArgentLaisseLaCaseVideEtToutCrayonEfface)
     ouvrir(11);
     const int k = caseEleveSansModele();
     cliquer(controle("BoutonCrayonGris"));
-    EXPECT_EQ(CouleurCourante, Argent);
+    EXPECT_EQ(fenetre_->couleurCourante(), Argent);
     cliquer(caseEleve(k));
     EXPECT_TRUE(caseEleve(k)->vide());
 
     cliquer(controle("BoutonCrayonJaune"));
-    EXPECT_EQ(CouleurCourante, TableCouleurs[10]);
+    EXPECT_EQ(fenetre_->couleurCourante(), TableCouleurs[10]);
     cliquer(caseEleve(k));
     EXPECT_EQ(caseEleve(k)->couleur(), TableCouleurs[10]);
     cliquer(controle("BoutonCrayonRouge"));
