@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     for (const QString& nom : lue.noms)
         if (nom.size() > LongueurMaxNom)
             Echec("a name fits its record");
-    if (!EcrireClasse(FichierReecrit, lue.noms))
+    if (!EcrireClasse(FichierReecrit, lue.noms, lue.enregistrements))
         Echec("the names read can be written back");
     const LectureClasse relue = LireClasse(FichierReecrit);
     if (TousRepresentables(lue.noms) && relue.noms != lue.noms)

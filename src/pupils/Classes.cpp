@@ -7,12 +7,6 @@
 
 #include <algorithm>
 
-std::array<QByteArray, NbMaxEleves + 1> TableEleves = [] {
-    std::array<QByteArray, NbMaxEleves + 1> table;
-    table.fill(QByteArray(TailleEnregistrementEleve, '\0'));
-    return table;
-}();
-
 LectureClasse LireClasse(const QString& fichier)
 {
     LectureClasse lecture;
@@ -29,7 +23,7 @@ LectureClasse LireClasse(const QString& fichier)
             lecture.complete = false;
             break;
         }
-        TableEleves[k] = enregistrement;
+        lecture.enregistrements.append(enregistrement);
         lecture.noms.append(lireTexteCourt(enregistrement, 0, LongueurMaxNom).value_or(QString()));
     }
     if (f.error() != QFileDevice::NoError)
@@ -37,7 +31,8 @@ LectureClasse LireClasse(const QString& fichier)
     return lecture;
 }
 
-bool EcrireClasse(const QString& fichier, const QStringList& noms, QString* erreur)
+bool EcrireClasse(const QString& fichier, const QStringList& noms,
+                  const QList<QByteArray>& enregistrementsLus, QString* erreur)
 {
     if (noms.size() > NbMaxEleves) {
         if (erreur)
@@ -46,7 +41,9 @@ bool EcrireClasse(const QString& fichier, const QStringList& noms, QString* erre
     }
     QByteArray contenu;
     for (int i = 0; i < noms.size(); ++i) {
-        QByteArray& entree = TableEleves[i + 1];
+        QByteArray entree = i < enregistrementsLus.size()
+            ? enregistrementsLus.at(i).leftJustified(TailleEnregistrementEleve, '\0', true)
+            : QByteArray(TailleEnregistrementEleve, '\0');
         ecrireTexteCourt(entree, 0, LongueurMaxNom, noms.at(i).left(LongueurMaxNom));
         contenu += entree;
     }

@@ -1,14 +1,13 @@
 #pragma once
 
 // Class lists: one ".elv" file per class in the program folder, one 256-byte record per
-// pupil (a length byte, then the name in Windows-1252), no header. Every record passes
-// through the class buffer TableEleves, so a class holds at most 50 pupils.
+// pupil (a length byte, then the name in Windows-1252), no header. A class holds at most
+// 50 pupils. The bytes after a name are kept as read when the class is written again.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <array>
 
 constexpr int TailleEnregistrementEleve = 256;
 constexpr int NbMaxEleves = 50;
@@ -16,11 +15,9 @@ constexpr int LongueurMaxNom = 255;
 
 inline const QString ExtensionClasse = QStringLiteral(".elv");
 
-// Entries 1 to 50 (entry 0 unused), one record each.
-extern std::array<QByteArray, NbMaxEleves + 1> TableEleves;
-
 struct LectureClasse {
     QStringList noms;      // in file order, at most NbMaxEleves
+    QList<QByteArray> enregistrements; // the whole record of each name
     bool complete = true;  // false when the file held more pupils than the buffer
     QString erreur;        // French cause when the file could not be read
 };
@@ -29,8 +26,10 @@ struct LectureClasse {
 LectureClasse LireClasse(const QString& fichier);
 
 // Writes one record per name (cut to 255 characters), in the given order, whole or not at
-// all. Refuses more names than the buffer holds.
-bool EcrireClasse(const QString& fichier, const QStringList& noms, QString* erreur = nullptr);
+// all; the n-th record keeps the bytes after the name of the n-th record read before, if
+// any. Refuses more than NbMaxEleves names.
+bool EcrireClasse(const QString& fichier, const QStringList& noms,
+                  const QList<QByteArray>& enregistrementsLus = {}, QString* erreur = nullptr);
 
 // The class of a file: its name after the last separator, without its last four
 // characters ("CM2 2009.elv" gives "CM2 2009").

@@ -146,6 +146,7 @@ void TF_Listes::reject()
 
 void TF_Listes::viderBoites()
 {
+    enregistrementsLus_.clear();
     ListBox1->clear();
     Edit1->clear();
     Edit2->clear();
@@ -198,6 +199,7 @@ void TF_Listes::bouton_ouvrirClick()
     if (!fichier.isEmpty()) {
         viderBoites();
         const LectureClasse lecture = LireClasse(fichier);
+        enregistrementsLus_ = lecture.enregistrements;
         for (const QString& nom : lecture.noms)
             ListBox1->ajouter(nom);
         if (!lecture.erreur.isEmpty())
@@ -228,7 +230,7 @@ bool TF_Listes::bouton_enregistrerClick()
     }
     const QString fichier = classe + ExtensionClasse;
     QString erreur;
-    if (!EcrireClasse(fichier, ListBox1->textes(), &erreur)) {
+    if (!EcrireClasse(fichier, ListBox1->textes(), enregistrementsLus_, &erreur)) {
         avertir(messageErreurFichier(fichier, erreur));
         return false;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDialog>
+#include <QList>
 
 class ListeEleves;
 class QFrame;
@@ -44,6 +46,7 @@ private:
     QPushButton* bouton_quitter;
     QPushButton* bouton_rayer;
     bool modifiee_ = false;
+    QList<QByteArray> enregistrementsLus_; // of the class opened, kept when it is saved
 
     void creerControles();
     void creerMenu();

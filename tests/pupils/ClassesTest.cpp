@@ -24,7 +24,14 @@ TEST(FichierClasse, LectureEnregistrementParEnregistrement)
         << "the bytes after a name and a trailing partial record are ignored";
     EXPECT_TRUE(lecture.complete);
     EXPECT_TRUE(lecture.erreur.isEmpty());
-    EXPECT_EQ(TableEleves[1], enregistrementEleve("Zo\xe9", 'x'));
+    EXPECT_EQ(lecture.enregistrements.value(0), enregistrementEleve("Zo\xe9", 'x'));
+
+    // Written again, a record keeps what followed its name.
+    ASSERT_TRUE(EcrireClasse(QStringLiteral("CE1b.elv"), {QStringLiteral("Zoé"), QStringLiteral("Léo")},
+                             lecture.enregistrements));
+    const LectureClasse relue = LireClasse(QStringLiteral("CE1b.elv"));
+    EXPECT_EQ(relue.enregistrements.value(0), enregistrementEleve("Zo\xe9", 'x'));
+    EXPECT_EQ(relue.noms.value(1), QStringLiteral("Léo"));
 
     EXPECT_FALSE(LireClasse(QStringLiteral("absente.elv")).erreur.isEmpty());
 }
@@ -45,7 +52,7 @@ TEST(FichierClasse, UneClasseNeDepassePasSonTampon)
     EXPECT_FALSE(lecture.complete);
 
     QString erreur;
-    EXPECT_FALSE(EcrireClasse(QStringLiteral("trop.elv"), QStringList(51, QStringLiteral("x")), &erreur));
+    EXPECT_FALSE(EcrireClasse(QStringLiteral("trop.elv"), QStringList(51, QStringLiteral("x")), {}, &erreur));
     EXPECT_FALSE(erreur.isEmpty());
     EXPECT_FALSE(QFile::exists(QStringLiteral("trop.elv")));
 }

@@ -125,7 +125,7 @@ TEST(PannesClassesSansFenetre, UnDossierManquantNeCreeRien)
     DossierTemporaire dossier;
     QString erreur;
     const QString fichier = dossier.fichier(QStringLiteral("absent/CM2.elv"));
-    EXPECT_FALSE(EcrireClasse(fichier, {QStringLiteral("Léa")}, &erreur));
+    EXPECT_FALSE(EcrireClasse(fichier, {QStringLiteral("Léa")}, {}, &erreur));
     EXPECT_FALSE(erreur.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dossier.fichier(QStringLiteral("absent"))));
 }
