@@ -175,7 +175,8 @@ void ChoixPlancher(benchmark::State& etat)
 
 // ---- recording a success ----
 
-void Reussite(benchmark::State& etat)
+// Records a new success into the 1000-record file once per iteration.
+void mesurerReussite(benchmark::State& etat, void (*enregistrer)())
 {
     DossierBanc& d = dossierBanc();
     int n = 0;
@@ -184,7 +185,7 @@ void Reussite(benchmark::State& etat)
         d.remettreBilan();
         LigneBilan = QStringLiteral("Nouvelle série\\Ex%1").arg(++n);
         etat.ResumeTiming();
-        EnregistrerReussite();
+        enregistrer();
     }
     QFile fichier(d.fichierBilan());
     fichier.open(QIODevice::ReadOnly);
@@ -192,16 +193,15 @@ void Reussite(benchmark::State& etat)
         etat.SkipWithError("the success was not recorded");
 }
 
+void Reussite(benchmark::State& etat)
+{
+    mesurerReussite(etat, EnregistrerReussite);
+}
+
 // EnregistrerReussite's steps through the same buffer, less the lock.
 void ReussiteSansVerrou(benchmark::State& etat)
 {
-    DossierBanc& d = dossierBanc();
-    int n = 0;
-    for (auto _ : etat) {
-        etat.PauseTiming();
-        d.remettreBilan();
-        LigneBilan = QStringLiteral("Nouvelle série\\Ex%1").arg(++n);
-        etat.ResumeTiming();
+    mesurerReussite(etat, [] {
         changerDossierCourant(DossierBilans.dossier());
         TamponLignes& tampon = RichEdit1();
         tampon.vider();
@@ -214,7 +214,7 @@ void ReussiteSansVerrou(benchmark::State& etat)
             tampon.enregistrer(NomFichierBilan());
         }
         RetourDossierProgramme();
-    }
+    });
 }
 
 void ReussitePlancher(benchmark::State& etat)

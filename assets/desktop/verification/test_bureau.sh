@@ -6,20 +6,10 @@ set -uo pipefail
 sources=$1
 construction=$2
 lanceur_source="$sources/orvane-lanceur"
-echecs=0
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 
-echouer() {
-    echo "ÉCHEC : $1" >&2
-    echecs=$((echecs + 1))
-}
-
-verifier() { # message, command...
-    local message=$1
-    shift
-    "$@" || echouer "$message"
-}
+source "$(dirname -- "${BASH_SOURCE[0]}")/verifications.sh"
 
 # An installed program folder with a program that notes the folder it was started in.
 installe="$tmp/installé ici"
@@ -250,8 +240,4 @@ if command -v xmllint >/dev/null; then
     verifier "icône SVG bien formée" xmllint --noout "$sources/orvane.svg"
 fi
 
-if [[ $echecs -ne 0 ]]; then
-    echo "$echecs vérification(s) en échec" >&2
-    exit 1
-fi
-echo "Toutes les vérifications du lanceur et de l'entrée de menu sont passées."
+conclure "du lanceur et de l'entrée de menu"

@@ -6,20 +6,10 @@ set -uo pipefail
 
 construction=$1
 cpack=$2
-echecs=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-echouer() {
-    echo "ÉCHEC : $1" >&2
-    echecs=$((echecs + 1))
-}
-
-verifier() { # message, command...
-    local message=$1
-    shift
-    "$@" || echouer "$message"
-}
+source "$(dirname -- "${BASH_SOURCE[0]}")/verifications.sh"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")
 paquet="$tmp/orvane_${version}_$(dpkg --print-architecture).deb"
@@ -81,8 +71,4 @@ message=$(ORVANE_DOSSIER_COMMUN="$tmp/partage absent" "$racine/usr/bin/orvane" 2
 verifier "dossier commun absent : code de retour 2" test $? -eq 2
 verifier "dossier commun absent : message" grep -q "est introuvable" <<<"$message"
 
-if [[ $echecs -ne 0 ]]; then
-    echo "$echecs vérification(s) en échec" >&2
-    exit 1
-fi
-echo "Toutes les vérifications du paquet sont passées."
+conclure "du paquet"
