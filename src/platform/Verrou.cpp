@@ -50,11 +50,6 @@ QString Verrou::cheminVerrou(const QString& fichier)
     return QFileInfo(fichier).absoluteFilePath() + QStringLiteral(".verrou");
 }
 
-int Verrou::attenteMs()
-{
-    return attenteMs_;
-}
-
 void Verrou::fixerAttenteMs(int ms)
 {
     attenteMs_ = ms;

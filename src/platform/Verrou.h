@@ -25,8 +25,7 @@ public:
     QString message() const { return message_; }
 
     static QString cheminVerrou(const QString& fichier);
-    // How long a lock held elsewhere is waited for (tests shorten it).
-    static int attenteMs();
+    // How long a lock held elsewhere is waited for (5 seconds; tests shorten it).
     static void fixerAttenteMs(int ms);
 
 private:
