@@ -4,16 +4,19 @@
 //  - the chooser listing 100 series of 50 exercises and splitting one series against a
 //    results file of 1000 records (floor: the bare enumeration of the 5000 files);
 //  - recording a success into a 1000-record results file (floor: reading and writing
-//    the same bytes back whole);
+//    the same bytes back whole), and the same record without the lock that guards the
+//    file on a shared folder (the lock should cost less than the record itself);
 //  - the editor's printable export of a 36 x 36 exercise, a 1810 x 1810 BMP (floor:
 //    writing a blank picture of that size as BMP).
 
 #include "Bilans.h"
 #include "Dialogues.h"
+#include "Dossiers.h"
 #include "EtatPartage.h"
-#include "Rtf.h"
 #include "Operations.h"
+#include "Rtf.h"
 #include "TF_choix_exo.h"
+#include "TF_Edit3.h"
 #include "TForm1.h"
 
 #include <QDir>
@@ -171,7 +174,8 @@ void ChoixPlancher(benchmark::State& etat)
 
 // ---- recording a success ----
 
-void Reussite(benchmark::State& etat)
+// Records a new success into the 1000-record file once per iteration.
+void mesurerReussite(benchmark::State& etat, void (*enregistrer)(const QString& ligne))
 {
     DossierBanc& d = dossierBanc();
     int n = 0;
@@ -180,12 +184,36 @@ void Reussite(benchmark::State& etat)
         d.remettreBilan();
         const QString ligne = QStringLiteral("Nouvelle série\\Ex%1").arg(++n);
         etat.ResumeTiming();
-        EnregistrerReussite(ligne);
+        enregistrer(ligne);
     }
     QFile fichier(d.fichierBilan());
     fichier.open(QIODevice::ReadOnly);
     if (lignesDocument(fichier.readAll()).size() != EnregistrementsBilan + 2)
         etat.SkipWithError("the success was not recorded");
+}
+
+void Reussite(benchmark::State& etat)
+{
+    mesurerReussite(etat, EnregistrerReussite);
+}
+
+// EnregistrerReussite's steps through the same buffer, less the lock.
+void ReussiteSansVerrou(benchmark::State& etat)
+{
+    mesurerReussite(etat, [](const QString& ligne) {
+        changerDossierCourant(DossierBilans.dossier());
+        TamponLignes& tampon = RichEdit1();
+        tampon.vider();
+        tampon.charger(NomFichierBilan());
+        bool present = false;
+        for (int i = 0; i <= tampon.nombreLignes(); ++i)
+            present = present || tampon.ligne(i) == ligne;
+        if (!present) {
+            tampon.ajouter(ligne);
+            tampon.enregistrer(NomFichierBilan());
+        }
+        RetourDossierProgramme();
+    });
 }
 
 void ReussitePlancher(benchmark::State& etat)
@@ -257,6 +285,7 @@ BENCHMARK(DemarragePlancher)->UseManualTime()->Iterations(1)->Repetitions(21)
 BENCHMARK(Choix)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(ChoixPlancher)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(Reussite)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReussiteSansVerrou)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReussitePlancher)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(Exportation)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExportationPlancher)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and run Orvane (as root, or
-# through sudo). Does nothing when they are all there already.
+# Installs the Debian 12 packages needed to build, test, package and run Orvane (as root,
+# or through sudo). Does nothing when they are all there already.
 set -euo pipefail
 
 paquets=(
@@ -8,6 +8,7 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
+  desktop-file-utils appstream file dpkg-dev
   clang clang-14 libclang-rt-14-dev
 )
 

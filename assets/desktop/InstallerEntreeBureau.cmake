@@ -20,9 +20,14 @@ function(chaine_entree_bureau texte resultat)
   set(${resultat} "${texte}" PARENT_SCOPE)
 endfunction()
 
-argument_entree_bureau("${CMAKE_INSTALL_PREFIX}/bin/orvane-lanceur" ORVANE_EXEC)
-chaine_entree_bureau("${CMAKE_INSTALL_PREFIX}/share/icons/hicolor/scalable/apps/orvane.svg"
-                     ORVANE_ICONE)
+argument_entree_bureau("${CMAKE_INSTALL_PREFIX}/bin/${ORVANE_NOM_LANCEUR}" ORVANE_EXEC)
+# A package puts the icon in the system theme, where the desktop finds it by name.
+if(ORVANE_ICONE_THEME)
+  set(ORVANE_ICONE orvane)
+else()
+  chaine_entree_bureau("${CMAKE_INSTALL_PREFIX}/share/icons/hicolor/scalable/apps/orvane.svg"
+                       ORVANE_ICONE)
+endif()
 configure_file("${ORVANE_MODELE_ENTREE}" "${ORVANE_ENTREE_PRODUITE}" @ONLY)
 file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications" TYPE FILE
      FILES "${ORVANE_ENTREE_PRODUITE}")

@@ -5,6 +5,7 @@
 #include "Enregistrements.h"
 #include "EtatPartage.h"
 #include "Operations.h"
+#include "Verrou.h"
 
 #include <QFileInfo>
 
@@ -70,6 +71,12 @@ void ChargerFichierDossier(const QString& fichier, EnregistrementDossier& dossie
 
 void EcrireFichiersPreferences()
 {
+    // The four files are one set of settings: one lock, beside the first, covers them.
+    const Verrou verrou(FichierReglages);
+    if (verrou.refuse()) {
+        avertir(verrou.message());
+        return;
+    }
     QByteArray reglages;
     for (quint8 octet : {Reglages.TailleJeu1, Reglages.NbColoreesJeu1, Reglages.ModifChoixJeu1,
                          Reglages.BilanReussite})

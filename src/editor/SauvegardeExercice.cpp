@@ -6,6 +6,7 @@
 #include "EtatPartage.h"
 #include "FichierExercice.h"
 #include "Operations.h"
+#include "Verrou.h"
 
 #include <QDir>
 
@@ -54,6 +55,12 @@ QString demanderChemin(const Figure& figure, int numero, const QString& filtres,
 bool ecrire(const QString& chemin, const Quadrillage& grille, const Figure& figure,
             const ParametresEcriture& parametres)
 {
+    // Teachers of a school may save into the same shared exercises folder at once.
+    const Verrou verrou(chemin);
+    if (verrou.refuse()) {
+        avertir(verrou.message());
+        return false;
+    }
     QString erreur;
     if (ecrireFichier(chemin, ContenuExercice(grille, figure, parametres), &erreur))
         return true;

@@ -39,6 +39,10 @@ QString FenetreAide::cheminPage(const QString& adresse)
     QString page = separateur < 0 ? pageSommaire : adresse.mid(separateur + 2);
     if (page.startsWith(QLatin1Char('/')))
         page.remove(0, 1);
+    // A launcher that starts the program in a shared folder names the help of the install.
+    const QString aideInstallee = qEnvironmentVariable("ORVANE_AIDE");
+    if (!aideInstallee.isEmpty())
+        return QDir(aideInstallee).absoluteFilePath(page);
     return QDir::current().absoluteFilePath(dossierAide(fichier) + QLatin1Char('/') + page);
 }
 

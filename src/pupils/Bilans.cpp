@@ -7,7 +7,9 @@
 #include "EtatPartage.h"
 #include "Operations.h"
 #include "TF_Edit3.h"
+#include "Verrou.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -72,13 +74,32 @@ void EnregistrerReussite(const QString& ligneBilan)
     AllerDossierBilans();
     const QString fichier = NomFichierBilan();
     TamponLignes& tampon = RichEdit1();
-    if (chargerBilan(tampon, fichier) && !contientLigne(tampon, ligneBilan)) {
+    // Other computers record for the same pupil, or erase the file: it is read again and
+    // written under the lock, so that no record of theirs is written over.
+    const Verrou verrou(fichier);
+    if (verrou.refuse()) {
+        avertir(verrou.message());
+    } else if (chargerBilan(tampon, fichier) && !contientLigne(tampon, ligneBilan)) {
         tampon.ajouter(ligneBilan);
         QString erreur;
         if (!tampon.enregistrer(fichier, &erreur))
             avertir(messageErreurFichier(fichier, erreur));
     }
     RetourDossierProgramme();
+}
+
+bool EffacerBilan(const QString& fichier)
+{
+    const Verrou verrou(fichier);
+    if (verrou.refuse()) {
+        avertir(verrou.message());
+        return false;
+    }
+    QFile f(fichier);
+    if (f.remove())
+        return true;
+    avertir(messageErreurFichier(fichier, f.errorString()));
+    return false;
 }
 
 void LireBilan()

@@ -19,6 +19,10 @@ void AllerDossierBilans();
 // identified. The program folder is current again afterwards.
 void EnregistrerReussite(const QString& ligneBilan);
 
+// Erases a results file of the current folder, under its lock so that a success being
+// recorded on another computer is not merged into it. False after telling the user.
+bool EffacerBilan(const QString& fichier);
+
 // Fills TableBilan (entries 0 to NbLignesBilan) from the current pupil's results file.
 // The results folder stays current.
 void LireBilan();

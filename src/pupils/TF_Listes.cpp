@@ -6,6 +6,7 @@
 #include "Dialogues.h"
 #include "Enregistrements.h"
 #include "Operations.h"
+#include "Verrou.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -229,6 +230,12 @@ bool TF_Listes::bouton_enregistrerClick()
         return false;
     }
     const QString fichier = classe + ExtensionClasse;
+    // The class may be saved from another computer of the school at the same moment.
+    const Verrou verrou(fichier);
+    if (verrou.refuse()) {
+        avertir(verrou.message());
+        return false;
+    }
     QString erreur;
     if (!EcrireClasse(fichier, ListBox1->textes(), enregistrementsLus_, &erreur)) {
         avertir(messageErreurFichier(fichier, erreur));

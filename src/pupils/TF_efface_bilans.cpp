@@ -102,12 +102,8 @@ void TF_efface_bilans::ListBox3Click()
 
 void TF_efface_bilans::BoutonSuppressionReussitesClick()
 {
-    QFile fichier(FichierAEffacer_);
-    if (fichier.remove()) {
+    if (EffacerBilan(FichierAEffacer_))
         delete ListBox3->takeItem(IndiceAEffacer_);
-    } else {
-        avertir(messageErreurFichier(FichierAEffacer_, fichier.errorString()));
-    }
     BoutonSuppressionReussites->setEnabled(false);
 }
 

@@ -1,4 +1,5 @@
 #include "Demarrage.h"
+#include "Dialogues.h"
 #include "TF_Menu.h"
 
 #include <QApplication>
@@ -6,6 +7,12 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // The launcher shows through the program why it cannot start it (a shared folder
+    // that is not mounted), since a menu entry has no terminal to read.
+    if (argc == 3 && qstrcmp(argv[1], "--avertissement") == 0) {
+        avertir(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     const auto programme = CreerProgramme();
     QObject::connect(programme->menu.get(), &TF_Menu::fermee, &application, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -17,6 +17,17 @@ TEST(Aide, LAdresseDesigneUnePageDuDossierDAideOuSonSommaire)
               base + QStringLiteral("/aide_orvane/sommaire.htm"));
 }
 
+TEST(Aide, UnDossierPartageLitLAideDeLInstallation)
+{
+    DossierTemporaire dossier;
+    qputenv("ORVANE_AIDE", "/usr/share/orvane/aide_orvane");
+    const QString page = FenetreAide::cheminPage(QStringLiteral("aide_orvane.chm::listes.htm"));
+    const QString sommaire = FenetreAide::cheminPage(QStringLiteral("aide_orvane.chm"));
+    qunsetenv("ORVANE_AIDE");
+    EXPECT_EQ(page, QStringLiteral("/usr/share/orvane/aide_orvane/listes.htm"));
+    EXPECT_EQ(sommaire, QStringLiteral("/usr/share/orvane/aide_orvane/sommaire.htm"));
+}
+
 TEST(Aide, UnePagePresenteEstAfficheeEtUnePageAbsenteDitIntrouvable)
 {
     DossierTemporaire dossier;

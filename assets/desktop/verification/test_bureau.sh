@@ -6,20 +6,10 @@ set -uo pipefail
 sources=$1
 construction=$2
 lanceur_source="$sources/orvane-lanceur"
-echecs=0
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 
-echouer() {
-    echo "ÉCHEC : $1" >&2
-    echecs=$((echecs + 1))
-}
-
-verifier() { # message, command...
-    local message=$1
-    shift
-    "$@" || echouer "$message"
-}
+source "$(dirname -- "${BASH_SOURCE[0]}")/verifications.sh"
 
 # An installed program folder with a program that notes the folder it was started in.
 installe="$tmp/installé ici"
@@ -31,6 +21,8 @@ cat > "$installe/orvane" <<'PROGRAMME'
 #!/usr/bin/env bash
 pwd > "$ORVANE_TRACE"
 echo "$#" >> "$ORVANE_TRACE"
+echo "${ORVANE_AIDE:-}" >> "$ORVANE_TRACE"
+echo "$*" >> "$ORVANE_TRACE"
 PROGRAMME
 chmod +x "$installe/orvane" "$installe/bin/orvane-lanceur"
 echo "sommaire 1" > "$installe/aide_orvane/sommaire.htm"
@@ -47,7 +39,8 @@ ln -s "$installe/bin/orvane-lanceur" "$tmp/liens/orvane"
 
 export ORVANE_TRACE="$tmp/trace"
 export HOME="$tmp/maison"
-unset XDG_DATA_HOME
+unset XDG_DATA_HOME ORVANE_DOSSIER_COMMUN DISPLAY WAYLAND_DISPLAY
+export ORVANE_REGLAGE_COMMUN="$tmp/etc/dossier-commun"
 utilisateur="$HOME/.local/share/orvane"
 
 # First start, through a symbolic link as a menu or PATH would give it.
@@ -100,6 +93,63 @@ verifier "les copies sont modifiables" test -w "$XDG_DATA_HOME/orvane/CM1.elv"
 verifier "les dossiers copiés sont modifiables" test -w "$XDG_DATA_HOME/orvane/Série 3"
 chmod -R u+w "$installe"
 
+# A school's shared folder, named by the administrator's file: every start works in it,
+# brings only the pictures and series it lacks, and reads the help of the install.
+commun="$tmp/partage école/orvane"
+mkdir -p "$commun/Série 1 - débutant" "$tmp/etc"
+printf '# Dossier commun de l école\n\n%s\n' "$commun" > "$ORVANE_REGLAGE_COMMUN"
+echo "fond de l'école" > "$commun/Orvane_Titre.bmp"
+echo "exercice de l'école" > "$commun/Série 1 - débutant/Ex01.ex2"
+"$installe/bin/orvane-lanceur"
+verifier "dossier commun : code de retour" test $? -eq 0
+verifier "dossier commun : le programme y démarre" test "$(head -n1 "$ORVANE_TRACE")" = "$commun"
+verifier "dossier commun : l'aide est celle de l'installation" \
+    test "$(sed -n 3p "$ORVANE_TRACE")" = "$installe/aide_orvane"
+verifier "dossier commun : l'aide n'y est pas copiée" test ! -e "$commun/aide_orvane"
+for f in FOND21.BMP CM1.elv "Série 1 - débutant/Ex02.ex2" "Série 2/Niveau B/Ex01.EX4" \
+    "Série 3/Ex01.ex5"; do
+    verifier "dossier commun : copie de $f" cmp -s "$installe/$f" "$commun/$f"
+done
+verifier "dossier commun : une image de l'école est gardée" \
+    test "$(cat "$commun/Orvane_Titre.bmp")" = "fond de l'école"
+verifier "dossier commun : un exercice de l'école est gardé" \
+    test "$(cat "$commun/Série 1 - débutant/Ex01.ex2")" = "exercice de l'école"
+verifier "dossier commun : aucune copie provisoire ne reste" \
+    test -z "$(find "$commun" -name '.*.copie')"
+for f in bin lib share LISEZMOI.txt; do
+    verifier "dossier commun : $f ne doit pas être copié" test ! -e "$commun/$f"
+done
+
+# The environment wins over the file; set but empty, it asks for the user's own copy.
+autre="$tmp/autre partage"
+mkdir -p "$autre"
+ORVANE_DOSSIER_COMMUN="$autre" "$installe/bin/orvane-lanceur"
+verifier "variable : le programme démarre dans le dossier qu'elle nomme" \
+    test "$(head -n1 "$ORVANE_TRACE")" = "$autre"
+ORVANE_DOSSIER_COMMUN="" "$installe/bin/orvane-lanceur"
+verifier "variable vide : le dossier de l'utilisateur" \
+    test "$(head -n1 "$ORVANE_TRACE")" = "$XDG_DATA_HOME/orvane"
+
+# A shared folder that cannot be reached (share not mounted, or not writable) is said,
+# on the screen when there is one, and no private copy is started instead.
+inaccessibles=("$tmp/partage non monté/orvane")
+# root may write anywhere: a folder without write permission only refuses other users.
+[[ $(id -u) -ne 0 ]] && inaccessibles+=("$tmp/lecture seule")
+mkdir -p "$tmp/lecture seule" && chmod a-w "$tmp/lecture seule"
+for absent in "${inaccessibles[@]}"; do
+    rm -f "$ORVANE_TRACE"
+    message=$(ORVANE_DOSSIER_COMMUN="$absent" "$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+    verifier "dossier commun inaccessible ($absent) : code de retour 2" test $? -eq 2
+    verifier "dossier commun inaccessible : le programme ne démarre pas" test ! -e "$ORVANE_TRACE"
+    verifier "dossier commun inaccessible : le message nomme le dossier" grep -qF "$absent" <<<"$message"
+done
+rm -f "$ORVANE_TRACE"
+ORVANE_DOSSIER_COMMUN="$tmp/absent" DISPLAY=:99 "$installe/bin/orvane-lanceur" 2>/dev/null
+verifier "avec un écran : code de retour 2" test $? -eq 2
+verifier "avec un écran : le programme affiche l'avertissement" \
+    grep -q "^--avertissement Le dossier commun d'Orvane « $tmp/absent » est introuvable" "$ORVANE_TRACE"
+rm "$ORVANE_REGLAGE_COMMUN"
+
 # A working folder that cannot be created stops before the program runs, with a message.
 rm -f "$ORVANE_TRACE"
 echo "un fichier" > "$tmp/fichier"
@@ -125,6 +175,26 @@ rm "$installe/orvane"
 message=$("$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
 verifier "programme absent : code de retour non nul" test $? -ne 0
 verifier "programme absent : message" grep -q "programme introuvable" <<<"$message"
+
+# A system install: the launcher on the path, the program under lib/orvane, its files
+# under share/orvane.
+systeme="$tmp/usr"
+mkdir -p "$systeme/bin" "$systeme/lib/orvane" "$systeme/share/orvane/aide_orvane" \
+    "$systeme/share/orvane/Série 1"
+cp "$lanceur_source" "$systeme/bin/orvane"
+printf '#!/usr/bin/env bash\npwd > "$ORVANE_TRACE"\n' > "$systeme/lib/orvane/orvane"
+chmod +x "$systeme/bin/orvane" "$systeme/lib/orvane/orvane"
+echo "fond" > "$systeme/share/orvane/fond21.bmp"
+echo "ex" > "$systeme/share/orvane/Série 1/Ex01.ex3"
+echo "sommaire" > "$systeme/share/orvane/aide_orvane/sommaire.htm"
+export XDG_DATA_HOME="$tmp/système"
+"$systeme/bin/orvane"
+verifier "installation système : code de retour" test $? -eq 0
+verifier "installation système : le programme démarre dans le dossier de l'utilisateur" \
+    test "$(head -n1 "$ORVANE_TRACE")" = "$XDG_DATA_HOME/orvane"
+for f in fond21.bmp "Série 1/Ex01.ex3" aide_orvane/sommaire.htm; do
+    verifier "installation système : copie de $f" test -f "$XDG_DATA_HOME/orvane/$f"
+done
 
 # cmake --install writes the menu entry for the prefix given at install time; the prefix
 # here needs every escape of the Exec key.
@@ -170,8 +240,4 @@ if command -v xmllint >/dev/null; then
     verifier "icône SVG bien formée" xmllint --noout "$sources/orvane.svg"
 fi
 
-if [[ $echecs -ne 0 ]]; then
-    echo "$echecs vérification(s) en échec" >&2
-    exit 1
-fi
-echo "Toutes les vérifications du lanceur et de l'entrée de menu sont passées."
+conclure "du lanceur et de l'entrée de menu"
