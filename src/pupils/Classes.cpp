@@ -15,14 +15,23 @@ std::array<QByteArray, NbMaxEleves + 1> TableEleves = [] {
 
 LectureClasse LireClasse(const QString& fichier)
 {
-    LectureClasse lecture;
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly)) {
+        LectureClasse lecture;
         lecture.erreur = f.errorString();
         return lecture;
     }
+    LectureClasse lecture = LireClasse(f);
+    if (f.error() != QFileDevice::NoError)
+        lecture.erreur = f.errorString();
+    return lecture;
+}
+
+LectureClasse LireClasse(QIODevice& source)
+{
+    LectureClasse lecture;
     for (int k = 1;; ++k) {
-        const QByteArray enregistrement = f.read(TailleEnregistrementEleve);
+        const QByteArray enregistrement = source.read(TailleEnregistrementEleve);
         if (enregistrement.size() < TailleEnregistrementEleve)
             break;
         if (k > NbMaxEleves) {
@@ -32,8 +41,6 @@ LectureClasse LireClasse(const QString& fichier)
         TableEleves[k] = enregistrement;
         lecture.noms.append(lireTexteCourt(enregistrement, 0, LongueurMaxNom).value_or(QString()));
     }
-    if (f.error() != QFileDevice::NoError)
-        lecture.erreur = f.errorString();
     return lecture;
 }
 
@@ -44,13 +51,18 @@ bool EcrireClasse(const QString& fichier, const QStringList& noms, QString* erre
             *erreur = QStringLiteral("une classe compte au plus %1 élèves").arg(NbMaxEleves);
         return false;
     }
+    return ecrireFichier(fichier, ContenuClasse(noms), erreur);
+}
+
+QByteArray ContenuClasse(const QStringList& noms)
+{
     QByteArray contenu;
-    for (int i = 0; i < noms.size(); ++i) {
+    for (int i = 0; i < noms.size() && i < NbMaxEleves; ++i) {
         QByteArray& entree = TableEleves[i + 1];
         ecrireTexteCourt(entree, 0, LongueurMaxNom, noms.at(i).left(LongueurMaxNom));
         contenu += entree;
     }
-    return ecrireFichier(fichier, contenu, erreur);
+    return contenu;
 }
 
 QString NomDeClasse(const QString& fichier)

@@ -5,6 +5,7 @@
 // through the class buffer TableEleves, so a class holds at most 50 pupils.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -27,10 +28,14 @@ struct LectureClasse {
 
 // Reads the whole records of a class file (a trailing partial record is ignored).
 LectureClasse LireClasse(const QString& fichier);
+// The same from an open device, which is read from its current position.
+LectureClasse LireClasse(QIODevice& source);
 
 // Writes one record per name (cut to 255 characters), in the given order, whole or not at
 // all. Refuses more names than the buffer holds.
 bool EcrireClasse(const QString& fichier, const QStringList& noms, QString* erreur = nullptr);
+// The records EcrireClasse writes, for the first 50 names.
+QByteArray ContenuClasse(const QStringList& noms);
 
 // The class of a file: its name after the last separator, without its last four
 // characters ("CM2 2009.elv" gives "CM2 2009").
