@@ -9,6 +9,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   clang clang-14 libclang-rt-14-dev
+  xvfb openbox x11-utils libx11-dev
 )
 
 manquants=()
