@@ -88,12 +88,24 @@ int main(int argc, char** argv)
     // Qt sets before mapping them.
     std::set<Window> suivies;
     double fin = -1;
+    const auto verifier = [&] {
+        for (Window w : suivies)
+            if (PidDe(ecran, w) == enfant && Visible(ecran, w)) {
+                fin = Maintenant();
+                return;
+            }
+    };
     while (fin < 0) {
         if (!XPending(ecran)) {
+            // A window mapped before its events were asked for sends none: look again
+            // every few milliseconds when nothing comes.
             pollfd attente{ConnectionNumber(ecran), POLLIN, 0};
-            if (poll(&attente, 1, 30000) <= 0) {
-                std::fprintf(stderr, "no window within 30 s\n");
-                break;
+            if (poll(&attente, 1, 5) <= 0) {
+                verifier();
+                if (fin < 0 && Maintenant() - debut > 30000) {
+                    std::fprintf(stderr, "no window within 30 s\n");
+                    break;
+                }
             }
             XPending(ecran);
             continue;
@@ -109,11 +121,7 @@ int main(int argc, char** argv)
         }
         if (evenement.type == MapNotify || evenement.type == CreateNotify
             || evenement.type == ReparentNotify)
-            for (Window w : suivies)
-                if (PidDe(ecran, w) == enfant && Visible(ecran, w)) {
-                    fin = Maintenant();
-                    break;
-                }
+            verifier();
     }
     kill(enfant, SIGTERM);
     waitpid(enfant, nullptr, 0);
