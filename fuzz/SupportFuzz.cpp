@@ -30,6 +30,12 @@ QString dossierDepart;
 
 } // namespace
 
+void PreparerFuzzMemoire()
+{
+    static DialoguesMuets muets;
+    installerDialogues(&muets);
+}
+
 void PreparerFuzz()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -37,8 +43,7 @@ void PreparerFuzz()
     static char nom[] = "orvane_fuzz";
     static char* argv[] = {nom, nullptr};
     new QGuiApplication(argc, argv);
-    static DialoguesMuets muets;
-    installerDialogues(&muets);
+    PreparerFuzzMemoire();
     dossier = new QTemporaryDir;
     dossierDepart = QDir::currentPath();
     if (!dossier->isValid())

@@ -13,6 +13,10 @@
 // Starts Qt and makes a fresh temporary folder; call once from LLVMFuzzerInitialize.
 void PreparerFuzz();
 
+// For the targets that hand the bytes straight to a reader: no application, no folder,
+// only the message boxes answered at once, should a reader ever ask.
+void PreparerFuzzMemoire();
+
 // The temporary folder, with its separator.
 QString DossierFuzz();
 

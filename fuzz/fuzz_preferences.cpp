@@ -7,35 +7,7 @@
 #include "EtatPartage.h"
 #include "Preferences.h"
 
-namespace {
-
-void ControlerReglages()
-{
-    const EnregistrementReglages& r = Reglages;
-    if (r.TailleJeu1 < 1 || r.TailleJeu1 > 4 || r.NbColoreesJeu1 < 1 || r.NbColoreesJeu1 > 4
-        || r.BilanReussite > 1)
-        Echec("loaded settings lie in their ranges");
-    if (TextesCasesColorees(r.TailleJeu1).size() != 4 || LegendeTailleJeu1(r.TailleJeu1).isEmpty())
-        Echec("the settings' captions exist");
-}
-
-void ControlerDossier(const EnregistrementDossier& dossier)
-{
-    if (dossier.octets.size() != EnregistrementDossier::Taille
-        || dossier.dossier().size() > EnregistrementDossier::CapaciteDossier)
-        Echec("a folder record keeps its size and its text fits");
-}
-
-void ControlerImages()
-{
-    if (ImagesChoisies.octets.size() != EnregistrementImages::Taille)
-        Echec("the pictures record keeps its size");
-    for (int slot = 0; slot < NbImages; ++slot)
-        if (ImagesChoisies.image(slot).size() > EnregistrementImages::Capacite)
-            Echec("a picture name fits its slot");
-}
-
-} // namespace
+#include "ControlesPreferences.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -42,17 +42,26 @@ QString existantOuVide(const QString& fichier)
 
 void ChargerFichierImages()
 {
+    ChargerImages(lirePremierEnregistrement(FichierImages, EnregistrementImages::Taille));
+}
+
+void ChargerImages(const std::optional<QByteArray>& octets)
+{
     for (int slot = 0; slot < NbImages; ++slot)
         ImagesChoisies.fixerImage(slot, ImagesParDefaut[slot]);
-    if (const auto octets = lirePremierEnregistrement(FichierImages, EnregistrementImages::Taille))
+    if (octets && octets->size() == EnregistrementImages::Taille)
         ImagesChoisies.octets = *octets;
 }
 
 void ChargerFichierReglages()
 {
+    ChargerReglages(lirePremierEnregistrement(FichierReglages, TailleFichierReglages));
+}
+
+void ChargerReglages(const std::optional<QByteArray>& octets)
+{
     Reglages = {};
-    const auto octets = lirePremierEnregistrement(FichierReglages, TailleFichierReglages);
-    if (!octets)
+    if (!octets || octets->size() != TailleFichierReglages)
         return;
     const auto octet = [&](int i) { return static_cast<quint8>(octets->at(i)); };
     const EnregistrementReglages lus{octet(0), octet(1), octet(2), octet(3)};
@@ -62,10 +71,14 @@ void ChargerFichierReglages()
 
 void ChargerFichierDossier(const QString& fichier, EnregistrementDossier& dossier)
 {
+    ChargerDossier(lirePremierEnregistrement(fichier, EnregistrementDossier::Taille), dossier);
+}
+
+void ChargerDossier(const std::optional<QByteArray>& octets, EnregistrementDossier& dossier)
+{
     dossier = {};
     dossier.fixerDossier(DossierParDefaut(DossierProgramme));
-    const auto octets = lirePremierEnregistrement(fichier, EnregistrementDossier::Taille);
-    if (octets && dossierValide(*octets))
+    if (octets && octets->size() == EnregistrementDossier::Taille && dossierValide(*octets))
         dossier.octets = *octets;
 }
 

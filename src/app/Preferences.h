@@ -4,10 +4,12 @@
 // window of their own. Files are read and written relative to the current folder, which
 // the program keeps at DossierProgramme.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 struct EnregistrementDossier;
 
@@ -19,6 +21,11 @@ constexpr int TailleFichierReglages = 4;
 void ChargerFichierImages();
 void ChargerFichierReglages();
 void ChargerFichierDossier(const QString& fichier, EnregistrementDossier& dossier);
+// The same from a first record already read (nothing when the file was missing or short);
+// a record of another size is taken as damaged.
+void ChargerImages(const std::optional<QByteArray>& octets);
+void ChargerReglages(const std::optional<QByteArray>& octets);
+void ChargerDossier(const std::optional<QByteArray>& octets, EnregistrementDossier& dossier);
 
 // Writes the four files, each whole or not at all; a file that cannot be written is
 // skipped and keeps its previous content.

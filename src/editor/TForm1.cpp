@@ -130,13 +130,15 @@ void tracerCadre(QPainter& p, const Dimensions& t)
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent)
-    , Image1(NouvelleImage(CoteImage, CoteImage))
 {
     setObjectName(QStringLiteral("Form1"));
 }
 
 QImage TForm1::ImageExercice(const Quadrillage& grille, const Figure& figure, int numeroExercice)
 {
+    // 13 MB that only an export needs: made then, not at start-up with every window.
+    if (Image1.isNull())
+        Image1 = NouvelleImage(CoteImage, CoteImage);
     EffacerImage(Image1);
     const Dimensions t = dimensions(grille);
     if (figure.NbElements > 0) {

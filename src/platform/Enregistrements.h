@@ -14,6 +14,8 @@ QString depuisWindows1252(const QByteArray& octets);
 
 // The first record of a file, when the file exists and holds at least one whole record.
 std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille);
+// The same from the bytes of a file.
+std::optional<QByteArray> premierEnregistrement(const QByteArray& contenu, qsizetype taille);
 
 // The whole file, when it exists and can be read.
 std::optional<QByteArray> lireFichier(const QString& fichier);

@@ -110,14 +110,15 @@ bool estChiffre(char c)
 class LecteurRtf {
 public:
     explicit LecteurRtf(const QByteArray& octets)
-        : octets_(octets)
+        : octets_(octets.constData())
+        , taille_(octets.size())
     {
     }
 
     QStringList lire()
     {
-        while (!fini_ && pos_ < octets_.size()) {
-            const char c = octets_.at(pos_++);
+        while (!fini_ && pos_ < taille_) {
+            const char c = octets_[pos_++];
             switch (c) {
             case '{':
                 ouvrirGroupe();
@@ -151,7 +152,9 @@ private:
     static constexpr int LongueurMotMax = 32;
     static constexpr int ChiffresMax = 10;
 
-    const QByteArray& octets_;
+    // Read byte by byte: plain indexing, every index checked against taille_ first.
+    const char* const octets_;
+    const qsizetype taille_;
     qsizetype pos_ = 0;
     bool fini_ = false;
     std::vector<Etat> pile_;
@@ -217,9 +220,9 @@ private:
 
     void lireControle()
     {
-        if (pos_ >= octets_.size())
+        if (pos_ >= taille_)
             return;
-        const char c = octets_.at(pos_);
+        const char c = octets_[pos_];
         if (estLettre(c))
             lireMotControle();
         else {
@@ -260,8 +263,8 @@ private:
 
     void lireOctetHexa()
     {
-        const int fort = pos_ < octets_.size() ? valeurHexa(octets_.at(pos_)) : -1;
-        const int faible = pos_ + 1 < octets_.size() ? valeurHexa(octets_.at(pos_ + 1)) : -1;
+        const int fort = pos_ < taille_ ? valeurHexa(octets_[pos_]) : -1;
+        const int faible = pos_ + 1 < taille_ ? valeurHexa(octets_[pos_ + 1]) : -1;
         if (fort < 0 || faible < 0)
             return;
         pos_ += 2;
@@ -271,26 +274,26 @@ private:
     void lireMotControle()
     {
         QByteArray mot;
-        while (pos_ < octets_.size() && estLettre(octets_.at(pos_))) {
+        while (pos_ < taille_ && estLettre(octets_[pos_])) {
             if (mot.size() < LongueurMotMax)
-                mot += octets_.at(pos_);
+                mot += octets_[pos_];
             ++pos_;
         }
         bool negatif = false;
-        if (pos_ < octets_.size() && octets_.at(pos_) == '-') {
+        if (pos_ < taille_ && octets_[pos_] == '-') {
             negatif = true;
             ++pos_;
         }
         qint64 valeur = 0;
         bool aValeur = false;
         int chiffres = 0;
-        while (pos_ < octets_.size() && estChiffre(octets_.at(pos_))) {
+        while (pos_ < taille_ && estChiffre(octets_[pos_])) {
             if (chiffres++ < ChiffresMax)
-                valeur = valeur * 10 + (octets_.at(pos_) - '0');
+                valeur = valeur * 10 + (octets_[pos_] - '0');
             aValeur = true;
             ++pos_;
         }
-        if (pos_ < octets_.size() && octets_.at(pos_) == ' ')
+        if (pos_ < taille_ && octets_[pos_] == ' ')
             ++pos_;
         motControle(mot, negatif ? -valeur : valeur, aValeur);
     }

@@ -41,6 +41,13 @@ bool chargerBilan(TamponLignes& tampon, const QString& fichier)
     return false;
 }
 
+void remplirTableBilan(const TamponLignes& tampon)
+{
+    NbLignesBilan = std::min(tampon.nombreLignes(), DerniereLigneLue);
+    for (int i = 0; i <= NbLignesBilan; ++i)
+        TableBilan[i] = tampon.ligne(i).left(LongueurLigneMax);
+}
+
 bool contientLigne(const TamponLignes& tampon, const QString& ligne)
 {
     for (int i = 0; i <= tampon.nombreLignes(); ++i)
@@ -108,9 +115,14 @@ void LireBilan()
     AllerDossierBilans();
     TamponLignes& tampon = RichEdit1();
     chargerBilan(tampon, NomFichierBilan());
-    NbLignesBilan = std::min(tampon.nombreLignes(), DerniereLigneLue);
-    for (int i = 0; i <= NbLignesBilan; ++i)
-        TableBilan[i] = tampon.ligne(i).left(LongueurLigneMax);
+    remplirTableBilan(tampon);
+}
+
+void LireBilan(const QByteArray& octets)
+{
+    TamponLignes& tampon = RichEdit1();
+    tampon.lire(octets);
+    remplirTableBilan(tampon);
 }
 
 bool ExerciceReussi(const QString& ligne)

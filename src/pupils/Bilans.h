@@ -3,6 +3,7 @@
 // The pupils' results files: one per pupil in the results folder, one record per
 // exercise succeeded ("Série 1\Ex05"), each record once, in the order first recorded.
 
+#include <QByteArray>
 #include <QString>
 
 // Index of the last entry of TableBilan filled by LireBilan (0 to 1000).
@@ -26,6 +27,8 @@ bool EffacerBilan(const QString& fichier);
 // Fills TableBilan (entries 0 to NbLignesBilan) from the current pupil's results file.
 // The results folder stays current.
 void LireBilan();
+// The same from the bytes of a results file, with no folder made current.
+void LireBilan(const QByteArray& octets);
 
 // True when one of TableBilan's entries 0 to NbLignesBilan is exactly ligne.
 bool ExerciceReussi(const QString& ligne);

@@ -9,14 +9,23 @@
 
 LectureClasse LireClasse(const QString& fichier)
 {
-    LectureClasse lecture;
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly)) {
+        LectureClasse lecture;
         lecture.erreur = f.errorString();
         return lecture;
     }
+    LectureClasse lecture = LireClasse(f);
+    if (f.error() != QFileDevice::NoError)
+        lecture.erreur = f.errorString();
+    return lecture;
+}
+
+LectureClasse LireClasse(QIODevice& source)
+{
+    LectureClasse lecture;
     for (int k = 1;; ++k) {
-        const QByteArray enregistrement = f.read(TailleEnregistrementEleve);
+        const QByteArray enregistrement = source.read(TailleEnregistrementEleve);
         if (enregistrement.size() < TailleEnregistrementEleve)
             break;
         if (k > NbMaxEleves) {
@@ -26,8 +35,6 @@ LectureClasse LireClasse(const QString& fichier)
         lecture.enregistrements.append(enregistrement);
         lecture.noms.append(lireTexteCourt(enregistrement, 0, LongueurMaxNom).value_or(QString()));
     }
-    if (f.error() != QFileDevice::NoError)
-        lecture.erreur = f.errorString();
     return lecture;
 }
 
@@ -39,15 +46,20 @@ bool EcrireClasse(const QString& fichier, const QStringList& noms,
             *erreur = QStringLiteral("une classe compte au plus %1 élèves").arg(NbMaxEleves);
         return false;
     }
+    return ecrireFichier(fichier, ContenuClasse(noms, enregistrementsLus), erreur);
+}
+
+QByteArray ContenuClasse(const QStringList& noms, const QList<QByteArray>& enregistrementsLus)
+{
     QByteArray contenu;
-    for (int i = 0; i < noms.size(); ++i) {
+    for (int i = 0; i < noms.size() && i < NbMaxEleves; ++i) {
         QByteArray entree = i < enregistrementsLus.size()
             ? enregistrementsLus.at(i).leftJustified(TailleEnregistrementEleve, '\0', true)
             : QByteArray(TailleEnregistrementEleve, '\0');
         ecrireTexteCourt(entree, 0, LongueurMaxNom, noms.at(i).left(LongueurMaxNom));
         contenu += entree;
     }
-    return ecrireFichier(fichier, contenu, erreur);
+    return contenu;
 }
 
 QString NomDeClasse(const QString& fichier)

@@ -5,6 +5,7 @@
 // 50 pupils. The bytes after a name are kept as read when the class is written again.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,12 +25,16 @@ struct LectureClasse {
 
 // Reads the whole records of a class file (a trailing partial record is ignored).
 LectureClasse LireClasse(const QString& fichier);
+// The same from an open device, which is read from its current position.
+LectureClasse LireClasse(QIODevice& source);
 
 // Writes one record per name (cut to 255 characters), in the given order, whole or not at
 // all; the n-th record keeps the bytes after the name of the n-th record read before, if
 // any. Refuses more than NbMaxEleves names.
 bool EcrireClasse(const QString& fichier, const QStringList& noms,
                   const QList<QByteArray>& enregistrementsLus = {}, QString* erreur = nullptr);
+// The records EcrireClasse writes, for the first 50 names.
+QByteArray ContenuClasse(const QStringList& noms, const QList<QByteArray>& enregistrementsLus = {});
 
 // The class of a file: its name after the last separator, without its last four
 // characters ("CM2 2009.elv" gives "CM2 2009").

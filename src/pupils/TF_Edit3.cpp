@@ -20,10 +20,15 @@ bool TamponLignes::charger(const QString& fichier, QString* erreur)
             *erreur = f.errorString();
         return false;
     }
-    lignes_ = lignesDocument(f.readAll());
+    lire(f.readAll());
+    return true;
+}
+
+void TamponLignes::lire(const QByteArray& octets)
+{
+    lignes_ = lignesDocument(octets);
     if (!lignes_.isEmpty() && lignes_.constLast().isEmpty())
         lignes_.removeLast();
-    return true;
 }
 
 int TamponLignes::nombreLignes() const

@@ -9,6 +9,8 @@ public:
     void vider();
     // Replaces the content by the file's lines (rich text, or plain text).
     bool charger(const QString& fichier, QString* erreur = nullptr);
+    // The same from the bytes of a file.
+    void lire(const QByteArray& octets);
     // A final paragraph mark does not count as a line.
     int nombreLignes() const;
     // The empty text past the last line.

@@ -233,12 +233,16 @@ TEST(Dessin, RemplissageIdentiqueAuRemplissagePixelParPixel)
     std::mt19937 hasard(7);
     const quint32 palette[] = {CouleurBlanc, CouleurJaune, CouleurGrisQuadrillage, CouleurNoir,
                                CouleurNoir};
-    for (int essai = 0; essai < 40; ++essai) {
-        QImage image = NouvelleImage(61, 47);
+    // Widths below, across and on a 64-pixel boundary, where the fill keeps its marks.
+    const QSize tailles[] = {{61, 47}, {130, 20}, {64, 9}};
+    for (int essai = 0; essai < 60; ++essai) {
+        const QSize taille = tailles[essai % 3];
+        QImage image = NouvelleImage(taille.width(), taille.height());
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 PoserPixel(image, x, y, palette[hasard() % 5]);
-        const QPoint graine(int(hasard() % 61), int(hasard() % 47));
+        const QPoint graine(int(hasard() % uint(taille.width())),
+                            int(hasard() % uint(taille.height())));
         QImage attendu = image.copy();
         RemplirPixelParPixel(attendu, graine, CouleurJaune);
         RemplirJusquAuNoir(image, graine.x(), graine.y(), CouleurJaune);

@@ -1,6 +1,9 @@
 #include "DossierTemporaire.h"
 #include "Enregistrements.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <gtest/gtest.h>
 
 TEST(Windows1252, LesLettresFrancaisesFontLAllerRetourSurUnOctetChacune)
@@ -18,6 +21,37 @@ TEST(Windows1252, UnCaractereHorsDuJeuDevientUnPointDInterrogation)
     EXPECT_EQ(versWindows1252(QStringLiteral("a\u4E2Db")), QByteArray("a?b"));
     EXPECT_EQ(versWindows1252(QStringLiteral("x\U0001F600y")), QByteArray("x?y"));
     EXPECT_EQ(versWindows1252(QStringLiteral("\x1A")), QByteArray("\x1A"));
+}
+
+// The conversions keep the code page in tables; they must answer exactly as the
+// converter does, for every byte and every letter of the basic plane.
+TEST(Windows1252, LesTablesRepondentCommeLeConvertisseur)
+{
+    QStringDecoder decodeur("windows-1252");
+    QByteArray tous;
+    for (int b = 0; b < 256; ++b)
+        tous += static_cast<char>(b);
+    EXPECT_EQ(depuisWindows1252(tous), decodeur.decode(tous));
+
+    // One converter per letter, as the program converted before it kept tables.
+    const auto parLeConvertisseur = [](const QString& texte) {
+        QStringEncoder encodeur("windows-1252");
+        QByteArray octets;
+        for (char32_t point : texte.toUcs4()) {
+            const QByteArray lettre = encodeur.encode(QString::fromUcs4(&point, 1));
+            octets += lettre.size() == 1 && (lettre[0] != '\x1A' || point == 0x1A) ? lettre
+                                                                                 : QByteArray("?");
+        }
+        return octets;
+    };
+    int differences = 0;
+    for (char32_t point = 0; point < 0x10000; ++point) {
+        if (point >= 0xD800 && point < 0xE000)
+            continue;
+        const QString lettre = QString::fromUcs4(&point, 1);
+        differences += versWindows1252(lettre) != parLeConvertisseur(lettre);
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 TEST(TexteCourt, SeLitDansSaCaseEtIgnoreLesOctetsQuiSuivent)
