@@ -186,7 +186,10 @@ TEST_F(Preferences, UnFichierAbimeDonneLesValeursParDefautDeSonEtape)
     } abimes[] = {
         {"settings too short", FichierReglages, QByteArray("\x01\x01\x01", 3)},
         {"size 0", FichierReglages, QByteArray("\x00\x01\x01\x00", 4)},
+        {"size 5", FichierReglages, QByteArray("\x05\x01\x01\x00", 4)},
+        {"count 0", FichierReglages, QByteArray("\x01\x00\x01\x00", 4)},
         {"count 5", FichierReglages, QByteArray("\x01\x05\x01\x00", 4)},
+        {"recording 2", FichierReglages, QByteArray("\x01\x01\x01\x02", 4)},
         {"recording 7", FichierReglages, QByteArray("\x01\x01\x01\x07", 4)},
         {"pictures too short", FichierImages, texteEnCase(QStringLiteral("/x.bmp"), 1023)},
         {"folder too short", FichierDossierBilans, dossierAttendu(QStringLiteral("/ecole/")).left(352)},

@@ -150,6 +150,17 @@ TEST(Symetrie, MarquageDuMasque)
     EXPECT_FALSE(masque.estMarque(20, 46));
     EXPECT_FALSE(masque.estMarque(20, 54));
 
+    // A steep segment's band lies across it too: three pixels left and right of each row.
+    MasqueReference raide(100, 100);
+    MarquerElement(raide, Element(GenreTrait, 50, 10, 56, 40));
+    for (int y = 10; y <= 42; ++y) {
+        const int x = 50 + (6 * (y - 10)) / 30;
+        EXPECT_TRUE(raide.estMarque(x - 3, y) && raide.estMarque(x + 3, y)) << "row " << y;
+        EXPECT_FALSE(raide.estMarque(x - 4, y) || raide.estMarque(x + 4, y)) << "row " << y;
+    }
+    EXPECT_FALSE(raide.estMarque(50, 9)) << "nothing before the first point";
+    EXPECT_FALSE(raide.estMarque(56, 43)) << "two pixels past the far end, no more";
+
     // A segment whose two points are equal marks its point alone.
     MasqueReference point(100, 100);
     MarquerElement(point, Element(GenreTrait, 40, 60, 40, 60));

@@ -119,6 +119,17 @@ TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
     EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("Ex07.ex2"));
 }
 
+TEST_F(Choix, UnNomAPointsPerdSeulementSonExtension)
+{
+    fichier(QStringLiteral("Série"), QStringLiteral("Ex.1.ex2"));
+    ouvrir();
+    cliquer("ListBox1", QStringLiteral("Série"));
+    EXPECT_EQ(textesListe(liste("ListBox4")), QStringList{QStringLiteral("Ex.1")});
+    cliquer("ListBox4", QStringLiteral("Ex.1"));
+    EXPECT_EQ(fenetre.choisi().Fichier, QStringLiteral("Ex.1.ex2"));
+    EXPECT_EQ(fenetre.choisi().LigneBilan, QStringLiteral("Série\\Ex.1"));
+}
+
 TEST_F(Choix, UnClicSurUneAutreSerieOublieLeChoixPrecedent)
 {
     fichier(QStringLiteral("A"), QStringLiteral("Ex01.ex2"));
