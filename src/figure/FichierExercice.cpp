@@ -136,6 +136,10 @@ QString MotifRefus(const ExerciceLu& exercice, int place, int largeurEtalon)
                               "plus de %2.")
             .arg(exercice.NbEnregistrements)
             .arg(place);
+    // A grid without a known axis or point could never be solved.
+    if (exercice.Grille.TypeAxe < AxeVertical || exercice.Grille.TypeAxe > AxePoint)
+        return QStringLiteral("Cet exercice ne peut pas être ouvert : son axe (%1) est inconnu.")
+            .arg(exercice.Grille.TypeAxe);
     if (CalculerTailleCase(largeurEtalon, exercice.Grille.NbColonnes) <= 0)
         return QStringLiteral("Le quadrillage de cet exercice (%1 colonnes) ne peut pas être "
                               "affiché.")

@@ -314,7 +314,9 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
 
 void TF_Jeu_Lignes_Autour::NouvelExercice()
 {
+    // A cancelled choice or a refused file must not leave the last exercise's axis shifted.
     ParametresAxe.fill(0);
+    Quadrillage_.DecalageAxe = 0;
     RetourDossierProgramme();
     BoutonNouveau->setText(QStringLiteral("Nouveau"));
 
@@ -571,14 +573,15 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
         EnregistrerReussite(exercice_.LigneBilan);
 }
 
-// "Faux" goes after one second; "Juste" stays, even when a "Faux" shown just before
-// would still have had its second to run.
+// "Faux" goes one second after it first appeared, however often it is asked again within
+// that second; "Juste" stays, even when a "Faux" shown just before would still have had
+// its second to run.
 void TF_Jeu_Lignes_Autour::montrerResultat(bool juste)
 {
     ColorerTexte(LabelResultat, juste ? CouleurVertJuste : CouleurRouge);
     LabelResultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
     if (juste)
         Timer2->stop();
-    else
+    else if (!Timer2->isActive())
         Timer2->start();
 }

@@ -266,6 +266,13 @@ TEST(FichierExercice, FichiersRefusesParLeursLecteurs)
         EXPECT_EQ(MotifRefus(exo, 255, 500).isEmpty(), nombre <= 255);
     }
 
+    // An axis kind the program does not know.
+    for (qint32 axe : {0, 6, -1}) {
+        std::vector<qint32> mots = base;
+        mots[1] = axe;
+        EXPECT_TRUE(MotifRefus(exerciceDe(mots), 200, 500).contains(QStringLiteral("inconnu"))) << axe;
+    }
+
     // A painted area with a stored cell size of 0 would divide by it.
     std::vector<qint32> zero = base;
     zero[3] = 0;

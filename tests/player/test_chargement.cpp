@@ -187,6 +187,19 @@ TEST(ChargementJeu, LeavingTheChooserOrAnEmptyFileGivesTheNoExerciseState)
     verifierEtat(monde, SansExercice, "empty file");
     EXPECT_TRUE(monde.dialogues().messages.isEmpty());
 
+    // A shifted axis does not outlive its exercise when the next choice is cancelled.
+    monde.charger(ContenuFichier(2, AxeVertical, 24, 20, { { GenreTrait, 3, 2, 9, 8 } }, -2),
+                  QStringLiteral("Decale"));
+    ASSERT_EQ(monde.jeu().grille().DecalageAxe, -2);
+    monde.tracerNoeuds({ 17, 2 }, { 11, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    ASSERT_EQ(monde.resultat(), QStringLiteral("Juste"));
+    ChoisirAuProchainChoix(QString(), QString());
+    monde.cliquer(QStringLiteral("BoutonNouveau"));
+    EXPECT_EQ(monde.jeu().grille().DecalageAxe, 0);
+    EXPECT_EQ(CouleurPixel(monde.jeu().image(), 12 * monde.jeu().grille().TailleCase, 50),
+              CouleurRougeAxe);
+
     monde.charger(unTrait());
     verifierEtat(monde, EnJeu, "after a real exercise");
 }

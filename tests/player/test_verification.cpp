@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,14 @@ TEST_P(Verification, AnythingElseIsWrongForOneSecond)
         EXPECT_FALSE(monde->active(QStringLiteral("BoutonNouveau"))) << nom;
     }
     QTRY_COMPARE_WITH_TIMEOUT(monde->resultat(), QString(), 2000);
+
+    // Asked again within its second, "Faux" still goes one second after it first came.
+    EXPECT_EQ(verifier(), QStringLiteral("Faux"));
+    QTest::qWait(600);
+    EXPECT_EQ(verifier(), QStringLiteral("Faux"));
+    const auto* timer2 = monde->jeu().findChild<QTimer*>(QStringLiteral("Timer2"));
+    ASSERT_NE(timer2, nullptr);
+    EXPECT_LT(timer2->remainingTime(), 900);
 }
 
 INSTANTIATE_TEST_SUITE_P(ChaqueAxe, Verification, ::testing::ValuesIn(Axes),
