@@ -291,7 +291,7 @@ TEST(FichierExercice, FichiersRefusesParLeursLecteurs)
 
 TEST(FichierExercice, ValeursExtremesConvertiesSansDebordement)
 {
-    std::vector<qint32> mots = {202, 9, 7, INT32_MIN, 24, INT32_MAX, INT32_MAX, 0, 0, 0, 0, 0,
+    std::vector<qint32> mots = {202, 1, 7, INT32_MIN, 24, INT32_MAX, INT32_MAX, 0, 0, 0, 0, 0,
                                 0, 0, 0};
     mots.insert(mots.end(), {1, INT32_MAX, INT32_MIN, -5, 3, -1});
     mots.insert(mots.end(), {6, INT32_MIN, 4, INT32_MAX, INT32_MIN, 0});
