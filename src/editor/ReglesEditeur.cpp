@@ -1,8 +1,5 @@
 #include "ReglesEditeur.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 QString TexteVerification(int echecs)
 {
     if (echecs == 0)

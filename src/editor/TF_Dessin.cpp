@@ -27,7 +27,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
@@ -548,10 +547,8 @@ void TF_Dessin::nouveauDessin()
 bool TF_Dessin::enregistrer()
 {
     quitterModeGomme();
-    const bool ecrit = NumeroExercice == 3
-        ? EnregistrerExercice3(grille_, figure(), noms_)
-        : EnregistrerExercice245(NumeroExercice, grille_, figure(), noms_);
-    return ecrit;
+    return NumeroExercice == 3 ? EnregistrerExercice3(grille_, figure(), noms_)
+                               : EnregistrerExercice245(NumeroExercice, grille_, figure(), noms_);
 }
 
 void TF_Dessin::BoutonNouveauClick()

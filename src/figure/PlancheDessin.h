@@ -46,7 +46,6 @@ public:
     QPoint pointeur() const { return m_pointeur; }
 
     const Figure& figure() const { return m_figure; }
-    int maxElements() const { return m_maxElements; }
 
     // A new tool ends the eraser mode.
     void choisirOutil(Outil outil);
