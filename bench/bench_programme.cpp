@@ -12,7 +12,7 @@
 #include "Bilans.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Operations.h"
 #include "Rtf.h"
 #include "TF_choix_exo.h"
@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <functional>
 
 namespace {
 
@@ -56,15 +58,14 @@ struct DossierBanc {
     QString exercices = racine.filePath(QStringLiteral("exercices"));
     QString bilans = racine.filePath(QStringLiteral("bilans"));
     QByteArray bilanInitial;
+    Contexte contexte{racine.path()};
 
     DossierBanc()
     {
         installerDialogues(&dialogues);
-        ReinitialiserEtatPartage();
-        DossierProgramme = racine.path();
-        QDir::setCurrent(DossierProgramme);
-        DossierExercices.fixerDossier(exercices + QLatin1Char('/'));
-        DossierBilans.fixerDossier(bilans + QLatin1Char('/'));
+        QDir::setCurrent(contexte.dossierProgramme);
+        contexte.dossierExercices.fixerDossier(exercices + QLatin1Char('/'));
+        contexte.dossierBilans.fixerDossier(bilans + QLatin1Char('/'));
         QDir().mkpath(bilans);
         QByteArray exercice(4 * (15 + 6), '\0');
         for (int s = 1; s <= NbSeries; ++s) {
@@ -76,10 +77,10 @@ struct DossierBanc {
                 f.write(exercice);
             }
         }
-        NomEleve = QStringLiteral("Léa");
-        NomClasse = QStringLiteral("CM1");
-        SuiviEleve = true;
-        NumeroExercice = 2;
+        contexte.nomEleve = QStringLiteral("Léa");
+        contexte.nomClasse = QStringLiteral("CM1");
+        contexte.suiviEleve = true;
+        contexte.numeroExercice = 2;
         QStringList lignes;
         for (int i = 0; i < EnregistrementsBilan; ++i)
             lignes.append(i % 2 == 0 && i < 2 * ExercicesParSerie
@@ -89,7 +90,10 @@ struct DossierBanc {
         remettreBilan();
     }
 
-    QString fichierBilan() const { return QDir(bilans).filePath(NomFichierBilan()); }
+    QString fichierBilan() const
+    {
+        return QDir(bilans).filePath(NomFichierBilan(contexte.nomEleve, contexte.nomClasse));
+    }
 
     void remettreBilan() const
     {
@@ -138,7 +142,7 @@ void DemarragePlancher(benchmark::State& etat) { Demarrage(etat, {QStringLiteral
 void Choix(benchmark::State& etat)
 {
     DossierBanc& d = dossierBanc();
-    TF_choix_exo choix;
+    TF_choix_exo choix(d.contexte);
     auto* series = choix.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     auto* reussis = choix.findChild<QListWidget*>(QStringLiteral("ListBox2"));
     auto* aFaire = choix.findChild<QListWidget*>(QStringLiteral("ListBox3"));
@@ -152,7 +156,6 @@ void Choix(benchmark::State& etat)
     if (series->count() != NbSeries || reussis->count() + aFaire->count() != ExercicesParSerie
         || reussis->count() != ExercicesParSerie)
         etat.SkipWithError("the chooser did not list what the folder holds");
-    RetourDossierProgramme(); // the pupil's results were read on the way
 }
 
 void ChoixPlancher(benchmark::State& etat)
@@ -175,7 +178,8 @@ void ChoixPlancher(benchmark::State& etat)
 // ---- recording a success ----
 
 // Records a new success into the 1000-record file once per iteration.
-void mesurerReussite(benchmark::State& etat, void (*enregistrer)(const QString& ligne))
+void mesurerReussite(benchmark::State& etat,
+                     const std::function<void(const DossierBanc&, const QString& ligne)>& enregistrer)
 {
     DossierBanc& d = dossierBanc();
     int n = 0;
@@ -184,7 +188,7 @@ void mesurerReussite(benchmark::State& etat, void (*enregistrer)(const QString& 
         d.remettreBilan();
         const QString ligne = QStringLiteral("Nouvelle série\\Ex%1").arg(++n);
         etat.ResumeTiming();
-        enregistrer(ligne);
+        enregistrer(d, ligne);
     }
     QFile fichier(d.fichierBilan());
     fichier.open(QIODevice::ReadOnly);
@@ -194,25 +198,24 @@ void mesurerReussite(benchmark::State& etat, void (*enregistrer)(const QString& 
 
 void Reussite(benchmark::State& etat)
 {
-    mesurerReussite(etat, EnregistrerReussite);
+    mesurerReussite(etat, [](const DossierBanc& d, const QString& ligne) {
+        EnregistrerReussite(d.bilans, d.contexte.nomEleve, d.contexte.nomClasse, ligne);
+    });
 }
 
 // EnregistrerReussite's steps through the same buffer, less the lock.
 void ReussiteSansVerrou(benchmark::State& etat)
 {
-    mesurerReussite(etat, [](const QString& ligne) {
-        changerDossierCourant(DossierBilans.dossier());
-        TamponLignes& tampon = RichEdit1();
-        tampon.vider();
-        tampon.charger(NomFichierBilan());
+    mesurerReussite(etat, [](const DossierBanc& d, const QString& ligne) {
+        TamponLignes tampon;
+        tampon.charger(d.fichierBilan());
         bool present = false;
         for (int i = 0; i <= tampon.nombreLignes(); ++i)
             present = present || tampon.ligne(i) == ligne;
         if (!present) {
             tampon.ajouter(ligne);
-            tampon.enregistrer(NomFichierBilan());
+            tampon.enregistrer(d.fichierBilan());
         }
-        RetourDossierProgramme();
     });
 }
 
@@ -258,7 +261,7 @@ void Exportation(benchmark::State& etat)
     DossierBanc& d = dossierBanc();
     d.dialogues.chemin = d.racine.filePath(QStringLiteral("export.bmp"));
     const Export36 exercice;
-    TForm1 images;
+    TForm1 images(d.contexte);
     for (auto _ : etat)
         if (!images.exporterExercice(exercice.grille, exercice.figure, QString()))
             etat.SkipWithError("the export wrote nothing");

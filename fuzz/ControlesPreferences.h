@@ -3,13 +3,12 @@
 // What the windows need of the loaded preference records, checked after every input by
 // both preference targets.
 
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Preferences.h"
 #include "SupportFuzz.h"
 
-inline void ControlerReglages()
+inline void ControlerReglages(const EnregistrementReglages& r)
 {
-    const EnregistrementReglages& r = Reglages;
     if (r.TailleJeu1 < 1 || r.TailleJeu1 > 4 || r.NbColoreesJeu1 < 1 || r.NbColoreesJeu1 > 4
         || r.BilanReussite > 1)
         Echec("loaded settings lie in their ranges");
@@ -24,11 +23,11 @@ inline void ControlerDossier(const EnregistrementDossier& dossier)
         Echec("a folder record keeps its size and its text fits");
 }
 
-inline void ControlerImages()
+inline void ControlerImages(const EnregistrementImages& images)
 {
-    if (ImagesChoisies.octets.size() != EnregistrementImages::Taille)
+    if (images.octets.size() != EnregistrementImages::Taille)
         Echec("the pictures record keeps its size");
     for (int slot = 0; slot < NbImages; ++slot)
-        if (ImagesChoisies.image(slot).size() > EnregistrementImages::Capacite)
+        if (images.image(slot).size() > EnregistrementImages::Capacite)
             Echec("a picture name fits its slot");
 }

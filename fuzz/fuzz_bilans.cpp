@@ -6,17 +6,12 @@
 
 #include "Bilans.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Rtf.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     PreparerFuzz();
-    InitialiserDefauts();
-    DossierProgramme = DossierFuzz();
-    DossierBilans.fixerDossier(DossierFuzz());
-    NomEleve = QStringLiteral("Léa");
-    NomClasse = QStringLiteral("CM1");
     return 0;
 }
 
@@ -31,12 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
         Echec("lines written read back unchanged");
 
     const DansDossierFuzz ici;
-    PoserFichier(NomFichierBilan(), octets);
-    LireBilan();
+    const QString eleve = QStringLiteral("Léa");
+    const QString classe = QStringLiteral("CM1");
+    const QString chemin = CheminBilan(DossierFuzz(), eleve, classe);
+    PoserFichier(NomFichierBilan(eleve, classe), octets);
     const QString ligneBilan = QStringLiteral("Série 1\\Ex05");
-    const bool dejaReussi = ExerciceReussi(ligneBilan);
-    EnregistrerReussite(ligneBilan);
-    const QStringList apres = lignesDocument(*lireFichier(NomFichierBilan()));
+    const bool dejaReussi = ExerciceReussi(LireBilan(chemin), ligneBilan);
+    EnregistrerReussite(DossierFuzz(), eleve, classe, ligneBilan);
+    const QStringList apres = lignesDocument(*lireFichier(chemin));
     if (apres.mid(0, lignes.size() - 1) != lignes.mid(0, lignes.size() - 1))
         Echec("recording a success keeps every earlier line");
     if (!apres.contains(ligneBilan))

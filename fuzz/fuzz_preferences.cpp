@@ -4,7 +4,7 @@
 
 #include "SupportFuzz.h"
 
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Preferences.h"
 
 #include "ControlesPreferences.h"
@@ -12,7 +12,6 @@
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     PreparerFuzz();
-    InitialiserDefauts();
     return 0;
 }
 
@@ -21,27 +20,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, std::size_t taille
     if (taille == 0)
         return 0;
     const DansDossierFuzz ici;
+    Contexte contexte(DossierFuzz());
     const QByteArray contenu = OctetsFuzz(donnees + 1, taille - 1);
     switch (donnees[0] % 4) {
     case 0:
         PoserFichier(FichierReglages, contenu);
-        ChargerFichierReglages();
-        ControlerReglages();
+        ChargerFichierReglages(contexte);
+        ControlerReglages(contexte.reglages);
         break;
     case 1:
         PoserFichier(FichierImages, contenu);
-        ChargerFichierImages();
-        ControlerImages();
+        ChargerFichierImages(contexte);
+        ControlerImages(contexte.imagesChoisies);
         break;
     case 2:
         PoserFichier(FichierDossierBilans, contenu);
-        ChargerFichierDossier(FichierDossierBilans, DossierBilans);
-        ControlerDossier(DossierBilans);
+        ChargerFichierDossier(contexte, FichierDossierBilans, contexte.dossierBilans);
+        ControlerDossier(contexte.dossierBilans);
         break;
     default:
         PoserFichier(FichierDossierExercices, contenu);
-        ChargerFichierDossier(FichierDossierExercices, DossierExercices);
-        ControlerDossier(DossierExercices);
+        ChargerFichierDossier(contexte, FichierDossierExercices, contexte.dossierExercices);
+        ControlerDossier(contexte.dossierExercices);
     }
     return 0;
 }

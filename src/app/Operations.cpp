@@ -1,8 +1,7 @@
 #include "Operations.h"
 
 #include "Dialogues.h"
-#include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "GlyphesBoutons.h"
 
 #include <QApplication>
@@ -21,15 +20,12 @@ namespace {
 constexpr int LargeurConception = 800;
 constexpr int HauteurConception = 600;
 constexpr double PpiConception = 96.0;
-double rapportEnCours = 1.0;
 } // namespace
 
-void RetourDossierProgramme()
+void AvertirSiDossierProgrammeDisparu(const Contexte& contexte)
 {
-    if (dossierCourant() == DossierProgramme)
-        return;
-    if (!changerDossierCourant(DossierProgramme))
-        avertir(QStringLiteral("Impossible de trouver le répertoire ") + DossierProgramme);
+    if (!QFileInfo(contexte.dossierProgramme).isDir())
+        avertir(QStringLiteral("Impossible de trouver le répertoire ") + contexte.dossierProgramme);
 }
 
 void AfficherAide(const QString& sujet)
@@ -95,25 +91,16 @@ MesureEcran MesurerEcran()
     return {ecran->size().width(), ecran->size().height(), ecran->logicalDotsPerInch()};
 }
 
-void AdapterEcran(QWidget* fenetre)
+double AdapterEcran(QWidget* fenetre)
 {
-    AdapterEcran(fenetre, MesurerEcran());
+    return AdapterEcran(fenetre, MesurerEcran());
 }
 
-void AdapterEcran(QWidget* fenetre, const MesureEcran& ecran)
+double AdapterEcran(QWidget* fenetre, const MesureEcran& ecran)
 {
-    rapportEnCours = RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce);
-    MettreALEchelle(fenetre, rapportEnCours);
-}
-
-double RapportEcran()
-{
-    return rapportEnCours;
-}
-
-int Echelle(int longueurConception)
-{
-    return multiplier(longueurConception, rapportEnCours);
+    const double rapport = RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce);
+    MettreALEchelle(fenetre, rapport);
+    return rapport;
 }
 
 void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur)
@@ -140,9 +127,10 @@ void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, in
     peintre.restore();
 }
 
-TenirGeometrie::TenirGeometrie(QWidget* fenetre)
+TenirGeometrie::TenirGeometrie(QWidget* fenetre, const Geometrie& reference)
     : QObject(fenetre)
     , fenetre_(fenetre)
+    , reference_(reference)
     , minuterie_(new QTimer(this))
 {
     minuterie_->setInterval(500);
@@ -168,7 +156,7 @@ void TenirGeometrie::corriger()
 {
     if (fenetre_->isMaximized())
         return;
-    const Geometrie& ref = GeometrieReference;
+    const Geometrie& ref = reference_;
     if (fenetre_->x() != ref.left)
         fenetre_->move(ref.left, fenetre_->y());
     if (fenetre_->y() != ref.top)
@@ -179,11 +167,11 @@ void TenirGeometrie::corriger()
         fenetre_->resize(fenetre_->width(), ref.height);
 }
 
-void RemettreGaucheHaut(QWidget* fenetre)
+void RemettreGaucheHaut(QWidget* fenetre, const Geometrie& reference)
 {
     if (fenetre->isMaximized())
         return;
-    fenetre->move(GeometrieReference.left, GeometrieReference.top);
+    fenetre->move(reference.left, reference.top);
 }
 
 namespace {
@@ -207,10 +195,12 @@ protected:
 
 void InstallerCurseurApplication()
 {
-    static PoseCurseur* pose = nullptr;
-    if (pose)
+    // Once per application: the filter is a child of the application, found by its name.
+    const QString nom = QStringLiteral("PoseCurseur");
+    if (qApp->findChild<QObject*>(nom, Qt::FindDirectChildrenOnly))
         return;
-    pose = new PoseCurseur(qApp);
+    auto* pose = new PoseCurseur(qApp);
+    pose->setObjectName(nom);
     qApp->installEventFilter(pose);
 }
 

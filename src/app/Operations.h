@@ -1,18 +1,22 @@
 #pragma once
 
 // The small services every window uses: scaling to the screen, holding a full-screen
-// window in place, tiling a background picture, returning to the program folder,
-// help, and the program's cursor on every window.
+// window in place, tiling a background picture, help, and the program's cursor on
+// every window.
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
 
+struct Contexte;
+struct Geometrie;
 class QPainter;
 class QTimer;
 
-// Makes DossierProgramme current again; warns once when that fails.
-void RetourDossierProgramme();
+// Says that the program folder cannot be found (a share unmounted, a folder removed)
+// once work in the results folder is done, as the program always has; nothing when it
+// is there.
+void AvertirSiDossierProgrammeDisparu(const Contexte& contexte);
 
 void AfficherAide(const QString& sujet);
 void AfficherSommaireAide();
@@ -37,25 +41,22 @@ struct MesureEcran {
 MesureEcran MesurerEcran(); // the primary screen
 
 // Scales a window to the primary screen (RapportAdaptation of its size and ppi), or to
-// the given screen; the ratio becomes the one of this run.
-void AdapterEcran(QWidget* fenetre);
-void AdapterEcran(QWidget* fenetre, const MesureEcran& ecran);
-// The ratio in use for this run (1 until the main window has been scaled).
-double RapportEcran();
-// A design length in the current scale.
-int Echelle(int longueurConception);
+// the given screen; gives back the ratio applied.
+double AdapterEcran(QWidget* fenetre);
+double AdapterEcran(QWidget* fenetre, const MesureEcran& ecran);
 
 // Tiles a picture file over an area of width x height from the painter's origin.
 // Nothing is painted when the file does not exist or the picture is empty.
 void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur);
 
-// Holds a window at GeometrieReference: every 500 ms, left, top, width and height are
+// Holds a window at a reference geometry (the main window's): every 500 ms, left, top, width and height are
 // compared and put back one by one. A maximised window is left to the window manager,
 // which already keeps it in place; moving it would only undo the maximising.
 class TenirGeometrie : public QObject {
     Q_OBJECT
 public:
-    explicit TenirGeometrie(QWidget* fenetre);
+    // The reference is read at each tick: it moves with the main window.
+    TenirGeometrie(QWidget* fenetre, const Geometrie& reference);
     void demarrer();
     void arreter();
     bool actif() const;
@@ -63,12 +64,13 @@ public:
 
 private:
     QWidget* fenetre_;
+    const Geometrie& reference_;
     QTimer* minuterie_;
 };
 
 // Puts only the main window's left and top back (the main menu's clicks do this);
 // a maximised window is left alone, as above.
-void RemettreGaucheHaut(QWidget* fenetre);
+void RemettreGaucheHaut(QWidget* fenetre, const Geometrie& reference);
 
 // Makes cursor 2 the cursor of every window of the application, shown now or later.
 // Controls that choose their own cursor (edit boxes, the editor's tools) keep it.

@@ -3,8 +3,7 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
-#include "Operations.h"
+#include "Contexte.h"
 #include "Verrou.h"
 
 #include <QFileInfo>
@@ -33,71 +32,74 @@ bool dossierValide(const QByteArray& octets)
         && lireTexteCourt(octets, DebutReserve1, CapaciteReserve)
         && lireTexteCourt(octets, DebutReserve2, CapaciteReserve);
 }
-
-QString existantOuVide(const QString& fichier)
-{
-    return !fichier.isEmpty() && QFileInfo(fichier).isFile() ? fichier : QString();
-}
 } // namespace
 
-void ChargerFichierImages()
+void ChargerFichierImages(Contexte& contexte)
 {
-    ChargerImages(lirePremierEnregistrement(FichierImages, EnregistrementImages::Taille));
+    contexte.imagesChoisies = ImagesLues(
+        lirePremierEnregistrement(contexte.fichierProgramme(FichierImages), EnregistrementImages::Taille));
 }
 
-void ChargerImages(const std::optional<QByteArray>& octets)
+EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets)
 {
+    EnregistrementImages images;
     for (int slot = 0; slot < NbImages; ++slot)
-        ImagesChoisies.fixerImage(slot, ImagesParDefaut[slot]);
+        images.fixerImage(slot, ImagesParDefaut[slot]);
     if (octets && octets->size() == EnregistrementImages::Taille)
-        ImagesChoisies.octets = *octets;
+        images.octets = *octets;
+    return images;
 }
 
-void ChargerFichierReglages()
+void ChargerFichierReglages(Contexte& contexte)
 {
-    ChargerReglages(lirePremierEnregistrement(FichierReglages, TailleFichierReglages));
+    contexte.reglages = ReglagesLus(
+        lirePremierEnregistrement(contexte.fichierProgramme(FichierReglages), TailleFichierReglages));
 }
 
-void ChargerReglages(const std::optional<QByteArray>& octets)
+EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets)
 {
-    Reglages = {};
     if (!octets || octets->size() != TailleFichierReglages)
-        return;
+        return {};
     const auto octet = [&](int i) { return static_cast<quint8>(octets->at(i)); };
     const EnregistrementReglages lus{octet(0), octet(1), octet(2), octet(3)};
-    if (reglagesValides(lus))
-        Reglages = lus;
+    return reglagesValides(lus) ? lus : EnregistrementReglages{};
 }
 
-void ChargerFichierDossier(const QString& fichier, EnregistrementDossier& dossier)
+void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
 {
-    ChargerDossier(lirePremierEnregistrement(fichier, EnregistrementDossier::Taille), dossier);
+    dossier = DossierLu(
+        lirePremierEnregistrement(contexte.fichierProgramme(fichier), EnregistrementDossier::Taille),
+        contexte.dossierProgramme);
 }
 
-void ChargerDossier(const std::optional<QByteArray>& octets, EnregistrementDossier& dossier)
+EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const QString& dossierProgramme)
 {
-    dossier = {};
-    dossier.fixerDossier(DossierParDefaut(DossierProgramme));
+    EnregistrementDossier dossier;
+    dossier.fixerDossier(DossierParDefaut(dossierProgramme));
     if (octets && octets->size() == EnregistrementDossier::Taille && dossierValide(*octets))
         dossier.octets = *octets;
+    return dossier;
 }
 
-void EcrireFichiersPreferences()
+void EcrireFichiersPreferences(const Contexte& contexte)
 {
     // The four files are one set of settings: one lock, beside the first, covers them.
-    const Verrou verrou(FichierReglages);
+    const Verrou verrou(contexte.fichierProgramme(FichierReglages));
     if (verrou.refuse()) {
         avertir(verrou.message());
         return;
     }
+    const EnregistrementReglages& r = contexte.reglages;
     QByteArray reglages;
-    for (quint8 octet : {Reglages.TailleJeu1, Reglages.NbColoreesJeu1, Reglages.ModifChoixJeu1,
-                         Reglages.BilanReussite})
+    for (quint8 octet : {r.TailleJeu1, r.NbColoreesJeu1, r.ModifChoixJeu1, r.BilanReussite})
         reglages.append(static_cast<char>(octet));
-    ecrireFichier(FichierReglages, reglages);
-    ecrireFichier(FichierImages, ImagesChoisies.octets);
-    ecrireFichier(FichierDossierBilans, DossierBilans.octets);
-    ecrireFichier(FichierDossierExercices, DossierExercices.octets);
+    const auto ecrire = [&](const QString& fichier, const QByteArray& octets) {
+        ecrireFichier(contexte.fichierProgramme(fichier), octets);
+    };
+    ecrire(FichierReglages, reglages);
+    ecrire(FichierImages, contexte.imagesChoisies.octets);
+    ecrire(FichierDossierBilans, contexte.dossierBilans.octets);
+    ecrire(FichierDossierExercices, contexte.dossierExercices.octets);
 }
 
 QString DossierParDefaut(const QString& dossier)
@@ -121,36 +123,37 @@ QString PartieDossier(const QString& cheminFichier)
     return dossier;
 }
 
-void ChoisirDossier(EnregistrementDossier& dossier)
+void ChoisirDossier(const Contexte& contexte, EnregistrementDossier& dossier)
 {
-    RetourDossierProgramme();
     DemandeFichier demande;
     demande.nomPropose = QStringLiteral("chemin");
-    demande.dossierInitial = dossierCourant();
+    demande.dossierInitial = contexte.dossierProgramme;
     demande.confirmerRemplacement = false;
     const QString choisi = dialogues().enregistrerFichier(demande);
     if (!choisi.isEmpty()) {
         const QString coupe = choisi.left(EnregistrementDossier::CapaciteDossier);
         dossier.fixerDossier(DossierParDefaut(PartieDossier(coupe)));
     }
-    RetourDossierProgramme();
 }
 
-bool ChoisirImage(int slot)
+bool ChoisirImage(Contexte& contexte, int slot)
 {
-    RetourDossierProgramme();
+    // A picture is named as chosen: a picture of the program folder by its bare name.
+    const auto existantOuVide = [&](const QString& image) {
+        return !image.isEmpty() && QFileInfo(contexte.fichierProgramme(image)).isFile() ? image : QString();
+    };
     DemandeFichier demande;
-    demande.dossierInitial = dossierCourant();
+    demande.dossierInitial = contexte.dossierProgramme;
     demande.filtre = QStringLiteral("images bitmap (*.bmp)");
     demande.extensionParDefaut = QStringLiteral("bmp");
-    demande.nomPropose = existantOuVide(ImagesChoisies.image(slot));
+    demande.nomPropose = existantOuVide(contexte.imagesChoisies.image(slot));
     if (demande.nomPropose.isEmpty())
         demande.nomPropose = existantOuVide(ImagesParDefaut[slot]);
     const QString choisi = dialogues().ouvrirFichier(demande).left(EnregistrementImages::Capacite);
     if (choisi.isEmpty())
         return false;
-    ImagesChoisies.fixerImage(slot, choisi);
-    ImagesCourantes[slot] = choisi;
+    contexte.imagesChoisies.fixerImage(slot, choisi);
+    contexte.imagesCourantes[slot] = choisi;
     return true;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// The four preference files and the choices of the preferences window that need no
-// window of their own. Files are read and written relative to the current folder, which
-// the program keeps at DossierProgramme.
+// The four preference files, in the program folder, and the choices of the preferences
+// window that need no window of their own.
 
 #include <QByteArray>
 #include <QString>
@@ -11,25 +10,26 @@
 #include <array>
 #include <optional>
 
-struct EnregistrementDossier;
+#include "Contexte.h"
 
 constexpr int TailleFichierReglages = 4;
 
 // Each loader first sets its defaults, then reads the file's first record over them.
 // A missing, short or damaged file (a length byte beyond its slot, a setting outside its
 // values) leaves the defaults.
-void ChargerFichierImages();
-void ChargerFichierReglages();
-void ChargerFichierDossier(const QString& fichier, EnregistrementDossier& dossier);
-// The same from a first record already read (nothing when the file was missing or short);
-// a record of another size is taken as damaged.
-void ChargerImages(const std::optional<QByteArray>& octets);
-void ChargerReglages(const std::optional<QByteArray>& octets);
-void ChargerDossier(const std::optional<QByteArray>& octets, EnregistrementDossier& dossier);
+void ChargerFichierImages(Contexte& contexte);
+void ChargerFichierReglages(Contexte& contexte);
+void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier);
+// The records from a first record already read (nothing when the file was missing or
+// short); a record of another size is taken as damaged. A folder's default is the
+// program folder.
+EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets);
+EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets);
+EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const QString& dossierProgramme);
 
 // Writes the four files, each whole or not at all; a file that cannot be written is
 // skipped and keeps its previous content.
-void EcrireFichiersPreferences();
+void EcrireFichiersPreferences(const Contexte& contexte);
 
 // A folder followed by the separator, cut to the 250 characters of a folder slot.
 QString DossierParDefaut(const QString& dossier);
@@ -37,9 +37,9 @@ QString DossierParDefaut(const QString& dossier);
 QString PartieDossier(const QString& cheminFichier);
 
 // The save dialog that picks a folder; stores the folder when the dialog is accepted.
-void ChoisirDossier(EnregistrementDossier& dossier);
+void ChoisirDossier(const Contexte& contexte, EnregistrementDossier& dossier);
 // The open dialog that picks the picture of slot 0..2; true when one was chosen.
-bool ChoisirImage(int slot);
+bool ChoisirImage(Contexte& contexte, int slot);
 
 // Exercise 1's choices: the four counts of coloured cells offered for a size (a size
 // outside 1..4 is taken as the nearest one), and their texts with that of the size

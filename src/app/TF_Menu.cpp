@@ -1,7 +1,6 @@
 #include "TF_Menu.h"
 
-#include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "GlyphesMenu.h"
 #include "Operations.h"
 #include "TF_preferences.h"
@@ -9,7 +8,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -29,8 +27,9 @@ QFrame* panneau(const QString& nom, QWidget* parent)
 }
 } // namespace
 
-TF_Menu::TF_Menu(QWidget* parent)
+TF_Menu::TF_Menu(Contexte& contexte, QWidget* parent)
     : QWidget(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_Menu"));
     QFont arial(QStringLiteral("Arial"));
@@ -50,7 +49,7 @@ TF_Menu::TF_Menu(QWidget* parent)
     menu = panneau(QStringLiteral("menu"), milieu);
     menu->setFrameStyle(QFrame::Box | QFrame::Plain);
     menu->setGeometry(0, 0, 765, 526);
-    PaintBox1 = new ZoneMosaique(menu, [] { return ImageAccueil; });
+    PaintBox1 = new ZoneMosaique(menu, [this] { return contexte_.imageAccueil(); });
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(1, 1, 763, 524);
 
@@ -63,7 +62,7 @@ TF_Menu::TF_Menu(QWidget* parent)
     consigne->setAlignment(Qt::AlignCenter);
     StatusBar1->addWidget(consigne, 1);
 
-    Timer1 = new TenirGeometrie(this);
+    Timer1 = new TenirGeometrie(this, contexte_.geometrieReference);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     construireMenus();
@@ -77,15 +76,12 @@ TF_Menu::TF_Menu(QWidget* parent)
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, this, [this] { fenetres_.preferences->exec(); });
 
-    // Creation, in the program's order: folder, scaling, cursors, reference, chance, defaults.
-    DossierProgramme = dossierCourant();
-    AdapterEcran(this);
+    // Creation, in the program's order: scaling, cursors, reference.
+    const int glyphe = qRound(TailleGlyphe * AdapterEcran(this));
     for (QPushButton* b : findChildren<QPushButton*>())
-        b->setIconSize(QSize(Echelle(TailleGlyphe), Echelle(TailleGlyphe)));
+        b->setIconSize(QSize(glyphe, glyphe));
     InstallerCurseurApplication();
-    GeometrieReference = {x(), y(), height(), width()};
-    SemerHasard(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
-    InitialiserDefauts();
+    contexte_.geometrieReference = {x(), y(), height(), width()};
     setWindowTitle(QStringLiteral("Talvero   -    Orvane"));
 }
 
@@ -135,7 +131,7 @@ void TF_Menu::construireMenus()
     action(editeurs, QStringLiteral("Aide2"), QStringLiteral("Ai&de"), &AfficherSommaireAide);
 
     for (QMenu* m : {fichier, editeurs})
-        connect(m, &QMenu::aboutToShow, this, [this] { RemettreGaucheHaut(this); });
+        connect(m, &QMenu::aboutToShow, this, [this] { RemettreGaucheHaut(this, contexte_.geometrieReference); });
 }
 
 void TF_Menu::construireBoutons()
@@ -191,10 +187,9 @@ void TF_Menu::showEvent(QShowEvent* evenement)
 
 void TF_Menu::FormActivate()
 {
-    TableBilan.fill(QString());
-    NomEleve.clear();
-    NomClasse.clear();
-    ImageAccueil = ImagePourCase(0);
+    contexte_.nomEleve.clear();
+    contexte_.nomClasse.clear();
+    contexte_.imageAccueil() = contexte_.imagePourCase(0);
     PaintBox1->update();
     Timer1->demarrer();
 }
@@ -230,22 +225,22 @@ void TF_Menu::disposer()
 bool TF_Menu::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (evenement->type() == QEvent::MouseButtonPress)
-        RemettreGaucheHaut(this);
+        RemettreGaucheHaut(this, contexte_.geometrieReference);
     return QWidget::eventFilter(objet, evenement);
 }
 
 bool TF_Menu::Identifier()
 {
-    SuiviEleve = true;
-    if (Reglages.BilanReussite != 1) {
-        SuiviEleve = false;
+    contexte_.suiviEleve = true;
+    if (contexte_.reglages.BilanReussite != 1) {
+        contexte_.suiviEleve = false;
         return true;
     }
     fenetres_.nomEleve->exec();
-    if (NomEleve.isEmpty())
+    if (contexte_.nomEleve.isEmpty())
         return false;
-    if (NomEleve == QStringLiteral("entrainement"))
-        SuiviEleve = false;
+    if (contexte_.nomEleve == QStringLiteral("entrainement"))
+        contexte_.suiviEleve = false;
     return true;
 }
 
@@ -253,14 +248,14 @@ void TF_Menu::ouvrirJeuLignes(int exercice)
 {
     if (!Identifier())
         return;
-    NumeroExercice = static_cast<quint8>(exercice);
+    contexte_.numeroExercice = static_cast<quint8>(exercice);
     fenetres_.jeuLignes->showMaximized();
 }
 
 void TF_Menu::BoutonJ1Click()
 {
-    RemettreGaucheHaut(this);
-    NumeroExercice = 1;
+    RemettreGaucheHaut(this, contexte_.geometrieReference);
+    contexte_.numeroExercice = 1;
     fenetres_.jeu1->showMaximized();
 }
 
@@ -276,25 +271,24 @@ void TF_Menu::Bouton_AutourClick(QObject* envoyeur)
 
 void TF_Menu::EditeurClick(int exercice)
 {
-    NumeroExercice = static_cast<quint8>(exercice);
-    RetourDossierProgramme();
+    contexte_.numeroExercice = static_cast<quint8>(exercice);
     fenetres_.dessin->showMaximized();
 }
 
 void TF_Menu::Prefer1Click()
 {
-    RemettreGaucheHaut(this);
+    RemettreGaucheHaut(this, contexte_.geometrieReference);
     fenetres_.preferences->exec();
 }
 
 void TF_Menu::AProposClick()
 {
-    RemettreGaucheHaut(this);
+    RemettreGaucheHaut(this, contexte_.geometrieReference);
     fenetres_.pubN->exec();
 }
 
 void TF_Menu::QuitterClick()
 {
-    RemettreGaucheHaut(this);
+    RemettreGaucheHaut(this, contexte_.geometrieReference);
     close();
 }

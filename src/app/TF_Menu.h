@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+struct Contexte;
 class QAction;
 class QFrame;
 class QMenuBar;
@@ -17,7 +18,7 @@ class ZoneMosaique;
 class TF_Menu : public QWidget {
     Q_OBJECT
 public:
-    explicit TF_Menu(QWidget* parent = nullptr);
+    explicit TF_Menu(Contexte& contexte, QWidget* parent = nullptr);
     // The windows this one opens; given once, right after they are all created.
     void connaitre(const Fenetres& fenetres);
 
@@ -50,6 +51,7 @@ private:
     void ouvrirJeuLignes(int exercice);
     void disposer();
 
+    Contexte& contexte_;
     Fenetres fenetres_;
     bool dejaMontree_ = false;
 

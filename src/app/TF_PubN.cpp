@@ -1,6 +1,6 @@
 #include "TF_PubN.h"
 
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Operations.h"
 #include "ZoneMosaique.h"
 

@@ -2,9 +2,9 @@
 
 #include "ZoneMosaique.h"
 #include "Dialogues.h"
-#include "Dossiers.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
+#include "Dossiers.h"
 #include "Operations.h"
 #include "Preferences.h"
 
@@ -105,8 +105,9 @@ QString coupable(const QString& dossier)
 }
 } // namespace
 
-TF_preferences::TF_preferences(QWidget* parent)
+TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_preferences"));
     setWindowTitle(QStringLiteral("Préférences"));
@@ -130,7 +131,7 @@ TF_preferences::TF_preferences(QWidget* parent)
     PageControl1->setCurrentIndex(1);
     construirePanelBoutons();
 
-    Timer1 = new TenirGeometrie(this);
+    Timer1 = new TenirGeometrie(this, contexte_.geometrieReference);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [] { AfficherAide(QStringLiteral("preferences.htm")); });
@@ -199,7 +200,7 @@ void TF_preferences::construirePageImages(QWidget* page)
         cadre->setGeometry(62, 80, 120, 107);
         cadre->setFrameStyle(QFrame::Box | QFrame::Plain);
         colorer(cadre, QPalette::Window, Qt::white);
-        PaintBox[slot] = new ZoneMosaique(panneau, [slot] { return ImagesCourantes[slot]; });
+        PaintBox[slot] = new ZoneMosaique(panneau, [this, slot] { return contexte_.imagesCourantes[slot]; });
         PaintBox[slot]->setObjectName(QStringLiteral("PaintBox0") + n);
         PaintBox[slot]->setGeometry(66, 84, 112, 99);
 
@@ -285,49 +286,49 @@ void TF_preferences::FormActivate()
 
 void TF_preferences::ChargerPreferences()
 {
-    ChargerFichierImages();
-    ChargerFichierReglages();
+    ChargerFichierImages(contexte_);
+    ChargerFichierReglages(contexte_);
 
-    selectionner(NbCasesJeu1, Reglages.TailleJeu1 - 1);
-    selectionner(NbCasesCouleur, Reglages.NbColoreesJeu1 - 1);
-    selectionner(ModifChoix1, Reglages.ModifChoixJeu1 != 0 ? 0 : 1);
+    selectionner(NbCasesJeu1, contexte_.reglages.TailleJeu1 - 1);
+    selectionner(NbCasesCouleur, contexte_.reglages.NbColoreesJeu1 - 1);
+    selectionner(ModifChoix1, contexte_.reglages.ModifChoixJeu1 != 0 ? 0 : 1);
     etiqueterNbCasesCouleur();
-    copieReglages = {Reglages.TailleJeu1, Reglages.NbColoreesJeu1, Reglages.ModifChoixJeu1,
-                     Reglages.BilanReussite};
+    const EnregistrementReglages& r = contexte_.reglages;
+    copieReglages = {r.TailleJeu1, r.NbColoreesJeu1, r.ModifChoixJeu1, r.BilanReussite};
 
     for (int slot = 0; slot < 3; ++slot) {
-        copieImages[slot] = ImagesChoisies.image(slot);
-        ImagesCourantes[slot] = copieImages[slot];
+        copieImages[slot] = contexte_.imagesChoisies.image(slot);
+        contexte_.imagesCourantes[slot] = copieImages[slot];
         Label_Image[slot]->setText(copieImages[slot] == ImageAucune ? ImageAucune : QString());
     }
 
-    ChoixBilanReussite->setChecked(Reglages.BilanReussite == 1);
+    ChoixBilanReussite->setChecked(contexte_.reglages.BilanReussite == 1);
 
-    ChargerFichierDossier(FichierDossierBilans, DossierBilans);
-    ChargerFichierDossier(FichierDossierExercices, DossierExercices);
-    copieDossierBilans = DossierBilans.dossier();
-    copieDossierExercices = DossierExercices.dossier();
+    ChargerFichierDossier(contexte_, FichierDossierBilans, contexte_.dossierBilans);
+    ChargerFichierDossier(contexte_, FichierDossierExercices, contexte_.dossierExercices);
+    copieDossierBilans = contexte_.dossierBilans.dossier();
+    copieDossierExercices = contexte_.dossierExercices.dossier();
     montrerDossiers();
 }
 
 void TF_preferences::EnregistrerPreferences()
 {
-    EcrireFichiersPreferences();
+    EcrireFichiersPreferences(contexte_);
     for (int slot = 0; slot < 3; ++slot)
-        ImagesCourantes[slot] = ImagesChoisies.image(slot);
+        contexte_.imagesCourantes[slot] = contexte_.imagesChoisies.image(slot);
 }
 
 void TF_preferences::etiqueterNbCasesCouleur()
 {
-    const QStringList textes = TextesCasesColorees(Reglages.TailleJeu1);
+    const QStringList textes = TextesCasesColorees(contexte_.reglages.TailleJeu1);
     for (int i = 0; i < textes.size(); ++i)
         NbCasesCouleur->button(i)->setText(textes[i]);
 }
 
 void TF_preferences::montrerDossiers()
 {
-    Label_Emplacement->setText(coupable(DossierBilans.dossier()));
-    Label_EmplacementExos->setText(coupable(DossierExercices.dossier()));
+    Label_Emplacement->setText(coupable(contexte_.dossierBilans.dossier()));
+    Label_EmplacementExos->setText(coupable(contexte_.dossierExercices.dossier()));
 }
 
 void TF_preferences::repeindreApercus()
@@ -338,40 +339,40 @@ void TF_preferences::repeindreApercus()
 
 void TF_preferences::ModifChoix1Click(int item)
 {
-    Reglages.ModifChoixJeu1 = item == 0 ? 1 : 0;
+    contexte_.reglages.ModifChoixJeu1 = item == 0 ? 1 : 0;
 }
 
 void TF_preferences::NbCasesJeu1Click(int item)
 {
-    Reglages.TailleJeu1 = static_cast<quint8>(item + 1);
+    contexte_.reglages.TailleJeu1 = static_cast<quint8>(item + 1);
     etiqueterNbCasesCouleur();
 }
 
 void TF_preferences::NbCasesCouleurClick(int item)
 {
-    Reglages.NbColoreesJeu1 = static_cast<quint8>(item + 1);
+    contexte_.reglages.NbColoreesJeu1 = static_cast<quint8>(item + 1);
 }
 
 void TF_preferences::ChoixBilanReussiteClick()
 {
-    Reglages.BilanReussite = ChoixBilanReussite->isChecked() ? 1 : 0;
+    contexte_.reglages.BilanReussite = ChoixBilanReussite->isChecked() ? 1 : 0;
 }
 
 void TF_preferences::ChoixRepClick()
 {
-    ChoisirDossier(DossierBilans);
+    ChoisirDossier(contexte_, contexte_.dossierBilans);
     montrerDossiers();
 }
 
 void TF_preferences::ChoixRepExoClick()
 {
-    ChoisirDossier(DossierExercices);
+    ChoisirDossier(contexte_, contexte_.dossierExercices);
     montrerDossiers();
 }
 
 void TF_preferences::BoutonImageClick(int slot)
 {
-    if (!ChoisirImage(slot))
+    if (!ChoisirImage(contexte_, slot))
         return;
     Label_Image[slot]->hide();
     PaintBox[slot]->update();
@@ -379,8 +380,8 @@ void TF_preferences::BoutonImageClick(int slot)
 
 void TF_preferences::AucuneClick(int slot)
 {
-    ImagesChoisies.fixerImage(slot, ImageAucune);
-    ImagesCourantes[slot] = ImageAucune;
+    contexte_.imagesChoisies.fixerImage(slot, ImageAucune);
+    contexte_.imagesCourantes[slot] = ImageAucune;
     Label_Image[slot]->setText(ImageAucune);
     Label_Image[slot]->show();
     PaintBox[slot]->update();
@@ -394,12 +395,12 @@ void TF_preferences::SpeedButton1Click()
 
 void TF_preferences::SpeedButton2Click()
 {
-    Reglages = {copieReglages[0], copieReglages[1], copieReglages[2], copieReglages[3]};
-    DossierBilans.fixerDossier(copieDossierBilans);
-    DossierExercices.fixerDossier(copieDossierExercices);
+    contexte_.reglages = {copieReglages[0], copieReglages[1], copieReglages[2], copieReglages[3]};
+    contexte_.dossierBilans.fixerDossier(copieDossierBilans);
+    contexte_.dossierExercices.fixerDossier(copieDossierExercices);
     for (int slot = 0; slot < 3; ++slot) {
-        ImagesChoisies.fixerImage(slot, copieImages[slot]);
-        ImagesCourantes[slot] = copieImages[slot];
+        contexte_.imagesChoisies.fixerImage(slot, copieImages[slot]);
+        contexte_.imagesCourantes[slot] = copieImages[slot];
     }
     QDialog::reject();
 }
@@ -412,12 +413,11 @@ void TF_preferences::reject()
 void TF_preferences::Par_defautClick()
 {
     for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans})
-        QFile::remove(fichier);
+        QFile::remove(contexte_.fichierProgramme(fichier));
     ChargerPreferences();
     repeindreApercus();
-    RetourDossierProgramme();
-    const QString ici = DossierParDefaut(dossierCourant());
-    DossierBilans.fixerDossier(ici);
-    DossierExercices.fixerDossier(ici);
+    const QString ici = DossierParDefaut(contexte_.dossierProgramme);
+    contexte_.dossierBilans.fixerDossier(ici);
+    contexte_.dossierExercices.fixerDossier(ici);
     montrerDossiers();
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+struct Contexte;
 class ZoneMosaique;
 class QButtonGroup;
 class QCheckBox;
@@ -20,7 +21,7 @@ class TenirGeometrie;
 class TF_preferences : public QDialog {
     Q_OBJECT
 public:
-    explicit TF_preferences(QWidget* parent = nullptr);
+    explicit TF_preferences(Contexte& contexte, QWidget* parent = nullptr);
 
     // Loads the four preference files into the shared state and into the controls.
     void ChargerPreferences();
@@ -48,6 +49,7 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
+    Contexte& contexte_;
     void construirePageExercices(QWidget* page);
     void construirePageImages(QWidget* page);
     void construirePanelBoutons();

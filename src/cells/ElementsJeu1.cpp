@@ -1,7 +1,7 @@
 #include "ElementsJeu1.h"
 
 #include "Couleurs.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 
 #include <QMouseEvent>
 #include <QPainter>

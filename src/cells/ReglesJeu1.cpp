@@ -2,6 +2,8 @@
 
 #include "Preferences.h"
 
+#include <algorithm>
+
 namespace {
 
 struct LigneTaille {
@@ -19,9 +21,9 @@ bool dansChoix(int valeur)
 }
 
 // A random integer 1..borne.
-int tirer(int borne)
+int tirer(QRandomGenerator& hasard, int borne)
 {
-    return NombreAuHasard(borne) + 1;
+    return static_cast<int>(hasard.bounded(std::max(borne, 1))) + 1;
 }
 
 // PanelExercice's left for each side count, so that every size sits well on PanelMilieu.
@@ -39,15 +41,15 @@ int gaucheDuPanneau(int nbCasesCote, bool axeVertical, int s)
     }
 }
 
-std::array<int, NbCouleursPartie + 1> tirerCouleurs()
+std::array<int, NbCouleursPartie + 1> tirerCouleurs(QRandomGenerator& hasard)
 {
     std::array<bool, 17> prise{};
     prise[3] = prise[6] = prise[13] = prise[14] = true;
     std::array<int, NbCouleursPartie + 1> couleurs{};
     for (int i = 1; i <= NbCouleursPartie; ++i) {
-        int n = tirer(15); // silver, number 16, never comes
+        int n = tirer(hasard, 15); // silver, number 16, never comes
         while (prise[n])
-            n = tirer(15);
+            n = tirer(hasard, 15);
         prise[n] = true;
         couleurs[i] = n;
     }
@@ -105,20 +107,20 @@ DispositionJeu1 Disposer(const DimensionsJeu1& dim, bool axeVertical, QSize case
     return d;
 }
 
-PartieJeu1 TirerPartie(const DimensionsJeu1& dim)
+PartieJeu1 TirerPartie(const DimensionsJeu1& dim, QRandomGenerator& hasard)
 {
     PartieJeu1 partie;
-    const int v = tirer(4);
+    const int v = tirer(hasard, 4);
     partie.axeVertical = v <= 2;
     partie.modeleCoteG = v % 2 == 1;
-    partie.couleurs = tirerCouleurs();
+    partie.couleurs = tirerCouleurs(hasard);
     std::array<bool, NbCasesMax + 1> utilisee{};
     for (int i = 1; i <= dim.NbCasesColorees; ++i) {
-        int k = tirer(dim.NbCasesCote);
+        int k = tirer(hasard, dim.NbCasesCote);
         while (utilisee[k])
-            k = tirer(dim.NbCasesCote);
+            k = tirer(hasard, dim.NbCasesCote);
         utilisee[k] = true;
-        partie.modele[i] = {k, partie.couleurs[tirer(NbCouleursPartie)]};
+        partie.modele[i] = {k, partie.couleurs[tirer(hasard, NbCouleursPartie)]};
     }
     partie.nbModele = dim.NbCasesColorees;
     return partie;

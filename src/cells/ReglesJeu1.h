@@ -3,9 +3,10 @@
 // The rules of exercise 1 that need no window: the sizes, the texts of the count choice,
 // the placing of the cells around the axis and the drawing of a game.
 
-#include "EtatPartage.h"
+#include "Contexte.h"
 
 #include <QPoint>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QSize>
 
@@ -59,5 +60,5 @@ struct PartieJeu1 {
     int nbModele = 0;
 };
 
-// Draws the orientation, the five colours and the model cells, in that order, from Hasard().
-PartieJeu1 TirerPartie(const DimensionsJeu1& dim);
+// Draws the orientation, the five colours and the model cells, in that order.
+PartieJeu1 TirerPartie(const DimensionsJeu1& dim, QRandomGenerator& hasard);

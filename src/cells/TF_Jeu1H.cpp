@@ -2,7 +2,7 @@
 
 #include "ElementsJeu1.h"
 #include "GlyphesBoutons.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "TF_ModifCh1.h"
 #include "ZoneMosaique.h"
 
@@ -74,8 +74,10 @@ quint32 graineHorloge()
 
 } // namespace
 
-TF_Jeu1H::TF_Jeu1H(QWidget* parent)
+TF_Jeu1H::TF_Jeu1H(Contexte& contexte, TF_ModifCh1* dialogueChoix, QWidget* parent)
     : FenetreNonModale(parent)
+    , contexte_(contexte)
+    , dialogueChoix_(dialogueChoix)
     , sourceGraine_(graineHorloge)
 {
     setObjectName(QStringLiteral("F_Jeu1H"));
@@ -101,7 +103,7 @@ void TF_Jeu1H::fixerSourceGraine(std::function<quint32()> source)
 
 void TF_Jeu1H::creerControles()
 {
-    PaintBox1 = new ZoneMosaique(this, [] { return ImageFondFenetre; });
+    PaintBox1 = new ZoneMosaique(this, [this] { return contexte_.imageFondFenetre(); });
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(0, 0, 808, 606);
 
@@ -123,7 +125,7 @@ void TF_Jeu1H::creerControles()
     QPalette creme = PanelMilieu->palette();
     creme.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE6));
     PanelMilieu->setPalette(creme);
-    PaintBox2 = new ZoneMosaique(PanelMilieu, [] { return ImageFondPanneau; });
+    PaintBox2 = new ZoneMosaique(PanelMilieu, [this] { return contexte_.imageFondPanneau(); });
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
     PaintBox2->setGeometry(0, 0, 765, 497);
 
@@ -155,7 +157,7 @@ void TF_Jeu1H::creerControles()
 
     creerBoutons();
 
-    Timer1 = new TenirGeometrie(this);
+    Timer1 = new TenirGeometrie(this, contexte_.geometrieReference);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(5000);
@@ -260,27 +262,27 @@ void TF_Jeu1H::keyPressEvent(QKeyEvent* evenement)
 
 void TF_Jeu1H::FormActivate()
 {
-    ImageFondPanneau = ImagePourCase(1);
+    contexte_.imageFondPanneau() = contexte_.imagePourCase(1);
     Timer1->demarrer();
-    SemerHasard(sourceGraine_());
+    hasard_.seed(sourceGraine_());
     // Scaling may have rounded the cells differently; the layout counts on equal cells.
     for (int k = 2; k <= NbCasesMax; ++k) {
         G[k]->resize(G[1]->size());
         D[k]->resize(D[1]->size());
     }
-    BoutonModifChoix->setVisible(Reglages.ModifChoixJeu1 != 0);
+    BoutonModifChoix->setVisible(contexte_.reglages.ModifChoixJeu1 != 0);
     NouvellePartie();
 }
 
 void TF_Jeu1H::NouvellePartie()
 {
-    CorrigerReglagesJeu1(Reglages);
-    Jeu1 = DimensionsPour(Reglages.TailleJeu1, Reglages.NbColoreesJeu1);
+    CorrigerReglagesJeu1(contexte_.reglages);
+    Jeu1 = DimensionsPour(contexte_.reglages.TailleJeu1, contexte_.reglages.NbColoreesJeu1);
     for (int k = 1; k <= NbCasesMax; ++k) {
         G[k]->setVisible(k <= Jeu1.NbCasesCote);
         D[k]->setVisible(k <= Jeu1.NbCasesCote);
     }
-    const PartieJeu1 partie = TirerPartie(Jeu1);
+    const PartieJeu1 partie = TirerPartie(Jeu1, hasard_);
     AxeJeu1Vertical = partie.axeVertical;
     ModeleCoteG = partie.modeleCoteG;
     disposer();
@@ -370,10 +372,10 @@ void TF_Jeu1H::BoutonCorrectionClick()
 
 void TF_Jeu1H::BoutonModifChoixClick()
 {
-    const quint8 taille = Reglages.TailleJeu1;
-    const quint8 choix = Reglages.NbColoreesJeu1;
+    const quint8 taille = contexte_.reglages.TailleJeu1;
+    const quint8 choix = contexte_.reglages.NbColoreesJeu1;
     dialogueChoix()->exec();
-    if (Reglages.TailleJeu1 != taille || Reglages.NbColoreesJeu1 != choix)
+    if (contexte_.reglages.TailleJeu1 != taille || contexte_.reglages.NbColoreesJeu1 != choix)
         NouvellePartie();
 }
 
@@ -383,14 +385,9 @@ void TF_Jeu1H::Timer2Timer()
     Timer2->stop();
 }
 
-// The program creates the dialog once at start; a window built on its own (as in a
-// test) makes its own the first time it is needed.
 TF_ModifCh1* TF_Jeu1H::dialogueChoix()
 {
-    const auto fenetres = QApplication::topLevelWidgets();
-    for (QWidget* fenetre : fenetres) {
-        if (auto* dialogue = qobject_cast<TF_ModifCh1*>(fenetre))
-            return dialogue;
-    }
-    return new TF_ModifCh1(this);
+    if (!dialogueChoix_)
+        dialogueChoix_ = new TF_ModifCh1(contexte_, this);
+    return dialogueChoix_;
 }

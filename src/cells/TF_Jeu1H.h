@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+struct Contexte;
 class BandeUnie;
 class BoutonCrayon;
 class CaseJeu1;
@@ -23,7 +24,9 @@ class ZoneMosaique;
 class TF_Jeu1H : public FenetreNonModale {
     Q_OBJECT
 public:
-    explicit TF_Jeu1H(QWidget* parent = nullptr);
+    // The settings dialog is the program's; a window built on its own (as in a test) makes
+    // its own the first time it is needed.
+    explicit TF_Jeu1H(Contexte& contexte, TF_ModifCh1* dialogueChoix = nullptr, QWidget* parent = nullptr);
 
     // Each activation seeds the random generator from this source (the clock unless a
     // test gives its own).
@@ -45,6 +48,8 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    Contexte& contexte_;
+    TF_ModifCh1* dialogueChoix_;
     void creerControles();
     void creerCrayons();
     void creerBoutons();
@@ -88,4 +93,5 @@ private:
     quint32 CouleurCourante_ = 0; // the pencil in hand, 0x00BBGGRR
     std::array<int, NbCouleursPartie + 1> CouleursPartie{};
     std::function<quint32()> sourceGraine_;
+    QRandomGenerator hasard_; // seeded from sourceGraine_ at each opening
 };

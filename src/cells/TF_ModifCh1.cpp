@@ -2,7 +2,7 @@
 
 #include "ElementsJeu1.h"
 #include "GlyphesBoutons.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "GroupeRadio.h"
 #include "Preferences.h"
 #include "ReglesJeu1.h"
@@ -33,8 +33,9 @@ QStringList legendesTailles()
 
 } // namespace
 
-TF_ModifCh1::TF_ModifCh1(QWidget* parent)
+TF_ModifCh1::TF_ModifCh1(Contexte& contexte, QWidget* parent)
     : QDialog(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_ModifCh1"));
     setWindowTitle(QStringLiteral("Choix du nombre de cases"));
@@ -100,28 +101,28 @@ void TF_ModifCh1::keyPressEvent(QKeyEvent* evenement)
 
 void TF_ModifCh1::FormActivate()
 {
-    CorrigerReglagesJeu1(Reglages);
-    NbCasesJeu1->fixerItemIndex(Reglages.TailleJeu1 - 1);
-    NbCasesCouleur->fixerItemIndex(Reglages.NbColoreesJeu1 - 1);
-    tailleActivation_ = Reglages.TailleJeu1;
-    colorationActivation_ = Reglages.NbColoreesJeu1;
-    NbCasesCouleur->fixerItems(TextesCasesColorees(Reglages.TailleJeu1));
+    CorrigerReglagesJeu1(contexte_.reglages);
+    NbCasesJeu1->fixerItemIndex(contexte_.reglages.TailleJeu1 - 1);
+    NbCasesCouleur->fixerItemIndex(contexte_.reglages.NbColoreesJeu1 - 1);
+    tailleActivation_ = contexte_.reglages.TailleJeu1;
+    colorationActivation_ = contexte_.reglages.NbColoreesJeu1;
+    NbCasesCouleur->fixerItems(TextesCasesColorees(contexte_.reglages.TailleJeu1));
 }
 
 void TF_ModifCh1::NbCasesJeu1Click(int index)
 {
-    Reglages.TailleJeu1 = static_cast<quint8>(index + 1);
-    NbCasesCouleur->fixerItems(TextesCasesColorees(Reglages.TailleJeu1));
+    contexte_.reglages.TailleJeu1 = static_cast<quint8>(index + 1);
+    NbCasesCouleur->fixerItems(TextesCasesColorees(contexte_.reglages.TailleJeu1));
 }
 
 void TF_ModifCh1::NbCasesCouleurClick(int index)
 {
-    Reglages.NbColoreesJeu1 = static_cast<quint8>(index + 1);
+    contexte_.reglages.NbColoreesJeu1 = static_cast<quint8>(index + 1);
 }
 
 void TF_ModifCh1::BitBtn1Click()
 {
-    Reglages.TailleJeu1 = static_cast<quint8>(tailleActivation_);
-    Reglages.NbColoreesJeu1 = static_cast<quint8>(colorationActivation_);
+    contexte_.reglages.TailleJeu1 = static_cast<quint8>(tailleActivation_);
+    contexte_.reglages.NbColoreesJeu1 = static_cast<quint8>(colorationActivation_);
     reject();
 }

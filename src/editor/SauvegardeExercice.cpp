@@ -3,7 +3,7 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "FichierExercice.h"
 #include "Operations.h"
 #include "Verrou.h"
@@ -36,7 +36,7 @@ QString extension(int numero)
 
 // The common start of both savers: the path chosen, or nothing when refused or cancelled.
 QString demanderChemin(const Figure& figure, int numero, const QString& filtres,
-                       const QString& nomPropose)
+                       const NomsExercice& noms)
 {
     if (figure.NbElements == 0) {
         avertir(TexteRefus);
@@ -44,8 +44,9 @@ QString demanderChemin(const Figure& figure, int numero, const QString& filtres,
     }
     DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer l'exercice");
-    demande.dossierInitial = SousDossierExercices(QStringLiteral("Nos exercices ") + QString::number(numero));
-    demande.nomPropose = nomPropose;
+    demande.dossierInitial =
+        SousDossierExercices(noms.dossierExercices, QStringLiteral("Nos exercices ") + QString::number(numero));
+    demande.nomPropose = noms.nomPropose;
     demande.filtre = filtres;
     demande.filtreInitial = filtreExercice(numero);
     demande.extensionParDefaut = extension(numero).mid(1);
@@ -77,9 +78,9 @@ void refuser(const QString& raison = QString())
 }
 } // namespace
 
-QString SousDossierExercices(const QString& nom)
+QString SousDossierExercices(const QString& dossierExercices, const QString& nom)
 {
-    const QString dossier = QDir(DossierExercices.dossier()).absoluteFilePath(nom);
+    const QString dossier = QDir(dossierExercices).absoluteFilePath(nom);
     QDir().mkpath(dossier);
     return dossier;
 }
@@ -98,7 +99,7 @@ bool EnregistrerExercice245(int numero, const Quadrillage& grille, const Figure&
                             NomsExercice& noms)
 {
     const QString chemin =
-        demanderChemin(figure, numero, filtreExercices({2, 3, 4, 5}), noms.nomPropose);
+        demanderChemin(figure, numero, filtreExercices({2, 3, 4, 5}), noms);
     if (chemin.isEmpty())
         return false;
     noms.nomPropose = chemin.chopped(4);
@@ -131,7 +132,7 @@ bool EnregistrerExercice3(const Quadrillage& grille, const Figure& figure,
                           const NomsExercice& noms)
 {
     const QString chemin =
-        demanderChemin(figure, 3, filtreExercices({3, 2, 4, 5}), noms.nomPropose);
+        demanderChemin(figure, 3, filtreExercices({3, 2, 4, 5}), noms);
     if (chemin.isEmpty())
         return false;
     const QString type = TypeFichierChoisi(chemin, extension(3));

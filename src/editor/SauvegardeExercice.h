@@ -10,14 +10,16 @@
 
 // A folder inside the exercises folder, created when missing (a failure shows later, when
 // the file is written).
-QString SousDossierExercices(const QString& nom);
+QString SousDossierExercices(const QString& dossierExercices, const QString& nom);
 
 // The exercise type of a chosen path: its extension (".ex2" to ".ex5", in lower case), or
 // parDefaut when the name carries none of them.
 QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut);
 
-// What the editor knows of the exercise it shows, for its save dialogs.
+// What the editor knows of the exercise it shows and of where it goes, for its save
+// dialogs.
 struct NomsExercice {
+    QString dossierExercices; // the save dialogs open in a folder of this one
     QString nomPropose;       // the name a save dialog proposes, without extension
     QString extensionOuverte; // extension of the file opened, dot included, or empty
 };

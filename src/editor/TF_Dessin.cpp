@@ -7,7 +7,7 @@
 #include "Dossiers.h"
 #include "Dessin.h"
 #include "Dialogues.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "FichierExercice.h"
 #include "GlyphesBoutons.h"
 #include "ReglesEditeur.h"
@@ -96,8 +96,9 @@ void selectionner(QListWidget* liste, int index)
 
 } // namespace
 
-TF_Dessin::TF_Dessin(QWidget* parent)
+TF_Dessin::TF_Dessin(Contexte& contexte, QWidget* parent)
     : FenetreNonModale(parent)
+    , contexte_(contexte)
     , planche_(grille_, NbMarqueurs)
 {
     setObjectName(QStringLiteral("F_Dessin"));
@@ -105,7 +106,7 @@ TF_Dessin::TF_Dessin(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowMinMaxButtonsHint);
     resize(LargeurConception, HauteurConception);
-    timer1_ = new TenirGeometrie(this);
+    timer1_ = new TenirGeometrie(this, contexte_.geometrieReference);
     timer1_->setObjectName(QStringLiteral("Timer1"));
 
     creerMenu();
@@ -330,14 +331,14 @@ void TF_Dessin::FormActivate()
 {
     edit2_->setFocus();
     timer1_->demarrer();
-    barreOutils_->bouton(Outil::Peinture)->setVisible(NumeroExercice == 3);
+    barreOutils_->bouton(Outil::Peinture)->setVisible(contexte_.numeroExercice == 3);
     Quadrillage& g = grille_;
     g.EpaisseurQuadrillage = 1;
     g.EpaisseurTrait = 3;
     g.NbColonnes = g.NbLignes = 24;
     g.DecalageAxe = 0;
     g.Reserve.fill(0);
-    g.TypeAxe = NumeroExercice == 5 ? AxePoint : AxeVertical;
+    g.TypeAxe = contexte_.numeroExercice == 5 ? AxePoint : AxeVertical;
     cacherMarqueurs();
     etat_ = EtatEditeur();
     image1_->setEnabled(true);
@@ -372,7 +373,7 @@ void TF_Dessin::dessinerQuadrillage()
     g.TailleCase = CalculerTailleCase(panelEtalon_->width(), g.NbColonnes);
     const int c = g.TailleCase;
     panelJeu_->resize(c * g.NbColonnes + 4, c * g.NbLignes + 4);
-    DessinerQuadrillage(image1_->image(), g, NumeroExercice, Rendu::Editeur);
+    DessinerQuadrillage(image1_->image(), g, contexte_.numeroExercice, Rendu::Editeur);
 }
 
 void TF_Dessin::redessiner()
@@ -547,8 +548,10 @@ void TF_Dessin::nouveauDessin()
 bool TF_Dessin::enregistrer()
 {
     quitterModeGomme();
-    return NumeroExercice == 3 ? EnregistrerExercice3(grille_, figure(), noms_)
-                               : EnregistrerExercice245(NumeroExercice, grille_, figure(), noms_);
+    noms_.dossierExercices = contexte_.dossierExercices.dossier();
+    const int numero = contexte_.numeroExercice;
+    return numero == 3 ? EnregistrerExercice3(grille_, figure(), noms_)
+                       : EnregistrerExercice245(numero, grille_, figure(), noms_);
 }
 
 void TF_Dessin::BoutonNouveauClick()
@@ -587,10 +590,8 @@ void TF_Dessin::BoutonOuvrirClick()
     if (figure().NbElements > 0 && etat_.DessinModifie
         && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
         return; // the drawing would be lost to the opened file
-    const QString dossier = DossierExercicesAccessible();
+    const QString dossier = DossierExercicesAccessible(contexte_);
     const ExerciceChoisi choisi = choix_ ? choix_->choisir(dossier, true) : ExerciceChoisi();
-    // A tracked pupil's results may have been read on the way.
-    RetourDossierProgramme();
     if (!choisi.estVide())
         ouvrirFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
     afficherReglages();

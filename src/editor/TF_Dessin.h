@@ -11,6 +11,7 @@
 
 #include <array>
 
+struct Contexte;
 class BarreOutils;
 class GesteDessin;
 class Marqueurs;
@@ -34,7 +35,7 @@ class TF_Dessin : public FenetreNonModale {
 public:
     static constexpr int NbMarqueurs = 200;
 
-    explicit TF_Dessin(QWidget* parent = nullptr);
+    explicit TF_Dessin(Contexte& contexte, QWidget* parent = nullptr);
 
     // The chooser that "Ouvrir" shows, and the window that draws the printed picture.
     void connaitreChoix(ChoisirExercice* choix);
@@ -73,6 +74,7 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    Contexte& contexte_;
     void creerMenu();
     void creerOutils();
     void creerReglages();

@@ -5,7 +5,7 @@
 #include "Dessin.h"
 #include "Dialogues.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "SauvegardeExercice.h"
 
 #include <QBuffer>
@@ -128,8 +128,9 @@ void tracerCadre(QPainter& p, const Dimensions& t)
 }
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(const Contexte& contexte, QWidget* parent)
     : QWidget(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("Form1"));
 }
@@ -162,10 +163,10 @@ QImage TForm1::ImageExercice(const Quadrillage& grille, const Figure& figure, in
 bool TForm1::exporterExercice(const Quadrillage& grille, const Figure& figure,
                               const QString& nomPropose)
 {
-    const QImage image = ImageExercice(grille, figure, NumeroExercice);
+    const QImage image = ImageExercice(grille, figure, contexte_.numeroExercice);
     DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer pour imprimer");
-    demande.dossierInitial = SousDossierExercices(QStringLiteral("Exercices à imprimer"));
+    demande.dossierInitial = SousDossierExercices(contexte_.dossierExercices.dossier(), QStringLiteral("Exercices à imprimer"));
     demande.nomPropose = nomPropose;
     demande.filtre = QStringLiteral("*.bmp");
     demande.extensionParDefaut = QStringLiteral("bmp");

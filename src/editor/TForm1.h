@@ -8,6 +8,7 @@
 
 // Never shown: holds the off-screen picture on which an exercise is drawn again at 50
 // pixels per cell, to be printed from a bitmap file.
+struct Contexte;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -15,7 +16,7 @@ public:
     // Room for the largest grid the editor offers (36 cells) and its frame.
     static constexpr int CoteImage = 1810;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(const Contexte& contexte, QWidget* parent = nullptr);
 
     // The exercise at 50 pixels per cell, cut to its grid and frame (at most the whole
     // off-screen picture). Without elements the picture is plain white.
@@ -27,5 +28,6 @@ public:
                           const QString& nomPropose);
 
 private:
+    const Contexte& contexte_;
     QImage Image1;
 };

@@ -7,26 +7,18 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace {
-// The folder last made current here. When that folder is deleted the system can no
-// longer name the current folder, yet the program is still in it.
-QString dernierDossier;
-}
-
-QString dossierCourant()
+QString fichierSansCasse(const QString& dossier, const QString& nom)
 {
-    const QString courant = QDir::currentPath();
-    if (courant.isEmpty())
-        return dernierDossier;
-    return QDir::toNativeSeparators(courant);
-}
-
-bool changerDossierCourant(const QString& dossier)
-{
-    if (dossier.isEmpty() || !QDir::setCurrent(dossier))
-        return false;
-    dernierDossier = QDir::toNativeSeparators(QDir::currentPath());
-    return true;
+    const QDir ici(dossier);
+    if (!ici.exists(nom)) {
+        QDirIterator iterateur(dossier, QDir::Files | QDir::Hidden | QDir::System);
+        while (iterateur.hasNext()) {
+            iterateur.next();
+            if (QString::compare(iterateur.fileName(), nom, Qt::CaseInsensitive) == 0)
+                return iterateur.filePath();
+        }
+    }
+    return ici.filePath(nom);
 }
 
 QChar separateur()

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-// Current folder and folder enumeration, with attribute values as the program has
+// Folder enumeration, with attribute values as the program has
 // always used them: directory 16, hidden 2 (a name starting with '.'), read-only 1.
 namespace Attribut {
 constexpr int LectureSeule = 1;
@@ -17,8 +17,10 @@ struct EntreeDossier {
     qint64 taille = 0;
 };
 
-QString dossierCourant();
-bool changerDossierCourant(const QString& dossier);
+// The file of that name in the folder: the existing one whose name differs only by the
+// case of its letters when there is no exact match (the earlier systems did not tell
+// "Paul" from "paul"), or the exact name when there is neither.
+QString fichierSansCasse(const QString& dossier, const QString& nom);
 
 // Entries of a folder whose names match a mask such as "*.ex2" or "*.*" ("*.*" and "*"
 // match every name), in alphabetical order without regard to case, without "." and "..".

@@ -8,7 +8,7 @@
 #include "Dessin.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "FichierExercice.h"
 #include "GesteDessin.h"
 #include "GlyphesBoutons.h"
@@ -62,8 +62,9 @@ QFrame* creerPanneauEnRelief(QWidget* parent, const QString& nom, const QRect& g
 }
 } // namespace
 
-TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(QWidget* parent)
+TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(Contexte& contexte, QWidget* parent)
     : FenetreNonModale(parent)
+    , contexte_(contexte)
     , planche_(Quadrillage_, MaxElementsEleve)
 {
     setObjectName(QStringLiteral("F_Jeu_Lignes_Autour"));
@@ -102,7 +103,7 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Panel1->setGeometry(0, 575, 800, 25);
 
     PanelMilieu = creerPanneauEnRelief(this, QStringLiteral("PanelMilieu"), QRect(8, 8, 777, 521));
-    PaintBox6 = new ZoneMosaique(PanelMilieu, [] { return ImageFondPanneau; });
+    PaintBox6 = new ZoneMosaique(PanelMilieu, [this] { return contexte_.imageFondPanneau(); });
     PaintBox6->setObjectName(QStringLiteral("PaintBox6"));
     PaintBox6->setGeometry(0, 0, 777, 521);
 
@@ -128,7 +129,7 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Panel_Etalon->setGeometry(5, 49, 500, 1);
     Panel_Etalon->hide();
 
-    Timer1 = new TenirGeometrie(this);
+    Timer1 = new TenirGeometrie(this, contexte_.geometrieReference);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -250,7 +251,7 @@ void TF_Jeu_Lignes_Autour::resizeEvent(QResizeEvent* evenement)
 void TF_Jeu_Lignes_Autour::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    DessinerMosaique(ImageFondFenetre, p, width(), height());
+    DessinerMosaique(contexte_.imageFondFenetre(), p, width(), height());
 }
 
 void TF_Jeu_Lignes_Autour::keyPressEvent(QKeyEvent* evenement)
@@ -263,7 +264,7 @@ void TF_Jeu_Lignes_Autour::keyPressEvent(QKeyEvent* evenement)
 
 void TF_Jeu_Lignes_Autour::afficherAide()
 {
-    AfficherAide(QStringLiteral("exercice%1.htm").arg(NumeroExercice));
+    AfficherAide(QStringLiteral("exercice%1.htm").arg(contexte_.numeroExercice));
 }
 
 // ---------------------------------------------------------------------------------
@@ -272,9 +273,9 @@ void TF_Jeu_Lignes_Autour::afficherAide()
 void TF_Jeu_Lignes_Autour::DemarrerJeu()
 {
     ReinitialiserJeu();
-    ImageFondFenetre = ImagePourCase(2);
+    contexte_.imageFondFenetre() = contexte_.imagePourCase(2);
     ParametresAxe.fill(0);
-    const ExerciceJeu jeu = exerciceJeu(NumeroExercice);
+    const ExerciceJeu jeu = exerciceJeu(contexte_.numeroExercice);
     setWindowTitle(QString::fromUtf8(jeu.legende));
     barreOutils_->bouton(Outil::Peinture)->setVisible(jeu.peinture);
     Timer1->demarrer();
@@ -317,7 +318,6 @@ void TF_Jeu_Lignes_Autour::NouvelExercice()
     // A cancelled choice or a refused file must not leave the last exercise's axis shifted.
     ParametresAxe.fill(0);
     Quadrillage_.DecalageAxe = 0;
-    RetourDossierProgramme();
     BoutonNouveau->setText(QStringLiteral("Nouveau"));
 
     ReinitialiserJeu();
@@ -355,17 +355,17 @@ void TF_Jeu_Lignes_Autour::appliquerEtat(EtatJeu etat)
 
 void TF_Jeu_Lignes_Autour::ChargerExercice()
 {
-    QString dossier = DossierExercicesAccessible();
+    QString dossier = DossierExercicesAccessible(contexte_);
     // Without a series there, the program folder's own series are the exercises.
-    if (!CompterSeries(dossier, NumeroExercice)) {
-        dossier = DossierProgramme;
-        DossierExercices.fixerDossier(DossierProgramme);
+    if (!CompterSeries(dossier, contexte_.numeroExercice)) {
+        dossier = contexte_.dossierProgramme;
+        contexte_.dossierExercices.fixerDossier(dossier);
     }
     if (!choix_)
         return;
     const ExerciceChoisi choisi = choix_->choisir(dossier, false);
-    // A tracked pupil's results were read on the way.
-    RetourDossierProgramme();
+    if (contexte_.suiviEleve)
+        AvertirSiDossierProgrammeDisparu(contexte_); // the pupil's results were read
     if (choisi.estVide())
         return;
     const bool lu = lireFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
@@ -447,7 +447,7 @@ void TF_Jeu_Lignes_Autour::DessinerQuadrillage()
         return;
     PanelJeu->resize(grille.TailleCase * grille.NbColonnes + 4,
                      grille.TailleCase * grille.NbLignes + 4);
-    ::DessinerQuadrillage(Image1->image(), grille, NumeroExercice, Rendu::Joueur);
+    ::DessinerQuadrillage(Image1->image(), grille, contexte_.numeroExercice, Rendu::Joueur);
 }
 
 void TF_Jeu_Lignes_Autour::DessinerElement(const ElementFigure& element)
@@ -569,8 +569,11 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
     if (!juste)
         return;
     appliquerEtat(EtatJeu::Resolu);
-    if (Reglages.BilanReussite == 1)
-        EnregistrerReussite(exercice_.LigneBilan);
+    if (contexte_.reglages.BilanReussite == 1) {
+        EnregistrerReussite(contexte_.dossierBilansAccessible(), contexte_.nomEleve, contexte_.nomClasse,
+                            exercice_.LigneBilan);
+        AvertirSiDossierProgrammeDisparu(contexte_);
+    }
 }
 
 // "Faux" goes one second after it first appeared, however often it is asked again within

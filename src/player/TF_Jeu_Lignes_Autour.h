@@ -12,6 +12,7 @@
 
 #include <array>
 
+struct Contexte;
 class BarreOutils;
 class GesteDessin;
 class Marqueur;
@@ -35,7 +36,7 @@ public:
     // The reference count is one byte: files with more records are refused.
     static constexpr int MaxElementsReference = 255;
 
-    explicit TF_Jeu_Lignes_Autour(QWidget* parent = nullptr);
+    explicit TF_Jeu_Lignes_Autour(Contexte& contexte, QWidget* parent = nullptr);
 
     // The chooser shown by "Commencer" and "Nouveau".
     void connaitreChoix(ChoisirExercice* choix);
@@ -56,6 +57,8 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    Contexte& contexte_;
+
     // Controls.
     QLabel* Panel1;
     QFrame* PanelMilieu;

@@ -1,24 +1,21 @@
 #include "Bilans.h"
 
-#include "ChoixExercice.h"
+#include "Contexte.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
-#include "Operations.h"
 #include "TF_Edit3.h"
 #include "Verrou.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 
-int NbLignesBilan = 0;
-
 namespace {
 const QString NomEntrainement = QStringLiteral("entrainement");
-constexpr int DerniereLigneLue = TailleTableBilan - 1;
+constexpr int NbLignesLues = 1001;
 constexpr int LongueurLigneMax = 255;
 
 // A name may hold any character, but the file must stay in the results folder.
@@ -29,23 +26,26 @@ QString sansSeparateurs(QString nom)
 
 // Loads the pupil's file into the buffer when it exists. False (after telling the user)
 // when it exists but cannot be read, so that nobody writes over records not read.
-bool chargerBilan(TamponLignes& tampon, const QString& fichier)
+bool chargerBilan(TamponLignes& tampon, const QString& chemin)
 {
     tampon.vider();
-    if (!QFileInfo::exists(fichier))
+    if (!QFileInfo::exists(chemin))
         return true;
     QString erreur;
-    if (tampon.charger(fichier, &erreur))
+    if (tampon.charger(chemin, &erreur))
         return true;
-    avertir(messageErreurFichier(fichier, erreur));
+    avertir(messageErreurFichier(QFileInfo(chemin).fileName(), erreur));
     return false;
 }
 
-void remplirTableBilan(const TamponLignes& tampon)
+// The records as the chooser compares them.
+QStringList lignesComparees(const TamponLignes& tampon)
 {
-    NbLignesBilan = std::min(tampon.nombreLignes(), DerniereLigneLue);
-    for (int i = 0; i <= NbLignesBilan; ++i)
-        TableBilan[i] = tampon.ligne(i).left(LongueurLigneMax);
+    QStringList lignes;
+    const int nombre = std::min(tampon.nombreLignes(), NbLignesLues);
+    for (int i = 0; i < nombre; ++i)
+        lignes.append(tampon.ligne(i).left(LongueurLigneMax));
+    return lignes;
 }
 
 bool contientLigne(const TamponLignes& tampon, const QString& ligne)
@@ -57,78 +57,71 @@ bool contientLigne(const TamponLignes& tampon, const QString& ligne)
 }
 } // namespace
 
-QString NomFichierBilan()
+QString NomFichierBilan(const QString& eleve, const QString& classe)
 {
-    const QString eleve = sansSeparateurs(NomEleve).remove(QLatin1Char('.'));
-    const QString classe = sansSeparateurs(NomClasse);
-    if (classe.isEmpty())
-        return QStringLiteral("Bilan ") + NomProduit + QStringLiteral(" individuel ") + eleve
+    const QString nom = sansSeparateurs(eleve).remove(QLatin1Char('.'));
+    const QString sansBarre = sansSeparateurs(classe);
+    if (sansBarre.isEmpty())
+        return QStringLiteral("Bilan ") + NomProduit + QStringLiteral(" individuel ") + nom
             + QStringLiteral(".Reu");
-    return QStringLiteral("Bilan ") + NomProduit + QLatin1Char(' ') + classe + QLatin1Char(' ')
-        + eleve + QStringLiteral(".reu");
+    return QStringLiteral("Bilan ") + NomProduit + QLatin1Char(' ') + sansBarre + QLatin1Char(' ')
+        + nom + QStringLiteral(".reu");
 }
 
-void AllerDossierBilans()
+QString CheminBilan(const QString& dossier, const QString& eleve, const QString& classe)
 {
-    if (!changerDossierCourant(DossierBilans.dossier()))
-        RetourDossierProgramme();
+    return fichierSansCasse(dossier, NomFichierBilan(eleve, classe));
 }
 
-void EnregistrerReussite(const QString& ligneBilan)
+void EnregistrerReussite(const QString& dossier, const QString& eleve, const QString& classe,
+                         const QString& ligneBilan)
 {
-    if (NomEleve.isEmpty() || NomEleve == NomEntrainement)
+    if (eleve.isEmpty() || eleve == NomEntrainement)
         return;
-    AllerDossierBilans();
-    const QString fichier = NomFichierBilan();
-    TamponLignes& tampon = RichEdit1();
+    const QString chemin = CheminBilan(dossier, eleve, classe);
+    TamponLignes tampon;
     // Other computers record for the same pupil, or erase the file: it is read again and
     // written under the lock, so that no record of theirs is written over.
-    const Verrou verrou(fichier);
+    const Verrou verrou(chemin);
     if (verrou.refuse()) {
         avertir(verrou.message());
-    } else if (chargerBilan(tampon, fichier) && !contientLigne(tampon, ligneBilan)) {
+    } else if (chargerBilan(tampon, chemin) && !contientLigne(tampon, ligneBilan)) {
         tampon.ajouter(ligneBilan);
         QString erreur;
-        if (!tampon.enregistrer(fichier, &erreur))
-            avertir(messageErreurFichier(fichier, erreur));
+        if (!tampon.enregistrer(chemin, &erreur))
+            avertir(messageErreurFichier(QFileInfo(chemin).fileName(), erreur));
     }
-    RetourDossierProgramme();
 }
 
-bool EffacerBilan(const QString& fichier)
+bool EffacerBilan(const QString& chemin)
 {
-    const Verrou verrou(fichier);
+    const Verrou verrou(chemin);
     if (verrou.refuse()) {
         avertir(verrou.message());
         return false;
     }
-    QFile f(fichier);
+    QFile f(chemin);
     if (f.remove())
         return true;
-    avertir(messageErreurFichier(fichier, f.errorString()));
+    avertir(messageErreurFichier(QFileInfo(chemin).fileName(), f.errorString()));
     return false;
 }
 
-void LireBilan()
+QStringList LireBilan(const QString& chemin)
 {
-    NbLignesBilan = 0;
-    AllerDossierBilans();
-    TamponLignes& tampon = RichEdit1();
-    chargerBilan(tampon, NomFichierBilan());
-    remplirTableBilan(tampon);
+    TamponLignes tampon;
+    chargerBilan(tampon, chemin);
+    return lignesComparees(tampon);
 }
 
-void LireBilan(const QByteArray& octets)
+QStringList LireBilan(const QByteArray& octets)
 {
-    TamponLignes& tampon = RichEdit1();
+    TamponLignes tampon;
     tampon.lire(octets);
-    remplirTableBilan(tampon);
+    return lignesComparees(tampon);
 }
 
-bool ExerciceReussi(const QString& ligne)
+bool ExerciceReussi(const QStringList& bilan, const QString& ligne)
 {
-    for (int i = 0; i <= NbLignesBilan && i < TailleTableBilan; ++i)
-        if (TableBilan[i] == ligne)
-            return true;
-    return false;
+    return bilan.contains(ligne);
 }

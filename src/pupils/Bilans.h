@@ -5,30 +5,31 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-// Index of the last entry of TableBilan filled by LireBilan (0 to 1000).
-extern int NbLignesBilan;
+// Name of a pupil's results file (no folder), from the pupil's and the class's names.
+QString NomFichierBilan(const QString& eleve, const QString& classe);
 
-// Name of the current pupil's results file (no folder), from NomEleve and NomClasse.
-QString NomFichierBilan();
+// The results file of that name in the folder. A file whose name differs only by the
+// case of its letters is that pupil's file too, as it was where the program began.
+QString CheminBilan(const QString& dossier, const QString& eleve, const QString& classe);
 
-// Makes the results folder current, or the program folder when that fails.
-void AllerDossierBilans();
+// Appends the record of a solved exercise (series + "\" + name) to a pupil's results file
+// in the folder unless it is already there. Nothing happens in training or when nobody is
+// identified.
+void EnregistrerReussite(const QString& dossier, const QString& eleve, const QString& classe,
+                         const QString& ligneBilan);
 
-// Appends the record of a solved exercise (series + "\" + name) to the current pupil's
-// results file unless it is already there. Nothing happens in training or when nobody is
-// identified. The program folder is current again afterwards.
-void EnregistrerReussite(const QString& ligneBilan);
+// Erases a results file, under its lock so that a success being recorded on another
+// computer is not merged into it. False after telling the user.
+bool EffacerBilan(const QString& chemin);
 
-// Erases a results file of the current folder, under its lock so that a success being
-// recorded on another computer is not merged into it. False after telling the user.
-bool EffacerBilan(const QString& fichier);
+// The first 1001 records of a results file (each cut to 255 characters), as the chooser
+// compares them. A missing file has none; an unreadable one has none, after telling
+// the user.
+QStringList LireBilan(const QString& chemin);
+// The same from the bytes of a results file.
+QStringList LireBilan(const QByteArray& octets);
 
-// Fills TableBilan (entries 0 to NbLignesBilan) from the current pupil's results file.
-// The results folder stays current.
-void LireBilan();
-// The same from the bytes of a results file, with no folder made current.
-void LireBilan(const QByteArray& octets);
-
-// True when one of TableBilan's entries 0 to NbLignesBilan is exactly ligne.
-bool ExerciceReussi(const QString& ligne);
+// True when one of the records read is exactly ligne.
+bool ExerciceReussi(const QStringList& bilan, const QString& ligne);

@@ -2,7 +2,7 @@
 
 #include "Dialogues.h"
 #include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,12 +39,12 @@ bool CompterSeries(const QString& dossier, int numeroExercice)
     return !SeriesDuDossier(dossier, MasqueExercices(numeroExercice)).isEmpty();
 }
 
-QString DossierExercicesAccessible()
+QString DossierExercicesAccessible(const Contexte& contexte)
 {
-    const QString exercices = DossierExercices.dossier();
+    const QString exercices = contexte.dossierExercices.dossier();
     if (!exercices.isEmpty() && QFileInfo(exercices).isDir())
         return exercices;
-    if (!QFileInfo(DossierProgramme).isDir())
-        avertir(QStringLiteral("Impossible de trouver le répertoire ") + DossierProgramme);
-    return DossierProgramme;
+    if (!QFileInfo(contexte.dossierProgramme).isDir())
+        avertir(QStringLiteral("Impossible de trouver le répertoire ") + contexte.dossierProgramme);
+    return contexte.dossierProgramme;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+struct Contexte;
+
 // The exercise a chooser hands back; every field is empty when the choice was cancelled.
 struct ExerciceChoisi {
     QString Serie;      // series folder, relative to the exercises folder
@@ -26,7 +28,7 @@ public:
 
 // The exercises folder when it can be reached, otherwise the program folder, as the
 // windows have always fallen back; a program folder that has vanished too is reported.
-QString DossierExercicesAccessible();
+QString DossierExercicesAccessible(const Contexte& contexte);
 
 // "*.ex*" when every type is listed, otherwise "*.ex" + the exercise number.
 QString MasqueExercices(int numeroExercice, bool tousLesTypes = false);

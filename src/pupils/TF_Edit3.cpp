@@ -51,12 +51,6 @@ bool TamponLignes::enregistrer(const QString& fichier, QString* erreur) const
     return ecrireFichier(fichier, documentRtf(lignes_), erreur);
 }
 
-TamponLignes& RichEdit1()
-{
-    static TamponLignes tampon;
-    return tampon;
-}
-
 TF_Edit3::TF_Edit3(QWidget* parent)
     : QWidget(parent)
 {

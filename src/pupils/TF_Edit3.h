@@ -23,10 +23,8 @@ private:
     QStringList lignes_;
 };
 
-// The one buffer of the program, shared by the results functions.
-TamponLignes& RichEdit1();
-
-// The never-shown window that holds the results line buffer.
+// The never-shown window that once held the results' line buffer; it is kept among the
+// program's windows, which exist in a fixed order.
 class TF_Edit3 : public QWidget {
     Q_OBJECT
 public:

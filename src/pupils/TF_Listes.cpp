@@ -3,11 +3,14 @@
 #include "Classes.h"
 #include "Controles.h"
 #include "Couleurs.h"
+#include "Contexte.h"
 #include "Dialogues.h"
+#include "Dossiers.h"
 #include "Enregistrements.h"
 #include "Operations.h"
 #include "Verrou.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,8 +38,9 @@ bool contientSeparateur(const QString& nom)
 }
 } // namespace
 
-TF_Listes::TF_Listes(QWidget* parent)
+TF_Listes::TF_Listes(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_Listes"));
     setWindowTitle(QStringLiteral("Création de listes d'élèves."));
@@ -194,6 +198,7 @@ void TF_Listes::bouton_rayerClick()
 void TF_Listes::bouton_ouvrirClick()
 {
     DemandeFichier demande;
+    demande.dossierInitial = contexte_.dossierProgramme;
     demande.filtre = QStringLiteral("fichiers élèves(*.elv)");
     demande.extensionParDefaut = QStringLiteral("elv");
     const QString fichier = dialogues().ouvrirFichier(demande);
@@ -215,7 +220,6 @@ void TF_Listes::bouton_ouvrirClick()
         bouton_enregistrer->setEnabled(true);
         modifiee_ = false;
     }
-    RetourDossierProgramme();
 }
 
 bool TF_Listes::bouton_enregistrerClick()
@@ -229,15 +233,18 @@ bool TF_Listes::bouton_enregistrerClick()
         avertir(QStringLiteral("Le nom de la classe ne doit contenir ni « / » ni « \\ »."));
         return false;
     }
-    const QString fichier = classe + ExtensionClasse;
+    // A class is saved in the program folder, into its existing file whatever the case of
+    // its letters.
+    const QString chemin = fichierSansCasse(contexte_.dossierProgramme, classe + ExtensionClasse);
+    const QString fichier = QFileInfo(chemin).fileName();
     // The class may be saved from another computer of the school at the same moment.
-    const Verrou verrou(fichier);
+    const Verrou verrou(chemin);
     if (verrou.refuse()) {
         avertir(verrou.message());
         return false;
     }
     QString erreur;
-    if (!EcrireClasse(fichier, ListBox1->textes(), enregistrementsLus_, &erreur)) {
+    if (!EcrireClasse(chemin, ListBox1->textes(), enregistrementsLus_, &erreur)) {
         avertir(messageErreurFichier(fichier, erreur));
         return false;
     }

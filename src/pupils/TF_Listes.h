@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QList>
 
+struct Contexte;
 class ListeEleves;
 class QFrame;
 class QLabel;
@@ -15,7 +16,7 @@ class QPushButton;
 class TF_Listes : public QDialog {
     Q_OBJECT
 public:
-    explicit TF_Listes(QWidget* parent = nullptr);
+    explicit TF_Listes(const Contexte& contexte, QWidget* parent = nullptr);
 
     bool modifiee() const { return modifiee_; }
 
@@ -34,6 +35,8 @@ protected:
     void reject() override;
 
 private:
+    const Contexte& contexte_;
+
     QMenuBar* MainMenu1;
     QFrame* Panel1;
     QLabel* Label4;

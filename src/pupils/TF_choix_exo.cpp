@@ -6,7 +6,7 @@
 #include "Dessin.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "FichierExercice.h"
 #include "Operations.h"
 
@@ -69,8 +69,9 @@ void ImageApercu::paintEvent(QPaintEvent*)
     QPainter(this).drawImage(0, 0, image_);
 }
 
-TF_choix_exo::TF_choix_exo(QWidget* parent)
+TF_choix_exo::TF_choix_exo(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_choix_exo"));
     setWindowTitle(QStringLiteral("Choix de l'exercice"));
@@ -205,7 +206,7 @@ void TF_choix_exo::reject()
 
 void TF_choix_exo::FormActivate()
 {
-    const bool suivi = SuiviEleve;
+    const bool suivi = suiviMontre();
     Panel_exos1->setVisible(suivi);
     Panel_exos2->setVisible(suivi);
     ListBox4->setVisible(!suivi);
@@ -222,9 +223,16 @@ void TF_choix_exo::FormActivate()
     ListerSeries();
 }
 
+// The teacher's editor lists exercises, whoever played last.
+bool TF_choix_exo::suiviMontre() const
+{
+    return contexte_.suiviEleve && !depuisEditeur_;
+}
+
 void TF_choix_exo::ListerSeries()
 {
-    for (const QString& serie : SeriesDuDossier(dossier_, MasqueExercices(NumeroExercice, tousLesTypes_)))
+    for (const QString& serie :
+         SeriesDuDossier(dossier_, MasqueExercices(contexte_.numeroExercice, tousLesTypes_)))
         ListBox1->ajouter(serie);
 }
 
@@ -246,9 +254,10 @@ void TF_choix_exo::ListBox1Click()
 
 void TF_choix_exo::ListerExercices()
 {
-    if (SuiviEleve)
-        LireBilan();
-    const QString masque = MasqueExercices(NumeroExercice, tousLesTypes_);
+    if (suiviMontre())
+        bilan_ = LireBilan(CheminBilan(contexte_.dossierBilansAccessible(), contexte_.nomEleve,
+                                       contexte_.nomClasse));
+    const QString masque = MasqueExercices(contexte_.numeroExercice, tousLesTypes_);
     for (const EntreeDossier& entree : listerDossier(QDir(dossier_).filePath(SerieChoisie_), masque))
         ajouterExercice(entree.nom);
 }
@@ -256,9 +265,9 @@ void TF_choix_exo::ListerExercices()
 void TF_choix_exo::ajouterExercice(const QString& fichier)
 {
     const QString base = sansExtension(fichier);
-    if (!SuiviEleve)
+    if (!suiviMontre())
         ListBox4->ajouter(base, fichier);
-    else if (ExerciceReussi(SerieChoisie_ + QLatin1Char('\\') + base))
+    else if (ExerciceReussi(bilan_, SerieChoisie_ + QLatin1Char('\\') + base))
         ListBox2->ajouter(base, fichier);
     else
         ListBox3->ajouter(base, fichier);
@@ -282,7 +291,7 @@ void TF_choix_exo::SpeedButton1Click()
 {
     tousLesTypes_ = !tousLesTypes_;
     SpeedButton1->setText(tousLesTypes_
-                              ? QStringLiteral("Exercices ") + QString::number(NumeroExercice)
+                              ? QStringLiteral("Exercices ") + QString::number(contexte_.numeroExercice)
                               : TexteTousLesFichiers);
     for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3})
         liste->clear();
@@ -344,7 +353,7 @@ void TF_choix_exo::DessinerApercu()
     ConvertirPourTailleCase(exercice, c);
     QImage& image = Image1->image();
     effacerAvecBord(image);
-    DessinerQuadrillage(image, exercice.Grille, NumeroExercice, Rendu::Apercu);
+    DessinerQuadrillage(image, exercice.Grille, contexte_.numeroExercice, Rendu::Apercu);
     DessinerFigure(image, exercice.Elements, Rendu::Apercu, 2);
     Image1->update();
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QImage>
 
+struct Contexte;
 class ListeEleves;
 class QFrame;
 class QLabel;
@@ -29,12 +30,12 @@ private:
 };
 
 // The exercise chooser: series on the left, their exercises ("réussis" and "à faire" for
-// a tracked pupil, a plain list otherwise), a preview of the exercise clicked, and
+// a tracked pupil playing, a plain list otherwise and always in the editor), a preview of the exercise clicked, and
 // "Valider" (accepted) or "Annuler" (rejected), which hands back the exercise or nothing.
 class TF_choix_exo : public QDialog, public ChoisirExercice {
     Q_OBJECT
 public:
-    explicit TF_choix_exo(QWidget* parent = nullptr);
+    explicit TF_choix_exo(const Contexte& contexte, QWidget* parent = nullptr);
 
     // Shows the chooser modally and hands back the exercise validated, or nothing.
     ExerciceChoisi choisir(const QString& dossierExercices, bool depuisEditeur) override;
@@ -60,6 +61,8 @@ protected:
     void reject() override;
 
 private:
+    const Contexte& contexte_;
+
     QFrame* Panel_Etalon;
     QFrame* PanelMilieu;
     QLabel* consigne;
@@ -80,11 +83,13 @@ private:
     QString dossier_;
     bool depuisEditeur_ = false;
     bool tousLesTypes_ = false;
+    QStringList bilan_; // the tracked pupil's records, read for each series listed
     int TailleCaseApercu_ = 0;
 
     void creerControles();
     void relierControles();
     void FormActivate();
+    bool suiviMontre() const;
     void ListerSeries();
     void ListerExercices();
     void ajouterExercice(const QString& fichier);

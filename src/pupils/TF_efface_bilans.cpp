@@ -1,6 +1,7 @@
 #include "TF_efface_bilans.h"
 
 #include "Bilans.h"
+#include "Contexte.h"
 #include "Controles.h"
 #include "Couleurs.h"
 #include "Dialogues.h"
@@ -8,6 +9,7 @@
 #include "Enregistrements.h"
 #include "Operations.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
@@ -22,8 +24,9 @@ const QString MasqueBilans = QStringLiteral("*.reu");
 constexpr int LongueurExtension = 4;
 } // namespace
 
-TF_efface_bilans::TF_efface_bilans(QWidget* parent)
+TF_efface_bilans::TF_efface_bilans(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_efface_bilans"));
     setWindowTitle(QStringLiteral("Gestion des bilans"));
@@ -78,11 +81,11 @@ void TF_efface_bilans::showEvent(QShowEvent* evenement)
 
 void TF_efface_bilans::FormActivate()
 {
-    AllerDossierBilans();
+    dossier_ = contexte_.dossierBilansAccessible();
     BoutonSuppressionReussites->setEnabled(false);
     Label1->clear();
     Label5->clear();
-    for (const EntreeDossier& entree : listerDossier(QString(), MasqueBilans)) {
+    for (const EntreeDossier& entree : listerDossier(dossier_, MasqueBilans)) {
         if (entree.attributs & Attribut::Repertoire)
             continue;
         // The item keeps the file's own name, so that ".Reu" files are erased as listed.
@@ -102,7 +105,7 @@ void TF_efface_bilans::ListBox3Click()
 
 void TF_efface_bilans::BoutonSuppressionReussitesClick()
 {
-    if (EffacerBilan(FichierAEffacer_))
+    if (EffacerBilan(QDir(dossier_).filePath(FichierAEffacer_)))
         delete ListBox3->takeItem(IndiceAEffacer_);
     BoutonSuppressionReussites->setEnabled(false);
 }
@@ -117,7 +120,7 @@ void TF_efface_bilans::hideEvent(QHideEvent* evenement)
 {
     QDialog::hideEvent(evenement);
     if (!evenement->spontaneous())
-        RetourDossierProgramme();
+        AvertirSiDossierProgrammeDisparu(contexte_);
 }
 
 void TF_efface_bilans::resizeEvent(QResizeEvent* evenement)

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+struct Contexte;
 class ListeEleves;
 class QFrame;
 class QLabel;
@@ -12,7 +13,7 @@ class QPushButton;
 class TF_efface_bilans : public QDialog {
     Q_OBJECT
 public:
-    explicit TF_efface_bilans(QWidget* parent = nullptr);
+    explicit TF_efface_bilans(const Contexte& contexte, QWidget* parent = nullptr);
 
     void ListBox3Click();
     void BoutonSuppressionReussitesClick();
@@ -26,12 +27,15 @@ protected:
     void reject() override;
 
 private:
+    const Contexte& contexte_;
+
     QFrame* Panel1;
     QLabel* Label1;
     QLabel* Label5;
     ListeEleves* ListBox3;
     QPushButton* BoutonSuppressionReussites;
     QPushButton* Bouton_Quitter;
+    QString dossier_; // the results folder listed
     QString FichierAEffacer_;
     int IndiceAEffacer_ = -1;
 

@@ -6,12 +6,13 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "GlyphesBoutons.h"
 #include "GlyphesEleves.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -33,8 +34,9 @@ QLineEdit* creerSaisie(QWidget* parent, const QString& nom, const QRect& geometr
 }
 } // namespace
 
-TF_nom_eleve::TF_nom_eleve(QWidget* parent)
+TF_nom_eleve::TF_nom_eleve(Contexte& contexte, QWidget* parent)
     : QDialog(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_nom_eleve"));
     setWindowTitle(QStringLiteral("Nom de l'utilisateur."));
@@ -99,13 +101,13 @@ void TF_nom_eleve::FormActivate()
     ListBox3->clear();
     NbClasses_ = 0;
     for (const EntreeDossier& entree :
-         listerDossier(DossierProgramme, QLatin1Char('*') + ExtensionClasse)) {
+         listerDossier(contexte_.dossierProgramme, QLatin1Char('*') + ExtensionClasse)) {
         ListBox3->ajouter(NomDeClasse(entree.nom), entree.nom);
         ++NbClasses_;
     }
-    if (!NomEleve.isEmpty()) {
-        Edit1->setText(NomEleve);
-        Edit2->setText(NomClasse);
+    if (!contexte_.nomEleve.isEmpty()) {
+        Edit1->setText(contexte_.nomEleve);
+        Edit2->setText(contexte_.nomClasse);
         Edit1->selectAll();
     }
     if (NbClasses_ == 0)
@@ -117,20 +119,22 @@ void TF_nom_eleve::ListBox3Click()
     const QListWidgetItem* element = ListBox3->currentItem();
     const bool choisie = element && element->isSelected();
     if (choisie) {
-        NomClasse = element->text();
-        Edit2->setText(NomClasse);
+        contexte_.nomClasse = element->text();
+        Edit2->setText(contexte_.nomClasse);
         Edit1->clear();
     }
-    if (NomClasse.isEmpty())
+    if (contexte_.nomClasse.isEmpty())
         return;
     ListBox1->clear();
     Edit1->clear();
-    // The class files live in the program folder, which is current whenever this window
-    // is shown. The listed file is opened by its own name, whatever the case of its
-    // extension.
-    const QString fichier =
-        choisie ? element->data(Qt::UserRole).toString() : NomClasse + ExtensionClasse;
-    const LectureClasse lecture = LireClasse(fichier);
+    // The class files live in the program folder. The listed file is opened by its own
+    // name, a class typed by hand whatever the case of its letters.
+    const QString dossier = contexte_.dossierProgramme;
+    const QString chemin = choisie
+        ? QDir(dossier).filePath(element->data(Qt::UserRole).toString())
+        : fichierSansCasse(dossier, contexte_.nomClasse + ExtensionClasse);
+    const QString fichier = QFileInfo(chemin).fileName();
+    const LectureClasse lecture = LireClasse(chemin);
     for (const QString& nom : lecture.noms)
         ListBox1->ajouter(nom);
     if (!lecture.erreur.isEmpty())
@@ -152,14 +156,14 @@ void TF_nom_eleve::ListBox1DblClick()
 
 void TF_nom_eleve::bouton_valideClick()
 {
-    NomClasse = Edit2->text();
-    NomEleve = Edit1->text();
+    contexte_.nomClasse = Edit2->text();
+    contexte_.nomEleve = Edit1->text();
     accept();
 }
 
 void TF_nom_eleve::BitBtn1Click()
 {
-    NomEleve = NomEntrainement;
+    contexte_.nomEleve = NomEntrainement;
     accept();
 }
 
@@ -170,7 +174,7 @@ bool TF_nom_eleve::eventFilter(QObject* objet, QEvent* evenement)
     if (objet == Edit1) {
         if (evenement->type() == QEvent::MouseButtonPress) {
             Edit2->clear();
-            NomClasse.clear();
+            contexte_.nomClasse.clear();
         } else if (evenement->type() == QEvent::KeyRelease) {
             ListBox1->clearSelection();
             ListBox1->setCurrentItem(nullptr);

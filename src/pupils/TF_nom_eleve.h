@@ -2,16 +2,18 @@
 
 #include <QDialog>
 
+struct Contexte;
 class ListeEleves;
 class QLineEdit;
 class QPushButton;
 
 // "Nom de l'utilisateur.": the pupil picks a class and a name, types a name, or chooses
-// training. The only output is NomEleve / NomClasse; an empty NomEleve starts nothing.
+// training. The only output is the pupil's and the class's names in the context; an empty
+// pupil's name starts nothing.
 class TF_nom_eleve : public QDialog {
     Q_OBJECT
 public:
-    explicit TF_nom_eleve(QWidget* parent = nullptr);
+    explicit TF_nom_eleve(Contexte& contexte, QWidget* parent = nullptr);
 
     int nbClasses() const { return NbClasses_; }
 
@@ -27,6 +29,7 @@ protected:
     void reject() override;
 
 private:
+    Contexte& contexte_;
     ListeEleves* ListBox3;
     ListeEleves* ListBox1;
     QLineEdit* Edit2;

@@ -16,10 +16,11 @@
 #include "TF_preferences.h"
 
 #include <QApplication>
+#include <QDir>
 
 Programme::~Programme()
 {
-    // The menu goes last: the other windows may still refer to the shared state it set.
+    // The menu goes last, as it opens the others; the context outlives them all.
     delete fenetres.nomEleve;
     delete fenetres.listes;
     delete fenetres.effaceBilans;
@@ -38,27 +39,30 @@ std::unique_ptr<Programme> CreerProgramme()
 {
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
-    auto programme = std::make_unique<Programme>();
+    auto programme = std::make_unique<Programme>(QDir::toNativeSeparators(QDir::currentPath()));
+    Contexte& contexte = programme->contexte;
     Fenetres& f = programme->fenetres;
-    programme->menu = std::make_unique<TF_Menu>();
-    f.preferences = new TF_preferences;
-    f.imagesReserve = new TForm1;
-    f.modifChoix = new TF_ModifCh1;
-    f.dessin = new TF_Dessin;
-    f.choixExo = new TF_choix_exo;
-    auto* dessin = static_cast<TF_Dessin*>(f.dessin);
-    auto* choix = static_cast<TF_choix_exo*>(f.choixExo);
+    programme->menu = std::make_unique<TF_Menu>(contexte);
+    f.preferences = new TF_preferences(contexte);
+    auto* imagesReserve = new TForm1(contexte);
+    f.imagesReserve = imagesReserve;
+    auto* modifChoix = new TF_ModifCh1(contexte);
+    f.modifChoix = modifChoix;
+    auto* dessin = new TF_Dessin(contexte);
+    f.dessin = dessin;
+    auto* choix = new TF_choix_exo(contexte);
+    f.choixExo = choix;
     dessin->connaitreChoix(choix);
-    dessin->connaitreImagesReserve(static_cast<TForm1*>(f.imagesReserve));
-    auto* jeuLignes = new TF_Jeu_Lignes_Autour;
+    dessin->connaitreImagesReserve(imagesReserve);
+    auto* jeuLignes = new TF_Jeu_Lignes_Autour(contexte);
     jeuLignes->connaitreChoix(choix);
     f.jeuLignes = jeuLignes;
-    f.jeu1 = new TF_Jeu1H;
+    f.jeu1 = new TF_Jeu1H(contexte, modifChoix);
     f.edit3 = new TF_Edit3;
     f.pubN = new TF_PubN;
-    f.effaceBilans = new TF_efface_bilans;
-    f.listes = new TF_Listes;
-    f.nomEleve = new TF_nom_eleve;
+    f.effaceBilans = new TF_efface_bilans(contexte);
+    f.listes = new TF_Listes(contexte);
+    f.nomEleve = new TF_nom_eleve(contexte);
     programme->menu->connaitre(f);
     return programme;
 }

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "Contexte.h"
 #include "Fenetres.h"
 
 #include <memory>
 
 class TF_Menu;
 
-// The whole program: the thirteen windows, created once in their fixed order.
+// The whole program: the context the windows share, and the thirteen windows, created
+// once in their fixed order.
 struct Programme {
+    explicit Programme(const QString& dossierProgramme) : contexte(dossierProgramme) {}
+    Contexte contexte; // outlives every window
     std::unique_ptr<TF_Menu> menu;
     Fenetres fenetres;
     ~Programme();
 };
 
-// Creates the windows (the current folder becomes the program folder); the caller
-// shows the main menu and runs the event loop.
+// Creates the windows of a program whose folder is the current folder at start; the
+// caller shows the main menu and runs the event loop.
 std::unique_ptr<Programme> CreerProgramme();

@@ -1,6 +1,6 @@
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Operations.h"
 #include "OutilsFenetres.h"
 #include "TF_Menu.h"
@@ -18,6 +18,8 @@ namespace {
 // Stands for the pupil window: gives the name it was told to, then closes.
 class EleveFactice : public QDialog {
 public:
+    explicit EleveFactice(Contexte& contexte) : contexte(contexte) {}
+    Contexte& contexte;
     QString reponse;
     int ouvertures = 0;
 
@@ -26,7 +28,7 @@ protected:
     {
         QDialog::showEvent(evenement);
         ++ouvertures;
-        NomEleve = reponse;
+        contexte.nomEleve = reponse;
         QTimer::singleShot(0, this, &QDialog::accept);
     }
 };
@@ -48,17 +50,17 @@ protected:
 struct Programme {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
+    Contexte contexte{dossier.chemin()};
     TF_preferences* preferences;
-    EleveFactice eleve;
+    EleveFactice eleve{contexte};
     ModaleFactice apropos, effaceBilans, listes;
     FenetreNonModale jeu1, jeuLignes, dessin;
     std::unique_ptr<TF_Menu> menu;
 
     Programme()
     {
-        ReinitialiserEtatPartage();
-        menu = std::make_unique<TF_Menu>();
-        preferences = new TF_preferences(menu.get());
+        menu = std::make_unique<TF_Menu>(contexte);
+        preferences = new TF_preferences(contexte, menu.get());
         Fenetres f;
         f.preferences = preferences;
         f.nomEleve = &eleve;
@@ -76,17 +78,19 @@ struct Programme {
 };
 } // namespace
 
-TEST(Menu, LaCreationPrendLeDossierLaGeometrieEtLeTitre)
+TEST(Menu, LaCreationPrendLaGeometrieEtLeTitre)
 {
     Programme p;
-    EXPECT_EQ(DossierProgramme, QDir::toNativeSeparators(p.dossier.chemin()));
     EXPECT_EQ(p.menu->windowTitle(), QStringLiteral("Talvero   -    Orvane"));
     EXPECT_EQ(p.menu->objectName(), QStringLiteral("F_Menu"));
     EXPECT_EQ(ImagesParDefaut[0], QStringLiteral("Orvane_Titre.bmp"));
     EXPECT_EQ(TableCouleurs[8], 0x000000FFu);
     EXPECT_EQ(TableCouleurs[16], 0x00C0C0C0u);
-    EXPECT_GT(GeometrieReference.width, 0);
-    EXPECT_EQ(GeometrieReference.height, Echelle(HauteurInterieureConception));
+    EXPECT_GT(p.contexte.geometrieReference.width, 0);
+    const MesureEcran ecran = MesurerEcran();
+    EXPECT_EQ(p.contexte.geometrieReference.height,
+              qRound(HauteurInterieureConception
+                     * RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce)));
     const auto* statut = controle<QStatusBar>(p.menu.get(), QStringLiteral("StatusBar1"));
     EXPECT_EQ(texteLu(statut, QStringLiteral("StatusBar1_Panel0")),
               QStringLiteral("Fais ton choix avec la souris ou le clavier."));
@@ -120,14 +124,14 @@ TEST(Menu, SansEnregistrementLesExercicesSOuvrentSansIdentification)
         {"Bouton_Autour", false, 4}, {"FJeu4", true, 4}, {"Bouton_Point", false, 5}, {"FJeu5", true, 5}};
     for (const auto& c : cas) {
         const QString nom = QString::fromUtf8(c.envoyeur);
-        NumeroExercice = 0;
-        SuiviEleve = true;
+        p.contexte.numeroExercice = 0;
+        p.contexte.suiviEleve = true;
         if (c.action)
             p.declencher(nom);
         else
             cliquer(p.menu.get(), nom);
-        EXPECT_EQ(NumeroExercice, c.exercice) << c.envoyeur;
-        EXPECT_FALSE(SuiviEleve) << c.envoyeur;
+        EXPECT_EQ(p.contexte.numeroExercice, c.exercice) << c.envoyeur;
+        EXPECT_FALSE(p.contexte.suiviEleve) << c.envoyeur;
         EXPECT_TRUE(p.jeuLignes.isVisible()) << c.envoyeur;
         p.jeuLignes.close();
     }
@@ -137,47 +141,45 @@ TEST(Menu, SansEnregistrementLesExercicesSOuvrentSansIdentification)
 TEST(Menu, AvecEnregistrementLaRegleDIdentificationATroisIssues)
 {
     Programme p;
-    Reglages.BilanReussite = 1;
+    p.contexte.reglages.BilanReussite = 1;
 
     p.eleve.reponse = QStringLiteral("Lucie");
     cliquer(p.menu.get(), QStringLiteral("BoutonJLC"));
     EXPECT_EQ(p.eleve.ouvertures, 1);
-    EXPECT_TRUE(SuiviEleve);
-    EXPECT_EQ(NumeroExercice, 3);
+    EXPECT_TRUE(p.contexte.suiviEleve);
+    EXPECT_EQ(p.contexte.numeroExercice, 3);
     EXPECT_TRUE(p.jeuLignes.isVisible());
-    EXPECT_EQ(NomEleve, QStringLiteral("Lucie")) << "the identity lasts until the menu is activated again";
+    EXPECT_EQ(p.contexte.nomEleve, QStringLiteral("Lucie")) << "the identity lasts until the menu is activated again";
     p.jeuLignes.close();
-    EXPECT_TRUE(NomEleve.isEmpty());
+    EXPECT_TRUE(p.contexte.nomEleve.isEmpty());
 
     p.eleve.reponse = QStringLiteral("entrainement");
     cliquer(p.menu.get(), QStringLiteral("Bouton_Point"));
-    EXPECT_FALSE(SuiviEleve);
-    EXPECT_EQ(NumeroExercice, 5);
+    EXPECT_FALSE(p.contexte.suiviEleve);
+    EXPECT_EQ(p.contexte.numeroExercice, 5);
     EXPECT_TRUE(p.jeuLignes.isVisible());
     p.jeuLignes.close();
 
     p.eleve.reponse.clear();
-    NumeroExercice = 0;
+    p.contexte.numeroExercice = 0;
     cliquer(p.menu.get(), QStringLiteral("BoutonJL"));
     EXPECT_EQ(p.eleve.ouvertures, 3);
-    EXPECT_TRUE(SuiviEleve);
-    EXPECT_EQ(NumeroExercice, 0);
+    EXPECT_TRUE(p.contexte.suiviEleve);
+    EXPECT_EQ(p.contexte.numeroExercice, 0);
     EXPECT_FALSE(p.jeuLignes.isVisible());
 }
 
 TEST(Menu, LExercice1EtLesEditeursSOuvrentSansIdentification)
 {
     Programme p;
-    Reglages.BilanReussite = 1;
+    p.contexte.reglages.BilanReussite = 1;
     cliquer(p.menu.get(), QStringLiteral("BoutonJ1"));
-    EXPECT_EQ(NumeroExercice, 1);
+    EXPECT_EQ(p.contexte.numeroExercice, 1);
     EXPECT_TRUE(p.jeu1.isVisible());
     p.jeu1.close();
 
-    QDir::setCurrent(QDir::tempPath());
     p.declencher(QStringLiteral("Editeurdexercicespourjeu41"));
-    EXPECT_EQ(NumeroExercice, 4);
-    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+    EXPECT_EQ(p.contexte.numeroExercice, 4);
     EXPECT_TRUE(p.dessin.isVisible());
     EXPECT_EQ(p.eleve.ouvertures, 0);
     p.dessin.close();
@@ -187,24 +189,21 @@ TEST(Menu, LeRetourDUneFenetreDExerciceOublieLElevEtRecalculeLImageDAccueil)
 {
     Programme p;
     cliquer(p.menu.get(), QStringLiteral("BoutonJ1"));
-    NomEleve = QStringLiteral("Paul");
-    NomClasse = QStringLiteral("CE2");
-    TableBilan[0] = QStringLiteral("Série 1\\Ex01");
-    TableBilan[1000] = QStringLiteral("Série 2\\Ex09");
-    ImagesChoisies.fixerImage(0, ImageAucune);
+    p.contexte.nomEleve = QStringLiteral("Paul");
+    p.contexte.nomClasse = QStringLiteral("CE2");
+    p.contexte.imagesChoisies.fixerImage(0, ImageAucune);
     p.jeu1.close();
-    EXPECT_TRUE(NomEleve.isEmpty());
-    EXPECT_TRUE(NomClasse.isEmpty());
-    EXPECT_TRUE(std::all_of(TableBilan.begin(), TableBilan.end(), [](const QString& t) { return t.isEmpty(); }));
-    EXPECT_EQ(ImageAccueil, ImageVide);
+    EXPECT_TRUE(p.contexte.nomEleve.isEmpty());
+    EXPECT_TRUE(p.contexte.nomClasse.isEmpty());
+    EXPECT_EQ(p.contexte.imageAccueil(), ImageVide);
 
-    ImagesChoisies.fixerImage(0, QString());
-    NomEleve = QStringLiteral("Paul");
+    p.contexte.imagesChoisies.fixerImage(0, QString());
+    p.contexte.nomEleve = QStringLiteral("Paul");
     p.apropos.exec(); // a modal window closing is not an activation
-    EXPECT_EQ(NomEleve, QStringLiteral("Paul"));
+    EXPECT_EQ(p.contexte.nomEleve, QStringLiteral("Paul"));
     p.dessin.show();
     p.dessin.close();
-    EXPECT_EQ(ImageAccueil, QStringLiteral("Orvane_Titre.bmp"));
+    EXPECT_EQ(p.contexte.imageAccueil(), QStringLiteral("Orvane_Titre.bmp"));
 }
 
 TEST(Menu, LesCommandesDAideEtLesFenetresModales)
@@ -232,7 +231,7 @@ TEST(Menu, F1OuvreLeSommaireEtF10LesPreferencesSansDeplacerLaFenetre)
     QTest::keyClick(p.menu.get(), Qt::Key_F1);
     EXPECT_EQ(p.dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm")});
 
-    GeometrieReference.left = p.menu->x() + 50;
+    p.contexte.geometrieReference.left = p.menu->x() + 50;
     const QPoint avant = p.menu->pos();
     bool ouverte = false;
     quandModale([&](QDialog* modale) { ouverte = modale == p.preferences; });
@@ -242,7 +241,7 @@ TEST(Menu, F1OuvreLeSommaireEtF10LesPreferencesSansDeplacerLaFenetre)
 
     quandModale([&](QDialog*) {});
     p.declencher(QStringLiteral("Prefer1"));
-    EXPECT_EQ(p.menu->x(), GeometrieReference.left) << "the menu item puts left and top back";
+    EXPECT_EQ(p.menu->x(), p.contexte.geometrieReference.left) << "the menu item puts left and top back";
 }
 
 TEST(Menu, LaPremiereApparitionChargeLesPreferences)
@@ -250,18 +249,18 @@ TEST(Menu, LaPremiereApparitionChargeLesPreferences)
     DossierTemporaire dossier;
     ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("Orvane.pfr"), QByteArray("\x04\x03\x00\x01", 4)));
     DialoguesScriptes dialogues;
-    ReinitialiserEtatPartage();
-    TF_Menu menu;
-    TF_preferences preferences;
+    Contexte contexte(dossier.chemin());
+    TF_Menu menu(contexte);
+    TF_preferences preferences(contexte);
     FenetreNonModale jeu;
     Fenetres fenetres;
     fenetres.preferences = &preferences;
     fenetres.jeu1 = fenetres.jeuLignes = fenetres.dessin = &jeu;
     menu.connaitre(fenetres);
-    EXPECT_EQ(Reglages.TailleJeu1, 3);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 3);
     menu.show();
-    EXPECT_EQ(Reglages.TailleJeu1, 4);
-    EXPECT_EQ(Reglages.BilanReussite, 1);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 4);
+    EXPECT_EQ(contexte.reglages.BilanReussite, 1);
 }
 
 TEST(Menu, QuitterFermeLaFenetreEtTermineLeProgramme)
@@ -289,8 +288,8 @@ TEST(Menu, UnClicSurLeFondLesMargesOuLaBarreDEtatRemetGaucheEtHaut)
 {
     Programme p;
     for (const char* nom : {"PaintBox1", "margedroite", "margegauche", "StatusBar1"}) {
-        GeometrieReference.left = 40;
-        GeometrieReference.top = 30;
+        p.contexte.geometrieReference.left = 40;
+        p.contexte.geometrieReference.top = 30;
         p.menu->move(0, 0);
         auto* zone = controle<QWidget>(p.menu.get(), QString::fromLatin1(nom));
         ASSERT_NE(zone, nullptr);

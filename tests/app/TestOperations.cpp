@@ -1,7 +1,7 @@
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
 #include "Dossiers.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "GlyphesBoutons.h"
 #include "Operations.h"
 
@@ -69,7 +69,7 @@ TEST(Adaptation, PositionsTaillesEtPolicesSontMultipliees)
     };
     for (const auto& c : cas) {
         FenetreConception f;
-        AdapterEcran(&f.fenetre, c.ecran);
+        const double rapport = AdapterEcran(&f.fenetre, c.ecran);
         const QString ligne = QStringLiteral("%1x%2 at %3 ppi")
                                   .arg(c.ecran.largeur).arg(c.ecran.hauteur).arg(c.ecran.pixelsParPouce);
         EXPECT_EQ(f.etiquette->geometry(), c.etiquette) << ligne.toStdString();
@@ -77,48 +77,8 @@ TEST(Adaptation, PositionsTaillesEtPolicesSontMultipliees)
         EXPECT_EQ(f.etiquette->font().pixelSize(), c.police) << ligne.toStdString();
         EXPECT_EQ(f.interne->font().pixelSize(), c.policeFenetre) << ligne.toStdString();
         EXPECT_EQ(f.fenetre.size(), c.fenetre) << ligne.toStdString();
-        EXPECT_EQ(Echelle(600), c.fenetre.height()) << ligne.toStdString();
+        EXPECT_EQ(qRound(600 * rapport), c.fenetre.height()) << ligne.toStdString();
     }
-}
-
-class RetourDossier : public ::testing::Test {
-protected:
-    void SetUp() override { ReinitialiserEtatPartage(); }
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-};
-
-TEST_F(RetourDossier, RevientAuDossierDuProgrammeDepuisUnAutre)
-{
-    QDir().mkdir(QStringLiteral("ailleurs"));
-    DossierProgramme = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral("ailleurs"));
-    RetourDossierProgramme();
-    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
-    EXPECT_TRUE(dialogues.messages.isEmpty());
-}
-
-TEST_F(RetourDossier, NeFaitRienQuandOnYEstDejaMemeSiLeDossierADisparu)
-{
-    QDir().mkdir(QStringLiteral("programme"));
-    ASSERT_TRUE(changerDossierCourant(QStringLiteral("programme")));
-    DossierProgramme = dossierCourant();
-    QDir(dossier.chemin()).rmdir(QStringLiteral("programme"));
-    RetourDossierProgramme();
-    EXPECT_TRUE(dialogues.messages.isEmpty());
-    QDir::setCurrent(dossier.chemin());
-}
-
-TEST_F(RetourDossier, AvertitUneFoisParEssaiQuandLeDossierEstIntrouvable)
-{
-    DossierProgramme = dossier.fichier(QStringLiteral("disparu"));
-    RetourDossierProgramme();
-    RetourDossierProgramme();
-    ASSERT_EQ(dialogues.messages.size(), 2);
-    EXPECT_EQ(dialogues.messages[0].genre, GenreMessage::Avertissement);
-    EXPECT_EQ(dialogues.messages[0].boutons, BoutonsMessage::Ok);
-    EXPECT_EQ(dialogues.messages[0].texte, QStringLiteral("Impossible de trouver le répertoire ") + DossierProgramme);
-    EXPECT_EQ(QDir::currentPath(), dossier.chemin());
 }
 
 namespace {
@@ -178,24 +138,21 @@ TEST(Mosaique, NePeintRienSansFichierNiImageLisible)
 
 TEST(CasesImages, AucuneDonneVideEtUneEntreeVideLImageParDefaut)
 {
-    ReinitialiserEtatPartage();
-    ImagesChoisies.fixerImage(0, ImageAucune);
-    ImagesChoisies.fixerImage(1, QString());
-    ImagesChoisies.fixerImage(2, QStringLiteral("/images/ciel.bmp"));
-    EXPECT_EQ(ImagePourCase(0), ImageVide);
-    EXPECT_EQ(ImagePourCase(1), QStringLiteral("fond21.bmp"));
-    EXPECT_EQ(ImagePourCase(2), QStringLiteral("/images/ciel.bmp"));
+    Contexte contexte;
+    contexte.imagesChoisies.fixerImage(0, ImageAucune);
+    contexte.imagesChoisies.fixerImage(1, QString());
+    contexte.imagesChoisies.fixerImage(2, QStringLiteral("/images/ciel.bmp"));
+    EXPECT_EQ(contexte.imagePourCase(0), ImageVide);
+    EXPECT_EQ(contexte.imagePourCase(1), QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(contexte.imagePourCase(2), QStringLiteral("/images/ciel.bmp"));
 }
 
 class TenueFenetre : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ReinitialiserEtatPartage();
-        GeometrieReference = {30, 40, 200, 300};
-    }
+    void SetUp() override { contexte.geometrieReference = {30, 40, 200, 300}; }
+    Contexte contexte;
     QWidget fenetre;
-    TenirGeometrie tenue{&fenetre};
+    TenirGeometrie tenue{&fenetre, contexte.geometrieReference};
 };
 
 TEST_F(TenueFenetre, RemetGaucheHautLargeurEtHauteurDeReference)
@@ -206,7 +163,7 @@ TEST_F(TenueFenetre, RemetGaucheHautLargeurEtHauteurDeReference)
     EXPECT_EQ(fenetre.size(), QSize(300, 200));
 
     fenetre.move(1, 2);
-    RemettreGaucheHaut(&fenetre);
+    RemettreGaucheHaut(&fenetre, contexte.geometrieReference);
     EXPECT_EQ(fenetre.pos(), QPoint(30, 40));
 }
 

@@ -1,7 +1,7 @@
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "OutilsFenetres.h"
 #include "Preferences.h"
 #include "TF_preferences.h"
@@ -41,21 +41,17 @@ bool coche(const QObject* f, const QString& nom)
 
 class Preferences : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ReinitialiserEtatPartage();
-        ici = avecSeparateurNatif(DossierProgramme);
-    }
     static QString avecSeparateurNatif(const QString& d) { return d + QDir::separator(); }
 
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    QString ici;
+    Contexte contexte{QDir::toNativeSeparators(dossier.chemin())};
+    QString ici = avecSeparateurNatif(contexte.dossierProgramme);
 };
 
 TEST_F(Preferences, PremierDemarrageValideEcritQuatreFichiersExacts)
 {
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("SpeedButton1"));
 
@@ -71,7 +67,7 @@ TEST_F(Preferences, PremierDemarrageValideEcritQuatreFichiersExacts)
 
 TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)
 {
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     EXPECT_TRUE(coche(&f, QStringLiteral("NbCasesJeu1_2")));
     EXPECT_TRUE(coche(&f, QStringLiteral("NbCasesCouleur_1")));
@@ -80,32 +76,32 @@ TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)
     EXPECT_FALSE(coche(&f, QStringLiteral("ChoixBilanReussite")));
     EXPECT_EQ(texteLu(&f, QStringLiteral("Label_Emplacement")), ici);
     EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), ici);
-    EXPECT_EQ(ImagesCourantes[0], QStringLiteral("Orvane_Titre.bmp"));
-    EXPECT_EQ(ImagesCourantes[2], QStringLiteral("fond12.bmp"));
+    EXPECT_EQ(contexte.imagesCourantes[0], QStringLiteral("Orvane_Titre.bmp"));
+    EXPECT_EQ(contexte.imagesCourantes[2], QStringLiteral("fond12.bmp"));
     EXPECT_EQ(controle<QTabWidget>(&f, QStringLiteral("PageControl1"))->currentIndex(), 1);
 }
 
 TEST_F(Preferences, LesClicsChangentLesReglagesEnMemoireSansEcrire)
 {
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("NbCasesJeu1_3"));
-    EXPECT_EQ(Reglages.TailleJeu1, 4);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 4);
     EXPECT_EQ(controle<QRadioButton>(&f, QStringLiteral("NbCasesCouleur_1"))->text(), QStringLiteral("15"));
     EXPECT_EQ(controle<QRadioButton>(&f, QStringLiteral("NbCasesCouleur_3"))->text(), QStringLiteral("24"));
     cliquer(&f, QStringLiteral("NbCasesCouleur_0"));
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 1);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 1);
     cliquer(&f, QStringLiteral("ModifChoix1_1"));
-    EXPECT_EQ(Reglages.ModifChoixJeu1, 0);
+    EXPECT_EQ(contexte.reglages.ModifChoixJeu1, 0);
     cliquer(&f, QStringLiteral("ChoixBilanReussite"));
-    EXPECT_EQ(Reglages.BilanReussite, 1);
+    EXPECT_EQ(contexte.reglages.BilanReussite, 1);
     EXPECT_FALSE(QFile::exists(FichierReglages));
 }
 
 TEST_F(Preferences, AnnulerRemetTousLesChangementsEtNEcritRien)
 {
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x02\x03\x00\x01", 4)));
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("NbCasesJeu1_0"));
     cliquer(&f, QStringLiteral("NbCasesCouleur_3"));
@@ -115,62 +111,62 @@ TEST_F(Preferences, AnnulerRemetTousLesChangementsEtNEcritRien)
     QDir().mkdir(QStringLiteral("bilans"));
     dialogues.fichiersEnregistres.enqueue(dossier.fichier(QStringLiteral("bilans/chemin")));
     cliquer(&f, QStringLiteral("ChoixRep"));
-    ASSERT_EQ(DossierBilans.dossier(), dossier.fichier(QStringLiteral("bilans/")));
+    ASSERT_EQ(contexte.dossierBilans.dossier(), dossier.fichier(QStringLiteral("bilans/")));
 
     cliquer(&f, QStringLiteral("SpeedButton2"));
-    EXPECT_EQ(Reglages.TailleJeu1, 2);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 3);
-    EXPECT_EQ(Reglages.ModifChoixJeu1, 0);
-    EXPECT_EQ(Reglages.BilanReussite, 1);
-    EXPECT_EQ(ImagesChoisies.image(1), QStringLiteral("fond21.bmp"));
-    EXPECT_EQ(ImagesCourantes[1], QStringLiteral("fond21.bmp"));
-    EXPECT_EQ(DossierBilans.dossier(), ici);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 2);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 3);
+    EXPECT_EQ(contexte.reglages.ModifChoixJeu1, 0);
+    EXPECT_EQ(contexte.reglages.BilanReussite, 1);
+    EXPECT_EQ(contexte.imagesChoisies.image(1), QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(contexte.imagesCourantes[1], QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(contexte.dossierBilans.dossier(), ici);
     EXPECT_EQ(f.result(), QDialog::Rejected);
     EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{FichierReglages});
 }
 
 TEST_F(Preferences, ValeursParDefautPuisAnnulerGardeLeDossierDesExercicesDuFichier)
 {
-    DossierExercices.fixerDossier(QStringLiteral("/ecole/exos/"));
-    DossierBilans.fixerDossier(QStringLiteral("/ecole/bilans/"));
-    ImagesChoisies.fixerImage(0, QStringLiteral("/ecole/ciel.bmp"));
-    ImagesChoisies.fixerImage(1, QStringLiteral("aucune"));
-    ImagesChoisies.fixerImage(2, QStringLiteral("/ecole/mer.bmp"));
-    Reglages = {1, 4, 0, 1};
-    EcrireFichiersPreferences();
+    contexte.dossierExercices.fixerDossier(QStringLiteral("/ecole/exos/"));
+    contexte.dossierBilans.fixerDossier(QStringLiteral("/ecole/bilans/"));
+    contexte.imagesChoisies.fixerImage(0, QStringLiteral("/ecole/ciel.bmp"));
+    contexte.imagesChoisies.fixerImage(1, QStringLiteral("aucune"));
+    contexte.imagesChoisies.fixerImage(2, QStringLiteral("/ecole/mer.bmp"));
+    contexte.reglages = {1, 4, 0, 1};
+    EcrireFichiersPreferences(contexte);
 
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("Par_defaut"));
     EXPECT_FALSE(QFile::exists(FichierReglages));
     EXPECT_FALSE(QFile::exists(FichierImages));
     EXPECT_FALSE(QFile::exists(FichierDossierBilans));
     EXPECT_TRUE(QFile::exists(FichierDossierExercices));
-    EXPECT_EQ(DossierExercices.dossier(), ici);
+    EXPECT_EQ(contexte.dossierExercices.dossier(), ici);
     EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), ici);
 
     cliquer(&f, QStringLiteral("SpeedButton2"));
-    EXPECT_EQ(Reglages.TailleJeu1, 3);
-    EXPECT_EQ(Reglages.BilanReussite, 0);
-    EXPECT_EQ(ImagesChoisies.image(1), QStringLiteral("fond21.bmp"));
-    EXPECT_EQ(DossierBilans.dossier(), ici);
-    EXPECT_EQ(DossierExercices.dossier(), QStringLiteral("/ecole/exos/"));
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 3);
+    EXPECT_EQ(contexte.reglages.BilanReussite, 0);
+    EXPECT_EQ(contexte.imagesChoisies.image(1), QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(contexte.dossierBilans.dossier(), ici);
+    EXPECT_EQ(contexte.dossierExercices.dossier(), QStringLiteral("/ecole/exos/"));
 }
 
 TEST_F(Preferences, ValeursParDefautPuisValiderEcritLesQuatreFichiersParDefaut)
 {
-    DossierExercices.fixerDossier(QStringLiteral("/ecole/exos/"));
-    Reglages = {1, 4, 0, 1};
-    EcrireFichiersPreferences();
+    contexte.dossierExercices.fixerDossier(QStringLiteral("/ecole/exos/"));
+    contexte.reglages = {1, 4, 0, 1};
+    EcrireFichiersPreferences(contexte);
 
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("Par_defaut"));
     cliquer(&f, QStringLiteral("SpeedButton1"));
     EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4));
     EXPECT_EQ(contenu(FichierDossierBilans), dossierAttendu(ici));
     EXPECT_EQ(lireTexteCourt(contenu(FichierDossierExercices), 0, 250), ici);
-    EXPECT_EQ(ImagesChoisies.image(0), QStringLiteral("Orvane_Titre.bmp"));
+    EXPECT_EQ(contexte.imagesChoisies.image(0), QStringLiteral("Orvane_Titre.bmp"));
 }
 
 TEST_F(Preferences, UnFichierAbimeDonneLesValeursParDefautDeSonEtape)
@@ -198,17 +194,17 @@ TEST_F(Preferences, UnFichierAbimeDonneLesValeursParDefautDeSonEtape)
         {"empty exercises file", FichierDossierExercices, QByteArray()},
     };
     for (const auto& a : abimes) {
-        ReinitialiserEtatPartage();
+        contexte = Contexte(contexte.dossierProgramme);
         QFile::remove(a.fichier);
         ASSERT_TRUE(DossierTemporaire::ecrire(a.fichier, a.octets));
-        TF_preferences f;
+        TF_preferences f(contexte);
         f.ChargerPreferences();
-        EXPECT_EQ(Reglages.TailleJeu1, 3) << a.cas;
-        EXPECT_EQ(Reglages.NbColoreesJeu1, 2) << a.cas;
-        EXPECT_EQ(Reglages.BilanReussite, 0) << a.cas;
-        EXPECT_EQ(ImagesChoisies.image(0), QStringLiteral("Orvane_Titre.bmp")) << a.cas;
-        EXPECT_EQ(DossierBilans.dossier(), ici) << a.cas;
-        EXPECT_EQ(DossierExercices.dossier(), ici) << a.cas;
+        EXPECT_EQ(contexte.reglages.TailleJeu1, 3) << a.cas;
+        EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 2) << a.cas;
+        EXPECT_EQ(contexte.reglages.BilanReussite, 0) << a.cas;
+        EXPECT_EQ(contexte.imagesChoisies.image(0), QStringLiteral("Orvane_Titre.bmp")) << a.cas;
+        EXPECT_EQ(contexte.dossierBilans.dossier(), ici) << a.cas;
+        EXPECT_EQ(contexte.dossierExercices.dossier(), ici) << a.cas;
         QFile::remove(a.fichier);
     }
 }
@@ -222,11 +218,11 @@ TEST_F(Preferences, UnFichierPlusLongEstLuSurSonPremierEnregistrementEtLaReserve
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierDossierExercices, dossierLu + QByteArray("suite")));
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x04\x01\x05\x01suite", 9)));
 
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
-    EXPECT_EQ(DossierExercices.dossier(), QStringLiteral("/ecole/exos/"));
-    EXPECT_EQ(Reglages.TailleJeu1, 4);
-    EXPECT_EQ(Reglages.ModifChoixJeu1, 5);
+    EXPECT_EQ(contexte.dossierExercices.dossier(), QStringLiteral("/ecole/exos/"));
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 4);
+    EXPECT_EQ(contexte.reglages.ModifChoixJeu1, 5);
     EXPECT_TRUE(coche(&f, QStringLiteral("ModifChoix1_0")));
     EXPECT_TRUE(coche(&f, QStringLiteral("ChoixBilanReussite")));
     f.EnregistrerPreferences();
@@ -238,7 +234,7 @@ TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteSansMessage)
 {
     QDir().mkdir(FichierImages); // a folder where the file should go
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x01\x01\x01\x00", 4)));
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("NbCasesJeu1_1"));
     cliquer(&f, QStringLiteral("SpeedButton1"));
@@ -260,7 +256,7 @@ TEST(PartieDossier, GardeLeDossierEtUnSeulSeparateur)
 
 TEST_F(Preferences, LeChoixDUnDossierPrendLaPartieDossierDuNomPropose)
 {
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     QDir().mkpath(QStringLiteral("ecole/exos"));
     QDir::setCurrent(QStringLiteral("ecole")); // the dialog may leave us anywhere
@@ -271,15 +267,14 @@ TEST_F(Preferences, LeChoixDUnDossierPrendLaPartieDossierDuNomPropose)
     cliquer(&f, QStringLiteral("ChoixRepExo"));
     ASSERT_EQ(dialogues.enregistrements.size(), 1);
     EXPECT_EQ(dialogues.enregistrements[0].nomPropose, QStringLiteral("chemin"));
-    EXPECT_EQ(dialogues.enregistrements[0].dossierInitial, DossierProgramme);
-    EXPECT_EQ(DossierExercices.dossier(), dossier.fichier(QStringLiteral("ecole/exos/")));
-    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), DossierExercices.dossier());
+    EXPECT_EQ(dialogues.enregistrements[0].dossierInitial, contexte.dossierProgramme);
+    EXPECT_EQ(contexte.dossierExercices.dossier(), dossier.fichier(QStringLiteral("ecole/exos/")));
+    EXPECT_EQ(texteLu(&f, QStringLiteral("Label_EmplacementExos")), contexte.dossierExercices.dossier());
 
     cliquer(&f, QStringLiteral("ChoixRep"));
-    EXPECT_EQ(DossierBilans.dossier(), QStringLiteral("/"));
+    EXPECT_EQ(contexte.dossierBilans.dossier(), QStringLiteral("/"));
     cliquer(&f, QStringLiteral("ChoixRep")); // cancelled: nothing changes
-    EXPECT_EQ(DossierBilans.dossier(), QStringLiteral("/"));
-    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+    EXPECT_EQ(contexte.dossierBilans.dossier(), QStringLiteral("/"));
     EXPECT_FALSE(QFile::exists(dossier.fichier(QStringLiteral("ecole/exos/chemin"))));
 }
 
@@ -287,11 +282,11 @@ TEST_F(Preferences, LeChoixDUneImageProposeLImageActuelleOuCelleParDefaut)
 {
     ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(QStringLiteral("fond21.bmp"), "BMP"));
     ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(QStringLiteral("ciel.bmp"), "BMP"));
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("Aucune1"));
-    EXPECT_EQ(ImagesChoisies.image(1), ImageAucune);
-    EXPECT_EQ(ImagesCourantes[1], ImageAucune);
+    EXPECT_EQ(contexte.imagesChoisies.image(1), ImageAucune);
+    EXPECT_EQ(contexte.imagesCourantes[1], ImageAucune);
     EXPECT_EQ(texteLu(&f, QStringLiteral("Label_Image1")), ImageAucune);
 
     dialogues.fichiersOuverts.enqueue(dossier.fichier(QStringLiteral("ciel.bmp")));
@@ -299,13 +294,13 @@ TEST_F(Preferences, LeChoixDUneImageProposeLImageActuelleOuCelleParDefaut)
     cliquer(&f, QStringLiteral("Bouton01"));
     EXPECT_EQ(dialogues.ouvertures[0].nomPropose, QStringLiteral("fond21.bmp"));
     EXPECT_EQ(dialogues.ouvertures[0].filtre, QStringLiteral("images bitmap (*.bmp)"));
-    EXPECT_EQ(ImagesChoisies.image(1), dossier.fichier(QStringLiteral("ciel.bmp")));
-    EXPECT_EQ(ImagesCourantes[1], ImagesChoisies.image(1));
+    EXPECT_EQ(contexte.imagesChoisies.image(1), dossier.fichier(QStringLiteral("ciel.bmp")));
+    EXPECT_EQ(contexte.imagesCourantes[1], contexte.imagesChoisies.image(1));
     EXPECT_TRUE(controle<QLabel>(&f, QStringLiteral("Label_Image1"))->isHidden());
 
     cliquer(&f, QStringLiteral("Bouton01"));
     EXPECT_EQ(dialogues.ouvertures[1].nomPropose, dossier.fichier(QStringLiteral("ciel.bmp")));
-    EXPECT_EQ(ImagesChoisies.image(1), dossier.fichier(QStringLiteral("ciel.bmp")));
+    EXPECT_EQ(contexte.imagesChoisies.image(1), dossier.fichier(QStringLiteral("ciel.bmp")));
 
     cliquer(&f, QStringLiteral("Bouton00")); // neither the slot's file nor its default exists
     EXPECT_EQ(dialogues.ouvertures[2].nomPropose, QString());
@@ -313,13 +308,13 @@ TEST_F(Preferences, LeChoixDUneImageProposeLImageActuelleOuCelleParDefaut)
 
 TEST_F(Preferences, LActivationRechargeLesFichiersEtF1OuvreLAide)
 {
-    TF_preferences f;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
-    Reglages.TailleJeu1 = 1; // as the grid-size dialog of exercise 1 may do
+    contexte.reglages.TailleJeu1 = 1; // as the grid-size dialog of exercise 1 may do
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x02\x02\x01\x00", 4)));
     quandModale([&](QDialog* modale) {
         EXPECT_EQ(modale, &f);
-        EXPECT_EQ(Reglages.TailleJeu1, 2);
+        EXPECT_EQ(contexte.reglages.TailleJeu1, 2);
         EXPECT_TRUE(coche(&f, QStringLiteral("NbCasesJeu1_1")));
         QApplication::setActiveWindow(&f);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -329,5 +324,5 @@ TEST_F(Preferences, LActivationRechargeLesFichiersEtF1OuvreLAide)
     });
     f.exec();
     EXPECT_EQ(f.result(), QDialog::Rejected);
-    EXPECT_EQ(Reglages.TailleJeu1, 2);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 2);
 }

@@ -6,7 +6,7 @@
 #include "DisquePlein.h"
 #include "DossierTemporaire.h"
 #include "Enregistrements.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "OutilsFenetres.h"
 #include "Preferences.h"
 #include "TF_preferences.h"
@@ -26,12 +26,10 @@ QByteArray contenu(const QString& fichier)
 
 class PannesPreferences : public ::testing::Test {
 protected:
-    void SetUp() override { ReinitialiserEtatPartage(); }
-
     // Files as a first "&Valider" leaves them, then the size 1 chosen in the window.
     void validerUneFois()
     {
-        TF_preferences f;
+        TF_preferences f(contexte);
         f.ChargerPreferences();
         cliquer(&f, QStringLiteral("SpeedButton1"));
         for (const QString& fichier : FichiersPreferences)
@@ -50,7 +48,8 @@ protected:
 
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    TF_preferences fenetre;
+    Contexte contexte{dossier.chemin()};
+    TF_preferences fenetre{contexte};
     QByteArrayList avant;
 };
 
@@ -65,7 +64,7 @@ TEST_F(PannesPreferences, DisquePleinLesFichiersGardentLeurContenu)
     EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden).size(), 4) << "no temporary file left";
     EXPECT_TRUE(dialogues.messages.isEmpty());
     EXPECT_EQ(fenetre.result(), QDialog::Accepted);
-    EXPECT_EQ(Reglages.TailleJeu1, 1);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 1);
 
     // With room again, the same choice reaches the file.
     fenetre.ChargerPreferences();
@@ -79,22 +78,22 @@ TEST_F(PannesPreferences, SansDossierDuProgrammeRienNEstEcritNiPerdu)
     const QString disparu = dossier.fichier(QStringLiteral("programme"));
     QDir().mkdir(disparu);
     QDir::setCurrent(disparu);
-    DossierProgramme = disparu;
+    contexte.dossierProgramme = disparu;
     validerUneFois();
     QDir(disparu).removeRecursively();
 
     cliquer(&fenetre, QStringLiteral("SpeedButton1"));
     EXPECT_FALSE(QFileInfo::exists(disparu));
     EXPECT_TRUE(dialogues.messages.isEmpty());
-    EXPECT_EQ(Reglages.TailleJeu1, 1);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 1);
     EXPECT_EQ(QDir(dossier.chemin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{}) << "nothing may land beside the vanished folder";
 
     // The next start-up finds the folder again, with the defaults since its files are gone.
     QDir().mkdir(disparu);
     QDir::setCurrent(disparu);
-    ChargerFichierReglages();
-    EXPECT_EQ(Reglages.TailleJeu1, 3);
+    ChargerFichierReglages(contexte);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 3);
 }
 
 } // namespace

@@ -120,8 +120,8 @@ TEST(ReglesJeu1, UnePartieTireeALesBonnesCouleursEtLeBonNombreDeCases)
         const int taille = 1 + static_cast<int>(graine % 4);
         const int choix = 1 + static_cast<int>((graine / 4) % 4);
         const DimensionsJeu1 dim = DimensionsPour(taille, choix);
-        SemerHasard(graine);
-        const PartieJeu1 partie = TirerPartie(dim);
+        QRandomGenerator hasard(graine);
+        const PartieJeu1 partie = TirerPartie(dim, hasard);
         orientations.insert({partie.axeVertical, partie.modeleCoteG});
 
         std::set<int> couleurs;
@@ -148,10 +148,10 @@ TEST(ReglesJeu1, UnePartieTireeALesBonnesCouleursEtLeBonNombreDeCases)
 TEST(ReglesJeu1, LaMemeGraineDonneLaMemePartie)
 {
     const DimensionsJeu1 dim = DimensionsPour(4, 4);
-    SemerHasard(1234);
-    const PartieJeu1 a = TirerPartie(dim);
-    SemerHasard(1234);
-    const PartieJeu1 b = TirerPartie(dim);
+    QRandomGenerator hasardA(1234);
+    const PartieJeu1 a = TirerPartie(dim, hasardA);
+    QRandomGenerator hasardB(1234);
+    const PartieJeu1 b = TirerPartie(dim, hasardB);
     EXPECT_EQ(a.axeVertical, b.axeVertical);
     EXPECT_EQ(a.modeleCoteG, b.modeleCoteG);
     EXPECT_EQ(a.couleurs, b.couleurs);

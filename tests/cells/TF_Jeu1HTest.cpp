@@ -1,5 +1,5 @@
 #include "ElementsJeu1.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "TF_Jeu1H.h"
 #include "TF_ModifCh1.h"
 
@@ -25,12 +25,8 @@ constexpr quint32 Argent = 0x00C0C0C0;
 
 class FenetreJeu1 : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ReinitialiserEtatPartage();
-        // The hold timer keeps the window where the main window would be.
-        GeometrieReference = {0, 0, 606, 808};
-    }
+    // The hold timer keeps the window where the main window would be.
+    void SetUp() override { contexte.geometrieReference = {0, 0, 606, 808}; }
 
     // Shows the window as the menu does, its generator seeded with graine, and gives
     // back the game that seed draws.
@@ -41,11 +37,12 @@ protected:
         return partieAttendue(graine);
     }
 
-    // The game drawn from graine; the generator is left where the window left it.
+    // The game drawn from graine.
     PartieJeu1 partieAttendue(quint32 graine)
     {
-        SemerHasard(graine);
-        return TirerPartie(DimensionsPour(Reglages.TailleJeu1, Reglages.NbColoreesJeu1));
+        QRandomGenerator hasard(graine);
+        return TirerPartie(DimensionsPour(contexte.reglages.TailleJeu1, contexte.reglages.NbColoreesJeu1),
+                           hasard);
     }
 
     // The first seed whose game has this orientation at the current size.
@@ -175,14 +172,17 @@ protected:
     }
 
     DialoguesScriptes dialogues_;
-    std::unique_ptr<TF_Jeu1H> fenetre_ = std::make_unique<TF_Jeu1H>();
+    Contexte contexte;
+    std::unique_ptr<TF_Jeu1H> fenetre_ = std::make_unique<TF_Jeu1H>(contexte);
 };
 
 TEST_F(FenetreJeu1, AxeVerticalTaille1AuxDimensionsDeConception)
 {
-    ASSERT_DOUBLE_EQ(RapportEcran(), 1.0) << "the offscreen screen keeps the design scale";
-    Reglages.TailleJeu1 = 1;
-    Reglages.NbColoreesJeu1 = 1;
+    const MesureEcran ecran = MesurerEcran();
+    ASSERT_DOUBLE_EQ(RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce), 1.0)
+        << "the offscreen screen keeps the design scale";
+    contexte.reglages.TailleJeu1 = 1;
+    contexte.reglages.NbColoreesJeu1 = 1;
     ouvrir(graineOrientee(true, false));
 
     EXPECT_TRUE(fenetre_->axeVertical());
@@ -200,7 +200,7 @@ TEST_F(FenetreJeu1, AUneAutreEchelleLesCasesMesurentG1)
     MettreALEchelle(fenetre_.get(), 1.5);
     fenetre_->caseG(7)->resize(61, 59); // as rounding may leave them
     fenetre_->caseD(30)->resize(59, 60);
-    Reglages.TailleJeu1 = 1;
+    contexte.reglages.TailleJeu1 = 1;
     ouvrir(graineOrientee(true, true));
 
     for (int k = 1; k <= NbCasesMax; ++k) {
@@ -216,7 +216,7 @@ TEST_F(FenetreJeu1, AUneAutreEchelleLesCasesMesurentG1)
 
 TEST_F(FenetreJeu1, AxeHorizontalTaille1AuxDimensionsDeConception)
 {
-    Reglages.TailleJeu1 = 1;
+    contexte.reglages.TailleJeu1 = 1;
     ouvrir(graineOrientee(false, true));
 
     EXPECT_FALSE(fenetre_->axeVertical());
@@ -234,8 +234,8 @@ TEST_F(FenetreJeu1, ChaqueTailleMontreSesCasesEtColorieSonModele)
     const int colorees[4][4] = {{3, 5, 7, 10}, {5, 7, 10, 12}, {7, 10, 15, 20}, {10, 15, 20, 24}};
     for (int taille = 1; taille <= 4; ++taille) {
         for (int choix = 1; choix <= 4; ++choix) {
-            Reglages.TailleJeu1 = static_cast<quint8>(taille);
-            Reglages.NbColoreesJeu1 = static_cast<quint8>(choix);
+            contexte.reglages.TailleJeu1 = static_cast<quint8>(taille);
+            contexte.reglages.NbColoreesJeu1 = static_cast<quint8>(choix);
             rouvrir(static_cast<quint32>(taille * 10 + choix));
             const int cote = cotes[taille - 1];
             for (int k = 1; k <= NbCasesMax; ++k) {
@@ -251,8 +251,8 @@ TEST_F(FenetreJeu1, ChaqueTailleMontreSesCasesEtColorieSonModele)
 
 TEST_F(FenetreJeu1, LaPartieVientDuGenerateurEtLePremierCrayonEstPresse)
 {
-    Reglages.TailleJeu1 = 4;
-    Reglages.NbColoreesJeu1 = 4;
+    contexte.reglages.TailleJeu1 = 4;
+    contexte.reglages.NbColoreesJeu1 = 4;
     for (quint32 graine : {3u, 77u, 2026u}) {
         rouvrir(graine);
         const PartieJeu1 attendue = partieAttendue(graine);
@@ -408,10 +408,9 @@ TEST_F(FenetreJeu1, ApresJusteLesCasesSontFigees)
 TEST_F(FenetreJeu1, NouveauJeuTireLaPartieSuivante)
 {
     ouvrir(13);
-    SemerHasard(13);
-    TirerPartie(fenetre_->dimensions());
-    const PartieJeu1 suivante = TirerPartie(fenetre_->dimensions());
-    partieAttendue(13); // the generator back where the window left it
+    QRandomGenerator hasard(13);
+    TirerPartie(fenetre_->dimensions(), hasard);
+    const PartieJeu1 suivante = TirerPartie(fenetre_->dimensions(), hasard);
     reproduireModele();
     verifier();
     cliquer(controle("BoutonNouveauJeu"));
@@ -427,23 +426,23 @@ TEST_F(FenetreJeu1, NouveauJeuTireLaPartieSuivante)
 
 TEST_F(FenetreJeu1, ModifierLesChoixEstCacheQuandLesPreferencesLInterdisent)
 {
-    Reglages.ModifChoixJeu1 = 0;
+    contexte.reglages.ModifChoixJeu1 = 0;
     ouvrir(1);
     EXPECT_FALSE(controle("BoutonModifChoix")->isVisible());
-    Reglages.ModifChoixJeu1 = 1;
+    contexte.reglages.ModifChoixJeu1 = 1;
     rouvrir(1);
     EXPECT_TRUE(controle("BoutonModifChoix")->isVisible());
 }
 
 TEST_F(FenetreJeu1, DesReglagesAbimesDonnentLaTaille3)
 {
-    Reglages.TailleJeu1 = 9;
-    Reglages.NbColoreesJeu1 = 0;
+    contexte.reglages.TailleJeu1 = 9;
+    contexte.reglages.NbColoreesJeu1 = 0;
     ouvrir(14);
     EXPECT_EQ(fenetre_->dimensions().NbCasesCote, 35);
     EXPECT_EQ(casesColorees(true), 10);
-    EXPECT_EQ(Reglages.TailleJeu1, 3);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 2);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 3);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 2);
 }
 
 TEST_F(FenetreJeu1, AideParLeBoutonEtF1)
@@ -470,15 +469,15 @@ TEST_F(FenetreJeu1, QuitterFermeEtArreteLeMaintien)
 
 TEST_F(FenetreJeu1, ChaqueActivationRecommenceEtRelitLeFond)
 {
-    ImagesChoisies.fixerImage(1, QStringLiteral("aucune"));
+    contexte.imagesChoisies.fixerImage(1, QStringLiteral("aucune"));
     ouvrir(15);
-    EXPECT_EQ(ImageFondPanneau, QStringLiteral("vide"));
+    EXPECT_EQ(contexte.imageFondPanneau(), QStringLiteral("vide"));
     reproduireModele();
     verifier();
 
-    ImagesChoisies.fixerImage(1, QString());
+    contexte.imagesChoisies.fixerImage(1, QString());
     rouvrir(16);
-    EXPECT_EQ(ImageFondPanneau, QStringLiteral("fond21.bmp"));
+    EXPECT_EQ(contexte.imageFondPanneau(), QStringLiteral("fond21.bmp"));
     EXPECT_FALSE(fenetre_->partieReussie());
     EXPECT_TRUE(resultat().isEmpty());
     EXPECT_EQ(casesColorees(false), 0);
@@ -491,14 +490,14 @@ TEST_F(FenetreJeu1, LeFondChoisiEstRepeteSurLePanneauDuMilieu)
     QImage motif(16, 16, QImage::Format_RGB32);
     motif.fill(QColor(0x12, 0x34, 0x56));
     ASSERT_TRUE(motif.save(dossier.fichier(QStringLiteral("motif.bmp"))));
-    ImagesChoisies.fixerImage(1, QStringLiteral("motif.bmp"));
+    contexte.imagesChoisies.fixerImage(1, QStringLiteral("motif.bmp"));
     ouvrir(19);
     QWidget* milieu = controle("PanelMilieu");
     const QImage vue = milieu->grab().toImage();
     // Far corner of the panel, clear of every control: the tiles reach the edges.
     EXPECT_EQ(vue.pixelColor(vue.width() - 1, vue.height() - 1), QColor(0x12, 0x34, 0x56));
 
-    ImagesChoisies.fixerImage(1, QStringLiteral("aucune"));
+    contexte.imagesChoisies.fixerImage(1, QStringLiteral("aucune"));
     rouvrir(19);
     const QImage sansImage = milieu->grab().toImage();
     EXPECT_NE(sansImage.pixelColor(sansImage.width() - 1, sansImage.height() - 1),
@@ -513,8 +512,8 @@ TEST_F(FenetreJeu1, UnAutreChoixDeTailleCommenceUnePartie)
         choisir(d, "NbCasesCouleur_1");
         d->findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
     });
-    EXPECT_EQ(Reglages.TailleJeu1, 1);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 1);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 1);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 1);
     EXPECT_EQ(fenetre_->dimensions().NbCasesCote, 15);
     EXPECT_EQ(casesColorees(true), 3);
     EXPECT_FALSE(fenetre_->caseG(16)->isVisible());
@@ -533,8 +532,8 @@ TEST_F(FenetreJeu1, AnnulerOuNeRienChangerGardeLaPartie)
         choisir(d, "NbCasesJeu1_1");
         d->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
-    EXPECT_EQ(Reglages.TailleJeu1, 3);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 2);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 3);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 2);
     EXPECT_EQ(resultat(), QStringLiteral("Juste")) << "no new game after Annuler";
 
     modifierLesChoix([](TF_ModifCh1* d) {

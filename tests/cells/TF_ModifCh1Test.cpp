@@ -1,4 +1,4 @@
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "GroupeRadio.h"
 #include "TF_ModifCh1.h"
 
@@ -12,13 +12,12 @@ namespace {
 
 class DialogueChoix : public ::testing::Test {
 protected:
-    void SetUp() override { ReinitialiserEtatPartage(); }
     void TearDown() override { dialogue_.hide(); }
 
     void ouvrir(int taille, int choix)
     {
-        Reglages.TailleJeu1 = static_cast<quint8>(taille);
-        Reglages.NbColoreesJeu1 = static_cast<quint8>(choix);
+        contexte.reglages.TailleJeu1 = static_cast<quint8>(taille);
+        contexte.reglages.NbColoreesJeu1 = static_cast<quint8>(choix);
         dialogue_.show();
     }
     GroupeRadio* groupe(const char* nom) const
@@ -39,7 +38,8 @@ protected:
         return g->items().value(g->itemIndex());
     }
 
-    TF_ModifCh1 dialogue_;
+    Contexte contexte;
+    TF_ModifCh1 dialogue_{contexte};
 };
 
 TEST_F(DialogueChoix, LeMemeChoixDeCouleursSuitLaNouvelleTaille)
@@ -52,13 +52,13 @@ TEST_F(DialogueChoix, LeMemeChoixDeCouleursSuitLaNouvelleTaille)
     EXPECT_EQ(couleurChoisie(), QStringLiteral("7"));
 
     choisir("NbCasesJeu1_4");
-    EXPECT_EQ(Reglages.TailleJeu1, 4);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 2);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 4);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 2);
     EXPECT_EQ(groupe("NbCasesCouleur")->itemIndex(), 1);
     EXPECT_EQ(couleurChoisie(), QStringLiteral("15"));
 
     choisir("NbCasesCouleur_4");
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 4);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 4);
     EXPECT_EQ(couleurChoisie(), QStringLiteral("24"));
 }
 
@@ -79,8 +79,8 @@ TEST_F(DialogueChoix, AnnulerRemetLesDeuxValeursDeLOuverture)
     choisir("NbCasesJeu1_1");
     cliquer("BitBtn1");
     EXPECT_FALSE(dialogue_.isVisible());
-    EXPECT_EQ(Reglages.TailleJeu1, 2);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 3);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 2);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 3);
 
     // The next opening remembers the values of that opening, not of the first.
     ouvrir(4, 1);
@@ -88,8 +88,8 @@ TEST_F(DialogueChoix, AnnulerRemetLesDeuxValeursDeLOuverture)
     choisir("NbCasesCouleur_2");
     QTest::keyClick(&dialogue_, Qt::Key_Escape);
     EXPECT_FALSE(dialogue_.isVisible());
-    EXPECT_EQ(Reglages.TailleJeu1, 4);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 1) << "Escape is Annuler";
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 4);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 1) << "Escape is Annuler";
 }
 
 TEST_F(DialogueChoix, OkEtLaFermetureGardentLesChoix)
@@ -99,12 +99,12 @@ TEST_F(DialogueChoix, OkEtLaFermetureGardentLesChoix)
     cliquer("BitBtn2");
     EXPECT_FALSE(dialogue_.isVisible());
     EXPECT_EQ(dialogue_.result(), QDialog::Accepted);
-    EXPECT_EQ(Reglages.TailleJeu1, 2);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 2);
 
     ouvrir(2, 2);
     choisir("NbCasesCouleur_4");
     dialogue_.close();
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 4);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 4);
 }
 
 TEST_F(DialogueChoix, DesValeursAbimeesSOuvrentSurLesValeursParDefaut)
@@ -113,8 +113,8 @@ TEST_F(DialogueChoix, DesValeursAbimeesSOuvrentSurLesValeursParDefaut)
     EXPECT_EQ(groupe("NbCasesJeu1")->itemIndex(), 2);
     EXPECT_EQ(couleurChoisie(), QStringLiteral("10"));
     cliquer("BitBtn1");
-    EXPECT_EQ(Reglages.TailleJeu1, 3);
-    EXPECT_EQ(Reglages.NbColoreesJeu1, 2);
+    EXPECT_EQ(contexte.reglages.TailleJeu1, 3);
+    EXPECT_EQ(contexte.reglages.NbColoreesJeu1, 2);
 }
 
 } // namespace

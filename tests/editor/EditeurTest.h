@@ -6,7 +6,7 @@
 #include "ChoixExercice.h"
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Quadrillage.h"
 #include "TF_Dessin.h"
 #include "TForm1.h"
@@ -51,17 +51,15 @@ class EditeurTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ReinitialiserEtatPartage();
-        DossierProgramme = dossier.chemin();
         QDir(dossier.chemin()).mkdir(QStringLiteral("exos"));
-        DossierExercices.fixerDossier(dossier.fichier(QStringLiteral("exos")) + QLatin1Char('/'));
+        contexte.dossierExercices.fixerDossier(dossier.fichier(QStringLiteral("exos")) + QLatin1Char('/'));
     }
 
     // Opens the editor of an exercise type as the main menu does.
     TF_Dessin& ouvrir(int numero)
     {
-        NumeroExercice = quint8(numero);
-        fenetre = std::make_unique<TF_Dessin>();
+        contexte.numeroExercice = quint8(numero);
+        fenetre = std::make_unique<TF_Dessin>(contexte);
         fenetre->connaitreChoix(&choix);
         fenetre->connaitreImagesReserve(&images);
         fenetre->FormActivate();
@@ -103,7 +101,8 @@ protected:
 
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
+    Contexte contexte{dossier.chemin()};
     ChoixFactice choix;
-    TForm1 images;
+    TForm1 images{contexte};
     std::unique_ptr<TF_Dessin> fenetre;
 };

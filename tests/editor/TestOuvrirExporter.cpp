@@ -52,7 +52,7 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     EXPECT_EQ(dialogues.textes(), QStringList{QStringLiteral("Enregistrer l'exercice en cours ?")});
     EXPECT_EQ(choix.ouvertures, 1);
     EXPECT_TRUE(choix.depuisEditeur);
-    EXPECT_EQ(QDir(choix.dossier), QDir(DossierExercices.dossier()));
+    EXPECT_EQ(QDir(choix.dossier), QDir(contexte.dossierExercices.dossier()));
 
     const Quadrillage& g = fenetre->grille();
     EXPECT_EQ(g.NbColonnes, 30);
@@ -77,7 +77,7 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     EXPECT_EQ(f.planche().couleur(), CouleurBleu);
     EXPECT_EQ(CouleurPixel(f.image(), 48, 100), CouleurNoir);
     EXPECT_EQ(CouleurPixel(f.image(), 88, 84), CouleurRose);
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
 }
 
 TEST_F(Ouverture, UnChoixAnnuleRendAuDessinSaGrille)
@@ -121,7 +121,7 @@ TEST_F(Ouverture, UnEnregistrementAnnuleAvantOuvrirGardeLeDessin)
     EXPECT_EQ(dialogues.enregistrements.size(), 1);
     EXPECT_EQ(choix.ouvertures, 0);
     EXPECT_EQ(f.figure()[1].CaseX1, 4);
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
 
     dialogues.reponses.enqueue(Reponse::Oui);
     dialogues.fichiersEnregistres.enqueue(dossierSerie(2) + QStringLiteral("/Avant.ex2"));
@@ -228,5 +228,5 @@ TEST_F(Exportation, EnregistrerPourImprimerEcritUnBmp)
     EXPECT_EQ(lue.size(), QSize(1202, 1202));
     EXPECT_EQ(DepuisQRgb(lue.pixel(100, 200)), CouleurNoir);
     EXPECT_TRUE(dialogues.messages.isEmpty());
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
 }

@@ -80,7 +80,7 @@ TEST_F(Sauvegarde, LeDialogueProposeLaSerieDeLExercice)
     TF_Dessin& f = ouvrir(4);
     tracer({2, 2}, {2, 8});
     cliquer("BoutonEnregistrer");
-    NomsExercice noms{QStringLiteral("Ex07"), QString()};
+    NomsExercice noms{contexte.dossierExercices.dossier(), QStringLiteral("Ex07"), QString()};
     EnregistrerExercice245(4, fenetre->grille(), f.figure(), noms);
     ASSERT_EQ(dialogues.enregistrements.size(), 2);
     EXPECT_EQ(dialogues.enregistrements[1].nomPropose, QStringLiteral("Ex07"));
@@ -93,7 +93,7 @@ TEST_F(Sauvegarde, LeDialogueProposeLaSerieDeLExercice)
     EXPECT_EQ(d.filtre, QStringLiteral("fichiers exercices jeu 2 (*.ex2);;fichiers exercices jeu 3 (*.ex3);;"
                                        "fichiers exercices jeu 4 (*.ex4);;fichiers exercices jeu 5 (*.ex5)"));
     EXPECT_EQ(d.filtreInitial, QStringLiteral("fichiers exercices jeu 4 (*.ex4)"));
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path()) << "back in the program folder";
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path()) << "back in the program folder";
 }
 
 TEST_F(Sauvegarde, UnPointNeSEnregistreQuEnExercice5)
@@ -135,7 +135,7 @@ TEST_F(Sauvegarde, ApresUnExercice3LesCouleursSerontSupprimees)
 {
     TF_Dessin& f = ouvrir(2);
     tracer({2, 2}, {2, 8});
-    NomsExercice noms{QString(), QStringLiteral(".ex3")};
+    NomsExercice noms{contexte.dossierExercices.dossier(), QString(), QStringLiteral(".ex3")};
     const QString chemin = fichier(2, QStringLiteral("A.ex2"));
     const auto enregistrerSous = [&](const QString& c) {
         dialogues.fichiersEnregistres.enqueue(c);

@@ -53,7 +53,7 @@ TEST_F(PannesEditeur, UnDossierManquantEstDitEtLeDessinReste)
     attendreUnMessageSur(chemin);
     EXPECT_FALSE(QFileInfo::exists(dossier.fichier(QStringLiteral("absent"))));
     EXPECT_EQ(fenetre->figure().NbElements, 2);
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
 
     const QString bon = dossierSerie(2) + QStringLiteral("/Ex01.ex2");
     enregistrerSous(bon);
@@ -92,7 +92,7 @@ TEST_F(PannesEditeur, UneExportationVersUnDossierManquantEstDite)
     cliquer("Button1");
     attendreUnMessageSur(chemin);
     EXPECT_EQ(fenetre->figure().NbElements, 2);
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
 }
 
 } // namespace

@@ -78,19 +78,24 @@ TEST(ListeDossier, UnDossierAbsentNeDonneRien)
     EXPECT_TRUE(listerDossier(dossier.fichier(QStringLiteral("absent")), QStringLiteral("*.*")).isEmpty());
 }
 
-TEST(DossierCourant, SeChangeEtRefuseUnDossierAbsentOuVide)
+TEST(FichierSansCasse, PrendLeNomExactPuisUnNomQuiNeDiffereQueParLaCasse)
 {
     DossierTemporaire dossier;
-    QDir().mkdir(QStringLiteral("sous"));
-    const QString depart = dossierCourant();
-    EXPECT_FALSE(changerDossierCourant(QString()));
-    EXPECT_FALSE(changerDossierCourant(QStringLiteral("absent")));
-    EXPECT_EQ(dossierCourant(), depart);
-    ASSERT_TRUE(changerDossierCourant(QStringLiteral("sous")));
-    EXPECT_EQ(dossierCourant(), avecSeparateur(depart) + QStringLiteral("sous"));
+    const QString ici = dossier.chemin();
+    EXPECT_EQ(fichierSansCasse(ici, QStringLiteral("Paul.reu")), dossier.fichier(QStringLiteral("Paul.reu")))
+        << "nothing there: the exact name, to be created";
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("PAUL.REU"), "x"));
+    QDir().mkdir(QStringLiteral("paul.reu.d"));
+    EXPECT_EQ(fichierSansCasse(ici, QStringLiteral("Paul.reu")), dossier.fichier(QStringLiteral("PAUL.REU")));
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("Paul.reu"), "y"));
+    EXPECT_EQ(fichierSansCasse(ici, QStringLiteral("Paul.reu")), dossier.fichier(QStringLiteral("Paul.reu")))
+        << "an exact match wins";
+    QDir().mkdir(QStringLiteral("Lea.reu"));
+    EXPECT_EQ(fichierSansCasse(ici, QStringLiteral("LEA.reu")), dossier.fichier(QStringLiteral("LEA.reu")))
+        << "a folder is not a file";
 }
 
-TEST(DossierCourant, LeSeparateurNEstAjouteQuUneFois)
+TEST(Separateur, NEstAjouteQuUneFois)
 {
     EXPECT_EQ(avecSeparateur(QStringLiteral("/a/b")), QStringLiteral("/a/b/"));
     EXPECT_EQ(avecSeparateur(QStringLiteral("/a/b/")), QStringLiteral("/a/b/"));

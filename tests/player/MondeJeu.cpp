@@ -2,7 +2,7 @@
 
 #include "ChoixExercice.h"
 #include "Controles.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Quadrillage.h"
 
 #include <QAbstractButton>
@@ -31,9 +31,9 @@ QByteArray ContenuFichier(int numero, int typeAxe, int nbCases, int tailleCase,
     return octets;
 }
 
-void EcrireDansExercices(const QString& relatif, const QByteArray& contenu)
+void EcrireDansExercices(const Contexte& contexte, const QString& relatif, const QByteArray& contenu)
 {
-    const QString chemin = QDir(DossierExercices.dossier()).filePath(relatif);
+    const QString chemin = QDir(contexte.dossierExercices.dossier()).filePath(relatif);
     QDir().mkpath(QFileInfo(chemin).path());
     ASSERT_TRUE(DossierTemporaire::ecrire(chemin, contenu));
 }
@@ -75,15 +75,13 @@ void ChoisirAuProchainChoix(const QString& serie, const QString& exercice)
 MondeJeu::MondeJeu(int numeroExercice)
     : numero_(numeroExercice)
 {
-    ReinitialiserEtatPartage();
-    DossierProgramme = dossier_.chemin();
-    DossierBilans.fixerDossier(dossier_.chemin() + QStringLiteral("/"));
+    contexte_.dossierBilans.fixerDossier(dossier_.chemin() + QStringLiteral("/"));
     QDir().mkpath(dossier_.fichier(QStringLiteral("Exercices")));
-    DossierExercices.fixerDossier(dossier_.fichier(QStringLiteral("Exercices")) + QStringLiteral("/"));
-    GeometrieReference = { 0, 0, 600, 800 };
-    NumeroExercice = quint8(numeroExercice);
-    choix_ = std::make_unique<TF_choix_exo>();
-    jeu_ = std::make_unique<TF_Jeu_Lignes_Autour>();
+    contexte_.dossierExercices.fixerDossier(dossier_.fichier(QStringLiteral("Exercices")) + QStringLiteral("/"));
+    contexte_.geometrieReference = { 0, 0, 600, 800 };
+    contexte_.numeroExercice = quint8(numeroExercice);
+    choix_ = std::make_unique<TF_choix_exo>(contexte_);
+    jeu_ = std::make_unique<TF_Jeu_Lignes_Autour>(contexte_);
     jeu_->connaitreChoix(choix_.get());
     jeu_->setGeometry(0, 0, 800, 600);
     jeu_->show();
@@ -97,7 +95,7 @@ MondeJeu::~MondeJeu()
 void MondeJeu::charger(const QByteArray& contenu, const QString& nom)
 {
     const QString fichier = nom + QStringLiteral(".ex%1").arg(numero_);
-    EcrireDansExercices(QStringLiteral("Série 1/") + fichier, contenu);
+    EcrireDansExercices(contexte_, QStringLiteral("Série 1/") + fichier, contenu);
     ChoisirAuProchainChoix(QStringLiteral("Série 1"), nom);
     cliquer(QStringLiteral("BoutonNouveau"));
 }

@@ -4,6 +4,7 @@
 // folder, the scripted dialogs, a chooser, and helpers that write exercise files, pick
 // them in the chooser and draw with the mouse on Image1.
 
+#include "Contexte.h"
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
 #include "TF_Jeu_Lignes_Autour.h"
@@ -30,7 +31,7 @@ QByteArray ContenuFichier(int numero, int typeAxe, int nbCases, int tailleCase,
                           const QVector<MotsElement>& elements, int decalage = 0);
 
 // Writes bytes under the exercises folder (series folders are made as needed).
-void EcrireDansExercices(const QString& relatif, const QByteArray& contenu);
+void EcrireDansExercices(const Contexte& contexte, const QString& relatif, const QByteArray& contenu);
 
 // Picks series/exercise in the chooser once it is shown ("" series: Annuler).
 void ChoisirAuProchainChoix(const QString& serie, const QString& exercice);
@@ -41,6 +42,7 @@ public:
     ~MondeJeu();
 
     TF_Jeu_Lignes_Autour& jeu() { return *jeu_; }
+    Contexte& contexte() { return contexte_; }
     DialoguesScriptes& dialogues() { return dialogues_; }
     QString dossier() const { return dossier_.chemin(); }
 
@@ -65,6 +67,7 @@ public:
 private:
     DossierTemporaire dossier_;
     DialoguesScriptes dialogues_;
+    Contexte contexte_{dossier_.chemin()};
     std::unique_ptr<TF_choix_exo> choix_;
     std::unique_ptr<TF_Jeu_Lignes_Autour> jeu_;
     int numero_;

@@ -3,7 +3,7 @@
 #include "ChoixExercice.h"
 #include "Couleurs.h"
 #include "Dessin.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Quadrillage.h"
 
 #include <QAbstractButton>
@@ -142,7 +142,7 @@ TEST(ChargementJeu, AChosenExerciseIsShownAndPlayable)
     EXPECT_EQ(QRect(QPoint(ref[1].X1, ref[1].Y1), QPoint(ref[1].X2, ref[1].Y2)),
               QRect(QPoint(60, 40), QPoint(180, 160)));
     EXPECT_EQ(CouleurPixel(monde.jeu().image(), 120, 100), CouleurNoir);
-    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+    EXPECT_EQ(QDir::currentPath(), monde.contexte().dossierProgramme);
     EXPECT_TRUE(monde.dialogues().messages.isEmpty());
 }
 
@@ -178,7 +178,7 @@ TEST(ChargementJeu, OlderFilesStartWithTheAxis)
 TEST(ChargementJeu, LeavingTheChooserOrAnEmptyFileGivesTheNoExerciseState)
 {
     MondeJeu monde(2);
-    EcrireDansExercices(QStringLiteral("Série 1/Ex01.ex2"), unTrait());
+    EcrireDansExercices(monde.contexte(), QStringLiteral("Série 1/Ex01.ex2"), unTrait());
     ChoisirAuProchainChoix(QString(), QString());
     monde.cliquer(QStringLiteral("BoutonNouveau"));
     verifierEtat(monde, SansExercice, "cancelled");
@@ -223,7 +223,7 @@ TEST(ChargementJeu, DamagedOrOversizedFilesAreRefusedWithAMessage)
         // The chooser's preview may have said it first; the player's word is the last.
         ASSERT_FALSE(monde.dialogues().messages.isEmpty()) << "file " << n;
         EXPECT_EQ(monde.dialogues().messages.last().genre, GenreMessage::Avertissement);
-        EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+        EXPECT_EQ(QDir::currentPath(), monde.contexte().dossierProgramme);
         ++n;
     }
 }
@@ -251,7 +251,7 @@ TEST(ChargementJeu, WithoutSeriesTheProgramFolderHoldsTheExercises)
                                           ContenuFichier(5, AxePoint, 24, 20, { { GenreTrait, 3, 2, 9, 8 } })));
     ChoisirAuProchainChoix(QStringLiteral("Série P"), QStringLiteral("Centre"));
     monde.cliquer(QStringLiteral("BoutonNouveau"));
-    EXPECT_EQ(QDir(DossierExercices.dossier()), QDir(monde.dossier()));
+    EXPECT_EQ(QDir(monde.contexte().dossierExercices.dossier()), QDir(monde.dossier()));
     EXPECT_EQ(monde.jeu().figureReference().NbElements, 1);
 }
 

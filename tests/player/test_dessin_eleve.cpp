@@ -2,7 +2,7 @@
 
 #include "Couleurs.h"
 #include "Dessin.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Quadrillage.h"
 
 #include <QAbstractButton>

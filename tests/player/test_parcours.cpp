@@ -7,7 +7,7 @@
 #include "Classes.h"
 #include "Controles.h"
 #include "Demarrage.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "TF_Menu.h"
 #include "TF_nom_eleve.h"
 
@@ -60,24 +60,25 @@ TEST(Parcours, APupilSolvesAnExerciseFromTheMainMenu)
 {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    ReinitialiserEtatPartage();
     ASSERT_TRUE(EcrireClasse(dossier.fichier(QStringLiteral("CM1.elv")),
                              { QStringLiteral("Léa"), QStringLiteral("Paul") }));
     const auto programme = CreerProgramme();
     programme->menu->show();
-    Reglages.BilanReussite = 1;
-    DossierExercices.fixerDossier(dossier.fichier(QStringLiteral("Exercices")) + QStringLiteral("/"));
-    DossierBilans.fixerDossier(dossier.chemin() + QStringLiteral("/"));
-    EcrireDansExercices(QStringLiteral("Série 1/Ex01.ex2"),
+    Contexte& contexte = programme->contexte;
+    EXPECT_EQ(contexte.dossierProgramme, QDir::toNativeSeparators(dossier.chemin()));
+    contexte.reglages.BilanReussite = 1;
+    contexte.dossierExercices.fixerDossier(dossier.fichier(QStringLiteral("Exercices")) + QStringLiteral("/"));
+    contexte.dossierBilans.fixerDossier(dossier.chemin() + QStringLiteral("/"));
+    EcrireDansExercices(contexte, QStringLiteral("Série 1/Ex01.ex2"),
                         ContenuFichier(2, AxeVertical, 24, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-    EcrireDansExercices(QStringLiteral("Série 1/Ex02.ex2"),
+    EcrireDansExercices(contexte, QStringLiteral("Série 1/Ex02.ex2"),
                         ContenuFichier(2, AxeVertical, 24, 20, { { GenreTrait, 5, 5, 5, 9 } }));
 
     choisirEleveAuProchainAppel(QStringLiteral("CM1"), QStringLiteral("Léa"));
     programme->menu->findChild<QAbstractButton*>(QStringLiteral("BoutonJL"))->click();
     QWidget* jeu = programme->fenetres.jeuLignes;
     ASSERT_TRUE(jeu->isVisible());
-    EXPECT_EQ(NomEleve, QStringLiteral("Léa"));
+    EXPECT_EQ(contexte.nomEleve, QStringLiteral("Léa"));
     EXPECT_EQ(jeu->windowTitle(), QStringLiteral("Jeu n°2 : Lignes"));
 
     ChoisirAuProchainChoix(QStringLiteral("Série 1"), QStringLiteral("Ex01"));
@@ -95,10 +96,7 @@ TEST(Parcours, APupilSolvesAnExerciseFromTheMainMenu)
 
     const QString bilan = dossier.fichier(QStringLiteral("Bilan Orvane CM1 Léa.reu"));
     ASSERT_TRUE(QFileInfo::exists(bilan));
-    LireBilan();
-    RetourDossierProgramme();
-    EXPECT_EQ(NbLignesBilan, 1);
-    EXPECT_EQ(TableBilan[0], QStringLiteral("Série 1\\Ex01"));
+    EXPECT_EQ(LireBilan(bilan), QStringList(QStringLiteral("Série 1\\Ex01")));
 
     QStringList reussis, aFaire;
     lireChoixAuProchainAppel(&reussis, &aFaire);
@@ -108,9 +106,8 @@ TEST(Parcours, APupilSolvesAnExerciseFromTheMainMenu)
 
     jeu->findChild<QAbstractButton*>(QStringLiteral("BoutonQuitter"))->click();
     EXPECT_FALSE(jeu->isVisible());
-    EXPECT_TRUE(NomEleve.isEmpty());
-    EXPECT_TRUE(NomClasse.isEmpty());
-    EXPECT_TRUE(TableBilan[0].isEmpty());
+    EXPECT_TRUE(contexte.nomEleve.isEmpty());
+    EXPECT_TRUE(contexte.nomClasse.isEmpty());
     EXPECT_TRUE(dialogues.messages.isEmpty()) << dialogues.textes().join(QLatin1Char('|')).toStdString();
 }
 

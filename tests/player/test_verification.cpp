@@ -1,9 +1,15 @@
+#include "Bilans.h"
 #include "MondeJeu.h"
 
 #include "Bilans.h"
+#include "Bilans.h"
+#include "Bilans.h"
 #include "ChoixExercice.h"
+#include "Bilans.h"
 #include "Couleurs.h"
-#include "EtatPartage.h"
+#include "Bilans.h"
+#include "Contexte.h"
+#include "Bilans.h"
 #include "Quadrillage.h"
 
 #include <QAbstractButton>
@@ -201,32 +207,45 @@ QStringList fichiersBilans(const MondeJeu& monde)
 TEST(Enregistrement, ATrackedPupilsSuccessIsRecordedOnce)
 {
     MondeJeu monde(2);
-    Reglages.BilanReussite = 1;
-    SuiviEleve = true;
-    NomClasse = QStringLiteral("CM1");
-    NomEleve = QStringLiteral("Léa");
+    monde.contexte().reglages.BilanReussite = 1;
+    monde.contexte().suiviEleve = true;
+    monde.contexte().nomClasse = QStringLiteral("CM1");
+    monde.contexte().nomEleve = QStringLiteral("Léa");
     resoudre(monde);
     resoudre(monde); // "Nouveau" and the same exercise again
     EXPECT_EQ(fichiersBilans(monde), QStringList(QStringLiteral("Bilan Orvane CM1 Léa.reu")));
-    LireBilan();
-    EXPECT_EQ(NbLignesBilan, 1);
-    EXPECT_EQ(TableBilan[0], QStringLiteral("Série 1\\Ex01"));
-    EXPECT_EQ(QDir::currentPath(), DossierProgramme);
+    EXPECT_EQ(LireBilan(QDir(monde.dossier()).filePath(fichiersBilans(monde).value(0))),
+              QStringList(QStringLiteral("Série 1\\Ex01")));
+    EXPECT_EQ(QDir::currentPath(), monde.contexte().dossierProgramme);
+}
+
+TEST(Enregistrement, ASuccessIsKeptWhenTheProgramFolderHasGoneAndTheLossIsSaid)
+{
+    MondeJeu monde(2);
+    Contexte& contexte = monde.contexte();
+    contexte.reglages.BilanReussite = 1;
+    contexte.nomEleve = QStringLiteral("Léa");
+    const QString disparu = QDir(monde.dossier()).filePath(QStringLiteral("programme"));
+    contexte.dossierProgramme = disparu;
+    resoudre(monde);
+    EXPECT_EQ(fichiersBilans(monde), QStringList(QStringLiteral("Bilan Orvane individuel Léa.Reu")));
+    EXPECT_EQ(monde.dialogues().textes(),
+              QStringList(QStringLiteral("Impossible de trouver le répertoire ") + disparu));
 }
 
 TEST(Enregistrement, TrainingOrRecordingOffWritesNothing)
 {
     {
         MondeJeu monde(2);
-        Reglages.BilanReussite = 1;
-        NomEleve = QStringLiteral("entrainement");
+        monde.contexte().reglages.BilanReussite = 1;
+        monde.contexte().nomEleve = QStringLiteral("entrainement");
         resoudre(monde);
         EXPECT_TRUE(fichiersBilans(monde).isEmpty());
     }
     MondeJeu monde(2);
-    Reglages.BilanReussite = 0;
-    NomEleve = QStringLiteral("Léa");
-    NomClasse = QStringLiteral("CM1");
+    monde.contexte().reglages.BilanReussite = 0;
+    monde.contexte().nomEleve = QStringLiteral("Léa");
+    monde.contexte().nomClasse = QStringLiteral("CM1");
     resoudre(monde);
     EXPECT_TRUE(fichiersBilans(monde).isEmpty());
 }

@@ -13,13 +13,13 @@ class Bilans : public TestEleves {
 protected:
     void identifier(const QString& eleve, const QString& classe = QString())
     {
-        NomEleve = eleve;
-        NomClasse = classe;
+        contexte.nomEleve = eleve;
+        contexte.nomClasse = classe;
     }
 
     void reussir(const QString& ligne)
     {
-        EnregistrerReussite(ligne);
+        enregistrerReussite(ligne);
     }
 
     QStringList enregistrements(const QString& fichier) const
@@ -36,19 +36,19 @@ const QString Ex05 = QStringLiteral("Série 1\\Ex05");
 TEST_F(Bilans, NomDuFichierAvecEtSansClasse)
 {
     identifier(QStringLiteral("Léa M."), QStringLiteral("CM1"));
-    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane CM1 Léa M.reu"));
+    EXPECT_EQ(nomBilan(), QStringLiteral("Bilan Orvane CM1 Léa M.reu"));
     identifier(QStringLiteral("Paul"));
-    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane individuel Paul.Reu"));
+    EXPECT_EQ(nomBilan(), QStringLiteral("Bilan Orvane individuel Paul.Reu"));
     identifier(QStringLiteral("J.-P. Martin"), QStringLiteral("CE2"));
-    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane CE2 J-P Martin.reu"));
+    EXPECT_EQ(nomBilan(), QStringLiteral("Bilan Orvane CE2 J-P Martin.reu"));
 }
 
 TEST_F(Bilans, AucunSeparateurNeFaitSortirDuDossierDesBilans)
 {
     identifier(QStringLiteral("../..\\x/y"), QStringLiteral("../CM1\\a"));
-    EXPECT_EQ(NomFichierBilan(), QStringLiteral("Bilan Orvane ..CM1a xy.reu"));
+    EXPECT_EQ(nomBilan(), QStringLiteral("Bilan Orvane ..CM1a xy.reu"));
     reussir(Ex05);
-    EXPECT_EQ(nomsDans(dossierBilans()), QStringList{NomFichierBilan()});
+    EXPECT_EQ(nomsDans(dossierBilans()), QStringList{nomBilan()});
 }
 
 TEST_F(Bilans, ChaqueExerciceNEstEnregistreQuUneFois)
@@ -58,9 +58,9 @@ TEST_F(Bilans, ChaqueExerciceNEstEnregistreQuUneFois)
     reussir(Ex05);
     reussir(QStringLiteral("Série 2\\Ex05"));
     reussir(Ex05);
-    EXPECT_EQ(enregistrements(NomFichierBilan()),
+    EXPECT_EQ(enregistrements(nomBilan()),
               (QStringList{Ex05, QStringLiteral("Série 2\\Ex05")}));
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path())
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path())
         << "the program folder is current again";
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
@@ -89,12 +89,12 @@ TEST_F(Bilans, RienNEstEnregistreEnEntrainementNiSansNom)
 TEST_F(Bilans, LaCasseCompte)
 {
     identifier(QStringLiteral("Léo"), QStringLiteral("CM2"));
-    ecrire(bilan(NomFichierBilan()), documentRtf({QStringLiteral("série 1\\ex05")}));
-    LireBilan();
-    EXPECT_FALSE(ExerciceReussi(Ex05));
-    EXPECT_TRUE(ExerciceReussi(QStringLiteral("série 1\\ex05")));
+    ecrire(bilan(nomBilan()), documentRtf({QStringLiteral("série 1\\ex05")}));
+    lireBilanEleve();
+    EXPECT_FALSE(reussi(Ex05));
+    EXPECT_TRUE(reussi(QStringLiteral("série 1\\ex05")));
     reussir(Ex05);
-    EXPECT_EQ(enregistrements(NomFichierBilan()),
+    EXPECT_EQ(enregistrements(nomBilan()),
               (QStringList{QStringLiteral("série 1\\ex05"), Ex05}));
 }
 
@@ -104,58 +104,52 @@ TEST_F(Bilans, MilleDeuxCentsEnregistrements)
     QStringList lignes;
     for (int i = 0; i < 1200; ++i)
         lignes.append(QStringLiteral("Série\\Ex%1").arg(i));
-    const QString fichier = bilan(NomFichierBilan());
+    const QString fichier = bilan(nomBilan());
     ecrire(fichier, documentRtf(lignes));
 
-    LireBilan();
-    EXPECT_EQ(NbLignesBilan, 1000);
-    EXPECT_EQ(TableBilan[0], lignes[0]);
-    EXPECT_EQ(TableBilan[1000], lignes[1000]);
-    EXPECT_TRUE(ExerciceReussi(lignes[1000]));
-    EXPECT_FALSE(ExerciceReussi(lignes[1001])) << "only the first 1001 lines reach the chooser";
+    lireBilanEleve();
+    EXPECT_EQ(bilanLu, lignes.mid(0, 1001));
+    EXPECT_TRUE(reussi(lignes[1000]));
+    EXPECT_FALSE(reussi(lignes[1001])) << "only the first 1001 lines reach the chooser";
 
     const QByteArray avant = lire(fichier);
     reussir(lignes[1150]);
     EXPECT_EQ(lire(fichier), avant) << "the duplicate check looks at every line";
     reussir(QStringLiteral("Série\\Nouveau"));
-    EXPECT_EQ(enregistrements(NomFichierBilan()), lignes + QStringList{QStringLiteral("Série\\Nouveau")});
+    EXPECT_EQ(enregistrements(nomBilan()), lignes + QStringList{QStringLiteral("Série\\Nouveau")});
 }
 
 TEST_F(Bilans, LectureDUnFichierAbsentOuCourt)
 {
     identifier(QStringLiteral("Ana"));
-    TableBilan[0] = QStringLiteral("reste d'avant");
-    LireBilan();
-    EXPECT_EQ(NbLignesBilan, 0);
-    EXPECT_EQ(TableBilan[0], QString());
-    EXPECT_FALSE(ExerciceReussi(Ex05));
+    lireBilanEleve();
+    EXPECT_TRUE(bilanLu.isEmpty());
+    EXPECT_FALSE(reussi(Ex05));
 
-    ecrire(bilan(NomFichierBilan()), documentRtf({Ex05, QString(300, QLatin1Char('x'))}));
-    LireBilan();
-    EXPECT_EQ(NbLignesBilan, 2);
-    EXPECT_EQ(TableBilan[1].size(), 255);
-    EXPECT_EQ(TableBilan[2], QString()) << "the entry after the last record is empty";
-    EXPECT_EQ(QDir::currentPath(), QDir(dossierBilans()).path());
+    ecrire(bilan(nomBilan()), documentRtf({Ex05, QString(300, QLatin1Char('x'))}));
+    lireBilanEleve();
+    EXPECT_EQ(bilanLu, (QStringList{Ex05, QString(255, QLatin1Char('x'))}));
+    EXPECT_EQ(QDir::currentPath(), programme.chemin()) << "reading results leaves the current folder";
 }
 
 TEST_F(Bilans, UnFichierEnTexteSimpleEstReluEtReecritEnRtf)
 {
     identifier(QStringLiteral("Ana"));
-    ecrire(bilan(NomFichierBilan()), "S\xe9rie 1\\Ex01\r\nS\xe9rie 1\\Ex02\r\n");
+    ecrire(bilan(nomBilan()), "S\xe9rie 1\\Ex01\r\nS\xe9rie 1\\Ex02\r\n");
     reussir(QStringLiteral("Série 1\\Ex02"));
-    EXPECT_TRUE(lire(bilan(NomFichierBilan())).startsWith("S\xe9rie")) << "nothing to add";
+    EXPECT_TRUE(lire(bilan(nomBilan())).startsWith("S\xe9rie")) << "nothing to add";
     reussir(Ex05);
-    EXPECT_TRUE(lire(bilan(NomFichierBilan())).startsWith("{\\rtf1"));
-    EXPECT_EQ(enregistrements(NomFichierBilan()),
+    EXPECT_TRUE(lire(bilan(nomBilan())).startsWith("{\\rtf1"));
+    EXPECT_EQ(enregistrements(nomBilan()),
               (QStringList{QStringLiteral("Série 1\\Ex01"), QStringLiteral("Série 1\\Ex02"), Ex05}));
 }
 
 TEST_F(Bilans, SansDossierDesBilansLeDossierDuProgrammeSert)
 {
-    DossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent")));
+    contexte.dossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent")));
     identifier(QStringLiteral("Ana"));
     reussir(Ex05);
-    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{NomFichierBilan()});
+    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{nomBilan()});
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 
@@ -163,12 +157,12 @@ TEST_F(Bilans, UnFichierIlisibleNEstPasEcraseEtLEchecEstDit)
 {
     identifier(QStringLiteral("Ana"));
     // A folder in the file's place cannot be read as a results file.
-    QDir(dossierBilans()).mkdir(NomFichierBilan());
+    QDir(dossierBilans()).mkdir(nomBilan());
     reussir(Ex05);
     ASSERT_EQ(dialogues.messages.size(), 1);
     EXPECT_EQ(dialogues.messages[0].genre, GenreMessage::Avertissement);
-    EXPECT_TRUE(dialogues.messages[0].texte.contains(NomFichierBilan()));
-    EXPECT_TRUE(QFileInfo(bilan(NomFichierBilan())).isDir());
+    EXPECT_TRUE(dialogues.messages[0].texte.contains(nomBilan()));
+    EXPECT_TRUE(QFileInfo(bilan(nomBilan())).isDir());
 }
 
 TEST_F(Bilans, UnEchecDEcritureEstDitEtNeLaisseRien)
@@ -178,14 +172,14 @@ TEST_F(Bilans, UnEchecDEcritureEstDitEtNeLaisseRien)
     ASSERT_EQ(dialogues.messages.size(), 1);
     EXPECT_TRUE(dialogues.messages[0].texte.startsWith(QStringLiteral("Erreur d'entrée/sortie")));
     EXPECT_TRUE(nomsDans(dossierBilans()).isEmpty());
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
 }
 
 // ---- the results management window ----
 
 class GestionBilans : public Bilans {
 protected:
-    TF_efface_bilans fenetre;
+    TF_efface_bilans fenetre{contexte};
     QListWidget* liste = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox3"));
     QPushButton* effacer =
         fenetre.findChild<QPushButton*>(QStringLiteral("BoutonSuppressionReussites"));
@@ -242,15 +236,14 @@ TEST_F(GestionBilans, UnFichierQuiNePeutEtreEffaceResteDansLaListe)
     EXPECT_FALSE(effacer->isEnabled());
 }
 
-TEST_F(GestionBilans, QuitterVideLaListeEtRevientAuDossierDuProgramme)
+TEST_F(GestionBilans, QuitterVideLaListe)
 {
     ecrire(bilan(QStringLiteral("Bilan Orvane CE2 Léo.reu")), "x");
     fenetre.show();
-    EXPECT_EQ(QDir::currentPath(), QDir(dossierBilans()).path());
     QTest::mouseClick(quitter, Qt::LeftButton);
     EXPECT_FALSE(fenetre.isVisible());
     EXPECT_EQ(liste->count(), 0);
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(QDir::currentPath(), QDir(contexte.dossierProgramme).path());
     // A new opening lists the folder afresh, once.
     fenetre.show();
     EXPECT_EQ(liste->count(), 1);

@@ -68,7 +68,7 @@ TEST(FichierClasse, NomDeLaClasse)
 
 class EditeurClasses : public TestEleves {
 protected:
-    TF_Listes fenetre;
+    TF_Listes fenetre{contexte};
     QLineEdit* nomClasse = fenetre.findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QLineEdit* nouvelEleve = fenetre.findChild<QLineEdit*>(QStringLiteral("Edit2"));
     QListWidget* liste = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox1"));
@@ -203,7 +203,7 @@ TEST_F(EditeurClasses, OuvrirDepuisUnAutreDossierPuisEnregistrerIci)
     EXPECT_EQ(dialogues.ouvertures[0].filtre, QStringLiteral("fichiers élèves(*.elv)"));
     EXPECT_EQ(nomClasse->text(), QStringLiteral("CM2 2009"));
     EXPECT_EQ(textes(), (QStringList{QStringLiteral("adrien"), QStringLiteral("Marc")}));
-    EXPECT_EQ(QDir::currentPath(), QDir(DossierProgramme).path());
+    EXPECT_EQ(dialogues.ouvertures[0].dossierInitial, contexte.dossierProgramme);
     cliquer("bouton_enregistrer");
     // The bytes after each name are whatever the class buffer held: only the names count.
     EXPECT_EQ(QFileInfo(programme.fichier(QStringLiteral("CM2 2009.elv"))).size(), 512);

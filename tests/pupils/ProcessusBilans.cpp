@@ -14,7 +14,7 @@
 
 #include "Bilans.h"
 #include "Dialogues.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "Rtf.h"
 #include "Verrou.h"
 
@@ -46,13 +46,8 @@ public:
     void afficherAide(const QString&) override {}
 };
 
-void identifier(const QString& dossier)
-{
-    ReinitialiserEtatPartage();
-    DossierBilans.fixerDossier(QDir(dossier).absolutePath() + QLatin1Char('/'));
-    NomEleve = QStringLiteral("Zoé");
-    NomClasse = QStringLiteral("CM1");
-}
+const QString Eleve = QStringLiteral("Zoé");
+const QString Classe = QStringLiteral("CM1");
 
 QStringList lignesDe(const QByteArray& octets)
 {
@@ -90,13 +85,13 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    identifier(arguments.at(2));
-    const QString fichier = QDir(arguments.at(2)).filePath(NomFichierBilan());
+    const QString dossier = QDir(arguments.at(2)).absolutePath();
+    const QString fichier = QDir(dossier).filePath(NomFichierBilan(Eleve, Classe));
     if (mode == QStringLiteral("enregistrer") && arguments.size() == 5) {
         const int numero = arguments.at(3).toInt();
         const int nombre = arguments.at(4).toInt();
         for (int i = 0; i < nombre; ++i) {
-            EnregistrerReussite(QStringLiteral("Série %1\\Ex%2").arg(numero).arg(i));
+            EnregistrerReussite(dossier, Eleve, Classe, QStringLiteral("Série %1\\Ex%2").arg(numero).arg(i));
         }
         return dialogues.messages;
     }

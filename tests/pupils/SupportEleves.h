@@ -1,12 +1,13 @@
 #pragma once
 
 // Shared set-up of the pupils' tests: a fresh program folder with its own results and
-// exercises folders, scripted dialogs, and the shared state as at program start.
+// exercises folders, scripted dialogs, and a context as at program start.
 
+#include "Bilans.h"
 #include "ChoixExercice.h"
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -22,15 +23,29 @@ class TestEleves : public ::testing::Test {
 protected:
     DossierTemporaire programme;
     DialoguesScriptes dialogues;
+    Contexte contexte{programme.chemin()};
+    QStringList bilanLu;
 
     TestEleves()
     {
-        ReinitialiserEtatPartage();
         QDir(programme.chemin()).mkdir(QStringLiteral("bilans"));
         QDir(programme.chemin()).mkdir(QStringLiteral("exercices"));
-        DossierBilans.fixerDossier(dossierBilans());
-        DossierExercices.fixerDossier(dossierExercices());
+        contexte.dossierBilans.fixerDossier(dossierBilans());
+        contexte.dossierExercices.fixerDossier(dossierExercices());
     }
+
+    // The current pupil's results file and records, as the player and the chooser use them.
+    QString nomBilan() const { return NomFichierBilan(contexte.nomEleve, contexte.nomClasse); }
+    void enregistrerReussite(const QString& ligne) const
+    {
+        EnregistrerReussite(contexte.dossierBilansAccessible(), contexte.nomEleve, contexte.nomClasse, ligne);
+    }
+    void lireBilanEleve()
+    {
+        bilanLu = LireBilan(CheminBilan(contexte.dossierBilansAccessible(), contexte.nomEleve,
+                                        contexte.nomClasse));
+    }
+    bool reussi(const QString& ligne) const { return ExerciceReussi(bilanLu, ligne); }
 
     QString dossierBilans() const { return programme.fichier(QStringLiteral("bilans")); }
     QString dossierExercices() const { return programme.fichier(QStringLiteral("exercices")); }

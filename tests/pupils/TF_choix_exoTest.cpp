@@ -22,11 +22,11 @@ QByteArray exerciceSimple()
 
 class Choix : public TestEleves {
 protected:
-    TF_choix_exo fenetre;
+    TF_choix_exo fenetre{contexte};
 
     Choix()
     {
-        NumeroExercice = 2;
+        contexte.numeroExercice = 2;
         fenetre.preparer(dossierExercices(), false);
     }
 
@@ -75,10 +75,10 @@ TEST_F(Choix, SeulesLesSeriesVisiblesQuiOntDesFichiersDuTypeSontListees)
 
 TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
 {
-    SuiviEleve = true;
-    NomEleve = QStringLiteral("Zoé");
-    NomClasse = QStringLiteral("CM1");
-    ecrire(bilan(NomFichierBilan()),
+    contexte.suiviEleve = true;
+    contexte.nomEleve = QStringLiteral("Zoé");
+    contexte.nomClasse = QStringLiteral("CM1");
+    ecrire(bilan(nomBilan()),
            documentRtf({QStringLiteral("Série 1\\Ex05"), QStringLiteral("série 1\\ex09")}));
     for (const char* nom : {"Ex07.ex2", "Ex05.ex2", "Ex09.ex2", "ex01.ex2"})
         fichier(QStringLiteral("Série 1"), QString::fromLatin1(nom));

@@ -18,7 +18,7 @@ QByteArray classe(std::initializer_list<const char*> noms)
 
 class Identification : public TestEleves {
 protected:
-    TF_nom_eleve fenetre;
+    TF_nom_eleve fenetre{contexte};
     QListWidget* classes = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox3"));
     QListWidget* eleves = fenetre.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     QLineEdit* nom = fenetre.findChild<QLineEdit*>(QStringLiteral("Edit1"));
@@ -61,8 +61,8 @@ TEST_F(Identification, UneClasseEtUnNomChoisis)
     EXPECT_EQ(nom->text(), QStringLiteral("Marc"));
     valider();
     EXPECT_FALSE(fenetre.isVisible());
-    EXPECT_EQ(NomClasse, QStringLiteral("CM1"));
-    EXPECT_EQ(NomEleve, QStringLiteral("Marc"));
+    EXPECT_EQ(contexte.nomClasse, QStringLiteral("CM1"));
+    EXPECT_EQ(contexte.nomEleve, QStringLiteral("Marc"));
 }
 
 TEST_F(Identification, UnDoubleClicValide)
@@ -73,8 +73,8 @@ TEST_F(Identification, UnDoubleClicValide)
     eleves->setCurrentItem(tom);
     emit eleves->itemDoubleClicked(tom);
     EXPECT_FALSE(fenetre.isVisible());
-    EXPECT_EQ(NomEleve, QStringLiteral("Tom"));
-    EXPECT_EQ(NomClasse, QStringLiteral("CE1"));
+    EXPECT_EQ(contexte.nomEleve, QStringLiteral("Tom"));
+    EXPECT_EQ(contexte.nomClasse, QStringLiteral("CE1"));
 }
 
 TEST_F(Identification, CliquerDansLeNomOublieLaClasse)
@@ -84,12 +84,12 @@ TEST_F(Identification, CliquerDansLeNomOublieLaClasse)
     cliquerItem(eleves, QStringLiteral("Marc"));
     QTest::mouseClick(nom, Qt::LeftButton);
     EXPECT_EQ(classeTapee->text(), QString());
-    EXPECT_EQ(NomClasse, QString());
+    EXPECT_EQ(contexte.nomClasse, QString());
     QTest::keyClicks(nom, QStringLiteral("o"));
     EXPECT_TRUE(eleves->selectedItems().isEmpty()) << "a typed name is not tied to the list";
     valider();
-    EXPECT_EQ(NomEleve, QStringLiteral("Marco"));
-    EXPECT_EQ(NomClasse, QString());
+    EXPECT_EQ(contexte.nomEleve, QStringLiteral("Marco"));
+    EXPECT_EQ(contexte.nomClasse, QString());
 }
 
 TEST_F(Identification, AuClavierSeulLesDeuxTextesSontPrisTelsQuels)
@@ -98,8 +98,8 @@ TEST_F(Identification, AuClavierSeulLesDeuxTextesSontPrisTelsQuels)
     QTest::keyClicks(classeTapee, QStringLiteral("CM9"));
     QTest::keyClicks(nom, QStringLiteral("Inconnu"));
     valider();
-    EXPECT_EQ(NomClasse, QStringLiteral("CM9"));
-    EXPECT_EQ(NomEleve, QStringLiteral("Inconnu"));
+    EXPECT_EQ(contexte.nomClasse, QStringLiteral("CM9"));
+    EXPECT_EQ(contexte.nomEleve, QStringLiteral("Inconnu"));
 }
 
 TEST_F(Identification, EntrainementGardeLaClasse)
@@ -108,8 +108,8 @@ TEST_F(Identification, EntrainementGardeLaClasse)
     cliquerItem(classes, QStringLiteral("CM1"));
     QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     EXPECT_FALSE(fenetre.isVisible());
-    EXPECT_EQ(NomEleve, QStringLiteral("entrainement"));
-    EXPECT_EQ(NomClasse, QStringLiteral("CM1"));
+    EXPECT_EQ(contexte.nomEleve, QStringLiteral("entrainement"));
+    EXPECT_EQ(contexte.nomClasse, QStringLiteral("CM1"));
 }
 
 TEST_F(Identification, ValiderSansNomNeDonneAucunNom)
@@ -118,13 +118,13 @@ TEST_F(Identification, ValiderSansNomNeDonneAucunNom)
     cliquerItem(classes, QStringLiteral("CM1"));
     valider();
     EXPECT_FALSE(fenetre.isVisible());
-    EXPECT_EQ(NomEleve, QString());
+    EXPECT_EQ(contexte.nomEleve, QString());
 }
 
 TEST_F(Identification, LIdentitePrecedenteEstReproposee)
 {
-    NomEleve = QStringLiteral("Zoé");
-    NomClasse = QStringLiteral("CM1");
+    contexte.nomEleve = QStringLiteral("Zoé");
+    contexte.nomClasse = QStringLiteral("CM1");
     fenetre.show();
     EXPECT_EQ(nom->text(), QStringLiteral("Zoé"));
     EXPECT_EQ(nom->selectedText(), QStringLiteral("Zoé"));

@@ -32,12 +32,12 @@ class BilansPartages : public TestEleves {
 protected:
     BilansPartages()
     {
-        NomEleve = QStringLiteral("Zoé");
-        NomClasse = QStringLiteral("CM1");
+        contexte.nomEleve = QStringLiteral("Zoé");
+        contexte.nomClasse = QStringLiteral("CM1");
     }
     ~BilansPartages() override { Verrou::fixerAttenteMs(5000); }
 
-    QString fichier() const { return bilan(NomFichierBilan()); }
+    QString fichier() const { return bilan(nomBilan()); }
     QString arret() const { return programme.fichier(QStringLiteral("arret")); }
 
     static std::unique_ptr<QProcess> demarrer(const QStringList& arguments)
@@ -170,7 +170,7 @@ TEST_F(BilansPartages, LeVerrouDUnProcessusTueEstRepris)
     QElapsedTimer chrono;
     chrono.start();
     const QString ligne = QStringLiteral("Série 1\\Ex05");
-    EnregistrerReussite(ligne);
+    enregistrerReussite(ligne);
     EXPECT_LT(chrono.elapsed(), 300);
     EXPECT_EQ(relus(), QStringList{ligne});
     EXPECT_TRUE(dialogues.messages.isEmpty());
@@ -178,20 +178,20 @@ TEST_F(BilansPartages, LeVerrouDUnProcessusTueEstRepris)
 
 TEST_F(BilansPartages, UnVerrouTenuParUnAutreOrdinateurEstAttenduPuisDitSansRienPerdre)
 {
-    EnregistrerReussite(QStringLiteral("Série 1\\Ex01"));
+    enregistrerReussite(QStringLiteral("Série 1\\Ex01"));
     const QByteArray avant = lire(fichier());
     verrouAilleurs(QStringLiteral("poste-cm2"));
     Verrou::fixerAttenteMs(400);
 
     QElapsedTimer chrono;
     chrono.start();
-    EnregistrerReussite(QStringLiteral("Série 1\\Ex02"));
+    enregistrerReussite(QStringLiteral("Série 1\\Ex02"));
     EXPECT_GE(chrono.elapsed(), 400);
     EXPECT_EQ(lire(fichier()), avant);
     ASSERT_EQ(dialogues.textes(),
               QStringList{QStringLiteral("Le fichier « %1 » est occupé par l'ordinateur "
                                          "« poste-cm2 » : il n'a pas été modifié.")
-                              .arg(NomFichierBilan())});
+                              .arg(nomBilan())});
 
     // The erase waits in the same way and keeps the file.
     EXPECT_FALSE(EffacerBilan(fichier()));
@@ -202,7 +202,7 @@ TEST_F(BilansPartages, UnVerrouTenuParUnAutreOrdinateurEstAttenduPuisDitSansRien
     ASSERT_TRUE(verrou.open(QIODevice::ReadWrite));
     verrou.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
     verrou.close();
-    EnregistrerReussite(QStringLiteral("Série 1\\Ex02"));
+    enregistrerReussite(QStringLiteral("Série 1\\Ex02"));
     EXPECT_EQ(relus(), (QStringList{QStringLiteral("Série 1\\Ex01"), QStringLiteral("Série 1\\Ex02")}));
 }
 
@@ -212,7 +212,7 @@ TEST_F(BilansPartages, UneClasseEtLesPreferencesOccupeesAilleursNeSontPasEcrasee
     const QString classe = programme.fichier(QStringLiteral("CM1.elv"));
     ecrire(classe, enregistrementEleve("Paul"));
     verrouAilleurs(QStringLiteral("poste-cm1"), classe);
-    TF_Listes fenetre;
+    TF_Listes fenetre(contexte);
     fenetre.show();
     QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("bouton_nouveau")), Qt::LeftButton);
     fenetre.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("CM1"));
@@ -226,8 +226,8 @@ TEST_F(BilansPartages, UneClasseEtLesPreferencesOccupeesAilleursNeSontPasEcrasee
     const QString reglages = programme.fichier(FichierReglages);
     ecrire(reglages, QByteArray("\x01\x01\x00\x00", 4));
     verrouAilleurs(QStringLiteral("poste-cm1"), reglages);
-    Reglages = {4, 4, 1, 1};
-    EcrireFichiersPreferences();
+    contexte.reglages = {4, 4, 1, 1};
+    EcrireFichiersPreferences(contexte);
     EXPECT_EQ(lire(reglages), QByteArray("\x01\x01\x00\x00", 4));
     EXPECT_FALSE(QFile::exists(programme.fichier(FichierImages)));
 

@@ -7,7 +7,7 @@
 #include "ChoixExercice.h"
 #include "Couleurs.h"
 #include "Demarrage.h"
-#include "EtatPartage.h"
+#include "Contexte.h"
 #include "FichierExercice.h"
 #include "Symetrie.h"
 #include "TF_Jeu_Lignes_Autour.h"
@@ -31,6 +31,8 @@ namespace {
 constexpr int LargeurImages = 600;
 constexpr int PauseMs = 300;
 QString dossierImages;
+// The running program's settings, read for its exercises folder.
+const Contexte* contexteProgramme = nullptr;
 
 [[noreturn]] void abandonner(const QString& raison)
 {
@@ -120,7 +122,7 @@ ExerciceLu exerciceChoisi(const TF_Jeu_Lignes_Autour* jeu)
     if (!choix)
         abandonner(QStringLiteral("le choix des exercices n'existe pas"));
     const ExerciceChoisi& choisi = choix->choisi();
-    const QString chemin = QDir(DossierExercices.dossier()).filePath(choisi.Serie + QLatin1Char('/')
+    const QString chemin = QDir(contexteProgramme->dossierExercices.dossier()).filePath(choisi.Serie + QLatin1Char('/')
                                                                      + choisi.Fichier);
     ResultatLecture lu = LireExercice(chemin);
     if (!lu.Reussi)
@@ -251,6 +253,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(180000, [] { abandonner(QStringLiteral("délai dépassé")); });
 
     const auto programme = CreerProgramme();
+    contexteProgramme = &programme->contexte;
     QWidget* menu = programme->menu.get();
     menu->showMaximized();
     QTest::qWait(2 * PauseMs);
