@@ -98,6 +98,18 @@ TEST_F(Bilans, LaCasseCompte)
               (QStringList{QStringLiteral("série 1\\ex05"), Ex05}));
 }
 
+TEST_F(Bilans, LeBilanDontSeulesLesMajusculesDifferentEstCeluiDeLEleve)
+{
+    identifier(QStringLiteral("Zoé"), QStringLiteral("CM1"));
+    const QString autreCasse = QStringLiteral("bilan orvane cm1 zoé.REU");
+    ecrire(bilan(autreCasse), documentRtf({QStringLiteral("Série 1\\Ex01")}));
+    lireBilanEleve();
+    EXPECT_TRUE(reussi(QStringLiteral("Série 1\\Ex01")));
+    reussir(Ex05);
+    EXPECT_EQ(nomsDans(dossierBilans()), QStringList{autreCasse}) << "no second file";
+    EXPECT_EQ(enregistrements(autreCasse), (QStringList{QStringLiteral("Série 1\\Ex01"), Ex05}));
+}
+
 TEST_F(Bilans, MilleDeuxCentsEnregistrements)
 {
     identifier(QStringLiteral("Léo"), QStringLiteral("CM2"));

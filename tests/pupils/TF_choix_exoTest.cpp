@@ -98,6 +98,22 @@ TEST_F(Choix, UnElevesuiviVoitSesReussisEtSesExercicesAFaire)
     EXPECT_EQ(fenetre.choisi().LigneBilan, QStringLiteral("Série 1\\Ex05"));
 }
 
+TEST_F(Choix, LEditeurMontreLaListeSimpleSansLireLeBilanDuDernierEleve)
+{
+    contexte.suiviEleve = true;
+    contexte.nomEleve = QStringLiteral("Zoé");
+    // A results file that cannot be read would be reported if it were read.
+    QDir(dossierBilans()).mkdir(nomBilan());
+    fichier(QStringLiteral("Série 1"), QStringLiteral("Ex05.ex2"));
+    fenetre.preparer(dossierExercices(), true);
+    ouvrir();
+    EXPECT_FALSE(controle<QWidget>("Panel_exos1")->isVisible());
+    EXPECT_TRUE(liste("ListBox4")->isVisible());
+    cliquer("ListBox1", QStringLiteral("Série 1"));
+    EXPECT_EQ(textesListe(liste("ListBox4")), QStringList{QStringLiteral("Ex05")});
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
 TEST_F(Choix, EnEntrainementLaListeSuitLOrdreDuDossier)
 {
     for (const char* nom : {"Ex07.ex2", "Ex05.ex2", "Zz.ex2", "aa.ex2"})

@@ -165,6 +165,18 @@ TEST_F(Identification, UneClasseEnMajusculesSOuvreSousSonPropreNom)
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 
+TEST_F(Identification, LaClasseDeLaDerniereIdentiteSeRetrouveQuelleQueSoitLaCasse)
+{
+    ecrire(programme.fichier(QStringLiteral("CP.ELV")), classe({"Lou"}));
+    contexte.nomEleve = QStringLiteral("Lou");
+    contexte.nomClasse = QStringLiteral("cp");
+    fenetre.show();
+    classes->setCurrentItem(nullptr);
+    fenetre.ListBox3Click();
+    EXPECT_EQ(textesListe(eleves), QStringList{QStringLiteral("Lou")});
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
 TEST_F(Identification, UneGrandeClasseMontreSesCinquantePremiers)
 {
     QByteArray contenu;
