@@ -48,7 +48,7 @@ struct Scene
     Scene()
     {
         const int t = grille.TailleCase;
-        const auto ajouter = [&](int genre, int x1, int y1, int x2, int y2, quint32 c) {
+        const auto ajouter = [&](Genre genre, int x1, int y1, int x2, int y2, quint32 c) {
             if (reference.NbElements < 100)
                 reference.Ajouter(ElementDepuisPixels(genre, x1 * t, y1 * t, x2 * t, y2 * t, c, t));
         };
@@ -226,7 +226,7 @@ QString CheminFichier()
     static QTemporaryDir dossier;
     static const QString chemin = [] {
         const QString c = dossier.filePath(QStringLiteral("banc.ex3"));
-        EcrireExercice(c, LaScene().grille, DeuxCentsElements(), {3, 0, false});
+        EcrireExercice(c, LaScene().grille, DeuxCentsElements(), {3, std::nullopt, false});
         return c;
     }();
     return chemin;
@@ -258,7 +258,7 @@ void Ecrire(benchmark::State& etat)
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("ecrit.ex3"));
     for (auto _ : etat)
-        EcrireExercice(chemin, LaScene().grille, figure, {3, 0, false});
+        EcrireExercice(chemin, LaScene().grille, figure, {3, std::nullopt, false});
 }
 
 void EcrirePlancher(benchmark::State& etat)

@@ -29,7 +29,7 @@ constexpr int Cellule = 20; // cell size of the writer; readers rescale
 
 // One element in cells. A painted area is seeded at the centre of cell (c1, r1).
 struct Forme {
-    int genre;
+    Genre genre;
     int c1, r1, c2, r2;
     quint32 couleur = CouleurBlanc;
 };
@@ -49,7 +49,7 @@ struct Dessin {
 // An exercise: a drawing, its axis and how many cells it keeps from the axis.
 struct Exercice {
     Dessin dessin;
-    int typeAxe = AxeVertical;
+    Axe typeAxe = AxeVertical;
     int decalage = 0;
     int ecart = 0;
 };
@@ -283,7 +283,7 @@ bool ecrire(const QString& dossier, const QString& nom, int numero, const Exerci
     return true;
 }
 
-Exercice ex(Dessin d, int ecart, int typeAxe = AxeVertical, int decalage = 0)
+Exercice ex(Dessin d, int ecart, Axe typeAxe = AxeVertical, int decalage = 0)
 {
     return {std::move(d), typeAxe, decalage, ecart};
 }

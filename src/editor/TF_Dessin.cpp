@@ -167,12 +167,11 @@ void TF_Dessin::creerMenu()
         {"N3AxeobliqueHB1", "&3 : Axe oblique Haut vers basB"},
         {"N4AxeobliqueBH1", "&4 : Axe oblique Bas vers haut"},
         {"Autourdunpoint1", "Par rapport à un &point"}};
-    int type = AxeVertical;
+    qint32 code = Code(AxeVertical);
     for (const auto& [nom, texte] : axes) {
-        QAction* a = sens->addAction(QString::fromUtf8(texte), this,
-                                     [this, type] { ChoisirAxe(type); });
+        const Axe type = static_cast<Axe>(code++);
+        QAction* a = sens->addAction(QString::fromUtf8(texte), this, [this, type] { ChoisirAxe(type); });
         a->setObjectName(QLatin1String(nom));
-        ++type;
     }
     QAction* aide = mainMenu1_->addAction(QStringLiteral("Ai&de"), this, [] { AfficherAide(SujetAide); });
     aide->setObjectName(QStringLiteral("Aide1"));
@@ -490,7 +489,7 @@ void TF_Dessin::SpeedButton2Click()
     avertir(TexteVerification(echecs));
 }
 
-void TF_Dessin::ChoisirAxe(int typeAxe)
+void TF_Dessin::ChoisirAxe(Axe typeAxe)
 {
     grille_.TypeAxe = typeAxe;
     redessiner();

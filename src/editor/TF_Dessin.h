@@ -58,7 +58,7 @@ public:
     void SpeedButton1Click();
     void MarqueurClick(int numero);
     void SpeedButton2Click();
-    void ChoisirAxe(int typeAxe);
+    void ChoisirAxe(Axe typeAxe);
     void ListBox2Click();
     void ListBox1Click();
     void BoutonNouveauClick();

@@ -59,7 +59,7 @@ void tracerQuadrillage(QPainter& p, const Dimensions& t)
 }
 
 // The axis line of a straight or oblique axis, from its top end.
-QLine ligneAxe(int typeAxe, const Dimensions& t)
+QLine ligneAxe(Axe typeAxe, const Dimensions& t)
 {
     const auto [n, m, d] = t;
     const auto point = [](qint64 x, qint64 y) { return QPoint(int(x), int(y)); };
@@ -71,7 +71,7 @@ QLine ligneAxe(int typeAxe, const Dimensions& t)
     }
 }
 
-bool axeDroitOuOblique(int typeAxe)
+bool axeDroitOuOblique(Axe typeAxe)
 {
     return typeAxe >= AxeVertical && typeAxe <= AxeObliqueBH;
 }
@@ -83,7 +83,7 @@ void tracerDisque(QPainter& p, const Dimensions& t)
     p.setBrush(Qt::NoBrush);
 }
 
-void tracerAxe(QPainter& p, int typeAxe, const Dimensions& t)
+void tracerAxe(QPainter& p, Axe typeAxe, const Dimensions& t)
 {
     if (axeDroitOuOblique(typeAxe)) {
         p.setPen(plume(CouleurRougeAxe, 8));
@@ -96,7 +96,7 @@ void tracerAxe(QPainter& p, int typeAxe, const Dimensions& t)
 
 // Exercise 3: the black lines beside the axis, 4 pixels from it, that hold the fills.
 // Each is the axis line with its two ends moved along the edges they lie on.
-void tracerBordsAxe(QPainter& p, int typeAxe, const Dimensions& t)
+void tracerBordsAxe(QPainter& p, Axe typeAxe, const Dimensions& t)
 {
     constexpr int e = 4;
     struct Bords {
@@ -110,7 +110,7 @@ void tracerBordsAxe(QPainter& p, int typeAxe, const Dimensions& t)
     p.setPen(plume(CouleurNoir, 1));
     if (axeDroitOuOblique(typeAxe)) {
         const QLine axe = ligneAxe(typeAxe, t);
-        const Bords& b = bords[typeAxe - AxeVertical];
+        const Bords& b = bords[Code(typeAxe) - Code(AxeVertical)];
         p.drawLine(axe.p1() + b.debut1, axe.p2() + b.fin1);
         p.drawLine(axe.p1() + b.debut2, axe.p2() + b.fin2);
     } else if (typeAxe == AxePoint) {

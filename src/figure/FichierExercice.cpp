@@ -52,9 +52,9 @@ void LireEntete(const QByteArray& octets, ExerciceLu& exo, qsizetype& index)
     const qint32 premier = Mot(octets, index++);
     if (premier > SeuilEntete) {
         exo.EnteteExercice = premier;
-        exo.Grille.TypeAxe = Mot(octets, index++);
+        exo.Grille.TypeAxe = static_cast<Axe>(Mot(octets, index++));
     } else {
-        exo.Grille.TypeAxe = premier;
+        exo.Grille.TypeAxe = static_cast<Axe>(premier);
     }
     exo.CoteFigure = Mot(octets, index++);
     exo.TailleCaseFichier = Mot(octets, index++);
@@ -72,7 +72,7 @@ void LireEntete(const QByteArray& octets, ExerciceLu& exo, qsizetype& index)
 ElementFigure LireElement(const QByteArray& octets, qsizetype index)
 {
     ElementFigure e;
-    e.GenreElement = Mot(octets, index);
+    e.GenreElement = static_cast<Genre>(Mot(octets, index));
     e.CaseX1 = Mot(octets, index + 1);
     e.CaseY1 = Mot(octets, index + 2);
     e.CaseX2 = Mot(octets, index + 3);
@@ -139,7 +139,7 @@ QString MotifRefus(const ExerciceLu& exercice, int place, int largeurEtalon)
     // A grid without a known axis or point could never be solved.
     if (exercice.Grille.TypeAxe < AxeVertical || exercice.Grille.TypeAxe > AxePoint)
         return QStringLiteral("Cet exercice ne peut pas être ouvert : son axe (%1) est inconnu.")
-            .arg(exercice.Grille.TypeAxe);
+            .arg(Code(exercice.Grille.TypeAxe));
     if (CalculerTailleCase(largeurEtalon, exercice.Grille.NbColonnes) <= 0)
         return QStringLiteral("Le quadrillage de cet exercice (%1 colonnes) ne peut pas être "
                               "affiché.")
@@ -169,7 +169,7 @@ void AjouterMot(QByteArray& octets, qint32 mot)
 
 void AjouterElement(QByteArray& octets, const ElementFigure& e, int c)
 {
-    AjouterMot(octets, e.GenreElement);
+    AjouterMot(octets, Code(e.GenreElement));
     AjouterMot(octets, e.X1 / c);
     AjouterMot(octets, e.Y1 / c);
     if (EstColoriage(e.GenreElement)) {
@@ -192,7 +192,7 @@ QByteArray ContenuExercice(const Quadrillage& grille, const Figure& figure,
         return {};
     QByteArray octets;
     AjouterMot(octets, 200 + parametres.NumeroExercice);
-    AjouterMot(octets, parametres.TypeAxeEcrit != 0 ? parametres.TypeAxeEcrit : grille.TypeAxe);
+    AjouterMot(octets, Code(parametres.TypeAxeEcrit.value_or(grille.TypeAxe)));
     AjouterMot(octets, CalculerCoteFigure(grille, figure));
     AjouterMot(octets, c);
     AjouterMot(octets, grille.NbColonnes);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 
 // Exercise files: little-endian 32-bit words. A header of 15 words (EnteteExercice,
@@ -54,7 +56,7 @@ void ConvertirPourTailleCase(ExerciceLu& exercice, int tailleCase);
 struct ParametresEcriture
 {
     int NumeroExercice = 2;     // EnteteExercice is 200 + this number
-    int TypeAxeEcrit = 0;       // 0: the grid's own axis; AxePoint when a point replaces it
+    std::optional<Axe> TypeAxeEcrit; // none: the grid's own axis; AxePoint when a point replaces it
     bool SansColoriages = false; // leave painted areas out
 };
 

@@ -38,7 +38,7 @@ void Figure::ViderAuDela(int jusqua)
         (*this)[i] = ElementFigure{};
 }
 
-ElementFigure ElementDepuisPixels(int genre, int x1, int y1, int x2, int y2, quint32 couleur,
+ElementFigure ElementDepuisPixels(Genre genre, int x1, int y1, int x2, int y2, quint32 couleur,
                                   int tailleCase)
 {
     ElementFigure element;

@@ -7,23 +7,29 @@
 
 #include <array>
 
-// Element kinds (GenreElement). Code 5 is never produced; a stored kind above 4 is read
-// as a painted area.
-constexpr int GenreTrait = 1;
-constexpr int GenreRectangle = 2;
-constexpr int GenreCercle = 3;
-constexpr int GenreQuartDeCercle = 4;
-constexpr int GenreColoriage = 6;
+// Element kinds (GenreElement), with their stored codes. Code 5 is never produced; a
+// stored kind above 4 is read as a painted area, and keeps its code.
+enum class Genre : qint32 {
+    GenreTrait = 1,
+    GenreRectangle = 2,
+    GenreCercle = 3,
+    GenreQuartDeCercle = 4,
+    GenreColoriage = 6,
+};
+using enum Genre;
+
+// The code an element kind is stored as.
+constexpr qint32 Code(Genre genre) { return static_cast<qint32>(genre); }
 
 // Whether a stored kind is encoded as a painted area (seed cell and offset).
-constexpr bool EstColoriage(int genre) { return genre > GenreQuartDeCercle; }
+constexpr bool EstColoriage(Genre genre) { return genre > GenreQuartDeCercle; }
 
 // One element. Pixel points (X1..Y2) are in the drawing picture; cell fields are the
 // durable form. For a painted area CaseX2/CaseY2 hold the seed's offset inside its cell,
 // in pixels of the current cell size, and X2/Y2 equal X1/Y1.
 struct ElementFigure
 {
-    qint32 GenreElement = 0;
+    Genre GenreElement{};
     qint32 X1 = 0;
     qint32 Y1 = 0;
     qint32 X2 = 0;
@@ -58,7 +64,7 @@ struct Figure
 
 // An element made in the editor or by the pupil from its pixel points; the cell fields
 // follow from the cell size (for a painted area, the seed's cell and offset).
-ElementFigure ElementDepuisPixels(int genre, int x1, int y1, int x2, int y2, quint32 couleur,
+ElementFigure ElementDepuisPixels(Genre genre, int x1, int y1, int x2, int y2, quint32 couleur,
                                   int tailleCase);
 
 // Recomputes the pixel points of elements 1..count from their cell fields for the new

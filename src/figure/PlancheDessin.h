@@ -13,17 +13,17 @@
 #include <optional>
 
 // The drawing tools; each makes the element kind of the same number.
-enum class Outil : int {
-    Trait = GenreTrait,
-    Rectangle = GenreRectangle,
-    Cercle = GenreCercle,
-    QuartDeCercle = GenreQuartDeCercle,
-    Peinture = GenreColoriage,
+enum class Outil : qint32 {
+    Trait = Code(GenreTrait),
+    Rectangle = Code(GenreRectangle),
+    Cercle = Code(GenreCercle),
+    QuartDeCercle = Code(GenreQuartDeCercle),
+    Peinture = Code(GenreColoriage),
 };
 
-constexpr int GenreDe(Outil outil)
+constexpr Genre GenreDe(Outil outil)
 {
-    return static_cast<int>(outil);
+    return static_cast<Genre>(outil);
 }
 
 // Whether a drag between two grid crossings makes a shape: a segment needs two different

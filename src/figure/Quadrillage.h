@@ -4,13 +4,19 @@
 
 #include <array>
 
-// Axis kinds (TypeAxe). In cell units the oblique axes are the lines x - y = d and
-// x + y = N + d.
-constexpr int AxeVertical = 1;
-constexpr int AxeHorizontal = 2;
-constexpr int AxeObliqueHB = 3;
-constexpr int AxeObliqueBH = 4;
-constexpr int AxePoint = 5;
+// Axis kinds (TypeAxe), with their stored codes. In cell units the oblique axes are the
+// lines x - y = d and x + y = N + d.
+enum class Axe : qint32 {
+    AxeVertical = 1,
+    AxeHorizontal = 2,
+    AxeObliqueHB = 3,
+    AxeObliqueBH = 4,
+    AxePoint = 5,
+};
+using enum Axe;
+
+// The code an axis kind is stored as.
+constexpr qint32 Code(Axe axe) { return static_cast<qint32>(axe); }
 
 // The grid state: cells, axis and pen widths. TailleCase is always derived from a
 // drawing area (CalculerTailleCase), never chosen by the user.
@@ -19,7 +25,7 @@ struct Quadrillage
     qint32 NbColonnes = 24;
     qint32 NbLignes = 24;
     qint32 TailleCase = 20;
-    qint32 TypeAxe = AxeVertical;
+    Axe TypeAxe = AxeVertical;
     qint32 DecalageAxe = 0;
     // Eight words stored with the axis; nothing reads them, a loaded file's values are
     // written back unchanged.

@@ -15,7 +15,7 @@ QPoint PointBorne(qint64 x, qint64 y)
     return QPoint(BornerPixel(x), BornerPixel(y));
 }
 
-bool AxeConnu(int typeAxe)
+bool AxeConnu(Axe typeAxe)
 {
     return typeAxe >= AxeVertical && typeAxe <= AxePoint;
 }

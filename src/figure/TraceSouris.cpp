@@ -27,7 +27,7 @@ QPoint ArriveeCarree(QPoint depart, QPoint arrivee)
     return { ex, arrivee.y() };
 }
 
-QPoint PositionMarqueur(int genre, QPoint p1, QPoint p2)
+QPoint PositionMarqueur(Genre genre, QPoint p1, QPoint p2)
 {
     switch (genre) {
     case GenreTrait:
@@ -46,7 +46,7 @@ QPoint PositionMarqueur(int genre, QPoint p1, QPoint p2)
     }
 }
 
-QString LegendeMarqueur(int genre)
+QString LegendeMarqueur(Genre genre)
 {
     switch (genre) {
     case GenreTrait:

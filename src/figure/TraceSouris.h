@@ -4,6 +4,8 @@
 // stroke is made square and where an element's eraser marker sits. Points are pixels of
 // the picture; kinds are GenreTrait ... GenreColoriage.
 
+#include "Figure.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -15,10 +17,10 @@ QPoint BornerPointeur(QPoint pointeur, int nbColonnes, int nbLignes, int tailleC
 QPoint ArriveeCarree(QPoint depart, QPoint arrivee);
 
 // Top-left corner of the eraser marker of an element drawn from p1 to p2.
-QPoint PositionMarqueur(int genre, QPoint p1, QPoint p2);
+QPoint PositionMarqueur(Genre genre, QPoint p1, QPoint p2);
 
 // Side of an eraser marker for cells of the given side.
 int CoteMarqueur(int tailleCase);
 
 // The one letter a marker shows for an element kind.
-QString LegendeMarqueur(int genre);
+QString LegendeMarqueur(Genre genre);

@@ -11,7 +11,7 @@ ApercuTrace::ApercuTrace(QWidget* parent)
     hide();
 }
 
-void ApercuTrace::montrer(int outil, const CadreApercu& cadre)
+void ApercuTrace::montrer(Genre outil, const CadreApercu& cadre)
 {
     outil_ = outil;
     quadrant_ = cadre.quadrant;

@@ -14,13 +14,13 @@ public:
     // A stroke starts: shown, still empty, until the pointer moves.
     void commencer();
     // Shows the shape of the tool in the box, which is in the parent's coordinates.
-    void montrer(int outil, const CadreApercu& cadre);
+    void montrer(Genre outil, const CadreApercu& cadre);
     void cacher();
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
-    int outil_ = GenreTrait;
+    Genre outil_ = GenreTrait;
     QuadrantTrace quadrant_ = DroiteBas;
 };

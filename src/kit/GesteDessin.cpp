@@ -31,7 +31,7 @@ void GesteDessin::deplacer(QPoint point)
     planche_.deplacer(point);
     if (!planche_.traceEnCours())
         return;
-    const int outil = GenreDe(planche_.outil());
+    const Genre outil = GenreDe(planche_.outil());
     if (const auto cadre = CadrerApercu(outil, planche_.depart(), planche_.pointeur()))
         apercu_->montrer(outil, *cadre);
 }

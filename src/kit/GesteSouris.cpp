@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-std::optional<CadreApercu> CadrerApercu(int outil, QPoint depart, QPoint pointeur)
+std::optional<CadreApercu> CadrerApercu(Genre outil, QPoint depart, QPoint pointeur)
 {
     const int sx = depart.x();
     const int sy = depart.y();

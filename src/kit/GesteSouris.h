@@ -28,4 +28,4 @@ struct CadreApercu {
 // The rubber band's box for a stroke from depart to the pointer, or nothing when the
 // pointer sits straight above or straight left of the start (the box then stays as
 // it was). Circles and quarter circles get the square on the shorter side.
-std::optional<CadreApercu> CadrerApercu(int outil, QPoint depart, QPoint pointeur);
+std::optional<CadreApercu> CadrerApercu(Genre outil, QPoint depart, QPoint pointeur);

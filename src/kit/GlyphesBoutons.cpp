@@ -13,7 +13,7 @@ namespace {
 constexpr int CoteOutil = 32;
 constexpr int CoteCommande = 64;
 
-void dessinerForme(QPainter& p, int genre)
+void dessinerForme(QPainter& p, Genre genre)
 {
     p.setPen(QPen(Qt::black, 2.5));
     p.setBrush(Qt::NoBrush);
@@ -100,7 +100,7 @@ QIcon IconeGomme()
     });
 }
 
-QIcon IconeOutil(int genre)
+QIcon IconeOutil(Genre genre)
 {
     // The paint tool shows the pot that becomes the window's cursor.
     if (genre == GenreColoriage)

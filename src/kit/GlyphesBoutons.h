@@ -3,6 +3,8 @@
 // Button pictures that windows of several folders share, drawn by the program itself so
 // that it carries no picture files for them.
 
+#include "Figure.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -17,7 +19,7 @@ QIcon IconeAnnuler(); // a red cross
 QIcon IconeGomme();   // a rubber block
 
 // A drawing tool, numbered as the element kinds it makes (GenreTrait ... GenreColoriage).
-QIcon IconeOutil(int genre);
+QIcon IconeOutil(Genre genre);
 
 // A colour swatch for a colour button (colour as 0x00BBGGRR).
 QIcon IconeCouleur(quint32 couleur);

@@ -34,7 +34,7 @@ constexpr int CasesAuDepart = 24;
 struct ExerciceJeu {
     const char* legende;
     bool peinture;
-    int typeAxe;
+    Axe typeAxe;
 };
 
 // Caption, paint tool and axis shown before the first exercise, for exercises 2 to 5.

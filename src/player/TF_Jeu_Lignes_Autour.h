@@ -45,7 +45,7 @@ public:
     const Quadrillage& grille() const { return Quadrillage_; }
     const Figure& figureEleve() const { return planche_.figure(); }
     const QImage& image() const;
-    int outilCourant() const { return GenreDe(planche_.outil()); }
+    Genre outilCourant() const { return GenreDe(planche_.outil()); }
     bool modeGomme() const { return planche_.modeGomme(); }
     quint32 couleurCourante() const { return planche_.couleur(); }
 

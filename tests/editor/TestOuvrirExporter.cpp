@@ -68,7 +68,7 @@ TEST_F(Ouverture, OuvrirChargeLeFichierChoisi)
     ASSERT_EQ(f.figure().NbElements, 2);
     EXPECT_EQ(QList<int>({f.figure()[1].X1, f.figure()[1].Y1, f.figure()[1].Y2}), QList<int>({48, 64, 144}));
     EXPECT_EQ(QList<int>({f.figure()[2].X1, f.figure()[2].Y1}), QList<int>({88, 84}));
-    EXPECT_EQ(f.figure()[3].GenreElement, 0) << "slots above the count are empty";
+    EXPECT_EQ(Code(f.figure()[3].GenreElement), 0) << "slots above the count are empty";
     EXPECT_EQ(f.noms().extensionOuverte, QStringLiteral(".ex3"));
     EXPECT_EQ(f.noms().nomPropose, QStringLiteral("Ex02"));
     EXPECT_FALSE(f.etat().DessinModifie);

@@ -22,17 +22,17 @@ TEST(FormesEditeur, LeCercleDevientCarreDuCotePlusCourtVersLaSouris)
 
 TEST(MarqueursEditeur, ChaqueGenreASonRepere)
 {
-    EXPECT_EQ(PositionMarqueur(1, {40, 40}, {100, 61}), QPoint(70, 50));
-    EXPECT_EQ(PositionMarqueur(2, {40, 40}, {100, 60}), QPoint(40, 40));
-    EXPECT_EQ(PositionMarqueur(3, {100, 40}, {40, 100}), QPoint(70, 40));
-    EXPECT_EQ(PositionMarqueur(6, {45, 47}, {45, 47}), QPoint(45, 47));
+    EXPECT_EQ(PositionMarqueur(GenreTrait, {40, 40}, {100, 61}), QPoint(70, 50));
+    EXPECT_EQ(PositionMarqueur(GenreRectangle, {40, 40}, {100, 60}), QPoint(40, 40));
+    EXPECT_EQ(PositionMarqueur(GenreCercle, {100, 40}, {40, 100}), QPoint(70, 40));
+    EXPECT_EQ(PositionMarqueur(GenreColoriage, {45, 47}, {45, 47}), QPoint(45, 47));
     // Quarter circles: the end of the arc.
-    EXPECT_EQ(PositionMarqueur(4, {100, 100}, {140, 140}), QPoint(140, 100));
-    EXPECT_EQ(PositionMarqueur(4, {100, 100}, {60, 140}), QPoint(100, 140));
-    EXPECT_EQ(PositionMarqueur(4, {100, 100}, {60, 60}), QPoint(60, 100));
-    EXPECT_EQ(PositionMarqueur(4, {100, 100}, {140, 60}), QPoint(100, 60));
+    EXPECT_EQ(PositionMarqueur(GenreQuartDeCercle, {100, 100}, {140, 140}), QPoint(140, 100));
+    EXPECT_EQ(PositionMarqueur(GenreQuartDeCercle, {100, 100}, {60, 140}), QPoint(100, 140));
+    EXPECT_EQ(PositionMarqueur(GenreQuartDeCercle, {100, 100}, {60, 60}), QPoint(60, 100));
+    EXPECT_EQ(PositionMarqueur(GenreQuartDeCercle, {100, 100}, {140, 60}), QPoint(100, 60));
     // A flat arc, only found in damaged files, keeps its marker on its centre.
-    EXPECT_EQ(PositionMarqueur(4, {100, 100}, {100, 140}), QPoint(100, 100));
+    EXPECT_EQ(PositionMarqueur(GenreQuartDeCercle, {100, 100}, {100, 140}), QPoint(100, 100));
     EXPECT_EQ(CoteMarqueur(20), 10);
     EXPECT_EQ(CoteMarqueur(12), 8);
 }

@@ -65,8 +65,8 @@ TEST_F(Sauvegarde, LeFichierEcritSeRelitEnLaMemeFigure)
     for (int i = 1; i <= 3; ++i) {
         const ElementFigure& a = f.figure()[i];
         const ElementFigure& b = lu.Elements[i];
-        EXPECT_EQ(QList<int>({a.GenreElement, a.CaseX1, a.CaseY1}),
-                  QList<int>({b.GenreElement, b.CaseX1, b.CaseY1}))
+        EXPECT_EQ(QList<int>({Code(a.GenreElement), a.CaseX1, a.CaseY1}),
+                  QList<int>({Code(b.GenreElement), b.CaseX1, b.CaseY1}))
             << i;
     }
     EXPECT_EQ(QList<int>({lu.Elements[2].X1, lu.Elements[2].Y2}), QList<int>({120, 180}));

@@ -1,3 +1,4 @@
+#include "ImpressionFigure.h"
 #include "Dessin.h"
 #include "Symetrie.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 constexpr int T = 20;
 
-ElementFigure Forme(int genre, QPoint a, QPoint b)
+ElementFigure Forme(Genre genre, QPoint a, QPoint b)
 {
     return ElementDepuisPixels(genre, a.x() * T, a.y() * T, b.x() * T, b.y() * T, 0, T);
 }
@@ -24,7 +25,7 @@ ElementFigure Peinture(QPoint graine, quint32 couleur)
 class Partie
 {
 public:
-    explicit Partie(int typeAxe, int exercice = 2, int decalage = 0)
+    explicit Partie(Axe typeAxe, int exercice = 2, int decalage = 0)
         : m_exercice(exercice)
         , m_image(NouvelleImage(500, 500))
         , m_masque(500, 500)
@@ -92,13 +93,13 @@ Figure FigureDeChaqueGenre(quint32 couleur = CouleurRouge)
     return f;
 }
 
-const int TousLesAxes[] = {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint};
+const Axe TousLesAxes[] = {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint};
 
 } // namespace
 
 TEST(Controle, LeMiroirExactEstJuste)
 {
-    for (int axe : TousLesAxes)
+    for (Axe axe : TousLesAxes)
         for (int exercice : {2, 3}) {
             Partie partie(axe, exercice);
             partie.montrer(FigureDeChaqueGenre());
@@ -119,7 +120,7 @@ TEST(Controle, MorceauxColineairesOuSensInverse)
 {
     Figure reference;
     reference.Ajouter(Forme(GenreTrait, {2, 3}, {8, 6}));
-    for (int axe : TousLesAxes) {
+    for (Axe axe : TousLesAxes) {
         Partie enDeux(axe);
         enDeux.montrer(reference);
         const ElementFigure image = enDeux.miroir(reference[1]);
@@ -140,7 +141,7 @@ TEST(Controle, MorceauxColineairesOuSensInverse)
 
 TEST(Controle, CeQuiEstFaux)
 {
-    for (int axe : TousLesAxes) {
+    for (Axe axe : TousLesAxes) {
         Partie rien(axe);
         rien.montrer(FigureDeChaqueGenre());
         EXPECT_FALSE(rien.verifier()) << "nothing drawn, axis " << axe;
@@ -182,7 +183,7 @@ TEST(Controle, UnTraitLeLongDeLAxe)
     reference.Ajouter(Forme(GenreTrait, {2, 3}, {8, 6}));
     struct Cas
     {
-        int axe;
+        Axe axe;
         QPoint a, b;
     } cas[] = {{AxeVertical, {12, 2}, {12, 10}},
                {AxeHorizontal, {2, 12}, {10, 12}},
@@ -230,7 +231,7 @@ TEST(Controle, ComparaisonsPointParPoint)
 
     // An axis kind the program does not know compares nothing.
     Quadrillage inconnu = partie.grille();
-    inconnu.TypeAxe = 0;
+    inconnu.TypeAxe = static_cast<Axe>(0);
     ControleSymetrie rienACompare(inconnu, image, masque);
     rienACompare.ControlerPoint({490, 11}, ModeComparaison::Image);
     rienACompare.ControlerPoint({0, 0}, ModeComparaison::Masque);

@@ -1,3 +1,4 @@
+#include "ImpressionFigure.h"
 #include "Dessin.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@
 
 namespace {
 
-Quadrillage Grille(int typeAxe, int decalage = 0)
+Quadrillage Grille(Axe typeAxe, int decalage = 0)
 {
     Quadrillage g;
     g.TypeAxe = typeAxe;
@@ -17,7 +18,7 @@ Quadrillage Grille(int typeAxe, int decalage = 0)
     return g; // 24 x 24, 20-pixel cells
 }
 
-ElementFigure Element(int genre, int x1, int y1, int x2, int y2, quint32 couleur = CouleurRouge)
+ElementFigure Element(Genre genre, int x1, int y1, int x2, int y2, quint32 couleur = CouleurRouge)
 {
     return ElementDepuisPixels(genre, x1, y1, x2, y2, couleur, 20);
 }
@@ -269,7 +270,7 @@ TEST(Dessin, LesLignesDeLExercice3RetiennentLaPeinture)
 {
     struct Cas
     {
-        int axe;
+        Axe axe;
         QPoint graine, enFace;
     } cas[] = {{AxeVertical, {100, 100}, {400, 100}},
                {AxeHorizontal, {100, 100}, {100, 400}},
@@ -321,8 +322,8 @@ TEST(Dessin, LOrdreDesElementsFaitPartieDuDessin)
 TEST(Dessin, GenresInconnusEtValeursAbimees)
 {
     QImage image = NouvelleImage(200, 200);
-    for (int genre : {0, 5, 7, -1}) {
-        ElementFigure e = Element(genre, 10, 10, 100, 100);
+    for (qint32 code : {0, 5, 7, -1}) {
+        ElementFigure e = Element(static_cast<Genre>(code), 10, 10, 100, 100);
         DessinerElement(image, e, Rendu::Joueur);
     }
     EXPECT_EQ(PixelsDeCouleur(image, CouleurBlanc), 200 * 200);
@@ -330,8 +331,8 @@ TEST(Dessin, GenresInconnusEtValeursAbimees)
     // Points a billion pixels away, in every style: clipped, never a crash.
     const int loin = 1 << 30;
     for (Rendu rendu : {Rendu::Joueur, Rendu::Editeur, Rendu::Apercu})
-        for (int genre = GenreTrait; genre <= GenreColoriage; ++genre) {
-            ElementFigure e = Element(genre, 0, 0, 0, 0);
+        for (qint32 code = Code(GenreTrait); code <= Code(GenreColoriage); ++code) {
+            ElementFigure e = Element(static_cast<Genre>(code), 0, 0, 0, 0);
             e.X1 = -loin;
             e.Y1 = 50;
             e.X2 = loin;

@@ -1,6 +1,7 @@
 // Every shipped exercise is loaded as the player loads it and solved: the exact image of
 // the figure answers "Juste"; nothing drawn, or the image with one element missing, "Faux".
 
+#include "ImpressionFigure.h"
 #include "Dessin.h"
 #include "FichierExercice.h"
 #include "Symetrie.h"
@@ -64,11 +65,11 @@ QList<int> forme(const ElementFigure& e)
 {
     if (e.GenreElement == GenreTrait && QPoint(e.X1, e.Y1) != QPoint(e.X2, e.Y2)
         && std::pair(e.X1, e.Y1) > std::pair(e.X2, e.Y2))
-        return {e.GenreElement, e.X2, e.Y2, e.X1, e.Y1};
+        return {Code(e.GenreElement), e.X2, e.Y2, e.X1, e.Y1};
     if (e.GenreElement == GenreRectangle || e.GenreElement == GenreCercle)
-        return {e.GenreElement, std::min(e.X1, e.X2), std::min(e.Y1, e.Y2), std::max(e.X1, e.X2),
+        return {Code(e.GenreElement), std::min(e.X1, e.X2), std::min(e.Y1, e.Y2), std::max(e.X1, e.X2),
                 std::max(e.Y1, e.Y2)};
-    return {e.GenreElement, e.X1, e.Y1, e.X2, e.Y2};
+    return {Code(e.GenreElement), e.X1, e.Y1, e.X2, e.Y2};
 }
 
 // An outline lying on its own image (astride the axis, or along it) needs no drawing.
@@ -108,7 +109,7 @@ TEST(ExemplesLivres, ChaqueTypeADeuxSeriesDeHuitExercices)
 
 TEST(ExemplesLivres, LesAxesVarientEtLesCouleursSontLa)
 {
-    QSet<int> axesExercice4;
+    QSet<Axe> axesExercice4;
     QSet<int> decalages;
     QSet<quint32> couleursExercice3;
     for (const QString& chemin : exercicesLivres()) {
@@ -127,7 +128,7 @@ TEST(ExemplesLivres, LesAxesVarientEtLesCouleursSontLa)
             if (EstColoriage(e.reference[i].GenreElement))
                 couleursExercice3.insert(e.reference[i].Couleur);
     }
-    EXPECT_EQ(axesExercice4, (QSet<int>{AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH}));
+    EXPECT_EQ(axesExercice4, (QSet<Axe>{AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH}));
     EXPECT_GE(decalages.size(), 3);
     EXPECT_GE(couleursExercice3.size(), 5);
 }

@@ -58,7 +58,7 @@ const std::vector<qint32> MotsExemple = {202, 1, 1, 20, 24, 24, 0, 0, 0, 0, 0, 0
 TEST(FichierExercice, ExempleEcritMotPourMot)
 {
     ExempleEditeur exemple;
-    const QByteArray octets = ContenuExercice(exemple.grille, exemple.figure, {2, 0, false});
+    const QByteArray octets = ContenuExercice(exemple.grille, exemple.figure, {2, std::nullopt, false});
     EXPECT_EQ(octets.size(), 108);
     EXPECT_EQ(octets, Mots(MotsExemple));
 }
@@ -114,7 +114,7 @@ TEST(FichierExercice, ParametresAxeEtMotsReservesSontRendusTelsQuels)
 
     ExerciceLu exo = lu.Exercice;
     ConvertirPourTailleCase(exo, 20);
-    EXPECT_EQ(ContenuExercice(exo.Grille, exo.Elements, {5, 0, false}), Mots(mots));
+    EXPECT_EQ(ContenuExercice(exo.Grille, exo.Elements, {5, std::nullopt, false}), Mots(mots));
 }
 
 TEST(FichierExercice, EcritureSansColoriagesEtAvecUnPointALaPlaceDeLAxe)
@@ -167,7 +167,7 @@ TEST(FichierExercice, FichierEcritPuisReluSurDisque)
     const QString chemin = dossier.filePath(QStringLiteral("essai.ex2"));
     ExempleEditeur exemple;
     QString erreur;
-    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, 0, false}, &erreur));
+    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, std::nullopt, false}, &erreur));
     const ResultatLecture lu = LireExercice(chemin);
     ASSERT_TRUE(lu.Reussi);
     EXPECT_EQ(lu.Exercice.Elements.NbElements, 2);
@@ -182,22 +182,22 @@ TEST(FichierExercice, UnEchecDEcritureLaisseLAncienFichierEtLeDit)
     ExempleEditeur exemple;
     QString erreur;
     const QString absent = dossier.filePath(QStringLiteral("absent/essai.ex2"));
-    EXPECT_FALSE(EcrireExercice(absent, exemple.grille, exemple.figure, {2, 0, false}, &erreur));
+    EXPECT_FALSE(EcrireExercice(absent, exemple.grille, exemple.figure, {2, std::nullopt, false}, &erreur));
     EXPECT_TRUE(erreur.contains(QStringLiteral("Impossible d'enregistrer"))) << erreur.toStdString();
     EXPECT_FALSE(QFile::exists(absent));
 
     QByteArray octets;
     QBuffer lectureSeule(&octets);
     lectureSeule.open(QIODevice::ReadOnly);
-    EXPECT_FALSE(EcrireExercice(&lectureSeule, exemple.grille, exemple.figure, {2, 0, false},
+    EXPECT_FALSE(EcrireExercice(&lectureSeule, exemple.grille, exemple.figure, {2, std::nullopt, false},
                                 &erreur));
     EXPECT_TRUE(erreur.contains(QStringLiteral("n'a pas pu être écrit"))) << erreur.toStdString();
 
     Quadrillage sansCase = exemple.grille;
     sansCase.TailleCase = 0;
     const QString chemin = dossier.filePath(QStringLiteral("garde.ex2"));
-    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, 0, false}));
-    EXPECT_FALSE(EcrireExercice(chemin, sansCase, exemple.figure, {2, 0, false}, &erreur));
+    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, std::nullopt, false}));
+    EXPECT_FALSE(EcrireExercice(chemin, sansCase, exemple.figure, {2, std::nullopt, false}, &erreur));
     EXPECT_FALSE(erreur.isEmpty());
     EXPECT_EQ(QFileInfo(chemin).size(), 108);
 }
@@ -207,13 +207,13 @@ TEST(FichierExercice, UnDisquePleinLaisseLAncienFichierEntier)
     QTemporaryDir dossier;
     ExempleEditeur exemple;
     const QString chemin = dossier.filePath(QStringLiteral("garde.ex2"));
-    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, 0, false}));
+    ASSERT_TRUE(EcrireExercice(chemin, exemple.grille, exemple.figure, {2, std::nullopt, false}));
     Figure plusGrande = exemple.figure;
     ASSERT_TRUE(plusGrande.Ajouter(plusGrande[1]));
     QString erreur;
     {
         DisquePlein plein;
-        EXPECT_FALSE(EcrireExercice(chemin, exemple.grille, plusGrande, {2, 0, false}, &erreur));
+        EXPECT_FALSE(EcrireExercice(chemin, exemple.grille, plusGrande, {2, std::nullopt, false}, &erreur));
     }
     EXPECT_TRUE(erreur.contains(QStringLiteral("Impossible d'enregistrer"))) << erreur.toStdString();
     QFile fichier(chemin);

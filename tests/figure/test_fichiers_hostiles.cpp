@@ -55,8 +55,8 @@ QByteArray Mots(std::initializer_list<qint32> mots)
 // -2^30: the box holding the picture and its mirror spans the whole shift.
 TEST(FichiersHostiles, UnAxeDecaleTresLoinSeVerifieSansParcourirLeDecalage)
 {
-    const QByteArray fichier = Mots({202, AxeVertical, 1, 20, 24, 24, -41'000'000, 0, 0, 0, 0, 0,
-                                     0, 0, 0, GenreTrait, 1, 1, -1077952577, -1077952577, 0});
+    const QByteArray fichier = Mots({202, Code(AxeVertical), 1, 20, 24, 24, -41'000'000, 0, 0, 0, 0, 0,
+                                     0, 0, 0, Code(GenreTrait), 1, 1, -1077952577, -1077952577, 0});
     const auto [juste, ms] = VerifierFichier(fichier);
     EXPECT_FALSE(juste) << "the segment's mirror lies off the picture, so it cannot match";
     EXPECT_LT(ms, LimiteMs);
@@ -68,8 +68,8 @@ TEST(FichiersHostiles, UnPointLointainQuiSeReflechitDansLImageEstCompare)
 {
     // Axis at column 12 + 25 = 37 (740 pixels): column 60 (1200 pixels, off the picture)
     // mirrors onto column 14 (280 pixels), a grid line, black.
-    const QByteArray fichier = Mots({204, AxeVertical, 1, 20, 24, 24, 25, 0, 0, 0, 0, 0, 0, 0, 0,
-                                     GenreTrait, 60, 2, 60, 8, 0});
+    const QByteArray fichier = Mots({204, Code(AxeVertical), 1, 20, 24, 24, 25, 0, 0, 0, 0, 0, 0, 0, 0,
+                                     Code(GenreTrait), 60, 2, 60, 8, 0});
     const auto [juste, ms] = VerifierFichier(fichier);
     EXPECT_FALSE(juste);
     EXPECT_LT(ms, LimiteMs);

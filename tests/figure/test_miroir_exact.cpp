@@ -26,7 +26,7 @@ constexpr int Cote = Cases * T + 4;
 
 struct Geste
 {
-    int genre;
+    Genre genre;
     QPoint depart, arrivee; // pixels where the button went down and up
 };
 
@@ -52,8 +52,8 @@ std::optional<ElementFigure> ElementDuGeste(const Geste& g)
 std::string Nom(const Quadrillage& grille, const ElementFigure& e)
 {
     std::ostringstream nom;
-    nom << "axis " << grille.TypeAxe << " shift " << grille.DecalageAxe << ", kind "
-        << e.GenreElement << " from (" << e.X1 / T << ", " << e.Y1 / T << ") to ("
+    nom << "axis " << Code(grille.TypeAxe) << " shift " << grille.DecalageAxe << ", kind "
+        << Code(e.GenreElement) << " from (" << e.X1 / T << ", " << e.Y1 / T << ") to ("
         << e.X2 / T << ", " << e.Y2 / T << ")";
     return nom.str();
 }
@@ -138,7 +138,7 @@ public:
     ElementFigure modele(const Quadrillage& grille)
     {
         for (;;) {
-            const int genre = entre(GenreTrait, GenreQuartDeCercle);
+            const Genre genre = static_cast<Genre>(entre(Code(GenreTrait), Code(GenreQuartDeCercle)));
             const QPoint a = noeud();
             QPoint b = noeud();
             if (genre == GenreCercle || genre == GenreQuartDeCercle) {
@@ -215,7 +215,7 @@ Bilan Essayer(const Quadrillage& grille, Tirage& tirage, int nombre)
     return bilan;
 }
 
-void Verifier(int typeAxe, const std::vector<int>& decalages, unsigned graine)
+void Verifier(Axe typeAxe, const std::vector<int>& decalages, unsigned graine)
 {
     Tirage tirage(graine);
     Bilan total;

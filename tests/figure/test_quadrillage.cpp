@@ -56,7 +56,7 @@ TEST(Figure, GraineGardeSaPlaceDansSaCase)
     EXPECT_EQ(QPoint(f[1].X1, f[1].Y1), QPoint(70, 85));
 
     // Any kind above 4 is placed as a seed; a previous size of 0 divides nothing.
-    f[1].GenreElement = 5;
+    f[1].GenreElement = static_cast<Genre>(5);
     AdapterTailleCase(f, 20, 0);
     EXPECT_EQ(QPoint(f[1].X1, f[1].Y1), QPoint(60, 80));
 }

@@ -1,3 +1,4 @@
+#include "ImpressionFigure.h"
 #include "Dessin.h"
 #include "Symetrie.h"
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-Quadrillage Grille(int typeAxe, int decalage = 0, int colonnes = 24, int taille = 20)
+Quadrillage Grille(Axe typeAxe, int decalage = 0, int colonnes = 24, int taille = 20)
 {
     Quadrillage g;
     g.TypeAxe = typeAxe;
@@ -18,7 +19,7 @@ Quadrillage Grille(int typeAxe, int decalage = 0, int colonnes = 24, int taille 
     return g;
 }
 
-ElementFigure Element(int genre, int x1, int y1, int x2, int y2)
+ElementFigure Element(Genre genre, int x1, int y1, int x2, int y2)
 {
     return ElementDepuisPixels(genre, x1, y1, x2, y2, CouleurRouge, 20);
 }
@@ -43,16 +44,16 @@ TEST(Symetrie, ImagesDesNoeudsEtDesPixels)
     EXPECT_EQ(ImageNoeud(Grille(AxeHorizontal, -1), {2, 7}), QPoint(2, 15));
 
     // The pixel rule agrees with the node rule on every node, for every axis and shift.
-    for (int axe = AxeVertical; axe <= AxePoint; ++axe)
+    for (Axe axe : {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint})
         for (int d : {-5, -2, 0, 3})
             for (QPoint n : {QPoint(0, 0), QPoint(3, 17), QPoint(24, 9)}) {
                 const Quadrillage g = Grille(axe, d);
-                EXPECT_EQ(ImageMiroir(g, n * 20), ImageNoeud(g, n) * 20) << axe << " " << d;
+                EXPECT_EQ(ImageMiroir(g, n * 20), ImageNoeud(g, n) * 20) << Code(axe) << " " << d;
                 EXPECT_EQ(ImageMiroir(g, ImageMiroir(g, n * 20 + QPoint(3, 7))),
                           n * 20 + QPoint(3, 7));
             }
 
-    Quadrillage inconnu = Grille(9);
+    Quadrillage inconnu = Grille(static_cast<Axe>(9));
     EXPECT_EQ(ImageMiroir(inconnu, {7, 8}), QPoint(7, 8));
     Quadrillage loin = Grille(AxeVertical, 2000000000);
     EXPECT_EQ(ImageMiroir(loin, {0, 0}).x(), 1 << 30) << "held, not wrapped";
@@ -215,16 +216,16 @@ TEST(Symetrie, PointsDeLAxeCouverts)
     // Only the samples on the black frame read as covered on a fresh grid: both ends of a
     // vertical axis, the far end of the others.
     const int surLeCadre[] = {0, 2, 1, 1, 1};
-    for (int axe = AxeVertical; axe <= AxeObliqueBH; ++axe) {
+    for (Axe axe : {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH}) {
         const Quadrillage g = Grille(axe);
         QImage image = NouvelleImage(500, 500);
         DessinerQuadrillage(image, g, 2, Rendu::Joueur);
-        EXPECT_EQ(CompterPointsAxeCouverts(g, image), surLeCadre[axe]) << "axis " << axe;
+        EXPECT_EQ(CompterPointsAxeCouverts(g, image), surLeCadre[Code(axe)]) << "axis " << Code(axe);
 
         // A black segment through the middle of the picture crosses every axis kind.
         DessinerElement(image, Element(GenreTrait, 0, 240, 480, 240), Rendu::Joueur);
         DessinerElement(image, Element(GenreTrait, 240, 0, 240, 480), Rendu::Joueur);
-        EXPECT_GT(CompterPointsAxeCouverts(g, image), surLeCadre[axe]) << "axis " << axe;
+        EXPECT_GT(CompterPointsAxeCouverts(g, image), surLeCadre[Code(axe)]) << "axis " << Code(axe);
     }
 
     // A shifted axis is not where the samples are: they all read grey, all covered.
@@ -247,10 +248,10 @@ TEST(Symetrie, LesCerclesDuJoueurSontSymetriquesAuPixelPres)
 {
     // The check compares the picture with its mirror point by point: a circle and its
     // image must round to mirrored pixels, for every radius and every axis.
-    for (int axe = AxeVertical; axe <= AxePoint; ++axe) {
+    for (Axe axe : {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint}) {
         const Quadrillage g = Grille(axe, 0, 10, 20);
         for (int r = 1; r <= 40; ++r)
-            for (int genre : {GenreCercle, GenreQuartDeCercle}) {
+            for (Genre genre : {GenreCercle, GenreQuartDeCercle}) {
                 const ElementFigure e = genre == GenreCercle
                                             ? Element(genre, 50 - r, 60 - r, 50 + r, 60 + r)
                                             : Element(genre, 50, 60, 50 - r, 60 + r);
@@ -268,7 +269,7 @@ TEST(Symetrie, LesCerclesDuJoueurSontSymetriquesAuPixelPres)
                             ++noirs;
                         }
                 ASSERT_EQ(miroir, attendu)
-                    << "axis " << axe << ", kind " << genre << ", radius " << r;
+                    << "axis " << Code(axe) << ", kind " << genre << ", radius " << r;
                 ASSERT_GT(noirs, 0);
             }
     }

@@ -21,7 +21,7 @@ bool traceVers(const QImage& image, QPoint p)
     return false;
 }
 
-QImage dessiner(int outil, QuadrantTrace quadrant)
+QImage dessiner(Genre outil, QuadrantTrace quadrant)
 {
     QWidget parent;
     parent.resize(100, 100);

@@ -6,7 +6,7 @@
 namespace {
 
 struct CasCadre {
-    int outil;
+    Genre outil;
     QPoint pointeur;
     QuadrantTrace quadrant;
     QRect boite;
@@ -34,11 +34,11 @@ TEST(CadrerApercu, BoxFollowsThePointerInEachQuadrant)
     };
     for (const CasCadre& c : cas) {
         const auto cadre = CadrerApercu(c.outil, Depart, c.pointeur);
-        ASSERT_TRUE(cadre.has_value()) << "tool " << c.outil << " to " << c.pointeur.x() << ","
+        ASSERT_TRUE(cadre.has_value()) << "tool " << Code(c.outil) << " to " << c.pointeur.x() << ","
                                        << c.pointeur.y();
-        EXPECT_EQ(cadre->quadrant, c.quadrant) << "tool " << c.outil << " to " << c.pointeur.x()
+        EXPECT_EQ(cadre->quadrant, c.quadrant) << "tool " << Code(c.outil) << " to " << c.pointeur.x()
                                                << "," << c.pointeur.y();
-        EXPECT_EQ(cadre->boite, c.boite) << "tool " << c.outil << " to " << c.pointeur.x() << ","
+        EXPECT_EQ(cadre->boite, c.boite) << "tool " << Code(c.outil) << " to " << c.pointeur.x() << ","
                                          << c.pointeur.y();
     }
 }

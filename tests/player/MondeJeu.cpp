@@ -15,13 +15,13 @@
 
 #include <gtest/gtest.h>
 
-QByteArray ContenuFichier(int numero, int typeAxe, int nbCases, int tailleCase,
+QByteArray ContenuFichier(int numero, Axe typeAxe, int nbCases, int tailleCase,
                           const QVector<MotsElement>& elements, int decalage)
 {
-    QVector<qint32> mots = { 200 + numero, typeAxe, 1, tailleCase, nbCases, nbCases, decalage,
+    QVector<qint32> mots = { 200 + numero, Code(typeAxe), 1, tailleCase, nbCases, nbCases, decalage,
                              0, 0, 0, 0, 0, 0, 0, 0 };
     for (const MotsElement& e : elements)
-        mots << e.genre << e.a << e.b << e.c << e.d << qint32(e.couleur);
+        mots << Code(e.genre) << e.a << e.b << e.c << e.d << qint32(e.couleur);
     QByteArray octets;
     for (qint32 mot : mots) {
         char tampon[4];

@@ -21,13 +21,13 @@ class QLabel;
 
 // One element of an exercise file, as stored: kind, four cell words, colour.
 struct MotsElement {
-    int genre;
+    Genre genre;
     int a, b, c, d;
     quint32 couleur = 0x00FFFFFF;
 };
 
 // The words of a current-form file (202..205 header) for a square grid.
-QByteArray ContenuFichier(int numero, int typeAxe, int nbCases, int tailleCase,
+QByteArray ContenuFichier(int numero, Axe typeAxe, int nbCases, int tailleCase,
                           const QVector<MotsElement>& elements, int decalage = 0);
 
 // Writes bytes under the exercises folder (series folders are made as needed).

@@ -167,7 +167,7 @@ TEST(ChargementJeu, OlderFilesStartWithTheAxis)
     QByteArray ancien = unTrait(4);
     ancien.remove(0, 4);         // no EnteteExercice
     ancien.remove(20, 9 * 4);    // no axis words
-    ancien.replace(0, 4, motLE(AxeHorizontal));
+    ancien.replace(0, 4, motLE(Code(AxeHorizontal)));
     monde.charger(ancien);
     EXPECT_EQ(monde.jeu().grille().TypeAxe, AxeHorizontal);
     EXPECT_EQ(monde.jeu().grille().DecalageAxe, 0);

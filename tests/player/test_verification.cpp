@@ -1,15 +1,10 @@
-#include "Bilans.h"
+#include "ImpressionFigure.h"
 #include "MondeJeu.h"
 
 #include "Bilans.h"
-#include "Bilans.h"
-#include "Bilans.h"
 #include "ChoixExercice.h"
-#include "Bilans.h"
 #include "Couleurs.h"
-#include "Bilans.h"
 #include "Contexte.h"
-#include "Bilans.h"
 #include "Quadrillage.h"
 
 #include <QAbstractButton>
@@ -24,7 +19,7 @@ namespace {
 constexpr int N = 24;
 
 // Image of grid node (c, r) for each axis kind, on a 24 x 24 grid without shift.
-QPoint miroir(int typeAxe, QPoint n)
+QPoint miroir(Axe typeAxe, QPoint n)
 {
     switch (typeAxe) {
     case AxeVertical:
@@ -40,13 +35,13 @@ QPoint miroir(int typeAxe, QPoint n)
     }
 }
 
-struct Axe {
+struct CasAxe {
     int numero;
-    int typeAxe;
+    Axe typeAxe;
     QPoint surAxeA, surAxeB; // two nodes on the axis
 };
 
-const Axe Axes[] = {
+const CasAxe Axes[] = {
     { 2, AxeVertical, { 12, 3 }, { 12, 9 } },
     { 4, AxeHorizontal, { 3, 12 }, { 9, 12 } },
     { 4, AxeObliqueHB, { 3, 3 }, { 9, 9 } },
@@ -58,7 +53,7 @@ const Axe Axes[] = {
 const QPoint RefA(3, 2);
 const QPoint RefB(9, 8);
 
-class Verification : public ::testing::TestWithParam<Axe> {
+class Verification : public ::testing::TestWithParam<CasAxe> {
 protected:
     void SetUp() override
     {
@@ -74,7 +69,7 @@ protected:
         return monde->resultat();
     }
 
-    Axe axe;
+    CasAxe axe;
     std::unique_ptr<MondeJeu> monde;
 };
 
@@ -118,13 +113,13 @@ TEST_P(Verification, AnythingElseIsWrongForOneSecond)
 }
 
 INSTANTIATE_TEST_SUITE_P(ChaqueAxe, Verification, ::testing::ValuesIn(Axes),
-                         [](const ::testing::TestParamInfo<Axe>& info) {
-                             return "axe" + std::to_string(info.param.typeAxe);
+                         [](const ::testing::TestParamInfo<CasAxe>& info) {
+                             return "axe" + std::to_string(Code(info.param.typeAxe));
                          });
 
 TEST(VerificationAxe, ASegmentAlongTheAxisIsWrong)
 {
-    for (const Axe& axe : Axes) {
+    for (const CasAxe& axe : Axes) {
         if (axe.typeAxe == AxePoint)
             continue;
         MondeJeu monde(axe.numero);
