@@ -294,20 +294,20 @@ void TF_preferences::ChargerPreferences()
     selectionner(ModifChoix1, contexte_.reglages.ModifChoixJeu1 != 0 ? 0 : 1);
     etiqueterNbCasesCouleur();
     const EnregistrementReglages& r = contexte_.reglages;
-    copieReglages = {r.TailleJeu1, r.NbColoreesJeu1, r.ModifChoixJeu1, r.BilanReussite};
+    copieReglages_ = {r.TailleJeu1, r.NbColoreesJeu1, r.ModifChoixJeu1, r.BilanReussite};
 
     for (int slot = 0; slot < 3; ++slot) {
-        copieImages[slot] = contexte_.imagesChoisies.image(slot);
-        contexte_.imagesCourantes[slot] = copieImages[slot];
-        Label_Image[slot]->setText(copieImages[slot] == ImageAucune ? ImageAucune : QString());
+        copieImages_[slot] = contexte_.imagesChoisies.image(slot);
+        contexte_.imagesCourantes[slot] = copieImages_[slot];
+        Label_Image[slot]->setText(copieImages_[slot] == ImageAucune ? ImageAucune : QString());
     }
 
     ChoixBilanReussite->setChecked(contexte_.reglages.BilanReussite == 1);
 
     ChargerFichierDossier(contexte_, FichierDossierBilans, contexte_.dossierBilans);
     ChargerFichierDossier(contexte_, FichierDossierExercices, contexte_.dossierExercices);
-    copieDossierBilans = contexte_.dossierBilans.dossier();
-    copieDossierExercices = contexte_.dossierExercices.dossier();
+    copieDossierBilans_ = contexte_.dossierBilans.dossier();
+    copieDossierExercices_ = contexte_.dossierExercices.dossier();
     montrerDossiers();
 }
 
@@ -395,12 +395,12 @@ void TF_preferences::SpeedButton1Click()
 
 void TF_preferences::SpeedButton2Click()
 {
-    contexte_.reglages = {copieReglages[0], copieReglages[1], copieReglages[2], copieReglages[3]};
-    contexte_.dossierBilans.fixerDossier(copieDossierBilans);
-    contexte_.dossierExercices.fixerDossier(copieDossierExercices);
+    contexte_.reglages = {copieReglages_[0], copieReglages_[1], copieReglages_[2], copieReglages_[3]};
+    contexte_.dossierBilans.fixerDossier(copieDossierBilans_);
+    contexte_.dossierExercices.fixerDossier(copieDossierExercices_);
     for (int slot = 0; slot < 3; ++slot) {
-        contexte_.imagesChoisies.fixerImage(slot, copieImages[slot]);
-        contexte_.imagesCourantes[slot] = copieImages[slot];
+        contexte_.imagesChoisies.fixerImage(slot, copieImages_[slot]);
+        contexte_.imagesCourantes[slot] = copieImages_[slot];
     }
     QDialog::reject();
 }

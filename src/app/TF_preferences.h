@@ -70,8 +70,8 @@ private:
     TenirGeometrie* Timer1;
 
     // Copies kept for "&Annuler".
-    std::array<quint8, 4> copieReglages{};
-    QString copieDossierBilans;
-    QString copieDossierExercices;
-    std::array<QString, 3> copieImages;
+    std::array<quint8, 4> copieReglages_{};
+    QString copieDossierBilans_;
+    QString copieDossierExercices_;
+    std::array<QString, 3> copieImages_;
 };

@@ -277,14 +277,14 @@ void TF_Jeu1H::FormActivate()
 void TF_Jeu1H::NouvellePartie()
 {
     CorrigerReglagesJeu1(contexte_.reglages);
-    Jeu1 = DimensionsPour(contexte_.reglages.TailleJeu1, contexte_.reglages.NbColoreesJeu1);
+    Jeu1_ = DimensionsPour(contexte_.reglages.TailleJeu1, contexte_.reglages.NbColoreesJeu1);
     for (int k = 1; k <= NbCasesMax; ++k) {
-        G[k]->setVisible(k <= Jeu1.NbCasesCote);
-        D[k]->setVisible(k <= Jeu1.NbCasesCote);
+        G[k]->setVisible(k <= Jeu1_.NbCasesCote);
+        D[k]->setVisible(k <= Jeu1_.NbCasesCote);
     }
-    const PartieJeu1 partie = TirerPartie(Jeu1, hasard_);
-    AxeJeu1Vertical = partie.axeVertical;
-    ModeleCoteG = partie.modeleCoteG;
+    const PartieJeu1 partie = TirerPartie(Jeu1_, hasard_);
+    AxeJeu1Vertical_ = partie.axeVertical;
+    ModeleCoteG_ = partie.modeleCoteG;
     disposer();
 
     LabelResultat->clear();
@@ -292,14 +292,14 @@ void TF_Jeu1H::NouvellePartie()
     BoutonNouveauJeu->setEnabled(false);
     BoutonCorrection->setEnabled(true);
     BoutonModifChoix->setEnabled(true);
-    PartieReussie = false;
+    PartieReussie_ = false;
 
     for (int k = 1; k <= NbCasesMax; ++k) {
         G[k]->fixerCouleur(CaseJeu1::Argent);
         D[k]->fixerCouleur(CaseJeu1::Argent);
     }
-    CouleursPartie = partie.couleurs;
-    const auto& modele = ModeleCoteG ? G : D;
+    CouleursPartie_ = partie.couleurs;
+    const auto& modele = ModeleCoteG_ ? G : D;
     for (int i = 1; i <= partie.nbModele; ++i)
         modele[partie.modele[i].numero]->fixerCouleur(TableCouleurs[partie.modele[i].couleur]);
 
@@ -310,14 +310,14 @@ void TF_Jeu1H::NouvellePartie()
 
 void TF_Jeu1H::disposer()
 {
-    AxeV->setVisible(AxeJeu1Vertical);
-    AxeH->setVisible(!AxeJeu1Vertical);
-    BandeUnie* axe = AxeJeu1Vertical ? AxeV : AxeH;
-    const int epaisseur = AxeJeu1Vertical ? AxeV->width() : AxeH->height();
+    AxeV->setVisible(AxeJeu1Vertical_);
+    AxeH->setVisible(!AxeJeu1Vertical_);
+    BandeUnie* axe = AxeJeu1Vertical_ ? AxeV : AxeH;
+    const int epaisseur = AxeJeu1Vertical_ ? AxeV->width() : AxeH->height();
     const DispositionJeu1 d =
-        Disposer(Jeu1, AxeJeu1Vertical, G[1]->size(), epaisseur, PanelMilieu->height());
+        Disposer(Jeu1_, AxeJeu1Vertical_, G[1]->size(), epaisseur, PanelMilieu->height());
     PanelExercice->setGeometry(d.panneau);
-    for (int k = 1; k <= Jeu1.NbCasesCote; ++k) {
+    for (int k = 1; k <= Jeu1_.NbCasesCote; ++k) {
         G[k]->move(d.G[k]);
         D[k]->move(d.D[k]);
     }
@@ -328,7 +328,7 @@ void TF_Jeu1H::disposer()
 void TF_Jeu1H::CaseClick(CaseJeu1* laCase, bool coteG)
 {
     BoutonModifChoix->setEnabled(false);
-    if (PartieReussie || coteG == ModeleCoteG)
+    if (PartieReussie_ || coteG == ModeleCoteG_)
         return;
     laCase->fixerCouleur(laCase->vide() ? CouleurCourante_ : CaseJeu1::Argent);
 }
@@ -349,16 +349,16 @@ void TF_Jeu1H::presserCrayon(int numeroCouleur)
 void TF_Jeu1H::BoutonCorrectionClick()
 {
     int pairesEgales = 0;
-    for (int k = 1; k <= Jeu1.NbCasesCote; ++k) {
+    for (int k = 1; k <= Jeu1_.NbCasesCote; ++k) {
         if (G[k]->couleur() == D[k]->couleur())
             ++pairesEgales;
     }
-    if (pairesEgales == Jeu1.NbCasesCote) {
+    if (pairesEgales == Jeu1_.NbCasesCote) {
         LabelResultat->setText(QStringLiteral("Juste"));
         LabelResultat->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(VertJuste)));
         // A "Faux" still waiting to be cleared must not wipe the success away.
         Timer2->stop();
-        PartieReussie = true;
+        PartieReussie_ = true;
         BoutonNouveauJeu->setEnabled(true);
         BoutonModifChoix->setEnabled(true);
         BoutonCorrection->setEnabled(false);

@@ -32,12 +32,12 @@ public:
     // test gives its own).
     void fixerSourceGraine(std::function<quint32()> source);
 
-    const DimensionsJeu1& dimensions() const { return Jeu1; }
-    bool axeVertical() const { return AxeJeu1Vertical; }
-    bool modeleCoteG() const { return ModeleCoteG; }
-    bool partieReussie() const { return PartieReussie; }
+    const DimensionsJeu1& dimensions() const { return Jeu1_; }
+    bool axeVertical() const { return AxeJeu1Vertical_; }
+    bool modeleCoteG() const { return ModeleCoteG_; }
+    bool partieReussie() const { return PartieReussie_; }
     quint32 couleurCourante() const { return CouleurCourante_; }
-    const std::array<int, NbCouleursPartie + 1>& couleursPartie() const { return CouleursPartie; }
+    const std::array<int, NbCouleursPartie + 1>& couleursPartie() const { return CouleursPartie_; }
     CaseJeu1* caseG(int k) const { return G[k]; }
     CaseJeu1* caseD(int k) const { return D[k]; }
 
@@ -86,12 +86,12 @@ private:
     TenirGeometrie* Timer1;
     QTimer* Timer2;
 
-    DimensionsJeu1 Jeu1;
-    bool AxeJeu1Vertical = true;
-    bool ModeleCoteG = true; // side G until the first game is drawn
-    bool PartieReussie = false;
+    DimensionsJeu1 Jeu1_;
+    bool AxeJeu1Vertical_ = true;
+    bool ModeleCoteG_ = true; // side G until the first game is drawn
+    bool PartieReussie_ = false;
     quint32 CouleurCourante_ = 0; // the pencil in hand, 0x00BBGGRR
-    std::array<int, NbCouleursPartie + 1> CouleursPartie{};
+    std::array<int, NbCouleursPartie + 1> CouleursPartie_{};
     std::function<quint32()> sourceGraine_;
     QRandomGenerator hasard_; // seeded from sourceGraine_ at each opening
 };

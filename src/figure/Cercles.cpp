@@ -76,8 +76,10 @@ const std::vector<Decalage>& DecalagesQuart(qint64 r, int quart)
         std::array<std::vector<Decalage>, 4> quarts;
         std::array<bool, 4> calcule{};
     };
-    // Radii come from the figures shown; a damaged file could bring many, so the memory
-    // is let go once it holds more than a screenful of them.
+    // A cache, the core's one mutable global: a radius's offsets depend on the radius
+    // alone, and every window draws the same few radii again and again. Radii come from
+    // the figures shown; a damaged file could bring many, so the memory is let go once it
+    // holds more than a screenful of them.
     static std::map<qint64, Rayon> memoire;
     if (memoire.size() > 512)
         memoire.clear();

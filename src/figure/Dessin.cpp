@@ -277,9 +277,9 @@ class TraitEntier
 {
 public:
     TraitEntier(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int epaisseur)
-        : m_x1(double(x1)), m_y1(double(y1)), m_dx(double(x2 - x1)), m_dy(double(y2 - y1))
-        , m_longueurCarree(m_dx * m_dx + m_dy * m_dy)
-        , m_epaisseurCarree(double(epaisseur) * epaisseur)
+        : x1_(double(x1)), y1_(double(y1)), dx_(double(x2 - x1)), dy_(double(y2 - y1))
+        , longueurCarree_(dx_ * dx_ + dy_ * dy_)
+        , epaisseurCarree_(double(epaisseur) * epaisseur)
     {
     }
 
@@ -287,22 +287,22 @@ public:
     // depends on the distance alone, so the rule stays the same for a mirrored segment.
     bool couvre(qint64 x, qint64 y) const
     {
-        const double ux = double(x) - m_x1;
-        const double uy = double(y) - m_y1;
-        const double projection = ux * m_dx + uy * m_dy;
+        const double ux = double(x) - x1_;
+        const double uy = double(y) - y1_;
+        const double projection = ux * dx_ + uy * dy_;
         if (projection <= 0)
-            return 4 * (ux * ux + uy * uy) <= m_epaisseurCarree;
-        if (projection >= m_longueurCarree) {
-            const double vx = ux - m_dx;
-            const double vy = uy - m_dy;
-            return 4 * (vx * vx + vy * vy) <= m_epaisseurCarree;
+            return 4 * (ux * ux + uy * uy) <= epaisseurCarree_;
+        if (projection >= longueurCarree_) {
+            const double vx = ux - dx_;
+            const double vy = uy - dy_;
+            return 4 * (vx * vx + vy * vy) <= epaisseurCarree_;
         }
-        const double produit = ux * m_dy - uy * m_dx;
-        return 4 * (produit * produit) <= m_epaisseurCarree * m_longueurCarree;
+        const double produit = ux * dy_ - uy * dx_;
+        return 4 * (produit * produit) <= epaisseurCarree_ * longueurCarree_;
     }
 
 private:
-    double m_x1, m_y1, m_dx, m_dy, m_longueurCarree, m_epaisseurCarree;
+    double x1_, y1_, dx_, dy_, longueurCarree_, epaisseurCarree_;
 };
 
 // Calls poser(x, y) for every pixel of a largeur x hauteur picture that a segment of odd
@@ -395,9 +395,9 @@ class Dessinateur
 {
 public:
     Dessinateur(QImage& image, Rendu rendu, int epaisseurTrait)
-        : m_image(image)
-        , m_rendu(rendu)
-        , m_epaisseur(rendu == Rendu::Apercu ? 2 : epaisseurTrait)
+        : image_(image)
+        , rendu_(rendu)
+        , epaisseur_(rendu == Rendu::Apercu ? 2 : epaisseurTrait)
     {
     }
 
@@ -405,14 +405,14 @@ public:
     {
         ArcJoueur arc{};
         if (e.GenreElement == GenreColoriage) {
-            m_pinceau.reset();
-            RemplirJusquAuNoir(m_image, e.X1, e.Y1, e.Couleur);
-        } else if (m_rendu == Rendu::Joueur && ArcDe(e, arc)) {
-            m_pinceau.reset();
-            TracerArcPixels(m_image, arc);
-        } else if (e.GenreElement == GenreTrait && m_epaisseur % 2 == 1) {
-            m_pinceau.reset();
-            TracerTraitPixels(m_image, e, m_epaisseur);
+            pinceau_.reset();
+            RemplirJusquAuNoir(image_, e.X1, e.Y1, e.Couleur);
+        } else if (rendu_ == Rendu::Joueur && ArcDe(e, arc)) {
+            pinceau_.reset();
+            TracerArcPixels(image_, arc);
+        } else if (e.GenreElement == GenreTrait && epaisseur_ % 2 == 1) {
+            pinceau_.reset();
+            TracerTraitPixels(image_, e, epaisseur_);
         } else {
             TracerForme(pinceau(), e);
         }
@@ -421,18 +421,18 @@ public:
 private:
     QPainter& pinceau()
     {
-        if (!m_pinceau) {
-            m_pinceau.emplace(m_image);
-            m_pinceau->setPen(Plume(CouleurNoir, m_epaisseur));
-            m_pinceau->setBrush(Qt::NoBrush);
+        if (!pinceau_) {
+            pinceau_.emplace(image_);
+            pinceau_->setPen(Plume(CouleurNoir, epaisseur_));
+            pinceau_->setBrush(Qt::NoBrush);
         }
-        return *m_pinceau;
+        return *pinceau_;
     }
 
-    QImage& m_image;
-    Rendu m_rendu;
-    int m_epaisseur;
-    std::optional<Pinceau> m_pinceau;
+    QImage& image_;
+    Rendu rendu_;
+    int epaisseur_;
+    std::optional<Pinceau> pinceau_;
 };
 
 } // namespace

@@ -15,128 +15,128 @@ bool FormeAcceptable(Outil outil, QPoint noeudDepart, QPoint noeudArrivee)
 }
 
 PlancheDessin::PlancheDessin(const Quadrillage& grille, int maxElements)
-    : m_grille(grille)
-    , m_maxElements(std::clamp(maxElements, 0, Figure::Capacite))
-    , m_couleur(CouleurParDefaut)
+    : grille_(grille)
+    , maxElements_(std::clamp(maxElements, 0, Figure::Capacite))
+    , couleur_(CouleurParDefaut)
 {
 }
 
 void PlancheDessin::choisirOutil(Outil outil)
 {
-    m_modeGomme = false;
-    m_outil = outil;
+    modeGomme_ = false;
+    outil_ = outil;
 }
 
 void PlancheDessin::choisirCouleur(quint32 couleur)
 {
-    m_couleur = couleur;
+    couleur_ = couleur;
 }
 
 void PlancheDessin::vider()
 {
-    m_figure = Figure{};
-    m_outil = Outil::Trait;
-    m_couleur = CouleurParDefaut;
-    m_modeGomme = false;
-    m_traceEnCours = false;
-    m_noeudDepart = m_depart = m_pointeur = QPoint();
+    figure_ = Figure{};
+    outil_ = Outil::Trait;
+    couleur_ = CouleurParDefaut;
+    modeGomme_ = false;
+    traceEnCours_ = false;
+    noeudDepart_ = depart_ = pointeur_ = QPoint();
 }
 
 void PlancheDessin::remplacerFigure(const Figure& figure)
 {
-    m_figure = figure;
-    m_figure.NbElements = std::clamp(m_figure.NbElements, 0, m_maxElements);
-    m_figure.ViderAuDela(Figure::Capacite);
+    figure_ = figure;
+    figure_.NbElements = std::clamp(figure_.NbElements, 0, maxElements_);
+    figure_.ViderAuDela(Figure::Capacite);
 }
 
 QPoint PlancheDessin::noeudDe(QPoint pixel) const
 {
-    return {AccrocherAuNoeud(pixel.x(), m_grille.NbColonnes, m_grille.TailleCase),
-            AccrocherAuNoeud(pixel.y(), m_grille.NbLignes, m_grille.TailleCase)};
+    return {AccrocherAuNoeud(pixel.x(), grille_.NbColonnes, grille_.TailleCase),
+            AccrocherAuNoeud(pixel.y(), grille_.NbLignes, grille_.TailleCase)};
 }
 
 std::optional<ElementFigure> PlancheDessin::appuyer(QPoint pixel, quint32 couleurSousPointeur)
 {
-    if (m_outil == Outil::Peinture) {
-        m_traceEnCours = false;
-        if (couleurSousPointeur == m_couleur || couleurSousPointeur == CouleurNoir)
+    if (outil_ == Outil::Peinture) {
+        traceEnCours_ = false;
+        if (couleurSousPointeur == couleur_ || couleurSousPointeur == CouleurNoir)
             return std::nullopt;
         return ElementDepuisPixels(GenreColoriage, pixel.x(), pixel.y(), pixel.x(), pixel.y(),
-                                   m_couleur, m_grille.TailleCase);
+                                   couleur_, grille_.TailleCase);
     }
-    m_traceEnCours = true;
-    m_noeudDepart = noeudDe(pixel);
-    m_depart = m_noeudDepart * m_grille.TailleCase;
+    traceEnCours_ = true;
+    noeudDepart_ = noeudDe(pixel);
+    depart_ = noeudDepart_ * grille_.TailleCase;
     return std::nullopt;
 }
 
 void PlancheDessin::deplacer(QPoint pixel)
 {
-    m_pointeur = BornerPointeur(pixel, m_grille.NbColonnes, m_grille.NbLignes, m_grille.TailleCase);
+    pointeur_ = BornerPointeur(pixel, grille_.NbColonnes, grille_.NbLignes, grille_.TailleCase);
 }
 
 std::optional<ElementFigure> PlancheDessin::relacher(QPoint pixel)
 {
-    if (!m_traceEnCours)
+    if (!traceEnCours_)
         return std::nullopt;
-    m_traceEnCours = false;
-    if (m_outil == Outil::Peinture)
+    traceEnCours_ = false;
+    if (outil_ == Outil::Peinture)
         return std::nullopt;
-    const int c = m_grille.TailleCase;
-    const QPoint noeudArrivee = noeudDe({std::min(pixel.x(), m_grille.NbColonnes * c),
-                                         std::min(pixel.y(), m_grille.NbLignes * c)});
-    if (!FormeAcceptable(m_outil, m_noeudDepart, noeudArrivee))
+    const int c = grille_.TailleCase;
+    const QPoint noeudArrivee = noeudDe({std::min(pixel.x(), grille_.NbColonnes * c),
+                                         std::min(pixel.y(), grille_.NbLignes * c)});
+    if (!FormeAcceptable(outil_, noeudDepart_, noeudArrivee))
         return std::nullopt;
     QPoint arrivee = noeudArrivee * c;
-    if (m_outil == Outil::Cercle || m_outil == Outil::QuartDeCercle)
-        arrivee = ArriveeCarree(m_depart, arrivee);
-    return ElementDepuisPixels(GenreDe(m_outil), m_depart.x(), m_depart.y(), arrivee.x(),
-                               arrivee.y(), m_couleur, c);
+    if (outil_ == Outil::Cercle || outil_ == Outil::QuartDeCercle)
+        arrivee = ArriveeCarree(depart_, arrivee);
+    return ElementDepuisPixels(GenreDe(outil_), depart_.x(), depart_.y(), arrivee.x(),
+                               arrivee.y(), couleur_, c);
 }
 
 void PlancheDessin::abandonnerTrace()
 {
-    m_traceEnCours = false;
+    traceEnCours_ = false;
 }
 
 bool PlancheDessin::ajouter(const ElementFigure& element)
 {
-    return m_figure.Ajouter(element, m_maxElements);
+    return figure_.Ajouter(element, maxElements_);
 }
 
 bool PlancheDessin::annulerDernier()
 {
-    m_modeGomme = false;
-    if (m_figure.NbElements <= 0)
+    modeGomme_ = false;
+    if (figure_.NbElements <= 0)
         return false;
-    m_figure.Retirer(m_figure.NbElements);
+    figure_.Retirer(figure_.NbElements);
     return true;
 }
 
 bool PlancheDessin::effacerTout()
 {
-    m_modeGomme = false;
-    if (m_figure.NbElements <= 0)
+    modeGomme_ = false;
+    if (figure_.NbElements <= 0)
         return false;
-    m_figure.NbElements = 0;
+    figure_.NbElements = 0;
     return true;
 }
 
 void PlancheDessin::basculerGomme()
 {
-    m_modeGomme = !m_modeGomme;
+    modeGomme_ = !modeGomme_;
 }
 
 void PlancheDessin::quitterGomme()
 {
-    m_modeGomme = false;
+    modeGomme_ = false;
 }
 
 bool PlancheDessin::retirer(int numero)
 {
-    if (numero < 1 || numero > m_figure.NbElements)
+    if (numero < 1 || numero > figure_.NbElements)
         return false;
-    m_figure.Retirer(numero);
-    m_modeGomme = false;
+    figure_.Retirer(numero);
+    modeGomme_ = false;
     return true;
 }

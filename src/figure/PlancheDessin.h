@@ -37,15 +37,15 @@ public:
     // holds at most `maxElements` elements (one eraser marker each).
     PlancheDessin(const Quadrillage& grille, int maxElements);
 
-    Outil outil() const { return m_outil; }
-    quint32 couleur() const { return m_couleur; }
-    bool modeGomme() const { return m_modeGomme; }
-    bool traceEnCours() const { return m_traceEnCours; }
+    Outil outil() const { return outil_; }
+    quint32 couleur() const { return couleur_; }
+    bool modeGomme() const { return modeGomme_; }
+    bool traceEnCours() const { return traceEnCours_; }
     // The stroke's start, on its grid crossing, and the pointer held near the grid.
-    QPoint depart() const { return m_depart; }
-    QPoint pointeur() const { return m_pointeur; }
+    QPoint depart() const { return depart_; }
+    QPoint pointeur() const { return pointeur_; }
 
-    const Figure& figure() const { return m_figure; }
+    const Figure& figure() const { return figure_; }
 
     // A new tool ends the eraser mode.
     void choisirOutil(Outil outil);
@@ -83,14 +83,14 @@ public:
 private:
     QPoint noeudDe(QPoint pixel) const;
 
-    const Quadrillage& m_grille;
-    int m_maxElements;
-    Figure m_figure;
-    Outil m_outil = Outil::Trait;
-    quint32 m_couleur;
-    bool m_modeGomme = false;
-    bool m_traceEnCours = false;
-    QPoint m_noeudDepart;
-    QPoint m_depart;
-    QPoint m_pointeur;
+    const Quadrillage& grille_;
+    int maxElements_;
+    Figure figure_;
+    Outil outil_ = Outil::Trait;
+    quint32 couleur_;
+    bool modeGomme_ = false;
+    bool traceEnCours_ = false;
+    QPoint noeudDepart_;
+    QPoint depart_;
+    QPoint pointeur_;
 };

@@ -23,12 +23,12 @@ class Remplissage
 {
 public:
     Remplissage(QImage& image, quint32 couleur)
-        : m_image(image)
-        , m_largeur(image.width())
-        , m_hauteur(image.height())
-        , m_mots((m_largeur + 63) / 64)
-        , m_couleur(VersQRgb(couleur) | 0xFF000000u)
-        , m_faits(std::size_t(m_mots) * std::size_t(m_hauteur), 0)
+        : image_(image)
+        , largeur_(image.width())
+        , hauteur_(image.height())
+        , mots_((largeur_ + 63) / 64)
+        , couleur_(VersQRgb(couleur) | 0xFF000000u)
+        , faits_(std::size_t(mots_) * std::size_t(hauteur_), 0)
     {
     }
 
@@ -37,12 +37,12 @@ public:
         if (!libre(ligne(y)[x]))
             return;
         decouvrir(y, x);
-        while (!m_pile.empty()) {
-            const Segment s = m_pile.back();
-            m_pile.pop_back();
+        while (!pile_.empty()) {
+            const Segment s = pile_.back();
+            pile_.pop_back();
             if (s.y > 0)
                 chercher(s.y - 1, s.gauche, s.droite);
-            if (s.y + 1 < m_hauteur)
+            if (s.y + 1 < hauteur_)
                 chercher(s.y + 1, s.gauche, s.droite);
         }
     }
@@ -56,8 +56,8 @@ private:
     // Not black. Written as a comparison so that the vector tests below read the same.
     static bool libre(QRgb pixel) { return pixel > 0xFF000000u; }
 
-    QRgb* ligne(int y) { return reinterpret_cast<QRgb*>(m_image.scanLine(y)); }
-    quint64* bits(int y) { return m_faits.data() + std::size_t(y) * std::size_t(m_mots); }
+    QRgb* ligne(int y) { return reinterpret_cast<QRgb*>(image_.scanLine(y)); }
+    quint64* bits(int y) { return faits_.data() + std::size_t(y) * std::size_t(mots_); }
 
     // Paints from i on while the pixels are free and returns the last one painted. Where
     // the processor has vector units, eight pixels are tested and painted at once.
@@ -66,13 +66,13 @@ private:
 #if defined(__SSE2__)
         const __m128i signe = _mm_set1_epi32(int(0x80000000u));
         const __m128i seuil = _mm_set1_epi32(0x7F000000);
-        const __m128i couleur = _mm_set1_epi32(int(m_couleur));
+        const __m128i couleur = _mm_set1_epi32(int(couleur_));
         const auto libres = [&](int k) {
             const __m128i quatre = _mm_xor_si128(
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + k)), signe);
             return _mm_cmpgt_epi32(quatre, seuil);
         };
-        while (i + 16 <= m_largeur
+        while (i + 16 <= largeur_
                && _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(libres(i), libres(i + 4)),
                                                   _mm_and_si128(libres(i + 8), libres(i + 12))))
                    == 0xFFFF) {
@@ -83,8 +83,8 @@ private:
             i += 16;
         }
 #endif
-        while (i < m_largeur && libre(pixels[i]))
-            pixels[i++] = m_couleur;
+        while (i < largeur_ && libre(pixels[i]))
+            pixels[i++] = couleur_;
         return i - 1;
     }
 
@@ -95,10 +95,10 @@ private:
         QRgb* pixels = ligne(y);
         int gauche = x;
         while (gauche > 0 && libre(pixels[gauche - 1]))
-            pixels[--gauche] = m_couleur;
+            pixels[--gauche] = couleur_;
         const int droite = peindre(pixels, x);
         marquer(bits(y), gauche, droite);
-        m_pile.push_back({gauche, droite, y});
+        pile_.push_back({gauche, droite, y});
         return droite;
     }
 
@@ -145,13 +145,13 @@ private:
         }
     }
 
-    QImage& m_image;
-    const int m_largeur;
-    const int m_hauteur;
-    const int m_mots;
-    const QRgb m_couleur;
-    std::vector<quint64> m_faits; // one bit per pixel, rows of m_mots words
-    std::vector<Segment> m_pile;
+    QImage& image_;
+    const int largeur_;
+    const int hauteur_;
+    const int mots_;
+    const QRgb couleur_;
+    std::vector<quint64> faits_; // one bit per pixel, rows of mots_ words
+    std::vector<Segment> pile_;
 };
 
 } // namespace

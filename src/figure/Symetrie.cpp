@@ -146,18 +146,18 @@ class Parcours
 {
 public:
     Parcours(const QRect& zone, Fonction& f)
-        : m_zone(zone)
-        , m_f(f)
+        : zone_(zone)
+        , f_(f)
     {
     }
 
     void point(qint64 x, qint64 y)
     {
-        if (x >= m_zone.left() && x <= m_zone.right() && y >= m_zone.top()
-            && y <= m_zone.bottom())
-            m_f(QPoint(int(x), int(y)));
+        if (x >= zone_.left() && x <= zone_.right() && y >= zone_.top()
+            && y <= zone_.bottom())
+            f_(QPoint(int(x), int(y)));
         else
-            m_dehors = true;
+            dehors_ = true;
     }
 
     // The steps of `pas` whose coordinate depart + sens·i stays in the zone's [bas, haut].
@@ -165,17 +165,17 @@ public:
     {
         const Intervalle garde = PasDans(depart, sens, pas, bas, haut);
         if (Longueur(garde) < Longueur(pas))
-            m_dehors = true;
+            dehors_ = true;
         return garde;
     }
 
-    const QRect& zone() const { return m_zone; }
-    bool toutDedans() const { return !m_dehors; }
+    const QRect& zone() const { return zone_; }
+    bool toutDedans() const { return !dehors_; }
 
 private:
-    QRect m_zone;
-    Fonction& m_f;
-    bool m_dehors = false;
+    QRect zone_;
+    Fonction& f_;
+    bool dehors_ = false;
 };
 
 template <class P>
@@ -286,28 +286,28 @@ constexpr int TailleMaxMasque = 1 << 14;
 } // namespace
 
 MasqueReference::MasqueReference(int largeur, int hauteur)
-    : m_largeur(std::clamp(largeur, 0, TailleMaxMasque))
-    , m_hauteur(std::clamp(hauteur, 0, TailleMaxMasque))
-    , m_octets(std::size_t(m_largeur) * std::size_t(m_hauteur), 0)
+    : largeur_(std::clamp(largeur, 0, TailleMaxMasque))
+    , hauteur_(std::clamp(hauteur, 0, TailleMaxMasque))
+    , octets_(std::size_t(largeur_) * std::size_t(hauteur_), 0)
 {
 }
 
 bool MasqueReference::estMarque(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_largeur || y >= m_hauteur)
+    if (x < 0 || y < 0 || x >= largeur_ || y >= hauteur_)
         return false;
-    return m_octets[std::size_t(y) * std::size_t(m_largeur) + std::size_t(x)] != 0;
+    return octets_[std::size_t(y) * std::size_t(largeur_) + std::size_t(x)] != 0;
 }
 
 void MasqueReference::marquer(int x, int y)
 {
-    if (x >= 0 && y >= 0 && x < m_largeur && y < m_hauteur)
-        m_octets[std::size_t(y) * std::size_t(m_largeur) + std::size_t(x)] = 1;
+    if (x >= 0 && y >= 0 && x < largeur_ && y < hauteur_)
+        octets_[std::size_t(y) * std::size_t(largeur_) + std::size_t(x)] = 1;
 }
 
 void MasqueReference::effacer()
 {
-    std::fill(m_octets.begin(), m_octets.end(), quint8(0));
+    std::fill(octets_.begin(), octets_.end(), quint8(0));
 }
 
 namespace {
@@ -462,40 +462,40 @@ QRect ImageDuRectangle(const Quadrillage& g, const QRect& r)
 
 ControleSymetrie::ControleSymetrie(const Quadrillage& grille, const QImage& image,
                                    const MasqueReference& masque)
-    : m_grille(grille)
-    , m_image(image.format() == QImage::Format_RGB32 ? image
+    : grille_(grille)
+    , image_(image.format() == QImage::Format_RGB32 ? image
                                                       : image.convertToFormat(QImage::Format_RGB32))
-    , m_bits(m_image.constBits())
-    , m_pas(m_image.bytesPerLine())
-    , m_masque(masque)
-    , m_zoneMiroir(ImageDuRectangle(grille, image.rect()))
+    , bits_(image_.constBits())
+    , pas_(image_.bytesPerLine())
+    , masque_(masque)
+    , zoneMiroir_(ImageDuRectangle(grille, image.rect()))
 {
 }
 
 void ControleSymetrie::ControlerPoint(QPoint point, ModeComparaison mode)
 {
-    if (!m_reponseJuste || !AxeConnu(m_grille.TypeAxe))
+    if (!reponseJuste_ || !AxeConnu(grille_.TypeAxe))
         return;
-    const QPoint miroir = ImageMiroir(m_grille, point);
+    const QPoint miroir = ImageMiroir(grille_, point);
     const bool accord =
         mode == ModeComparaison::Image
             ? Couleur(point) == Couleur(miroir)
-            : m_masque.estMarque(miroir.x(), miroir.y());
+            : masque_.estMarque(miroir.x(), miroir.y());
     if (!accord)
-        m_reponseJuste = false;
+        reponseJuste_ = false;
 }
 
 // The picture is read for every point walked, so its pixels are reached directly.
 quint32 ControleSymetrie::Couleur(QPoint p) const
 {
-    if (p.x() < 0 || p.y() < 0 || p.x() >= m_image.width() || p.y() >= m_image.height())
+    if (p.x() < 0 || p.y() < 0 || p.x() >= image_.width() || p.y() >= image_.height())
         return CouleurBlanc;
-    return DepuisQRgb(reinterpret_cast<const QRgb*>(m_bits + p.y() * m_pas)[p.x()]);
+    return DepuisQRgb(reinterpret_cast<const QRgb*>(bits_ + p.y() * pas_)[p.x()]);
 }
 
 void ControleSymetrie::ControlerElement(const ElementFigure& e, ModeComparaison mode)
 {
-    if (!m_reponseJuste || !AxeConnu(m_grille.TypeAxe))
+    if (!reponseJuste_ || !AxeConnu(grille_.TypeAxe))
         return;
     if (e.GenreElement == GenreColoriage) {
         ControlerPoint(QPoint(e.X1, e.Y1), ModeComparaison::Image);
@@ -506,13 +506,13 @@ void ControleSymetrie::ControlerElement(const ElementFigure& e, ModeComparaison 
         // Only a point in the picture, or whose mirror is in it, can differ from its
         // mirror: elsewhere both read white. The two boxes are walked apart, since the
         // box holding both spans the axis shift of a damaged file, billions of points.
-        Parcourir(e, m_image.rect(), controler);
-        Parcourir(e, m_zoneMiroir, controler);
+        Parcourir(e, image_.rect(), controler);
+        Parcourir(e, zoneMiroir_, controler);
         return;
     }
     // For the mask, a point whose mirror is outside the mask fails.
-    if (!Parcourir(e, ImageDuRectangle(m_grille, m_masque.zone()), controler))
-        m_reponseJuste = false;
+    if (!Parcourir(e, ImageDuRectangle(grille_, masque_.zone()), controler))
+        reponseJuste_ = false;
 }
 
 void ControleSymetrie::ControlerReference(const Figure& reference)
@@ -529,8 +529,8 @@ void ControleSymetrie::ControlerEleve(const Figure& eleve)
 
 void ControleSymetrie::ControlerAxe(int nbPointsAxeInitial)
 {
-    if (CompterPointsAxeCouverts(m_grille, m_image) != nbPointsAxeInitial)
-        m_reponseJuste = false;
+    if (CompterPointsAxeCouverts(grille_, image_) != nbPointsAxeInitial)
+        reponseJuste_ = false;
 }
 
 bool VerifierSymetrie(const Quadrillage& grille, const QImage& image,

@@ -45,18 +45,18 @@ class MasqueReference
 public:
     MasqueReference(int largeur = 0, int hauteur = 0);
 
-    int largeur() const { return m_largeur; }
-    int hauteur() const { return m_hauteur; }
-    QRect zone() const { return QRect(0, 0, m_largeur, m_hauteur); }
+    int largeur() const { return largeur_; }
+    int hauteur() const { return hauteur_; }
+    QRect zone() const { return QRect(0, 0, largeur_, hauteur_); }
 
     bool estMarque(int x, int y) const;
     void marquer(int x, int y);
     void effacer();
 
 private:
-    int m_largeur;
-    int m_hauteur;
-    std::vector<quint8> m_octets;
+    int largeur_;
+    int hauteur_;
+    std::vector<quint8> octets_;
 };
 
 // Marks the band of one reference element: a segment 7 pixels across (its point alone
@@ -92,19 +92,19 @@ public:
     // The pupil has not covered more of the axis than the reference did.
     void ControlerAxe(int nbPointsAxeInitial);
 
-    bool ReponseJuste() const { return m_reponseJuste; }
+    bool ReponseJuste() const { return reponseJuste_; }
 
 private:
     void ControlerElement(const ElementFigure& element, ModeComparaison mode);
     quint32 Couleur(QPoint point) const;
 
-    const Quadrillage& m_grille;
-    const QImage m_image; // shares the caller's pixels; converted when not RGB32
-    const uchar* m_bits;
-    qsizetype m_pas;
-    const MasqueReference& m_masque;
-    QRect m_zoneMiroir; // the picture's mirror image
-    bool m_reponseJuste = true;
+    const Quadrillage& grille_;
+    const QImage image_; // shares the caller's pixels; converted when not RGB32
+    const uchar* bits_;
+    qsizetype pas_;
+    const MasqueReference& masque_;
+    QRect zoneMiroir_; // the picture's mirror image
+    bool reponseJuste_ = true;
 };
 
 // The whole comparison of a check (reference, pupil, axis), in that order.

@@ -2,6 +2,9 @@
 #include "DialoguesQt.h"
 
 namespace {
+// The one mutable global of the dialogs: every message, file dialog and help request of
+// the program goes through one service, which tests (and the launcher's warning) replace
+// by a scripted one. Windows do not carry it, as nothing else about them changes.
 Dialogues* remplacant_ = nullptr;
 
 DialoguesQt& dialoguesReels()

@@ -11,6 +11,9 @@ constexpr int AttenteParDefautMs = 5000;
 // A lock is held for the few milliseconds of one read and one write; one much older was
 // left by a computer that stopped while holding it.
 constexpr int AgeVerrouAbandonneMs = 30000;
+// How long a lock held elsewhere is waited for: one value for the whole process, which
+// only tests change (to keep a refused lock short); a global rather than a parameter of
+// every writer that takes a lock.
 int attenteMs_ = AttenteParDefautMs;
 } // namespace
 

@@ -77,7 +77,7 @@ TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(Contexte& contexte, QWidget* parent)
     centrerPanneau();
     creerMarqueurs();
     Image1->image() = NouvelleImage(Image1->width(), Image1->height());
-    Masque = MasqueReference(Image1->image().width(), Image1->image().height());
+    Masque_ = MasqueReference(Image1->image().width(), Image1->image().height());
 }
 
 void TF_Jeu_Lignes_Autour::connaitreChoix(ChoisirExercice* choix)
@@ -274,7 +274,7 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
 {
     ReinitialiserJeu();
     contexte_.imageFondFenetre() = contexte_.imagePourCase(2);
-    ParametresAxe.fill(0);
+    ParametresAxe_.fill(0);
     const ExerciceJeu jeu = exerciceJeu(contexte_.numeroExercice);
     setWindowTitle(QString::fromUtf8(jeu.legende));
     barreOutils_->bouton(Outil::Peinture)->setVisible(jeu.peinture);
@@ -308,7 +308,7 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     Image1->setEnabled(false);
     exerciceEnCours_ = false;
 
-    FigureReference = Figure {};
+    FigureReference_ = Figure {};
     RedessinerTout();
     rafraichir();
 }
@@ -316,21 +316,21 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
 void TF_Jeu_Lignes_Autour::NouvelExercice()
 {
     // A cancelled choice or a refused file must not leave the last exercise's axis shifted.
-    ParametresAxe.fill(0);
+    ParametresAxe_.fill(0);
     Quadrillage_.DecalageAxe = 0;
     BoutonNouveau->setText(QStringLiteral("Nouveau"));
 
     ReinitialiserJeu();
-    FigureReference.NbElements = 0;
+    FigureReference_.NbElements = 0;
     ChargerExercice();
     // The chooser covered the window: show it whole again, whatever comes next.
     update();
-    if (FigureReference.NbElements == 0) {
+    if (FigureReference_.NbElements == 0) {
         appliquerEtat(EtatJeu::SansExercice);
         return;
     }
     AfficherModele();
-    NbPointsAxeCouverts = CompterPointsAxeCouverts(Quadrillage_, Image1->image());
+    NbPointsAxeCouverts_ = CompterPointsAxeCouverts(Quadrillage_, Image1->image());
     appliquerEtat(EtatJeu::EnCours);
     rafraichir();
 }
@@ -370,7 +370,7 @@ void TF_Jeu_Lignes_Autour::ChargerExercice()
         return;
     const bool lu = lireFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
     if (!lu)
-        FigureReference.NbElements = 0;
+        FigureReference_.NbElements = 0;
 }
 
 // Reads the chosen file into the grid and the reference figure, in pixels of the
@@ -393,12 +393,12 @@ bool TF_Jeu_Lignes_Autour::lireFichierChoisi(const QString& dossierSerie,
     const int tailleCase = CalculerTailleCase(Panel_Etalon->width(), exercice.Grille.NbColonnes);
     ConvertirPourTailleCase(exercice, tailleCase);
     Quadrillage_ = exercice.Grille;
-    TailleCaseFichier = exercice.TailleCaseFichier;
-    CoteFigure = exercice.CoteFigure == 1;
-    ParametresAxe[0] = exercice.Grille.DecalageAxe;
+    TailleCaseFichier_ = exercice.TailleCaseFichier;
+    CoteFigure_ = exercice.CoteFigure == 1;
+    ParametresAxe_[0] = exercice.Grille.DecalageAxe;
     std::copy(exercice.Grille.Reserve.begin(), exercice.Grille.Reserve.end(),
-              ParametresAxe.begin() + 1);
-    FigureReference = exercice.Elements;
+              ParametresAxe_.begin() + 1);
+    FigureReference_ = exercice.Elements;
     exercice_ = choisi;
     return true;
 }
@@ -423,10 +423,10 @@ void TF_Jeu_Lignes_Autour::AfficherModele()
 {
     EffacerImage();
     DessinerQuadrillage();
-    Masque.effacer();
-    for (int i = 1; i <= FigureReference.NbElements; ++i) {
-        DessinerElement(FigureReference[i]);
-        MarquerElement(Masque, FigureReference[i]);
+    Masque_.effacer();
+    for (int i = 1; i <= FigureReference_.NbElements; ++i) {
+        DessinerElement(FigureReference_[i]);
+        MarquerElement(Masque_, FigureReference_[i]);
     }
 }
 
@@ -458,7 +458,7 @@ void TF_Jeu_Lignes_Autour::DessinerElement(const ElementFigure& element)
 void TF_Jeu_Lignes_Autour::RedessinerTout()
 {
     DessinerQuadrillage();
-    DessinerFigure(Image1->image(), FigureReference, Rendu::Joueur,
+    DessinerFigure(Image1->image(), FigureReference_, Rendu::Joueur,
                    Quadrillage_.EpaisseurTrait);
     DessinerFigure(Image1->image(), planche_.figure(), Rendu::Joueur,
                    Quadrillage_.EpaisseurTrait);
@@ -563,8 +563,8 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
         RedessinerTout();
         rafraichir();
     }
-    const bool juste = VerifierSymetrie(Quadrillage_, Image1->image(), Masque,
-                                        FigureReference, planche_.figure(), NbPointsAxeCouverts);
+    const bool juste = VerifierSymetrie(Quadrillage_, Image1->image(), Masque_,
+                                        FigureReference_, planche_.figure(), NbPointsAxeCouverts_);
     montrerResultat(juste);
     if (!juste)
         return;

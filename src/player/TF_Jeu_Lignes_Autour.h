@@ -41,7 +41,7 @@ public:
     // The chooser shown by "Commencer" and "Nouveau".
     void connaitreChoix(ChoisirExercice* choix);
 
-    const Figure& figureReference() const { return FigureReference; }
+    const Figure& figureReference() const { return FigureReference_; }
     const Quadrillage& grille() const { return Quadrillage_; }
     const Figure& figureEleve() const { return planche_.figure(); }
     const QImage& image() const;
@@ -87,13 +87,13 @@ private:
 
     // Exercise and drawing state.
     Quadrillage Quadrillage_; // the grid shown, in this window's cell size
-    Figure FigureReference;
+    Figure FigureReference_;
     PlancheDessin planche_; // the pupil's figure and the tool in hand
-    qint32 TailleCaseFichier = 0;
-    bool CoteFigure = false;
-    std::array<qint32, 9> ParametresAxe {}; // DecalageAxe, then the eight reserved words
-    MasqueReference Masque;
-    int NbPointsAxeCouverts = 0; // covered axis samples when the exercise was shown
+    qint32 TailleCaseFichier_ = 0;
+    bool CoteFigure_ = false;
+    std::array<qint32, 9> ParametresAxe_ {}; // DecalageAxe, then the eight reserved words
+    MasqueReference Masque_;
+    int NbPointsAxeCouverts_ = 0; // covered axis samples when the exercise was shown
     bool exerciceEnCours_ = false;
 
     void creerControles();
