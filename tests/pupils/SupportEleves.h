@@ -4,7 +4,6 @@
 // exercises folders, scripted dialogs, and a context as at program start.
 
 #include "Bilans.h"
-#include "ChoixExercice.h"
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
 #include "Contexte.h"
