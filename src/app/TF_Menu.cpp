@@ -49,7 +49,7 @@ TF_Menu::TF_Menu(Contexte& contexte, QWidget* parent)
     menu = panneau(QStringLiteral("menu"), milieu);
     menu->setFrameStyle(QFrame::Box | QFrame::Plain);
     menu->setGeometry(0, 0, 765, 526);
-    PaintBox1 = new ZoneMosaique(menu, [this] { return contexte_.imageAccueil(); });
+    PaintBox1 = new ZoneMosaique(menu, [this] { return contexte_.fichierProgramme(contexte_.imageAccueil()); });
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(1, 1, 763, 524);
 

@@ -9,8 +9,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-TF_PubN::TF_PubN(QWidget* parent)
+TF_PubN::TF_PubN(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
+    , contexte_(contexte)
 {
     setObjectName(QStringLiteral("F_PubN"));
     setWindowTitle(QStringLiteral("Lisez-moi..."));
@@ -26,7 +27,7 @@ TF_PubN::TF_PubN(QWidget* parent)
     clair.setColor(QPalette::Window, QColor(0xFF, 0xFA, 0xE8));
     Panel1->setPalette(clair);
 
-    auto* dessin = new ZoneMosaique(Panel1, [] { return ImageAPropos; });
+    auto* dessin = new ZoneMosaique(Panel1, [this] { return contexte_.fichierProgramme(ImageAPropos); });
     dessin->setObjectName(QStringLiteral("PaintBox1"));
     dessin->setGeometry(20, 20, 500, 320);
 
@@ -59,7 +60,7 @@ TF_PubN::TF_PubN(QWidget* parent)
 void TF_PubN::paintEvent(QPaintEvent*)
 {
     QPainter peintre(this);
-    DessinerMosaique(FondAPropos, peintre, width(), height());
+    DessinerMosaique(contexte_.fichierProgramme(FondAPropos), peintre, width(), height());
 }
 
 void TF_PubN::resizeEvent(QResizeEvent* evenement)

@@ -200,7 +200,7 @@ void TF_preferences::construirePageImages(QWidget* page)
         cadre->setGeometry(62, 80, 120, 107);
         cadre->setFrameStyle(QFrame::Box | QFrame::Plain);
         colorer(cadre, QPalette::Window, Qt::white);
-        PaintBox[slot] = new ZoneMosaique(panneau, [this, slot] { return contexte_.imagesCourantes[slot]; });
+        PaintBox[slot] = new ZoneMosaique(panneau, [this, slot] { return contexte_.fichierProgramme(contexte_.imagesCourantes[slot]); });
         PaintBox[slot]->setObjectName(QStringLiteral("PaintBox0") + n);
         PaintBox[slot]->setGeometry(66, 84, 112, 99);
 

@@ -103,7 +103,7 @@ void TF_Jeu1H::fixerSourceGraine(std::function<quint32()> source)
 
 void TF_Jeu1H::creerControles()
 {
-    PaintBox1 = new ZoneMosaique(this, [this] { return contexte_.imageFondFenetre(); });
+    PaintBox1 = new ZoneMosaique(this, [this] { return contexte_.fichierProgramme(contexte_.imageFondFenetre()); });
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(0, 0, 808, 606);
 
@@ -125,7 +125,7 @@ void TF_Jeu1H::creerControles()
     QPalette creme = PanelMilieu->palette();
     creme.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE6));
     PanelMilieu->setPalette(creme);
-    PaintBox2 = new ZoneMosaique(PanelMilieu, [this] { return contexte_.imageFondPanneau(); });
+    PaintBox2 = new ZoneMosaique(PanelMilieu, [this] { return contexte_.fichierProgramme(contexte_.imageFondPanneau()); });
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
     PaintBox2->setGeometry(0, 0, 765, 497);
 

@@ -103,7 +103,7 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Panel1->setGeometry(0, 575, 800, 25);
 
     PanelMilieu = creerPanneauEnRelief(this, QStringLiteral("PanelMilieu"), QRect(8, 8, 777, 521));
-    PaintBox6 = new ZoneMosaique(PanelMilieu, [this] { return contexte_.imageFondPanneau(); });
+    PaintBox6 = new ZoneMosaique(PanelMilieu, [this] { return contexte_.fichierProgramme(contexte_.imageFondPanneau()); });
     PaintBox6->setObjectName(QStringLiteral("PaintBox6"));
     PaintBox6->setGeometry(0, 0, 777, 521);
 
@@ -251,7 +251,7 @@ void TF_Jeu_Lignes_Autour::resizeEvent(QResizeEvent* evenement)
 void TF_Jeu_Lignes_Autour::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    DessinerMosaique(contexte_.imageFondFenetre(), p, width(), height());
+    DessinerMosaique(contexte_.fichierProgramme(contexte_.imageFondFenetre()), p, width(), height());
 }
 
 void TF_Jeu_Lignes_Autour::keyPressEvent(QKeyEvent* evenement)

@@ -59,7 +59,7 @@ std::unique_ptr<Programme> CreerProgramme()
     f.jeuLignes = jeuLignes;
     f.jeu1 = new TF_Jeu1H(contexte, modifChoix);
     f.edit3 = new TF_Edit3;
-    f.pubN = new TF_PubN;
+    f.pubN = new TF_PubN(contexte);
     f.effaceBilans = new TF_efface_bilans(contexte);
     f.listes = new TF_Listes(contexte);
     f.nomEleve = new TF_nom_eleve(contexte);

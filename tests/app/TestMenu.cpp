@@ -276,7 +276,8 @@ TEST(Menu, QuitterFermeLaFenetreEtTermineLeProgramme)
 TEST(APropos, MontreLaVersionEtSeFermeParOK)
 {
     DialoguesScriptes dialogues;
-    TF_PubN apropos;
+    const Contexte contexte;
+    TF_PubN apropos(contexte);
     EXPECT_EQ(apropos.windowTitle(), QStringLiteral("Lisez-moi..."));
     EXPECT_EQ(texteLu(&apropos, QStringLiteral("Label1")), QStringLiteral("Orvane   version 3.1"));
     quandModale([](QDialog* modale) { cliquer(modale, QStringLiteral("BitBtn1")); });
