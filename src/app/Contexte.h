@@ -15,6 +15,7 @@ inline const QString FichierReglages = QStringLiteral("Orvane.pfr");
 inline const QString FichierImages = QStringLiteral("ImagesOrvane.pfr");
 inline const QString FichierDossierBilans = QStringLiteral("DossierOrvane.pfr");
 inline const QString FichierDossierExercices = QStringLiteral("DossierExosOrvane.pfr");
+inline const QString FichierRetours = QStringLiteral("RetoursOrvane.pfr");
 inline const QString ImageAPropos = QStringLiteral("Orvane.bmp");
 inline const QString FondAPropos = QStringLiteral("fond27.bmp");
 inline const QString TexteVersion = QStringLiteral("Orvane   version 3.1");
@@ -29,6 +30,16 @@ struct EnregistrementReglages {
     quint8 NbColoreesJeu1 = 2;
     quint8 ModifChoixJeu1 = 1;
     quint8 BilanReussite = 0;
+};
+
+// The teacher's help after "Faux" (file "RetoursOrvane.pfr", 2 bytes): show the pupil's
+// mistakes; offer the solution after that many "Faux" on one exercise (0: never). Both
+// off is the program as it always was.
+struct EnregistrementRetours {
+    static constexpr int Taille = 2;
+    static constexpr int EssaisMax = 20;
+    quint8 MontrerErreurs = 0;
+    quint8 EssaisAvantSolution = 0;
 };
 
 // A folder record (353 bytes): the folder text (capacity 250) and two reserved texts
@@ -88,6 +99,7 @@ struct Contexte {
     QString nomClasse;
     bool suiviEleve = false;
     EnregistrementReglages reglages;
+    EnregistrementRetours retours;
     EnregistrementDossier dossierBilans;
     EnregistrementDossier dossierExercices;
     EnregistrementImages imagesChoisies;

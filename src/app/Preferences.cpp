@@ -65,6 +65,22 @@ EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets)
     return reglagesValides(lus) ? lus : EnregistrementReglages{};
 }
 
+void ChargerFichierRetours(Contexte& contexte)
+{
+    contexte.retours = RetoursLus(
+        lirePremierEnregistrement(contexte.fichierProgramme(FichierRetours), EnregistrementRetours::Taille));
+}
+
+EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets)
+{
+    if (!octets || octets->size() != EnregistrementRetours::Taille)
+        return {};
+    const EnregistrementRetours lus{static_cast<quint8>(octets->at(0)), static_cast<quint8>(octets->at(1))};
+    if (lus.MontrerErreurs > 1 || lus.EssaisAvantSolution > EnregistrementRetours::EssaisMax)
+        return {};
+    return lus;
+}
+
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
 {
     dossier = DossierLu(
@@ -100,6 +116,10 @@ void EcrireFichiersPreferences(const Contexte& contexte)
     ecrire(FichierImages, contexte.imagesChoisies.octets);
     ecrire(FichierDossierBilans, contexte.dossierBilans.octets);
     ecrire(FichierDossierExercices, contexte.dossierExercices.octets);
+    QByteArray retours;
+    retours.append(static_cast<char>(contexte.retours.MontrerErreurs));
+    retours.append(static_cast<char>(contexte.retours.EssaisAvantSolution));
+    ecrire(FichierRetours, retours);
 }
 
 QString DossierParDefaut(const QString& dossier)

@@ -19,16 +19,18 @@ constexpr int TailleFichierReglages = 4;
 // values) leaves the defaults.
 void ChargerFichierImages(Contexte& contexte);
 void ChargerFichierReglages(Contexte& contexte);
+void ChargerFichierRetours(Contexte& contexte);
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier);
 // The records from a first record already read (nothing when the file was missing or
 // short); a record of another size is taken as damaged. A folder's default is the
 // program folder.
 EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets);
 EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets);
+EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets);
 EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const QString& dossierProgramme);
 
-// Writes the four files, each whole or not at all; a file that cannot be written is
-// skipped and keeps its previous content.
+// Writes the four files and the help file, each whole or not at all; a file that cannot
+// be written is skipped and keeps its previous content.
 void EcrireFichiersPreferences(const Contexte& contexte);
 
 // A folder followed by the separator, cut to the 250 characters of a folder slot.

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QShowEvent>
 #include <QTabWidget>
 
@@ -126,8 +127,12 @@ TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     images->setObjectName(QStringLiteral("TabImages"));
     PageControl1->addTab(exercices, QStringLiteral("Les exercices"));
     PageControl1->addTab(images, QStringLiteral("Images pour les fonds"));
+    auto* retours = new QWidget;
+    retours->setObjectName(QStringLiteral("TabRetours"));
+    PageControl1->addTab(retours, QStringLiteral("Aide après « Faux »"));
     construirePageExercices(exercices);
     construirePageImages(images);
+    construirePageRetours(retours);
     PageControl1->setCurrentIndex(1);
     construirePanelBoutons();
 
@@ -182,6 +187,59 @@ void TF_preferences::construirePageExercices(QWidget* page)
     }
     connect(choixRep, &QPushButton::clicked, this, &TF_preferences::ChoixRepClick);
     connect(choixRepExo, &QPushButton::clicked, this, &TF_preferences::ChoixRepExoClick);
+}
+
+// The help a pupil gets after "Faux": both options off is the program as it always was.
+void TF_preferences::construirePageRetours(QWidget* page)
+{
+    auto* cadre = new QGroupBox(QStringLiteral("Après une réponse « Faux »"), page);
+    cadre->setGeometry(8, 8, 750, 380);
+    ChoixMontrerErreurs = new QCheckBox(QStringLiteral("Montrer les erreurs après « Faux »"), cadre);
+    ChoixMontrerErreurs->setObjectName(QStringLiteral("ChoixMontrerErreurs"));
+    ChoixMontrerErreurs->setGeometry(12, 40, 720, 36);
+    ChoixProposerSolution = new QCheckBox(QStringLiteral("Proposer la solution après"), cadre);
+    ChoixProposerSolution->setObjectName(QStringLiteral("ChoixProposerSolution"));
+    ChoixProposerSolution->setGeometry(12, 100, 330, 36);
+    EssaisSolution = new QSpinBox(cadre);
+    EssaisSolution->setObjectName(QStringLiteral("EssaisSolution"));
+    EssaisSolution->setGeometry(346, 100, 70, 36);
+    EssaisSolution->setRange(1, EnregistrementRetours::EssaisMax);
+    EssaisSolution->setValue(3);
+    auto* essais = etiquette(QStringLiteral("essais"), QRect(424, 100, 120, 36), cadre);
+    essais->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* explication = etiquette(
+        QStringLiteral("Les éléments justes sont montrés en vert, ceux qui manquent en orange et "
+                       "ceux qui sont en trop en pointillés rouges, avec une phrase qui dit "
+                       "l'erreur. La solution s'affiche quelques secondes ; l'exercice reste à "
+                       "faire."),
+        QRect(12, 160, 720, 120), cadre);
+    explication->setWordWrap(true);
+    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QWidget* w : {static_cast<QWidget*>(ChoixMontrerErreurs), static_cast<QWidget*>(ChoixProposerSolution)}) {
+        w->setFont(police(QStringLiteral("Arial"), 21, true));
+        colorer(w, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+    }
+    connect(ChoixMontrerErreurs, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
+    connect(ChoixProposerSolution, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
+    connect(EssaisSolution, &QSpinBox::valueChanged, this, &TF_preferences::retoursChanges);
+}
+
+void TF_preferences::montrerRetours()
+{
+    const EnregistrementRetours r = contexte_.retours;
+    ChoixMontrerErreurs->setChecked(r.MontrerErreurs == 1);
+    ChoixProposerSolution->setChecked(r.EssaisAvantSolution > 0);
+    if (r.EssaisAvantSolution > 0)
+        EssaisSolution->setValue(r.EssaisAvantSolution);
+    EssaisSolution->setEnabled(r.EssaisAvantSolution > 0);
+}
+
+void TF_preferences::retoursChanges()
+{
+    contexte_.retours.MontrerErreurs = ChoixMontrerErreurs->isChecked() ? 1 : 0;
+    const bool solution = ChoixProposerSolution->isChecked();
+    contexte_.retours.EssaisAvantSolution = solution ? static_cast<quint8>(EssaisSolution->value()) : 0;
+    EssaisSolution->setEnabled(solution);
 }
 
 void TF_preferences::construirePageImages(QWidget* page)
@@ -295,6 +353,9 @@ void TF_preferences::ChargerPreferences()
     etiqueterNbCasesCouleur();
     const EnregistrementReglages& r = contexte_.reglages;
     copieReglages_ = {r.TailleJeu1, r.NbColoreesJeu1, r.ModifChoixJeu1, r.BilanReussite};
+    ChargerFichierRetours(contexte_);
+    copieRetours_ = contexte_.retours;
+    montrerRetours();
 
     for (int slot = 0; slot < 3; ++slot) {
         copieImages_[slot] = contexte_.imagesChoisies.image(slot);
@@ -396,6 +457,7 @@ void TF_preferences::SpeedButton1Click()
 void TF_preferences::SpeedButton2Click()
 {
     contexte_.reglages = {copieReglages_[0], copieReglages_[1], copieReglages_[2], copieReglages_[3]};
+    contexte_.retours = copieRetours_;
     contexte_.dossierBilans.fixerDossier(copieDossierBilans_);
     contexte_.dossierExercices.fixerDossier(copieDossierExercices_);
     for (int slot = 0; slot < 3; ++slot) {
@@ -412,7 +474,7 @@ void TF_preferences::reject()
 
 void TF_preferences::Par_defautClick()
 {
-    for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans})
+    for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours})
         QFile::remove(contexte_.fichierProgramme(fichier));
     ChargerPreferences();
     repeindreApercus();

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "Contexte.h"
+
 #include <QDialog>
 
 #include <array>
 
-struct Contexte;
 class ZoneMosaique;
 class QButtonGroup;
 class QCheckBox;
+class QSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -52,6 +54,9 @@ private:
     Contexte& contexte_;
     void construirePageExercices(QWidget* page);
     void construirePageImages(QWidget* page);
+    void construirePageRetours(QWidget* page);
+    void montrerRetours();
+    void retoursChanges();
     void construirePanelBoutons();
     void etiqueterNbCasesCouleur();
     void montrerDossiers();
@@ -63,6 +68,9 @@ private:
     QButtonGroup* NbCasesJeu1;
     QButtonGroup* NbCasesCouleur;
     QCheckBox* ChoixBilanReussite;
+    QCheckBox* ChoixMontrerErreurs;
+    QCheckBox* ChoixProposerSolution;
+    QSpinBox* EssaisSolution;
     QLabel* Label_Emplacement;
     QLabel* Label_EmplacementExos;
     std::array<ZoneMosaique*, 3> PaintBox{};
@@ -71,6 +79,7 @@ private:
 
     // Copies kept for "&Annuler".
     std::array<quint8, 4> copieReglages_{};
+    EnregistrementRetours copieRetours_;
     QString copieDossierBilans_;
     QString copieDossierExercices_;
     std::array<QString, 3> copieImages_;

@@ -533,6 +533,16 @@ void ControleSymetrie::ControlerAxe(int nbPointsAxeInitial)
         reponseJuste_ = false;
 }
 
+bool ControleSymetrie::ElementConforme(const ElementFigure& element, ModeComparaison mode)
+{
+    const bool avant = reponseJuste_;
+    reponseJuste_ = true;
+    ControlerElement(element, mode);
+    const bool conforme = reponseJuste_;
+    reponseJuste_ = avant;
+    return conforme;
+}
+
 bool VerifierSymetrie(const Quadrillage& grille, const QImage& image,
                       const MasqueReference& masque, const Figure& reference,
                       const Figure& eleve, int nbPointsAxeInitial)

@@ -91,6 +91,8 @@ public:
     void ControlerEleve(const Figure& eleve);
     // The pupil has not covered more of the axis than the reference did.
     void ControlerAxe(int nbPointsAxeInitial);
+    // Whether one element passes its own comparisons, whatever the others gave.
+    bool ElementConforme(const ElementFigure& element, ModeComparaison mode);
 
     bool ReponseJuste() const { return reponseJuste_; }
 

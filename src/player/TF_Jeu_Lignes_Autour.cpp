@@ -2,6 +2,7 @@
 
 #include "BarreOutils.h"
 #include "Bilans.h"
+#include "CalqueCorrection.h"
 #include "ChoixExercice.h"
 #include "Controles.h"
 #include "Marqueur.h"
@@ -9,6 +10,7 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Contexte.h"
+#include "Diagnostic.h"
 #include "FichierExercice.h"
 #include "GesteDessin.h"
 #include "GlyphesBoutons.h"
@@ -26,6 +28,14 @@
 #include <QToolButton>
 
 namespace {
+const QString TexteConsigne = QStringLiteral("Utilise la souris pour dessiner le symétrique");
+// The help after "Faux": right images in green, missing ones in orange, strokes that are
+// the image of nothing dashed red; the solution in blue.
+constexpr int DureeCalqueMs = 4000;
+const QColor CouleurCalqueJuste(0x00, 0xA0, 0x00);
+const QColor CouleurCalqueManque(0xFF, 0x8C, 0x00);
+const QColor CouleurCalqueEnTrop(0xE0, 0x00, 0x00);
+const QColor CouleurCalqueSolution(0x1E, 0x64, 0xFF);
 constexpr quint32 CouleurBleuMarine = 0x00800000;
 constexpr quint32 CouleurMarronTexte = 0x00000080;
 constexpr quint32 CouleurVertJuste = 0x00008000;
@@ -95,7 +105,7 @@ const QImage& TF_Jeu_Lignes_Autour::image() const
 
 void TF_Jeu_Lignes_Autour::creerControles()
 {
-    Panel1 = new QLabel(QStringLiteral("Utilise la souris pour dessiner le symétrique"), this);
+    Panel1 = new QLabel(TexteConsigne, this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFont(PoliceArial(15));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -183,7 +193,11 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
     SpeedButton1->setIconSize(QSize(28, 28));
     BoutonQuitter = CreerBouton(PanelMilieu, QStringLiteral("BoutonQuitter"),
                                 QStringLiteral("Quitter"), QRect(662, 452, 108, 48), policeMarine);
-    for (QPushButton* b : { BoutonEffacer1L, BoutonEffacer })
+    BoutonSolution = CreerBouton(PanelMilieu, QStringLiteral("BoutonSolution"),
+                                 QStringLiteral("Voir la solution"), QRect(522, 262, 248, 32),
+                                 policeMarron);
+    BoutonSolution->hide();
+    for (QPushButton* b : { BoutonEffacer1L, BoutonEffacer, BoutonSolution })
         ColorerTexte(b, CouleurMarronTexte);
     for (QPushButton* b : { BoutonCorrection, BoutonNouveau, SpeedButton1, BoutonQuitter })
         ColorerTexte(b, CouleurBleuMarine);
@@ -193,6 +207,8 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
 void TF_Jeu_Lignes_Autour::creerMarqueurs()
 {
     MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font());
+    calque_ = new CalqueCorrection(Image1, DureeCalqueMs);
+    connect(calque_, &CalqueCorrection::cache, this, &TF_Jeu_Lignes_Autour::finDuCalque);
     connect(MarqueursElements, &Marqueurs::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
 }
 
@@ -211,6 +227,7 @@ void TF_Jeu_Lignes_Autour::relierControles()
     connect(BoutonNouveau, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::NouvelExercice);
     connect(SpeedButton1, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::afficherAide);
     connect(BoutonQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(BoutonSolution, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::BoutonSolutionClick);
     connect(Timer2, &QTimer::timeout, this, [this] {
         LabelResultat->clear();
         Timer2->stop();
@@ -303,6 +320,9 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     barreOutils_->enfoncerCouleurParDefaut();
     barreOutils_->enfoncer(Outil::Trait);
     LabelResultat->clear();
+    calque_->cacher();
+    nbFaux_ = 0;
+    BoutonSolution->hide();
     // Ready to play, but the picture waits for the exercise.
     appliquerEtat(EtatJeu::EnCours);
     Image1->setEnabled(false);
@@ -566,14 +586,61 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
     const bool juste = VerifierSymetrie(Quadrillage_, Image1->image(), Masque_,
                                         FigureReference_, planche_.figure(), NbPointsAxeCouverts_);
     montrerResultat(juste);
-    if (!juste)
+    if (!juste) {
+        ++nbFaux_;
+        expliquerFaux();
+        proposerSolution();
         return;
+    }
+    calque_->cacher();
+    BoutonSolution->hide();
     appliquerEtat(EtatJeu::Resolu);
     if (contexte_.reglages.BilanReussite == 1) {
         EnregistrerReussite(contexte_.dossierBilansAccessible(), contexte_.nomEleve, contexte_.nomClasse,
                             exercice_.LigneBilan);
         AvertirSiDossierProgrammeDisparu(contexte_);
     }
+}
+
+void TF_Jeu_Lignes_Autour::expliquerFaux()
+{
+    if (contexte_.retours.MontrerErreurs != 1)
+        return;
+    const Figure& eleve = planche_.figure();
+    const DiagnosticFaux d = DiagnostiquerFaux(Quadrillage_, Image1->image(), Masque_, FigureReference_,
+                                               eleve, NbPointsAxeCouverts_);
+    std::vector<CalqueCorrection::Trace> traces;
+    for (int i = 1; i <= FigureReference_.NbElements && std::size_t(i) <= d.referenceJuste.size(); ++i)
+        traces.push_back({FigureReference_[i], d.referenceJuste[std::size_t(i - 1)] ? CouleurCalqueJuste
+                                                                               : CouleurCalqueManque});
+    for (int i = 1; i <= eleve.NbElements && std::size_t(i) <= d.eleveEnTrop.size(); ++i)
+        if (d.eleveEnTrop[std::size_t(i - 1)])
+            traces.push_back({eleve[i], CouleurCalqueEnTrop, true});
+    calque_->montrer(std::move(traces), Quadrillage_.TailleCase);
+    if (!d.phrase.isEmpty())
+        Panel1->setText(d.phrase);
+}
+
+void TF_Jeu_Lignes_Autour::proposerSolution()
+{
+    const int essais = contexte_.retours.EssaisAvantSolution;
+    BoutonSolution->setVisible(essais > 0 && nbFaux_ >= essais);
+}
+
+// The expected image over the grid for a while; the exercise stays to be done.
+void TF_Jeu_Lignes_Autour::BoutonSolutionClick()
+{
+    const Figure solution = FigureMiroir(Quadrillage_, FigureReference_);
+    std::vector<CalqueCorrection::Trace> traces;
+    for (int i = 1; i <= solution.NbElements; ++i)
+        traces.push_back({solution[i], CouleurCalqueSolution});
+    calque_->montrer(std::move(traces), Quadrillage_.TailleCase);
+    Panel1->setText(QStringLiteral("Voici la solution. À toi de la dessiner !"));
+}
+
+void TF_Jeu_Lignes_Autour::finDuCalque()
+{
+    Panel1->setText(TexteConsigne);
 }
 
 // "Faux" goes one second after it first appeared, however often it is asked again within

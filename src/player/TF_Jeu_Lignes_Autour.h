@@ -14,6 +14,7 @@
 
 struct Contexte;
 class BarreOutils;
+class CalqueCorrection;
 class GesteDessin;
 class Marqueur;
 class Marqueurs;
@@ -81,6 +82,8 @@ private:
     TenirGeometrie* Timer1;
     QTimer* Timer2;
     Marqueurs* MarqueursElements = nullptr;
+    QPushButton* BoutonSolution;
+    CalqueCorrection* calque_ = nullptr;
 
     ChoisirExercice* choix_ = nullptr;
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success
@@ -95,6 +98,7 @@ private:
     MasqueReference Masque_;
     int NbPointsAxeCouverts_ = 0; // covered axis samples when the exercise was shown
     bool exerciceEnCours_ = false;
+    int nbFaux_ = 0; // "Faux" on the exercise shown, for the offer of the solution
 
     void creerControles();
     void creerOutils();
@@ -135,6 +139,11 @@ private:
     // The check.
     void BoutonCorrectionClick();
     void montrerResultat(bool juste);
+    // The teacher's help after "Faux": the mistakes, then the offer of the solution.
+    void expliquerFaux();
+    void proposerSolution();
+    void BoutonSolutionClick();
+    void finDuCalque();
 
     void afficherAide();
 };

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QSpinBox>
 #include <QFile>
 #include <QImage>
 #include <QRadioButton>
@@ -63,6 +64,34 @@ TEST_F(Preferences, PremierDemarrageValideEcritQuatreFichiersExacts)
     EXPECT_EQ(contenu(FichierDossierBilans), dossierAttendu(ici));
     EXPECT_EQ(contenu(FichierDossierExercices), dossierAttendu(ici));
     EXPECT_EQ(f.result(), QDialog::Accepted);
+}
+
+TEST_F(Preferences, LAideApresFauxSeChoisitSurSaPageEtUnFichierAbimeLaCoupe)
+{
+    TF_preferences f(contexte);
+    f.ChargerPreferences();
+    auto* spin = f.findChild<QSpinBox*>(QStringLiteral("EssaisSolution"));
+    cliquer(&f, QStringLiteral("ChoixMontrerErreurs"));
+    cliquer(&f, QStringLiteral("ChoixProposerSolution"));
+    spin->setValue(4);
+    EXPECT_EQ(contexte.retours.MontrerErreurs, 1);
+    EXPECT_EQ(contexte.retours.EssaisAvantSolution, 4);
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierRetours), QByteArray("\x01\x04", 2));
+    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4)) << "the settings file is unchanged";
+
+    for (const QByteArray& abime : {QByteArray("\x01", 1), QByteArray("\x02\x01", 2), QByteArray("\x01\x15", 2)}) {
+        ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, abime));
+        f.ChargerPreferences();
+        EXPECT_EQ(contexte.retours.MontrerErreurs, 0) << abime.toHex().toStdString();
+        EXPECT_EQ(contexte.retours.EssaisAvantSolution, 0) << abime.toHex().toStdString();
+    }
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, QByteArray("\x00\x02", 2)));
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("ChoixMontrerErreurs"));
+    cliquer(&f, QStringLiteral("SpeedButton2"));
+    EXPECT_EQ(contexte.retours.MontrerErreurs, 0) << "Annuler puts the file's values back";
+    EXPECT_EQ(contexte.retours.EssaisAvantSolution, 2);
 }
 
 TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)

@@ -17,7 +17,7 @@
 namespace {
 
 const QStringList FichiersPreferences = {FichierReglages, FichierImages, FichierDossierBilans,
-                                         FichierDossierExercices};
+                                         FichierDossierExercices, FichierRetours};
 
 QByteArray contenu(const QString& fichier)
 {
@@ -61,7 +61,8 @@ TEST_F(PannesPreferences, DisquePleinLesFichiersGardentLeurContenu)
         cliquer(&fenetre, QStringLiteral("SpeedButton1"));
     }
     EXPECT_EQ(contenus(), avant);
-    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden).size(), 4) << "no temporary file left";
+    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden).size(), FichiersPreferences.size())
+        << "no temporary file left";
     EXPECT_TRUE(dialogues.messages.isEmpty());
     EXPECT_EQ(fenetre.result(), QDialog::Accepted);
     EXPECT_EQ(contexte.reglages.TailleJeu1, 1);

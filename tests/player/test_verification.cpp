@@ -2,6 +2,7 @@
 #include "MondeJeu.h"
 
 #include "Bilans.h"
+#include "CalqueCorrection.h"
 #include "ChoixExercice.h"
 #include "Couleurs.h"
 #include "Contexte.h"
@@ -9,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -246,3 +248,44 @@ TEST(Enregistrement, TrainingOrRecordingOffWritesNothing)
 }
 
 } // namespace
+
+namespace {
+
+const CalqueCorrection* calque(MondeJeu& monde)
+{
+    return monde.jeu().findChild<CalqueCorrection*>(QStringLiteral("CalqueCorrection"));
+}
+
+} // namespace
+
+TEST(AideApresFaux, SansLOptionRienNeChangeAvecElleLesErreursPuisLaSolution)
+{
+    MondeJeu monde(2);
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.tracerNoeuds({ 22, 2 }, { 16, 8 }); // the image, one cell to the right
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
+    EXPECT_FALSE(calque(monde)->isVisible()) << "both options off: the program as it was";
+    EXPECT_FALSE(monde.bouton(QStringLiteral("BoutonSolution"))->isVisible());
+
+    monde.contexte().retours = { 1, 2 };
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    ASSERT_TRUE(calque(monde)->isVisible());
+    ASSERT_EQ(calque(monde)->traces().size(), 2u);
+    EXPECT_EQ(calque(monde)->traces()[0].couleur, QColor(0xFF, 0x8C, 0x00)) << "the model's line has no image";
+    EXPECT_TRUE(calque(monde)->traces()[1].pointille) << "the drawn line is the image of nothing";
+    EXPECT_EQ(monde.etiquette(QStringLiteral("Panel1"))->text(),
+              QStringLiteral("Ta figure est décalée d'un carreau vers la droite."));
+    EXPECT_TRUE(monde.bouton(QStringLiteral("BoutonSolution"))->isVisible()) << "second Faux";
+
+    monde.appuyer({ 5, 5 }); // a click on the grid takes the help away
+    monde.relacher({ 5, 5 });
+    EXPECT_FALSE(calque(monde)->isVisible());
+    EXPECT_EQ(monde.etiquette(QStringLiteral("Panel1"))->text(),
+              QStringLiteral("Utilise la souris pour dessiner le symétrique"));
+
+    monde.cliquer(QStringLiteral("BoutonSolution"));
+    ASSERT_TRUE(calque(monde)->isVisible());
+    EXPECT_EQ(calque(monde)->traces()[0].element.X1, 21 * monde.tailleCase());
+    EXPECT_TRUE(monde.active(QStringLiteral("BoutonCorrection"))) << "the exercise stays to be done";
+}
