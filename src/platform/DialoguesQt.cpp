@@ -96,7 +96,12 @@ QString DialoguesQt::enregistrerFichier(const DemandeFichier& demande)
 
 void DialoguesQt::afficherAide(const QString& adresse)
 {
+    // A modal window blocks every other window but its own children: the help must be one
+    // of them to be read, scrolled and closed while that window waits.
+    QWidget* modale = QApplication::activeModalWidget();
     if (!aide_)
-        aide_ = new FenetreAide;
+        aide_ = new FenetreAide(modale);
+    else if (aide_->parentWidget() != modale)
+        aide_->setParent(modale, aide_->windowFlags());
     aide_->afficher(adresse);
 }

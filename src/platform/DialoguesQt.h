@@ -2,6 +2,8 @@
 
 #include "Dialogues.h"
 
+#include <QPointer>
+
 class FenetreAide;
 
 // The dialogs a user sees: QMessageBox, QFileDialog and the in-program help viewer.
@@ -14,5 +16,5 @@ public:
     void afficherAide(const QString& adresse) override;
 
 private:
-    FenetreAide* aide_ = nullptr;
+    QPointer<FenetreAide> aide_; // goes with the modal window it was last opened from
 };
