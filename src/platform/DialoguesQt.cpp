@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTranslator>
 
 namespace {
 QMessageBox::Icon icone(GenreMessage genre)
@@ -104,4 +106,14 @@ void DialoguesQt::afficherAide(const QString& adresse)
     else if (aide_->parentWidget() != modale)
         aide_->setParent(modale, aide_->windowFlags());
     aide_->afficher(adresse);
+}
+
+QTranslator* InstallerTraductionsQt()
+{
+    auto* traducteur = new QTranslator(QCoreApplication::instance());
+    if (traducteur->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(traducteur))
+        return traducteur;
+    delete traducteur;
+    return nullptr;
 }
