@@ -10,7 +10,7 @@ paquets=(
   fonts-liberation2
   desktop-file-utils appstream file dpkg-dev
   clang clang-14 libclang-rt-14-dev
-  xvfb openbox x11-utils libx11-dev
+  xvfb openbox x11-utils libx11-dev imagemagick
 )
 
 manquants=()
