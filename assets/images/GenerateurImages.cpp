@@ -72,16 +72,16 @@ void axeVertical(QPainter& p, double x, double haut, double bas, double epaisseu
     p.drawLine(QPointF(x, haut), QPointF(x, bas));
 }
 
-// The title picture of the main menu. The menu tiles it from its top-left corner, so it is
-// drawn larger than the menu's drawing area on a 1920 x 1200 screen (763 x 524 design
-// pixels, twice that there) and is never repeated. The emblem stands in the left column,
-// left of the buttons at every scale; everything under and beside the buttons is plain
-// squared paper, which looks the same wherever it stops.
+// The title picture of the main menu. The menu tiles it from its top-left corner over its
+// whole maximised window, so it is drawn as large as a 1920 x 1200 screen and is never
+// repeated. The emblem stands in the left column, left of the buttons at every scale;
+// everything under and beside the buttons is plain squared paper, which looks the same
+// wherever it stops.
 QImage titre()
 {
     constexpr int pas = 20;
     constexpr double axe = 200; // on a grid line, so that mirrored cells fill whole cells
-    QImage image = toile(77 * pas, 53 * pas, QColor(0xFF, 0xFB, 0xEA));
+    QImage image = toile(96 * pas, 60 * pas, QColor(0xFF, 0xFB, 0xEA));
     QPainter p(&image);
     quadrillage(p, image.rect(), pas, QColor(0xC8, 0xDC, 0xF0));
     p.setRenderHint(QPainter::Antialiasing);
@@ -112,7 +112,8 @@ QImage titre()
         {6, 8, 0}, {7, 10, 4}, {6, 13, 3}, {7, 16, 2}, {6, 18, 5},
         {2, 21, 1}, {5, 22, 4}, {0, 24, 3}, {7, 24, 0}, {3, 26, 2}, {1, 28, 5}, {6, 28, 1},
         {5, 30, 0}, {7, 32, 4}, {6, 35, 3}, {2, 37, 5}, {0, 39, 1}, {4, 40, 0},
-        {6, 42, 4}, {7, 45, 2}, {5, 48, 5}, {1, 49, 1}, {4, 50, 0}, {0, 52, 4}, {3, 52, 2}};
+        {6, 42, 4}, {7, 45, 2}, {5, 48, 5}, {1, 49, 1}, {4, 50, 0}, {0, 52, 4}, {3, 52, 2},
+        {6, 54, 3}, {2, 55, 5}, {7, 57, 1}, {4, 58, 2}};
     p.setPen(QPen(encre, 1));
     for (const auto& c : cases) {
         const QRectF gauche(axe - (c.colonne + 1) * pas, c.ligne * pas, pas, pas);
