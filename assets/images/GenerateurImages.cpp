@@ -72,14 +72,19 @@ void axeVertical(QPainter& p, double x, double haut, double bas, double epaisseu
     p.drawLine(QPointF(x, haut), QPointF(x, bas));
 }
 
-// The title picture of the main menu: big coloured letters over grid paper, and
-// coloured cells with their mirror images on both sides of an axis.
+// The title picture of the main menu. The menu tiles it from its top-left corner over its
+// whole maximised window, so it is drawn as large as a 1920 x 1200 screen and is never
+// repeated. The emblem stands in the left column, left of the buttons at every scale;
+// everything under and beside the buttons is plain squared paper, which looks the same
+// wherever it stops.
 QImage titre()
 {
-    QImage image = toile(540, 380, QColor(0xFF, 0xFB, 0xEA));
+    constexpr int pas = 20;
+    constexpr double axe = 200; // on a grid line, so that mirrored cells fill whole cells
+    QImage image = toile(96 * pas, 60 * pas, QColor(0xFF, 0xFB, 0xEA));
     QPainter p(&image);
+    quadrillage(p, image.rect(), pas, QColor(0xC8, 0xDC, 0xF0));
     p.setRenderHint(QPainter::Antialiasing);
-    quadrillage(p, image.rect(), 20, QColor(0xC8, 0xDC, 0xF0));
 
     const QString mot = QStringLiteral("Orvane");
     const QColor lettres[] = {QColor(0xE5, 0x39, 0x35), QColor(0xFB, 0x8C, 0x00), QColor(0xFD, 0xD8, 0x35),
@@ -88,7 +93,7 @@ QImage titre()
     police.setPixelSize(96);
     police.setBold(true);
     const QFontMetrics mesure(police);
-    double x = (image.width() - mesure.horizontalAdvance(mot)) / 2.0;
+    double x = axe - mesure.horizontalAdvance(mot) / 2.0;
     for (int i = 0; i < mot.size(); ++i) {
         QPainterPath lettre;
         lettre.addText(x, 110, police, mot.at(i));
@@ -100,19 +105,25 @@ QImage titre()
         x += mesure.horizontalAdvance(mot.at(i));
     }
 
-    const double axe = 270;
-    const struct { int colonne, ligne; QColor couleur; } cases[] = {
-        {7, 8, lettres[0]}, {9, 9, lettres[4]}, {6, 11, lettres[3]}, {10, 12, lettres[2]},
-        {8, 14, lettres[5]}, {11, 15, lettres[1]}, {6, 17, lettres[4]}, {9, 17, lettres[3]}};
+    axeVertical(p, axe, 140, image.height(), 4);
+    // Coloured cells and their mirror images, all the way down the axis: column counted
+    // from the axis, row from the top.
+    const struct { int colonne, ligne, couleur; } cases[] = {
+        {6, 8, 0}, {7, 10, 4}, {6, 13, 3}, {7, 16, 2}, {6, 18, 5},
+        {2, 21, 1}, {5, 22, 4}, {0, 24, 3}, {7, 24, 0}, {3, 26, 2}, {1, 28, 5}, {6, 28, 1},
+        {5, 30, 0}, {7, 32, 4}, {6, 35, 3}, {2, 37, 5}, {0, 39, 1}, {4, 40, 0},
+        {6, 42, 4}, {7, 45, 2}, {5, 48, 5}, {1, 49, 1}, {4, 50, 0}, {0, 52, 4}, {3, 52, 2},
+        {6, 54, 3}, {2, 55, 5}, {7, 57, 1}, {4, 58, 2}};
     p.setPen(QPen(encre, 1));
     for (const auto& c : cases) {
-        const QRectF gauche(axe - (c.colonne + 1) * 20, c.ligne * 20, 20, 20);
-        p.setBrush(c.couleur);
+        const QRectF gauche(axe - (c.colonne + 1) * pas, c.ligne * pas, pas, pas);
+        p.setBrush(lettres[c.couleur]);
         p.drawRect(gauche);
         p.drawRect(gauche.translated(2 * (axe - gauche.center().x()), 0));
     }
-    papillon(p, axe, 265, 88, QColor(0xFF, 0xB3, 0x47), QColor(0x4F, 0xC3, 0xF7));
-    axeVertical(p, axe, 140, 380, 4);
+    papillon(p, axe, 270, 88, QColor(0xFF, 0xB3, 0x47), QColor(0x4F, 0xC3, 0xF7));
+    papillon(p, axe, 640, 60, QColor(0x81, 0xD4, 0xFA), QColor(0xFF, 0xD5, 0x4F));
+    papillon(p, axe, 900, 70, QColor(0xA5, 0xD6, 0xA7), QColor(0xF4, 0x8F, 0xB1));
     return image;
 }
 

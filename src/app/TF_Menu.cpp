@@ -87,7 +87,7 @@ TF_Menu::TF_Menu(Contexte& contexte, QWidget* parent)
 
 void TF_Menu::construireMenus()
 {
-    const auto action = [this](QMenu* dans, const QString& nom, const QString& texte, auto&& faire) {
+    const auto action = [this](QWidget* dans, const QString& nom, const QString& texte, auto&& faire) {
         QAction* a = dans->addAction(texte);
         a->setObjectName(nom);
         connect(a, &QAction::triggered, this, faire);
@@ -128,7 +128,8 @@ void TF_Menu::construireMenus()
     action(editeurs, QStringLiteral("Lisezmoi2"), QStringLiteral("&A propos..."), [this] { AProposClick(); });
     action(editeurs, QStringLiteral("Lapagepdagogique1"), QStringLiteral("&La page pédagogique"),
            [] { AfficherAide(QStringLiteral("pedagogie.htm")); });
-    action(editeurs, QStringLiteral("Aide2"), QStringLiteral("Ai&de"), &AfficherSommaireAide);
+    // The help contents sit on the bar itself too, beside the two menus.
+    action(MainMenu1, QStringLiteral("Aide2"), QStringLiteral("Ai&de"), &AfficherSommaireAide);
 
     for (QMenu* m : {fichier, editeurs})
         connect(m, &QMenu::aboutToShow, this, [this] { RemettreGaucheHaut(this, contexte_.geometrieReference); });

@@ -145,11 +145,13 @@ void TF_choix_exo::creerControles()
 void TF_choix_exo::relierControles()
 {
     // A click, or a move of the selection with the keyboard while the list has the focus.
+    // The keyboard selects the item it makes current; a mouse press makes the item current
+    // before selecting it, and the click that follows answers it.
     const auto relier = [this](ListeEleves* liste, auto action) {
         connect(liste, &QListWidget::itemClicked, this, action);
         connect(liste, &QListWidget::currentItemChanged, this,
                 [liste, action](QListWidgetItem* courant) {
-                    if (courant && liste->hasFocus())
+                    if (courant && courant->isSelected() && liste->hasFocus())
                         action();
                 });
     };

@@ -83,15 +83,15 @@ void tracerDisque(QPainter& p, const Dimensions& t)
     p.setBrush(Qt::NoBrush);
 }
 
+// A centre point takes the axis pen too: its small ellipse grows into a disc about 16 pixels
+// across, as visible on paper as an axis line.
 void tracerAxe(QPainter& p, Axe typeAxe, const Dimensions& t)
 {
-    if (axeDroitOuOblique(typeAxe)) {
-        p.setPen(plume(CouleurRougeAxe, 8));
+    p.setPen(plume(CouleurRougeAxe, 8));
+    if (axeDroitOuOblique(typeAxe))
         p.drawLine(ligneAxe(typeAxe, t));
-    } else if (typeAxe == AxePoint) {
-        p.setPen(Qt::NoPen);
+    else if (typeAxe == AxePoint)
         tracerDisque(p, t);
-    }
 }
 
 // Exercise 3: the black lines beside the axis, 4 pixels from it, that hold the fills.

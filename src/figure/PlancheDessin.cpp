@@ -90,8 +90,10 @@ std::optional<ElementFigure> PlancheDessin::relacher(QPoint pixel)
     QPoint arrivee = noeudArrivee * c;
     if (outil_ == Outil::Cercle || outil_ == Outil::QuartDeCercle)
         arrivee = ArriveeCarree(depart_, arrivee);
+    // An outline is always black; its colour word keeps the white of an empty slot, so the
+    // files read by earlier versions hold the same bytes for the same drawing.
     return ElementDepuisPixels(GenreDe(outil_), depart_.x(), depart_.y(), arrivee.x(),
-                               arrivee.y(), couleur_, c);
+                               arrivee.y(), CouleurBlanc, c);
 }
 
 void PlancheDessin::abandonnerTrace()

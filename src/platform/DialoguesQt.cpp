@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTranslator>
 
 namespace {
 QMessageBox::Icon icone(GenreMessage genre)
@@ -96,7 +98,22 @@ QString DialoguesQt::enregistrerFichier(const DemandeFichier& demande)
 
 void DialoguesQt::afficherAide(const QString& adresse)
 {
+    // A modal window blocks every other window but its own children: the help must be one
+    // of them to be read, scrolled and closed while that window waits.
+    QWidget* modale = QApplication::activeModalWidget();
     if (!aide_)
-        aide_ = new FenetreAide;
+        aide_ = new FenetreAide(modale);
+    else if (aide_->parentWidget() != modale)
+        aide_->setParent(modale, aide_->windowFlags());
     aide_->afficher(adresse);
+}
+
+QTranslator* InstallerTraductionsQt()
+{
+    auto* traducteur = new QTranslator(QCoreApplication::instance());
+    if (traducteur->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(traducteur))
+        return traducteur;
+    delete traducteur;
+    return nullptr;
 }

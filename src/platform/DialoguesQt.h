@@ -2,7 +2,10 @@
 
 #include "Dialogues.h"
 
+#include <QPointer>
+
 class FenetreAide;
+class QTranslator;
 
 // The dialogs a user sees: QMessageBox, QFileDialog and the in-program help viewer.
 class DialoguesQt : public Dialogues {
@@ -14,5 +17,10 @@ public:
     void afficherAide(const QString& adresse) override;
 
 private:
-    FenetreAide* aide_ = nullptr;
+    QPointer<FenetreAide> aide_; // goes with the modal window it was last opened from
 };
+
+// Gives Qt's own dialogs (file dialogs, their buttons) their French texts, when Qt's
+// translations are installed; the program's own texts do not go through them. Returns the
+// translator the application now holds, or nullptr when there was none to load.
+QTranslator* InstallerTraductionsQt();

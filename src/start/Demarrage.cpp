@@ -37,8 +37,9 @@ Programme::~Programme()
 
 std::unique_ptr<Programme> CreerProgramme()
 {
+    // The name serves the platform (settings, session, window class) only: a display name
+    // would be appended by the platform to every window and message box title.
     QApplication::setApplicationName(QStringLiteral("Orvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
     auto programme = std::make_unique<Programme>(QDir::toNativeSeparators(QDir::currentPath()));
     Contexte& contexte = programme->contexte;
     Fenetres& f = programme->fenetres;

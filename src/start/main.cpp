@@ -1,5 +1,6 @@
 #include "Demarrage.h"
 #include "Dialogues.h"
+#include "DialoguesQt.h"
 #include "TF_Menu.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    InstallerTraductionsQt();
     // The launcher shows through the program why it cannot start it (a shared folder
     // that is not mounted), since a menu entry has no terminal to read.
     if (argc == 3 && qstrcmp(argv[1], "--avertissement") == 0) {

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -221,6 +222,21 @@ TEST(Menu, LesCommandesDAideEtLesFenetresModales)
     EXPECT_EQ(p.apropos.ouvertures, 2);
     EXPECT_EQ(p.effaceBilans.ouvertures, 1);
     EXPECT_EQ(p.listes.ouvertures, 1);
+}
+
+TEST(Menu, LaBarrePorteAideAuPremierNiveauEtUnClicOuvreLeSommaire)
+{
+    Programme p;
+    auto* barre = controle<QMenuBar>(p.menu.get(), QStringLiteral("MainMenu1"));
+    QStringList textes;
+    for (const QAction* a : barre->actions())
+        textes << a->text();
+    EXPECT_EQ(textes, (QStringList{QStringLiteral("&Fichier"), QStringLiteral("&Editeurs"), QStringLiteral("Ai&de")}));
+    QAction* aide = barre->actions().constLast();
+    EXPECT_EQ(aide->objectName(), QStringLiteral("Aide2"));
+    EXPECT_EQ(aide->menu<QMenu*>(), nullptr);
+    QTest::mouseClick(barre, Qt::LeftButton, {}, barre->actionGeometry(aide).center());
+    EXPECT_EQ(p.dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm")});
 }
 
 TEST(Menu, F1OuvreLeSommaireEtF10LesPreferencesSansDeplacerLaFenetre)

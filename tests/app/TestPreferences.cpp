@@ -2,6 +2,7 @@
 #include "DossierTemporaire.h"
 #include "Enregistrements.h"
 #include "Contexte.h"
+#include "FenetreAide.h"
 #include "OutilsFenetres.h"
 #include "Preferences.h"
 #include "TF_preferences.h"
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 QByteArray contenu(const QString& fichier)
@@ -354,4 +356,36 @@ TEST_F(Preferences, LActivationRechargeLesFichiersEtF1OuvreLAide)
     f.exec();
     EXPECT_EQ(f.result(), QDialog::Rejected);
     EXPECT_EQ(contexte.reglages.TailleJeu1, 2);
+}
+
+// The real help window, as the program opens it: a modal window blocks every window that is
+// not its own, so a help page left outside it could be neither scrolled, clicked nor closed.
+TEST(AideDepuisUneFenetreModale, F1DansLesPreferencesOuvreUneAideQuiRepondAussitot)
+{
+    DossierTemporaire dossier;
+    Contexte contexte{QDir::toNativeSeparators(dossier.chemin())};
+    QDir().mkdir(QStringLiteral("aide_orvane"));
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("aide_orvane/preferences.htm"),
+                                          "<html><body><p><a href=\"suite.htm\">Lire la suite de cette page "
+                                          "d'aide, en cliquant sur ce lien</a></p></body></html>"));
+    ASSERT_TRUE(DossierTemporaire::ecrire(QStringLiteral("aide_orvane/suite.htm"), "<html><body><p>Suite</p></body></html>"));
+    TF_preferences f(contexte);
+    QString pageApresClic;
+    quandModale([&](QDialog* modale) {
+        QApplication::setActiveWindow(modale);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modale));
+        QTest::keyClick(modale, Qt::Key_F1);
+        FenetreAide* aide = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* a = qobject_cast<FenetreAide*>(w); a && a->isVisible())
+                aide = a;
+        ASSERT_NE(aide, nullptr) << "F1 opened no help window";
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(aide));
+        const QWidget* page = aide->findChild<QTextBrowser*>(QStringLiteral("NavigateurAide"))->viewport();
+        // Delivered as the window system delivers a click, so a blocked window never gets it.
+        QTest::mouseClick(aide->windowHandle(), Qt::LeftButton, {}, page->mapTo(aide, QPoint(40, 12)));
+        pageApresClic = aide->pageAffichee();
+    });
+    f.exec();
+    EXPECT_TRUE(pageApresClic.endsWith(QStringLiteral("aide_orvane/suite.htm"))) << pageApresClic.toStdString();
 }

@@ -314,6 +314,35 @@ TEST_F(Choix, UnFichierAbimeEstSignaleEtLApercuResteCommeIlEtait)
     }
 }
 
+// Real mouse events: the press makes the item current before it selects it, then the release
+// clicks it. A results file that cannot be read is reported once per series listed.
+TEST_F(Choix, UnVraiClicOuUneToucheLanceLeTraitementUneFois)
+{
+    contexte.suiviEleve = true;
+    contexte.nomEleve = QStringLiteral("Zoé");
+    contexte.nomClasse = QStringLiteral("CM1");
+    ASSERT_TRUE(QDir(dossierBilans()).mkdir(nomBilan()));
+    for (const char* serie : {"S", "T", "U"})
+        fichier(QString::fromLatin1(serie), QStringLiteral("Ex01.ex2"));
+    ouvrir();
+    QApplication::setActiveWindow(&fenetre);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenetre));
+    QListWidget* series = liste("ListBox1");
+    const auto clic = [series](int ligne) {
+        QTest::mouseClick(series->viewport(), Qt::LeftButton, {}, series->visualItemRect(series->item(ligne)).center());
+    };
+    clic(0);
+    EXPECT_EQ(dialogues.messages.size(), 1);
+    clic(1);
+    EXPECT_EQ(dialogues.messages.size(), 2) << "a click on another series";
+    clic(1);
+    EXPECT_EQ(dialogues.messages.size(), 3) << "a click on the current series";
+    QTest::keyClick(series, Qt::Key_Down);
+    EXPECT_EQ(dialogues.messages.size(), 4) << "the keyboard onto the next series";
+    EXPECT_EQ(series->currentRow(), 2);
+    EXPECT_EQ(textesListe(liste("ListBox3")), QStringList{QStringLiteral("Ex01")});
+}
+
 TEST_F(Choix, F1OuvreLeSommaireDeLAide)
 {
     ouvrir();

@@ -195,8 +195,18 @@ TEST_F(Exportation, UnPointEtUneGrillePlusPetite)
     tracer({1, 1}, {2, 2});
     const QImage image = images.ImageExercice(fenetre->grille(), f.figure(), 5);
     ASSERT_EQ(image.size(), QSize(502, 502));
-    EXPECT_EQ(DepuisQRgb(image.pixel(250, 250)), CouleurRougeAxe);
-    EXPECT_EQ(DepuisQRgb(image.pixel(243, 243)), CouleurBlanc) << "a disc of 8 pixels";
+    // The disc is drawn with the axis pen, 8 pixels wide, around its 8-pixel ellipse.
+    int ligne = 0, colonne = 0;
+    for (int k = 230; k <= 270; ++k) {
+        ligne += DepuisQRgb(image.pixel(k, 250)) == CouleurRougeAxe;
+        colonne += DepuisQRgb(image.pixel(250, k)) == CouleurRougeAxe;
+    }
+    EXPECT_GE(ligne, 16);
+    EXPECT_LE(ligne, 17);
+    EXPECT_EQ(colonne, ligne);
+    EXPECT_EQ(DepuisQRgb(image.pixel(250, 250)), CouleurRougeAxe) << "solid";
+    EXPECT_EQ(DepuisQRgb(image.pixel(250, 245)), CouleurRougeAxe);
+    EXPECT_EQ(DepuisQRgb(image.pixel(240, 240)), CouleurBlanc) << "round";
 }
 
 TEST_F(Exportation, SansElementLImageEstBlanche)

@@ -75,6 +75,30 @@ TEST_F(Sauvegarde, LeFichierEcritSeRelitEnLaMemeFigure)
     EXPECT_EQ(seme.Couleur, CouleurVert);
 }
 
+// A segment and a blue painted area drawn in a fresh figure of the editor for exercise 2
+// give these 27 words, byte for byte: the segment carries white, the colour of an empty slot.
+TEST_F(Sauvegarde, LExempleDe108OctetsTraceDansLEditeur)
+{
+    ouvrir(2);
+    ASSERT_EQ(fenetre->grille().TailleCase, 20);
+    ASSERT_EQ(fenetre->grille().NbColonnes, 24);
+    fenetre->Image1MouseDown({80, 60});
+    fenetre->Image1MouseMove({80, 200});
+    fenetre->Image1MouseUp({80, 200});
+    cliquer("ModePeinture");
+    fenetre->Image1MouseDown({85, 67});
+    const QString chemin = fichier(2, QStringLiteral("Exemple.ex2"));
+    enregistrerSous(chemin);
+
+    QByteArray attendu;
+    for (qint32 mot : {202, 1, 1, 20, 24, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 4, 3, 4, 10, 16777215, 6, 4, 3, 5, 7, 16711680})
+        for (int octet = 0; octet < 4; ++octet)
+            attendu.append(char(quint32(mot) >> (8 * octet)));
+    QFile lu(chemin);
+    ASSERT_TRUE(lu.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lu.readAll().toHex(' ').toStdString(), attendu.toHex(' ').toStdString());
+}
+
 TEST_F(Sauvegarde, LeDialogueProposeLaSerieDeLExercice)
 {
     TF_Dessin& f = ouvrir(4);

@@ -98,7 +98,13 @@ TEST(FichierExercice, FormeAncienneSansEnteteNiParametresAxe)
     ASSERT_EQ(lu.Exercice.Elements.NbElements, 1);
     EXPECT_EQ(lu.Exercice.Elements[1].CaseX2, 5);
 
-    EXPECT_TRUE(Lire(Mots({100, 2, 20, 24, 24})).Exercice.FormeAncienne());
+    // Exactly 100 is still an axis: the file reads whole, with its record at word 5.
+    const ResultatLecture cent = Lire(Mots({100, 2, 20, 24, 24, 1, 1, 1, 5, 1, 0}));
+    ASSERT_TRUE(cent.Reussi) << qPrintable(cent.Erreur);
+    EXPECT_TRUE(cent.Exercice.FormeAncienne());
+    EXPECT_EQ(qint32(cent.Exercice.Grille.TypeAxe), 100);
+    EXPECT_EQ(cent.Exercice.NbEnregistrements, 1);
+    EXPECT_EQ(cent.Exercice.Elements[1].CaseX2, 5);
     EXPECT_FALSE(Lire(Mots({101, 2, 2, 20, 24, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
                      .Exercice.FormeAncienne());
 }

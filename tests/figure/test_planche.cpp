@@ -36,7 +36,7 @@ TEST_F(Planche, UnTraceVaDeNoeudEnNoeud)
     ASSERT_TRUE(trait);
     EXPECT_EQ(trait->GenreElement, GenreTrait);
     EXPECT_EQ(Boite(*trait), QRect(QPoint(20, 40), QPoint(480, 40)));
-    EXPECT_EQ(trait->Couleur, CouleurParDefaut);
+    EXPECT_EQ(trait->Couleur, CouleurBlanc) << "the colour word of an empty slot";
     EXPECT_FALSE(planche.traceEnCours());
     EXPECT_EQ(planche.figure().NbElements, 0) << "the window decides whether to add it";
 

@@ -2,9 +2,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -74,4 +80,29 @@ TEST(DialoguesQt, LesBoitesPortentLeursTitresBoutonsEtRendentLeBoutonPresse)
         EXPECT_EQ(boutons, attendus) << ligne;
         EXPECT_EQ(reponse, c.attendue) << ligne;
     }
+}
+
+TEST(DialoguesQt, LesDialoguesDeFichiersDeQtParlentFrancais)
+{
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm")))
+        GTEST_SKIP() << "Qt's French translations are not installed";
+    QTranslator* traducteur = InstallerTraductionsQt();
+    ASSERT_NE(traducteur, nullptr);
+    DialoguesQt reels;
+    QString etiquette;
+    QStringList boutons;
+    QTimer::singleShot(0, [&] {
+        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        etiquette = dialogue->findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text();
+        for (QAbstractButton* b : dialogue->findChild<QDialogButtonBox*>()->buttons())
+            boutons << b->text();
+        dialogue->reject();
+    });
+    reels.enregistrerFichier({QStringLiteral("Enregistrer l'exercice"), {}, {}, {}, {}, {}, true});
+    QCoreApplication::removeTranslator(traducteur);
+    delete traducteur;
+    EXPECT_EQ(etiquette, QStringLiteral("&Nom de fichier :"));
+    boutons.sort();
+    EXPECT_EQ(boutons, (QStringList{QStringLiteral("&Enregistrer"), QStringLiteral("Annuler")}));
 }

@@ -111,4 +111,18 @@ TEST(Parcours, APupilSolvesAnExerciseFromTheMainMenu)
     EXPECT_TRUE(dialogues.messages.isEmpty()) << dialogues.textes().join(QLatin1Char('|')).toStdString();
 }
 
+TEST(Parcours, TitlesReadExactlyAsGiven)
+{
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    const auto programme = CreerProgramme();
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Orvane"));
+    // A display name set on purpose is appended by the desktop's platform to every window
+    // and message box title ("Jeu n°2 : Lignes — Orvane"); left unset, it follows the name.
+    QApplication::setApplicationName(QStringLiteral("Autre"));
+    const QString affiche = QGuiApplication::applicationDisplayName();
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    EXPECT_EQ(affiche, QStringLiteral("Autre")) << "a display name is pinned to the titles";
+}
+
 } // namespace
