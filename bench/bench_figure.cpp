@@ -4,6 +4,7 @@
 // printed at the end.
 
 #include "Dessin.h"
+#include "Diagnostic.h"
 #include "FichierExercice.h"
 #include "Symetrie.h"
 
@@ -160,6 +161,31 @@ void Controle(benchmark::State& etat)
         etat.SkipWithError("the pupil's exact mirror was not accepted");
 }
 
+// The help after "Faux" on the same 100 + 100 elements, drawn one cell too far right:
+// every element judged alone, then the shapes compared for the likely mistake.
+void Diagnostic(benchmark::State& etat)
+{
+    const Scene& s = LaScene();
+    const int c = s.grille.TailleCase;
+    Figure decalee;
+    for (int i = 1; i <= s.eleve.NbElements; ++i) {
+        ElementFigure e = s.eleve[i];
+        e.X1 += c;
+        e.X2 += c;
+        decalee.Ajouter(e);
+    }
+    QImage image = NouvelleImage(TailleImage, TailleImage);
+    DessinerQuadrillage(image, s.grille, 3, Rendu::Joueur);
+    DessinerFigure(image, s.reference, Rendu::Joueur);
+    DessinerFigure(image, decalee, Rendu::Joueur);
+    DiagnosticFaux d;
+    for (auto _ : etat) {
+        d = DiagnostiquerFaux(s.grille, image, s.masque, s.reference, decalee, s.axeInitial);
+        benchmark::DoNotOptimize(d);
+    }
+    etat.counters["phrase"] = d.phrase.isEmpty() ? 0 : 1;
+}
+
 void ControlePlancher(benchmark::State& etat)
 {
     Scene& s = LaScene();
@@ -306,6 +332,7 @@ BENCHMARK(Masque)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MasquePlancher)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Controle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ControlePlancher)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Diagnostic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Redessiner)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RedessinerPlancher)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Remplir)->Unit(benchmark::kMicrosecond);
