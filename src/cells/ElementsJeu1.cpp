@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 QColor versQColor(quint32 couleurBGR)
@@ -72,11 +75,21 @@ void BandeUnie::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), versQColor(couleur_));
 }
 
+namespace {
+// The colours' names by number, said on hover and to screen readers.
+const std::array<const char*, 17> NomsCouleurs = {
+    "",      "Noir",  "Gris",   "Bleu marine", "Bleu",       "Bleu clair", "Violet",   "Rose", "Rouge",
+    "Bordeaux", "Jaune", "Vert", "Vert foncé", "Kaki", "Bleu-vert", "Blanc", "Gris clair"};
+} // namespace
+
 BoutonCrayon::BoutonCrayon(const QString& nom, int numeroCouleur, QWidget* parent)
     : QAbstractButton(parent)
     , numeroCouleur_(numeroCouleur)
 {
     setObjectName(nom);
+    const QString couleur = QString::fromUtf8(NomsCouleurs[std::size_t(std::clamp(numeroCouleur, 0, 16))]);
+    setToolTip(QStringLiteral("Crayon ") + couleur.toLower());
+    setAccessibleName(QStringLiteral("Crayon ") + couleur.toLower());
     setCheckable(true);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -2,6 +2,7 @@
 
 #include "ElementsJeu1.h"
 #include "GlyphesBoutons.h"
+#include "SigneVerdict.h"
 #include "Contexte.h"
 #include "TF_ModifCh1.h"
 #include "ZoneMosaique.h"
@@ -91,6 +92,7 @@ TF_Jeu1H::TF_Jeu1H(Contexte& contexte, TF_ModifCh1* dialogueChoix, QWidget* pare
     creerControles();
 
     AdapterEcran(this);
+    new SigneVerdict(LabelResultat);
     const int icone = SpeedButton2->height() * 3 / 5;
     SpeedButton2->setIconSize(QSize(icone, icone));
     placerCadre();

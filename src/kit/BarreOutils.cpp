@@ -11,23 +11,28 @@ namespace {
 constexpr std::array<Outil, 5> Outils = {Outil::Trait, Outil::Rectangle, Outil::Cercle,
                                           Outil::QuartDeCercle, Outil::Peinture};
 
+// What a tool's picture shows, for whoever cannot see it (screen readers).
+constexpr std::array<const char*, 5> NomsOutils = {"Trait", "Carré ou rectangle", "Cercle",
+                                                   "Quart de cercle", "Colorier"};
+
 struct BoutonCouleur {
     const char* nom;
+    const char* couleurDite; // the colour's name, shown on hover and read aloud
     quint32 couleur;
     QPoint place;
 };
 
 constexpr std::array<BoutonCouleur, 10> BoutonsCouleurs = {{
-    {"BoutonBleu", CouleurBleu, {4, 4}},
-    {"BoutonBleuClair", CouleurBleuClair, {44, 4}},
-    {"BoutonRose", CouleurRose, {84, 4}},
-    {"BoutonRouge", CouleurRouge, {124, 4}},
-    {"BoutonGrisFonce", CouleurGrisFonce, {164, 4}},
-    {"BoutonMarron", CouleurMarron, {4, 44}},
-    {"BoutonJaune", CouleurJaune, {44, 44}},
-    {"BoutonVert", CouleurVert, {84, 44}},
-    {"BoutonVertFonce", CouleurVertFonce, {124, 44}},
-    {"BoutonGris", CouleurGris, {164, 44}},
+    {"BoutonBleu", "Bleu", CouleurBleu, {4, 4}},
+    {"BoutonBleuClair", "Bleu clair", CouleurBleuClair, {44, 4}},
+    {"BoutonRose", "Rose", CouleurRose, {84, 4}},
+    {"BoutonRouge", "Rouge", CouleurRouge, {124, 4}},
+    {"BoutonGrisFonce", "Gris foncé", CouleurGrisFonce, {164, 4}},
+    {"BoutonMarron", "Marron", CouleurMarron, {4, 44}},
+    {"BoutonJaune", "Jaune", CouleurJaune, {44, 44}},
+    {"BoutonVert", "Vert", CouleurVert, {84, 44}},
+    {"BoutonVertFonce", "Vert foncé", CouleurVertFonce, {124, 44}},
+    {"BoutonGris", "Gris", CouleurGris, {164, 44}},
 }};
 
 std::size_t IndexDe(Outil outil)
@@ -35,13 +40,15 @@ std::size_t IndexDe(Outil outil)
     return std::size_t(std::find(Outils.begin(), Outils.end(), outil) - Outils.begin());
 }
 
-QToolButton* BoutonBascule(QWidget* parent, const char* nom, const char* bulle, QPoint place,
-                           const QIcon& image, QButtonGroup* groupe, bool prendFocus)
+QToolButton* BoutonBascule(QWidget* parent, const char* nom, const char* nomDit, const char* bulle,
+                           QPoint place, const QIcon& image, QButtonGroup* groupe, bool prendFocus)
 {
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(nom));
-    if (bulle)
-        b->setToolTip(QString::fromUtf8(bulle));
+    b->setAccessibleName(QString::fromUtf8(nomDit));
+    b->setToolTip(QString::fromUtf8(bulle ? bulle : nomDit));
+    if (bulle && qstrcmp(bulle, nomDit) != 0)
+        b->setAccessibleDescription(QString::fromUtf8(bulle));
     b->setGeometry(QRect(place, QSize(40, 40)));
     b->setCheckable(true);
     b->setIcon(image);
@@ -62,17 +69,17 @@ BarreOutils::BarreOutils(QWidget* panneauOutils, QWidget* panneauCouleurs,
     for (std::size_t i = 0; i < Outils.size(); ++i) {
         const Outil outil = Outils[i];
         const PlaceBouton& p = d.outils[i];
-        outils_[i] = BoutonBascule(panneauOutils, p.nom, p.bulle, p.place, IconeOutil(GenreDe(outil)),
-                                   groupeOutils, d.prendFocus);
+        outils_[i] = BoutonBascule(panneauOutils, p.nom, NomsOutils[i], p.bulle, p.place,
+                                   IconeOutil(GenreDe(outil)), groupeOutils, d.prendFocus);
         connect(outils_[i], &QToolButton::clicked, this, [this, outil] { emit outilChoisi(outil); });
     }
-    gomme_ = BoutonBascule(panneauOutils, d.gomme.nom, d.gomme.bulle, d.gomme.place, IconeGomme(),
-                           groupeOutils, d.prendFocus);
+    gomme_ = BoutonBascule(panneauOutils, d.gomme.nom, "Gomme", d.gomme.bulle, d.gomme.place,
+                           IconeGomme(), groupeOutils, d.prendFocus);
     connect(gomme_, &QToolButton::clicked, this, &BarreOutils::gommeCliquee);
 
     auto* groupeCouleurs = new QButtonGroup(this);
     for (const BoutonCouleur& c : BoutonsCouleurs) {
-        QToolButton* b = BoutonBascule(panneauCouleurs, c.nom, nullptr, c.place,
+        QToolButton* b = BoutonBascule(panneauCouleurs, c.nom, c.couleurDite, nullptr, c.place,
                                        IconeCouleur(c.couleur), groupeCouleurs, d.prendFocus);
         const quint32 couleur = c.couleur;
         connect(b, &QToolButton::clicked, this, [this, couleur] { emit couleurChoisie(couleur); });

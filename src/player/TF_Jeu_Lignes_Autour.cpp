@@ -14,6 +14,7 @@
 #include "FichierExercice.h"
 #include "GesteDessin.h"
 #include "GlyphesBoutons.h"
+#include "SigneVerdict.h"
 #include "SurfaceDessin.h"
 #include "TraceSouris.h"
 #include "ZoneMosaique.h"
@@ -208,6 +209,7 @@ void TF_Jeu_Lignes_Autour::creerMarqueurs()
 {
     MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font());
     calque_ = new CalqueCorrection(Image1, DureeCalqueMs);
+    new SigneVerdict(LabelResultat);
     connect(calque_, &CalqueCorrection::cache, this, &TF_Jeu_Lignes_Autour::finDuCalque);
     connect(MarqueursElements, &Marqueurs::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
 }

@@ -1,0 +1,71 @@
+#include "BarreOutils.h"
+#include "SigneVerdict.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Pixels of the sign close to a colour.
+int pixelsProches(const QImage& image, QColor couleur)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - couleur.red()) + std::abs(c.green() - couleur.green())
+                    + std::abs(c.blue() - couleur.blue()) < 60;
+        }
+    return n;
+}
+
+} // namespace
+
+TEST(Accessibilite, LeSigneSuitLeVerdictSansSeFierALaCouleur)
+{
+    QWidget fenetre;
+    auto* etiquette = new QLabel(&fenetre);
+    etiquette->setGeometry(100, 10, 120, 40);
+    auto* signe = new SigneVerdict(etiquette);
+    fenetre.resize(300, 80);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const struct { const char* texte; QColor couleur; } cas[] = {
+        {"Faux", QColor(0xFF, 0x00, 0x00)}, {"Juste", QColor(0x00, 0x80, 0x00)}, {"", QColor()}};
+    for (const auto& c : cas) {
+        etiquette->setText(QString::fromLatin1(c.texte));
+        QTest::qWait(20); // the label's repaint
+        const QImage image = signe->grab().toImage();
+        EXPECT_EQ(signe->accessibleName(), QString::fromLatin1(c.texte));
+        if (c.couleur.isValid())
+            EXPECT_GT(pixelsProches(image, c.couleur), 30) << c.texte;
+        else
+            EXPECT_EQ(pixelsProches(image, QColor(0xFF, 0x00, 0x00)) + pixelsProches(image, QColor(0x00, 0x80, 0x00)), 0);
+    }
+    EXPECT_LT(signe->geometry().right(), etiquette->x()) << "beside the word, not over it";
+}
+
+TEST(Accessibilite, LesBoutonsEnImagesOntUnNomEtLesCouleursDisentLeLeur)
+{
+    QWidget outils;
+    QWidget couleurs;
+    const DispositionOutils d = {{{{"ModeTrait", "Trait", {4, 4}},
+                                   {"ModeRect", "Carré ou rectangle", {44, 4}},
+                                   {"ModeEllipse", "Cercle", {84, 4}},
+                                   {"ModeArc", "Quart de cercle", {124, 4}},
+                                   {"ModePeinture", "Colorier", {204, 4}}}},
+                                 {"SpeedButton2", "gomme", {164, 4}},
+                                 true};
+    BarreOutils barre(&outils, &couleurs, d);
+    EXPECT_EQ(barre.bouton(Outil::Rectangle)->accessibleName(), QStringLiteral("Carré ou rectangle"));
+    EXPECT_EQ(outils.findChild<QToolButton*>(QStringLiteral("SpeedButton2"))->accessibleName(),
+              QStringLiteral("Gomme"));
+    const auto* vertFonce = couleurs.findChild<QToolButton*>(QStringLiteral("BoutonVertFonce"));
+    EXPECT_EQ(vertFonce->accessibleName(), QStringLiteral("Vert foncé"));
+    EXPECT_EQ(vertFonce->toolTip(), QStringLiteral("Vert foncé"));
+    for (const QToolButton* b : outils.findChildren<QToolButton*>() + couleurs.findChildren<QToolButton*>())
+        EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+}
