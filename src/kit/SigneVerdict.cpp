@@ -10,9 +10,21 @@ SigneVerdict::SigneVerdict(QLabel* etiquette)
 {
     setObjectName(etiquette->objectName() + QStringLiteral("_Signe"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int cote = etiquette->height();
-    setGeometry(etiquette->x() - cote, etiquette->y(), cote, cote);
     etiquette->installEventFilter(this);
+}
+
+// Just left of the word, wherever the label puts it.
+void SigneVerdict::placer()
+{
+    const QLabel& e = *etiquette_;
+    const int cote = e.height();
+    const int largeurTexte = e.fontMetrics().horizontalAdvance(verdict_);
+    int debutTexte = 0;
+    if (e.alignment() & Qt::AlignHCenter)
+        debutTexte = (e.width() - largeurTexte) / 2;
+    else if (e.alignment() & Qt::AlignRight)
+        debutTexte = e.width() - largeurTexte;
+    setGeometry(e.x() + std::max(debutTexte, 0) - cote, e.y(), cote, cote);
 }
 
 // The label repaints whenever its text changes.
@@ -21,6 +33,7 @@ bool SigneVerdict::eventFilter(QObject* objet, QEvent* evenement)
     if (objet == etiquette_ && evenement->type() == QEvent::Paint && etiquette_->text() != verdict_) {
         verdict_ = etiquette_->text();
         setAccessibleName(verdict_);
+        placer();
         update();
     }
     return QWidget::eventFilter(objet, evenement);

@@ -17,6 +17,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    void placer();
+
     QLabel* etiquette_;
     QString verdict_; // "Juste", "Faux" or empty
 };
