@@ -1,6 +1,7 @@
 #include "TF_Dessin.h"
 
 #include "BarreOutils.h"
+#include "ClavierDessin.h"
 #include "ChoixExercice.h"
 #include "GesteDessin.h"
 #include "Marqueur.h"
@@ -193,6 +194,7 @@ void TF_Dessin::creerOutils()
         false,
     };
     barreOutils_ = new BarreOutils(panelOutils_, panelCouleurs_, disposition);
+    new ClavierDessin(image1_, geste_, planche_, grille_);
     connect(barreOutils_, &BarreOutils::outilChoisi, this, &TF_Dessin::choisirOutil);
     connect(barreOutils_, &BarreOutils::gommeCliquee, this, &TF_Dessin::SpeedButton1Click);
     connect(barreOutils_, &BarreOutils::couleurChoisie, this,
@@ -322,6 +324,15 @@ void TF_Dessin::keyPressEvent(QKeyEvent* evenement)
     if (evenement->key() == Qt::Key_F1) {
         AfficherAide(SujetAide);
         return;
+    }
+    // Tools and colours from the keyboard, Retour arrière to undo the last element.
+    if (!(evenement->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+        if (barreOutils_->touche(evenement->key()))
+            return;
+        if (evenement->key() == Qt::Key_Backspace && planche_.figure().NbElements > 0) {
+            BoutonEfface1AClick();
+            return;
+        }
     }
     FenetreNonModale::keyPressEvent(evenement);
 }

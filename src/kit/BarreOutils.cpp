@@ -78,8 +78,9 @@ BarreOutils::BarreOutils(QWidget* panneauOutils, QWidget* panneauCouleurs,
     connect(gomme_, &QToolButton::clicked, this, &BarreOutils::gommeCliquee);
 
     auto* groupeCouleurs = new QButtonGroup(this);
-    for (const BoutonCouleur& c : BoutonsCouleurs) {
-        QToolButton* b = BoutonBascule(panneauCouleurs, c.nom, c.couleurDite, nullptr, c.place,
+    for (std::size_t i = 0; i < BoutonsCouleurs.size(); ++i) {
+        const BoutonCouleur& c = BoutonsCouleurs[i];
+        QToolButton* b = couleurs_[i] = BoutonBascule(panneauCouleurs, c.nom, c.couleurDite, nullptr, c.place,
                                        IconeCouleur(c.couleur), groupeCouleurs, d.prendFocus);
         const quint32 couleur = c.couleur;
         connect(b, &QToolButton::clicked, this, [this, couleur] { emit couleurChoisie(couleur); });
@@ -98,6 +99,27 @@ QToolButton* BarreOutils::bouton(Outil outil) const
 void BarreOutils::enfoncer(Outil outil)
 {
     bouton(outil)->setChecked(true);
+}
+
+bool BarreOutils::touche(int code)
+{
+    QToolButton* b = nullptr;
+    switch (code) {
+    case Qt::Key_T: b = bouton(Outil::Trait); break;
+    case Qt::Key_R: b = bouton(Outil::Rectangle); break;
+    case Qt::Key_C: b = bouton(Outil::Cercle); break;
+    case Qt::Key_Q: b = bouton(Outil::QuartDeCercle); break;
+    case Qt::Key_P: b = bouton(Outil::Peinture); break;
+    case Qt::Key_G: b = gomme_; break;
+    case Qt::Key_0: b = couleurs_[9]; break;
+    default:
+        if (code >= Qt::Key_1 && code <= Qt::Key_9)
+            b = couleurs_[std::size_t(code - Qt::Key_1)];
+    }
+    if (!b || !b->isVisibleTo(b->window()) || !b->isEnabled())
+        return false;
+    b->click();
+    return true;
 }
 
 void BarreOutils::enfoncerCouleurParDefaut()

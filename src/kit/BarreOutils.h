@@ -40,6 +40,10 @@ public:
     // Presses a tool's button again (after the eraser), or the default colour's.
     void enfoncer(Outil outil);
     void enfoncerCouleurParDefaut();
+    // The keyboard's way to the same buttons: T, R, C, Q, P for the tools, G for the eraser,
+    // 1 to 9 and 0 for the colours in the panel's order. True when a button was there to
+    // press (shown and usable).
+    bool touche(int code);
 
 signals:
     void outilChoisi(Outil outil);
@@ -50,4 +54,5 @@ private:
     std::array<QToolButton*, 5> outils_ {};
     QToolButton* gomme_ = nullptr;
     QToolButton* couleurParDefaut_ = nullptr;
+    std::array<QToolButton*, 10> couleurs_ {};
 };

@@ -5,6 +5,7 @@
 #include "Figure.h"
 #include "TraceSouris.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -16,6 +17,32 @@ Marqueur::Marqueur(int etiquette, QWidget* parent)
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
+    // Tab goes from marker to marker, Entrée or Espace removes the element.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Effacer l'élément %1").arg(etiquette));
+}
+
+void Marqueur::keyPressEvent(QKeyEvent* evenement)
+{
+    const int code = evenement->key();
+    if (code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_Space)
+        emit clique(etiquette_);
+    else
+        QLabel::keyPressEvent(evenement);
+}
+
+void Marqueur::focusInEvent(QFocusEvent* evenement)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(2);
+    QLabel::focusInEvent(evenement);
+}
+
+void Marqueur::focusOutEvent(QFocusEvent* evenement)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    QLabel::focusOutEvent(evenement);
 }
 
 void Marqueur::mousePressEvent(QMouseEvent* evenement)

@@ -21,6 +21,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     int etiquette_;

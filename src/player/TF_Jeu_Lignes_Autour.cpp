@@ -3,6 +3,7 @@
 #include "BarreOutils.h"
 #include "Bilans.h"
 #include "CalqueCorrection.h"
+#include "ClavierDessin.h"
 #include "ChoixExercice.h"
 #include "Controles.h"
 #include "Marqueur.h"
@@ -210,6 +211,7 @@ void TF_Jeu_Lignes_Autour::creerMarqueurs()
     MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font());
     calque_ = new CalqueCorrection(Image1, DureeCalqueMs);
     new SigneVerdict(LabelResultat);
+    clavier_ = new ClavierDessin(Image1, geste_, planche_, Quadrillage_);
     connect(calque_, &CalqueCorrection::cache, this, &TF_Jeu_Lignes_Autour::finDuCalque);
     connect(MarqueursElements, &Marqueurs::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
 }
@@ -273,11 +275,26 @@ void TF_Jeu_Lignes_Autour::paintEvent(QPaintEvent*)
     DessinerMosaique(contexte_.fichierProgramme(contexte_.imageFondFenetre()), p, width(), height());
 }
 
+// The keyboard's play: tools and colours, Retour arrière to undo, V to check, N for the
+// next exercise; keys held with Alt or Ctrl keep their menu meaning.
 void TF_Jeu_Lignes_Autour::keyPressEvent(QKeyEvent* evenement)
 {
-    if (evenement->key() == Qt::Key_F1)
+    const int code = evenement->key();
+    const auto presser = [](QPushButton* b) {
+        if (!b->isEnabled() || !b->isVisible())
+            return false;
+        b->click();
+        return true;
+    };
+    bool pris = false;
+    if (code == Qt::Key_F1) {
         afficherAide();
-    else
+        pris = true;
+    } else if (!(evenement->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+        pris = barreOutils_->touche(code) || (code == Qt::Key_Backspace && presser(BoutonEffacer1L))
+            || (code == Qt::Key_V && presser(BoutonCorrection)) || (code == Qt::Key_N && presser(BoutonNouveau));
+    }
+    if (!pris)
         FenetreNonModale::keyPressEvent(evenement);
 }
 
@@ -354,6 +371,8 @@ void TF_Jeu_Lignes_Autour::NouvelExercice()
     AfficherModele();
     NbPointsAxeCouverts_ = CompterPointsAxeCouverts(Quadrillage_, Image1->image());
     appliquerEtat(EtatJeu::EnCours);
+    clavier_->recentrer();
+    Image1->setFocus();
     rafraichir();
 }
 

@@ -15,6 +15,7 @@
 struct Contexte;
 class BarreOutils;
 class CalqueCorrection;
+class ClavierDessin;
 class GesteDessin;
 class Marqueur;
 class Marqueurs;
@@ -84,6 +85,7 @@ private:
     Marqueurs* MarqueursElements = nullptr;
     QPushButton* BoutonSolution;
     CalqueCorrection* calque_ = nullptr;
+    ClavierDessin* clavier_ = nullptr;
 
     ChoisirExercice* choix_ = nullptr;
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success

@@ -289,3 +289,35 @@ TEST(AideApresFaux, SansLOptionRienNeChangeAvecElleLesErreursPuisLaSolution)
     EXPECT_EQ(calque(monde)->traces()[0].element.X1, 21 * monde.tailleCase());
     EXPECT_TRUE(monde.active(QStringLiteral("BoutonCorrection"))) << "the exercise stays to be done";
 }
+
+TEST(Clavier, UnExerciceSeJoueSansSouris)
+{
+    MondeJeu monde(2);
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    QWidget* grille = monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
+    ASSERT_EQ(monde.jeu().focusWidget(), grille) << "a new exercise gives the grid the keyboard";
+    const auto taper = [&](Qt::Key touche, int fois = 1) {
+        for (int i = 0; i < fois; ++i)
+            QTest::keyClick(grille, touche);
+    };
+    // A stroke dropped with Échap leaves nothing.
+    taper(Qt::Key_Space);
+    taper(Qt::Key_Right, 3);
+    taper(Qt::Key_Escape);
+    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
+
+    // From the middle (12, 12) to (21, 2), then to (15, 8): the image of the model.
+    taper(Qt::Key_Right, 6);
+    taper(Qt::Key_Up, 10);
+    taper(Qt::Key_Space);
+    taper(Qt::Key_Left, 6);
+    taper(Qt::Key_Down, 6);
+    EXPECT_EQ(grille->accessibleDescription(), QStringLiteral("colonne 15, ligne 8"));
+    taper(Qt::Key_Return);
+    ASSERT_EQ(monde.jeu().figureEleve().NbElements, 1);
+    taper(Qt::Key_R);
+    EXPECT_EQ(monde.jeu().outilCourant(), GenreRectangle);
+    taper(Qt::Key_T);
+    taper(Qt::Key_V);
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
+}
