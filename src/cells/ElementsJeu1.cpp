@@ -3,6 +3,7 @@
 #include "Couleurs.h"
 #include "Contexte.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,6 +31,18 @@ CaseJeu1::CaseJeu1(const QString& nom, QWidget* parent)
 {
     setObjectName(nom);
     setGeometry(0, 0, 40, 40);
+    // Tab and the arrows reach a cell; Espace or Entrée colours it, as a click does.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Case"));
+}
+
+void CaseJeu1::keyPressEvent(QKeyEvent* evenement)
+{
+    const int code = evenement->key();
+    if (code == Qt::Key_Space || code == Qt::Key_Return || code == Qt::Key_Enter)
+        emit clic();
+    else
+        QWidget::keyPressEvent(evenement);
 }
 
 void CaseJeu1::fixerCouleur(quint32 couleur)
@@ -47,6 +60,10 @@ void CaseJeu1::paintEvent(QPaintEvent*)
     // A thin frame keeps neighbouring cells of the same colour apart.
     p.setPen(QColor(0x60, 0x60, 0x60));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0x1E, 0x5A, 0xD0), std::max(3, width() / 10)));
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void CaseJeu1::mousePressEvent(QMouseEvent* evenement)

@@ -254,12 +254,84 @@ void TF_Jeu1H::resizeEvent(QResizeEvent* evenement)
     placerCadre();
 }
 
+// The keyboard's play: the arrows go from cell to cell, 1 to 9 and 0 pick the first ten
+// pencils in their order, + and - the next and the previous one, V checks and N draws a
+// new game; keys held with Alt or Ctrl keep their meaning.
 void TF_Jeu1H::keyPressEvent(QKeyEvent* evenement)
 {
-    if (evenement->key() == Qt::Key_F1)
+    const int code = evenement->key();
+    const bool sansModificateur = !(evenement->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    if (code == Qt::Key_F1) {
         AfficherAide(QStringLiteral("exercice1.htm"));
-    else
-        FenetreNonModale::keyPressEvent(evenement);
+        return;
+    }
+    if (sansModificateur && toucheJeu(code))
+        return;
+    FenetreNonModale::keyPressEvent(evenement);
+}
+
+bool TF_Jeu1H::toucheJeu(int code)
+{
+    const auto presser = [](QAbstractButton* b) {
+        if (!b || !b->isEnabled() || !b->isVisible())
+            return false;
+        b->click();
+        return true;
+    };
+    switch (code) {
+    case Qt::Key_Left: return allerVers({-1, 0});
+    case Qt::Key_Right: return allerVers({1, 0});
+    case Qt::Key_Up: return allerVers({0, -1});
+    case Qt::Key_Down: return allerVers({0, 1});
+    case Qt::Key_V: return presser(BoutonCorrection);
+    case Qt::Key_N: return presser(BoutonNouveauJeu);
+    case Qt::Key_0: return presser(crayons_->buttons().value(9));
+    case Qt::Key_Plus: return presser(crayonVoisin(1));
+    case Qt::Key_Minus: return presser(crayonVoisin(-1));
+    default:
+        if (code >= Qt::Key_1 && code <= Qt::Key_9)
+            return presser(crayons_->buttons().value(code - Qt::Key_1));
+        return false;
+    }
+}
+
+QAbstractButton* TF_Jeu1H::crayonVoisin(int pas) const
+{
+    const auto crayons = crayons_->buttons();
+    const qsizetype n = crayons.size();
+    const qsizetype i = crayons.indexOf(crayons_->checkedButton());
+    return n == 0 ? nullptr : crayons.value(((i + pas) % n + n) % n);
+}
+
+// The nearest shown cell in that direction from the cell that has the keyboard (the
+// middle of the grid when none has it).
+bool TF_Jeu1H::allerVers(QPoint sens)
+{
+    const auto centre = [this](const QWidget* w) { return w->mapTo(PanelExercice, w->rect().center()); };
+    const QWidget* actuelle = qobject_cast<CaseJeu1*>(focusWidget());
+    const QPoint depart = actuelle ? centre(actuelle) : PanelExercice->rect().center();
+    CaseJeu1* meilleure = nullptr;
+    int meilleureDistance = 0;
+    for (const auto& cote : {G, D}) {
+        for (int k = 1; k <= NbCasesMax; ++k) {
+            CaseJeu1* c = cote[std::size_t(k)];
+            if (!c || c == actuelle || !c->isVisible())
+                continue;
+            const QPoint ecart = centre(c) - depart;
+            const int avance = ecart.x() * sens.x() + ecart.y() * sens.y();
+            if (avance <= 0)
+                continue;
+            const int cote90 = std::abs(ecart.x() * sens.y()) + std::abs(ecart.y() * sens.x());
+            const int distance = avance + 3 * cote90;
+            if (!meilleure || distance < meilleureDistance) {
+                meilleure = c;
+                meilleureDistance = distance;
+            }
+        }
+    }
+    if (meilleure)
+        meilleure->setFocus();
+    return true;
 }
 
 void TF_Jeu1H::FormActivate()

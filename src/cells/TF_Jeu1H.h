@@ -10,6 +10,7 @@ struct Contexte;
 class BandeUnie;
 class BoutonCrayon;
 class CaseJeu1;
+class QAbstractButton;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -65,6 +66,9 @@ private:
     void BoutonModifChoixClick();
     void Timer2Timer();
     TF_ModifCh1* dialogueChoix();
+    bool toucheJeu(int code);
+    bool allerVers(QPoint sens);
+    QAbstractButton* crayonVoisin(int pas) const;
 
     ZoneMosaique* PaintBox1;
     QStatusBar* StatusBar1;

@@ -544,3 +544,31 @@ TEST_F(FenetreJeu1, AnnulerOuNeRienChangerGardeLaPartie)
 }
 
 } // namespace
+
+// Without a mouse: pencils by number, Espace on the cell that has the keyboard, the
+// arrows from cell to cell, V to check.
+TEST_F(FenetreJeu1, UnePartieSeJoueAuClavier)
+{
+    ouvrir(7);
+    for (int k = 1; k <= fenetre_->dimensions().NbCasesCote; ++k) {
+        if (caseModele(k)->vide())
+            continue;
+        const auto crayons = fenetre_->findChildren<BoutonCrayon*>();
+        QAbstractButton* crayon = crayonDeCouleur(caseModele(k)->couleur());
+        const int rang = int(std::find(crayons.begin(), crayons.end(), crayon) - crayons.begin());
+        if (rang < 9) {
+            QTest::keyClick(fenetre_.get(), Qt::Key(Qt::Key_1 + rang));
+        } else {
+            QTest::keyClick(fenetre_.get(), Qt::Key_0);
+            for (int i = 9; i < rang; ++i)
+                QTest::keyClick(fenetre_.get(), Qt::Key_Plus);
+        }
+        ASSERT_TRUE(crayon->isChecked()) << "pencil " << rang;
+        caseEleve(k)->setFocus();
+        QTest::keyClick(caseEleve(k), Qt::Key_Space);
+    }
+    QTest::keyClick(caseEleve(1), Qt::Key_Right);
+    EXPECT_NE(fenetre_->focusWidget(), caseEleve(1)) << "the arrow moves to the next cell";
+    QTest::keyClick(fenetre_.get(), Qt::Key_V);
+    EXPECT_EQ(resultat(), QStringLiteral("Juste"));
+}
