@@ -107,7 +107,11 @@ void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, in
 {
     if (fichier.isEmpty() || !QFileInfo(fichier).isFile())
         return;
-    const QImage image(fichier);
+    PaverImage(QImage(fichier), peintre, largeur, hauteur);
+}
+
+void PaverImage(const QImage& image, QPainter& peintre, int largeur, int hauteur)
+{
     if (image.width() <= 0 || image.height() <= 0)
         return;
     peintre.save();

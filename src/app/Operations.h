@@ -48,6 +48,8 @@ double AdapterEcran(QWidget* fenetre, const MesureEcran& ecran);
 // Tiles a picture file over an area of width x height from the painter's origin.
 // Nothing is painted when the file does not exist or the picture is empty.
 void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur);
+// The same with a picture already loaded (nothing for an empty one).
+void PaverImage(const QImage& image, QPainter& peintre, int largeur, int hauteur);
 
 // Holds a window at a reference geometry (the main window's): every 500 ms, left, top, width and height are
 // compared and put back one by one. A maximised window is left to the window manager,
