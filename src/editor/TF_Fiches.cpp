@@ -98,6 +98,7 @@ void TF_Fiches::creerControles()
                                {530, 410, 235, 40}, PoliceArial(16, true));
     for (QPushButton* b : {BoutonImprimer, BoutonEnregistrerPdf, BoutonFermer}) {
         b->setFlat(true);
+        b->setAutoDefault(false); // Entrée in a list must not print
         ColorerTexte(b, CouleurSarcelle);
     }
     Label5 = CreerEtiquette(Panel1, QStringLiteral("Label5"), QString(), {15, 455, 750, 40},
