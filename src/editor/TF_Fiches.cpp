@@ -182,6 +182,16 @@ OptionsFiches TF_Fiches::options() const
     return options;
 }
 
+// Nothing ticked, or nothing readable among the ticked files, is said, naming the files.
+bool TF_Fiches::imprimable(const SerieFiches& serie) const
+{
+    if (!serie.Exercices.empty())
+        return true;
+    avertir(serie.Illisibles.isEmpty() ? QStringLiteral("Aucun exercice à imprimer.")
+                                       : MessageFiches(serie, options(), {}));
+    return false;
+}
+
 void TF_Fiches::dire(const QString& texte)
 {
     Label5->setText(texte);
@@ -190,10 +200,8 @@ void TF_Fiches::dire(const QString& texte)
 void TF_Fiches::BoutonEnregistrerPdfClick()
 {
     const SerieFiches serie = serieCochee();
-    if (serie.Exercices.empty()) {
-        avertir(QStringLiteral("Aucun exercice à imprimer."));
+    if (!imprimable(serie))
         return;
-    }
     DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer en PDF");
     demande.dossierInitial = SousDossierExercices(dossier_, QStringLiteral("Exercices à imprimer"));
@@ -219,10 +227,8 @@ void TF_Fiches::BoutonEnregistrerPdfClick()
 void TF_Fiches::BoutonImprimerClick()
 {
     const SerieFiches serie = serieCochee();
-    if (serie.Exercices.empty()) {
-        avertir(QStringLiteral("Aucun exercice à imprimer."));
+    if (!imprimable(serie))
         return;
-    }
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(QStringLiteral("Fiches à imprimer"));
     QPrintDialog dialogue(&imprimante, this);

@@ -55,5 +55,6 @@ private:
                           int y);
     int numeroExercice() const;
     void listerExercices();
+    bool imprimable(const SerieFiches& serie) const;
     void dire(const QString& texte);
 };

@@ -65,11 +65,55 @@ QPen Plume(quint32 couleur, qreal largeur, Qt::PenCapStyle bout = Qt::RoundCap)
 // A colour no drawing uses, to find the pixels one fill reaches.
 constexpr quint32 Sentinelle = 0x00010203;
 
-// The pixels of the sentinel colour as rectangles: runs of each row, rows with the same
-// runs merged into one band.
-QPainterPath CheminSentinelle(const QImage& image)
+// Pixels of a picture marked one byte each, and the box that holds every mark.
+struct Marques {
+    int largeur = 0;
+    int hauteur = 0;
+    std::vector<quint8> octets;
+    QRect boite;
+
+    quint8* ligne(int y) { return octets.data() + size_t(y) * largeur; }
+    const quint8* ligne(int y) const { return octets.data() + size_t(y) * largeur; }
+};
+
+// The pixels one fill reached, and the black pixels beside them: on paper the outlines
+// are strokes rather than the player's plotted pixels, and must lie on the colour, never
+// leave a sliver of paper between it and them.
+Marques PixelsRemplis(const QImage& essai)
 {
-    const QRgb marque = VersQRgb(Sentinelle);
+    constexpr quint8 Atteint = 1;
+    constexpr quint8 Bord = 2;
+    Marques m{essai.width(), essai.height(), std::vector<quint8>(size_t(essai.width()) * essai.height(), 0), {}};
+    const QRgb sentinelle = VersQRgb(Sentinelle);
+    for (int y = 0; y < m.hauteur; ++y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(essai.constScanLine(y));
+        quint8* marques = m.ligne(y);
+        for (int x = 0; x < m.largeur; ++x)
+            if ((pixels[x] | 0xFF000000u) == sentinelle) {
+                marques[x] = Atteint;
+                m.boite |= QRect(x, y, 1, 1);
+            }
+    }
+    m.boite = m.boite.adjusted(-1, -1, 1, 1) & QRect(0, 0, m.largeur, m.hauteur);
+    const QRgb noir = VersQRgb(CouleurNoir);
+    for (int y = m.boite.top(); y <= m.boite.bottom(); ++y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(essai.constScanLine(y));
+        quint8* marques = m.ligne(y);
+        const quint8* dessus = y > 0 ? m.ligne(y - 1) : nullptr;
+        const quint8* dessous = y + 1 < m.hauteur ? m.ligne(y + 1) : nullptr;
+        for (int x = m.boite.left(); x <= m.boite.right(); ++x)
+            if ((pixels[x] | 0xFF000000u) == noir
+                && ((x > 0 && marques[x - 1] == Atteint) || (x + 1 < m.largeur && marques[x + 1] == Atteint)
+                    || (dessus && dessus[x] == Atteint) || (dessous && dessous[x] == Atteint)))
+                marques[x] = Bord;
+    }
+    return m;
+}
+
+// Marked pixels as rectangles: runs of each row, rows with the same runs merged into one
+// band.
+QPainterPath CheminDesPixels(const Marques& m)
+{
     QPainterPath chemin;
     chemin.setFillRule(Qt::WindingFill);
     QList<QPair<int, int>> bande; // runs [debut, fin) of the current band
@@ -78,16 +122,16 @@ QPainterPath CheminSentinelle(const QImage& image)
         for (const auto& [debut, fin] : bande)
             chemin.addRect(QRectF(debut, hautBande, fin - debut, bas - hautBande));
     };
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int y = m.boite.top(); y <= m.boite.bottom(); ++y) {
+        const quint8* ligne = m.ligne(y);
         QList<QPair<int, int>> runs;
-        for (int x = 0; x < image.width();) {
-            if ((ligne[x] | 0xFF000000u) != marque) {
+        for (int x = m.boite.left(); x <= m.boite.right();) {
+            if (!ligne[x]) {
                 ++x;
                 continue;
             }
             const int debut = x;
-            while (x < image.width() && (ligne[x] | 0xFF000000u) == marque)
+            while (x <= m.boite.right() && ligne[x])
                 ++x;
             runs.append({debut, x});
         }
@@ -97,7 +141,7 @@ QPainterPath CheminSentinelle(const QImage& image)
             hautBande = y;
         }
     }
-    fermer(image.height());
+    fermer(m.boite.bottom() + 1);
     return chemin;
 }
 
@@ -184,6 +228,10 @@ void TracerBordsEtCadre(QPainter& p, const Quadrillage& g, int numeroExercice)
     p.drawRect(QRectF(0, 0, c * g.NbColonnes, c * g.NbLignes));
 }
 
+// The player plots circles pixel by pixel around a centre pixel: their centre is that
+// pixel's middle, where the painter's outlines stand on its corner.
+const QPointF CentrePixel(0.5, 0.5);
+
 void TracerElement(QPainter& p, const ElementFigure& e)
 {
     if (!PointsRaisonnables(e))
@@ -199,7 +247,7 @@ void TracerElement(QPainter& p, const ElementFigure& e)
         break;
     case GenreCercle: {
         const qreal r = std::abs(qint64(e.X2) - e.X1) / 2;
-        p.drawEllipse(QPointF(std::min(e.X1, e.X2) + r, std::min(e.Y1, e.Y2) + r), r, r);
+        p.drawEllipse(QPointF(std::min(e.X1, e.X2) + r, std::min(e.Y1, e.Y2) + r) + CentrePixel, r, r);
         break;
     }
     case GenreQuartDeCercle: {
@@ -208,7 +256,7 @@ void TracerElement(QPainter& p, const ElementFigure& e)
         const qreal r = std::abs(qint64(e.X2) - e.X1);
         // The quarter that holds the second point, counterclockwise from three o'clock.
         const int debut = e.X2 > e.X1 ? (e.Y2 < e.Y1 ? 0 : 270) : (e.Y2 > e.Y1 ? 180 : 90);
-        p.drawArc(QRectF(e.X1 - r, e.Y1 - r, 2 * r, 2 * r), debut * 16, 90 * 16);
+        p.drawArc(QRectF(e.X1 - r, e.Y1 - r, 2 * r, 2 * r).translated(CentrePixel), debut * 16, 90 * 16);
         break;
     }
     default:
@@ -356,7 +404,7 @@ std::vector<ZoneColoriee> ZonesColoriees(const ExerciceFiche& exercice, const Fi
             if (EstColoriage(e.GenreElement)) {
                 QImage essai = image.copy();
                 RemplirJusquAuNoir(essai, e.X1, e.Y1, Sentinelle);
-                QPainterPath chemin = CheminSentinelle(essai);
+                QPainterPath chemin = CheminDesPixels(PixelsRemplis(essai));
                 if (!chemin.isEmpty())
                     zones.push_back({std::move(chemin), e.Couleur});
             }

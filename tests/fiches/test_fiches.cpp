@@ -83,18 +83,22 @@ QImage ImageFiche(const ExerciceFiche& exercice, bool corrige)
 
 TEST(Fiches, LeCorrigeEstLImageExacteQueLeJoueurAttend)
 {
-    const ExerciceFiche exercice = ExerciceComplet();
-    QImage joueur = NouvelleImage(T * 24 + 4, T * 24 + 4);
-    RedessinerTout(joueur, exercice.Grille, 3, exercice.Reference, FigureAttendue(exercice));
+    for (const Axe axe : {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint}) {
+        SCOPED_TRACE(Code(axe));
+        ExerciceFiche exercice = ExerciceComplet();
+        exercice.Grille.TypeAxe = axe;
+        QImage joueur = NouvelleImage(T * 24 + 4, T * 24 + 4);
+        RedessinerTout(joueur, exercice.Grille, 3, exercice.Reference, FigureAttendue(exercice));
 
-    const QImage corrige = ImageFiche(exercice, true);
-    EXPECT_EQ(Differences(joueur, corrige, T * 24), 0);
-    EXPECT_EQ(Differences(corrige, joueur, T * 24), 0);
+        const QImage corrige = ImageFiche(exercice, true);
+        EXPECT_EQ(Differences(joueur, corrige, T * 24), 0);
+        EXPECT_EQ(Differences(corrige, joueur, T * 24), 0);
+        // The worksheet lacks the answer: the comparison does see a missing figure.
+        EXPECT_GT(Differences(joueur, ImageFiche(exercice, false), T * 24), 500);
+    }
     // The painted area's image is there, in its colour, on the other side of the axis.
-    EXPECT_EQ(CouleurPixel(corrige, 24 * T - (4 * T + 7), 5 * T + 3), CouleurVert);
-
-    // The worksheet lacks the answer: the comparison does see a missing figure.
-    EXPECT_GT(Differences(joueur, ImageFiche(exercice, false), T * 24), 500);
+    EXPECT_EQ(CouleurPixel(ImageFiche(ExerciceComplet(), true), 24 * T - (4 * T + 7), 5 * T + 3),
+              CouleurVert);
 }
 
 QString EcrireSerie(const DossierTemporaire& dossier, int nombre)
