@@ -261,6 +261,8 @@ void TF_Dessin::creerCommandes()
          &TF_Dessin::BoutonEnregistrerClick},
         {"Button1", "Enregistrer pour imprimer", {565, 377, 201, 30}, Qt::black, 16,
          &TF_Dessin::Button1Click},
+        {"BoutonFiches", "Fiches à imprimer", {565, 410, 201, 30}, Qt::black, 16,
+         &TF_Dessin::BoutonFichesClick},
         {"BoutonNouveau", "Nouveau", {565, 444, 201, 31}, marine, 19, &TF_Dessin::BoutonNouveauClick},
         {"BoutonQuitter", "Quitter", {565, 478, 201, 31}, marine, 19, &TF_Dessin::BoutonQuitterClick},
     };
@@ -285,6 +287,11 @@ void TF_Dessin::connaitreChoix(ChoisirExercice* choix)
 void TF_Dessin::connaitreImagesReserve(TForm1* images)
 {
     imagesReserve_ = images;
+}
+
+void TF_Dessin::connaitreFiches(QDialog* fiches)
+{
+    fiches_ = fiches;
 }
 
 const QImage& TF_Dessin::image() const
@@ -649,4 +656,11 @@ void TF_Dessin::Button1Click()
     quitterModeGomme();
     if (imagesReserve_)
         imagesReserve_->exporterExercice(grille_, figure(), noms_.nomPropose);
+}
+
+void TF_Dessin::BoutonFichesClick()
+{
+    quitterModeGomme();
+    if (fiches_)
+        fiches_->exec();
 }

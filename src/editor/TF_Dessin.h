@@ -40,6 +40,8 @@ public:
     // The chooser that "Ouvrir" shows, and the window that draws the printed picture.
     void connaitreChoix(ChoisirExercice* choix);
     void connaitreImagesReserve(TForm1* images);
+    // The worksheets window, opened beside the printed picture.
+    void connaitreFiches(QDialog* fiches);
 
     const EtatEditeur& etat() const { return etat_; }
     const PlancheDessin& planche() const { return planche_; }
@@ -66,6 +68,7 @@ public:
     void BoutonEnregistrerClick();
     void BoutonOuvrirClick();
     void Button1Click();
+    void BoutonFichesClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -105,6 +108,7 @@ private:
     ChoisirExercice* choix_ = nullptr;
     NomsExercice noms_;
     TForm1* imagesReserve_ = nullptr;
+    QDialog* fiches_ = nullptr;
     TenirGeometrie* timer1_;
 
     QMenuBar* mainMenu1_;

@@ -3,6 +3,7 @@
 #include "Operations.h"
 #include "TF_Dessin.h"
 #include "TF_Edit3.h"
+#include "TF_Fiches.h"
 #include "TForm1.h"
 #include "TF_Jeu1H.h"
 #include "TF_Jeu_Lignes_Autour.h"
@@ -21,6 +22,7 @@
 Programme::~Programme()
 {
     // The menu goes last, as it opens the others; the context outlives them all.
+    delete fenetres.fiches;
     delete fenetres.nomEleve;
     delete fenetres.listes;
     delete fenetres.effaceBilans;
@@ -64,6 +66,9 @@ std::unique_ptr<Programme> CreerProgramme()
     f.effaceBilans = new TF_efface_bilans(contexte);
     f.listes = new TF_Listes(contexte);
     f.nomEleve = new TF_nom_eleve(contexte);
+    auto* fiches = new TF_Fiches(contexte);
+    f.fiches = fiches;
+    dessin->connaitreFiches(fiches);
     programme->menu->connaitre(f);
     return programme;
 }

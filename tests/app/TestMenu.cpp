@@ -54,7 +54,7 @@ struct Programme {
     Contexte contexte{dossier.chemin()};
     TF_preferences* preferences;
     EleveFactice eleve{contexte};
-    ModaleFactice apropos, effaceBilans, listes;
+    ModaleFactice apropos, effaceBilans, listes, fiches;
     FenetreNonModale jeu1, jeuLignes, dessin;
     std::unique_ptr<TF_Menu> menu;
 
@@ -67,6 +67,7 @@ struct Programme {
         f.nomEleve = &eleve;
         f.pubN = &apropos;
         f.effaceBilans = &effaceBilans;
+        f.fiches = &fiches;
         f.listes = &listes;
         f.jeu1 = &jeu1;
         f.jeuLignes = &jeuLignes;
@@ -219,7 +220,9 @@ TEST(Menu, LesCommandesDAideEtLesFenetresModales)
     p.declencher(QStringLiteral("Lisezmoi2"));
     p.declencher(QStringLiteral("Effacerlesbilans1"));
     p.declencher(QStringLiteral("Listesdlves1"));
+    p.declencher(QStringLiteral("Fichesaimprimer1"));
     EXPECT_EQ(p.apropos.ouvertures, 2);
+    EXPECT_EQ(p.fiches.ouvertures, 1);
     EXPECT_EQ(p.effaceBilans.ouvertures, 1);
     EXPECT_EQ(p.listes.ouvertures, 1);
 }

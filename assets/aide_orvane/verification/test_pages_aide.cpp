@@ -32,6 +32,7 @@ const QStringList sujetsDesFenetres = {
     QStringLiteral("exercice4.htm"), QStringLiteral("exercice5.htm"),
     QStringLiteral("edit_exo.htm"),  QStringLiteral("listes.htm"),
     QStringLiteral("gestion.htm"),   QStringLiteral("preferences.htm"),
+    QStringLiteral("fiches.htm"),
 };
 
 QString lireTexte(const QString& chemin)

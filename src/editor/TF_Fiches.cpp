@@ -1,0 +1,257 @@
+#include "TF_Fiches.h"
+
+#include "ChoixExercice.h"
+#include "Contexte.h"
+#include "Controles.h"
+#include "Couleurs.h"
+#include "Dialogues.h"
+#include "Dossiers.h"
+#include "Operations.h"
+#include "SauvegardeExercice.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+constexpr quint32 CouleurFenetre = 0x00FF8080;
+constexpr quint32 CouleurPanneau = 0x00FFFFDD;
+constexpr quint32 CouleurSarcelle = 0x00808000;
+constexpr int PremierType = 2;
+constexpr int TailleParDefaut = 1; // 7 mm
+} // namespace
+
+TF_Fiches::TF_Fiches(const Contexte& contexte, QWidget* parent)
+    : QDialog(parent)
+    , contexte_(contexte)
+{
+    setObjectName(QStringLiteral("F_Fiches"));
+    setWindowTitle(QStringLiteral("Fiches à imprimer"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowMinMaxButtonsHint);
+    setWindowState(Qt::WindowMaximized);
+    resize(816, 615);
+    ColorerFond(this, CouleurFenetre);
+    creerControles();
+    AdapterEcran(this);
+    CentrerPanneau(Panel1);
+}
+
+QComboBox* TF_Fiches::creerChoix(const QString& nom, const QString& legende,
+                                 const QStringList& items, int y)
+{
+    CreerEtiquette(Panel1, QStringLiteral("Label") + nom, legende, {530, y, 235, 22},
+                   PoliceArial(16), CouleurNoir);
+    auto* choix = new QComboBox(Panel1);
+    choix->setObjectName(nom);
+    choix->setGeometry(530, y + 24, 235, 28);
+    choix->setFont(PoliceArial(16));
+    choix->addItems(items);
+    return choix;
+}
+
+void TF_Fiches::creerControles()
+{
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 16, 780, 500}, CouleurPanneau);
+    CreerEtiquette(Panel1, QStringLiteral("Label1"), QStringLiteral("Fiches à imprimer"),
+                   {15, 10, 500, 34}, Police(QStringLiteral("Times New Roman"), 24, true),
+                   CouleurVertFonce);
+    CreerEtiquette(Panel1, QStringLiteral("Label2"), QStringLiteral("Série"), {15, 52, 240, 22},
+                   PoliceArial(16), CouleurNoir);
+    ListeSeries = new ListeEleves(Panel1, QStringLiteral("ListeSeries"), {15, 76, 240, 300}, true);
+    ListeSeries->setFont(PoliceArial(16));
+    CreerEtiquette(Panel1, QStringLiteral("Label3"), QStringLiteral("Exercices"), {270, 52, 245, 22},
+                   PoliceArial(16), CouleurNoir);
+    ListeExercices = new QListWidget(Panel1);
+    ListeExercices->setObjectName(QStringLiteral("ListeExercices"));
+    ListeExercices->setGeometry(270, 76, 245, 374);
+    ListeExercices->setFont(PoliceArial(16));
+
+    ChoixType = creerChoix(QStringLiteral("ChoixType"), QStringLiteral("Type d'exercice"),
+                           {QStringLiteral("2 : lignes"), QStringLiteral("3 : lignes et couleurs"),
+                            QStringLiteral("4 : autour d'un axe"),
+                            QStringLiteral("5 : par rapport à un point")},
+                           52);
+    ChoixTaille = creerChoix(QStringLiteral("ChoixTaille"), QStringLiteral("Taille des cases"),
+                             {QStringLiteral("5 mm"), QStringLiteral("7 mm"), QStringLiteral("1 cm")}, 112);
+    ChoixTaille->setCurrentIndex(TailleParDefaut);
+    ChoixParPage = creerChoix(QStringLiteral("ChoixParPage"), QStringLiteral("Exercices par page"),
+                              {QStringLiteral("1"), QStringLiteral("2")}, 172);
+    ChoixCorriges = creerChoix(QStringLiteral("ChoixCorriges"), QStringLiteral("Corrigés"),
+                               {QStringLiteral("Sans corrigé"),
+                                QStringLiteral("Après les fiches, même fichier"),
+                                QStringLiteral("Dans un second fichier")},
+                               232);
+
+    BoutonImprimer = CreerBouton(Panel1, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"),
+                                 {530, 300, 235, 40}, PoliceArial(16, true));
+    BoutonEnregistrerPdf = CreerBouton(Panel1, QStringLiteral("BoutonEnregistrerPdf"),
+                                       QStringLiteral("Enregistrer en PDF"), {530, 345, 235, 40},
+                                       PoliceArial(16, true));
+    BoutonFermer = CreerBouton(Panel1, QStringLiteral("BoutonFermer"), QStringLiteral("Fermer"),
+                               {530, 410, 235, 40}, PoliceArial(16, true));
+    for (QPushButton* b : {BoutonImprimer, BoutonEnregistrerPdf, BoutonFermer}) {
+        b->setFlat(true);
+        b->setAutoDefault(false); // Entrée in a list must not print
+        ColorerTexte(b, CouleurSarcelle);
+    }
+    Label5 = CreerEtiquette(Panel1, QStringLiteral("Label5"), QString(), {15, 455, 750, 40},
+                            PoliceArial(14), CouleurNoir);
+    Label5->setWordWrap(true);
+
+    connect(ChoixType, &QComboBox::currentIndexChanged, this, &TF_Fiches::ChoixTypeChange);
+    connect(ListeSeries, &QListWidget::itemSelectionChanged, this, &TF_Fiches::ListeSeriesClick);
+    connect(BoutonImprimer, &QPushButton::clicked, this, &TF_Fiches::BoutonImprimerClick);
+    connect(BoutonEnregistrerPdf, &QPushButton::clicked, this, &TF_Fiches::BoutonEnregistrerPdfClick);
+    connect(BoutonFermer, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Opens on the type of the editor or exercise last used, with the folder listed afresh.
+void TF_Fiches::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous())
+        return;
+    dossier_ = DossierExercicesAccessible(contexte_);
+    const int numero = std::clamp<int>(contexte_.numeroExercice, PremierType, 5);
+    if (ChoixType->currentIndex() == numero - PremierType)
+        ChoixTypeChange();
+    else
+        ChoixType->setCurrentIndex(numero - PremierType);
+}
+
+int TF_Fiches::numeroExercice() const
+{
+    return ChoixType->currentIndex() + PremierType;
+}
+
+void TF_Fiches::ChoixTypeChange()
+{
+    ListeSeries->clear();
+    for (const QString& serie : SeriesDuDossier(dossier_, MasqueExercices(numeroExercice())))
+        ListeSeries->ajouter(serie, serie);
+    if (ListeSeries->count() > 0)
+        ListeSeries->setCurrentRow(0);
+    ListeSeriesClick();
+}
+
+void TF_Fiches::ListeSeriesClick()
+{
+    const QListWidgetItem* serie = ListeSeries->currentItem();
+    dossierSerie_ = serie ? QDir(dossier_).filePath(serie->text()) : QString();
+    listerExercices();
+}
+
+void TF_Fiches::listerExercices()
+{
+    ListeExercices->clear();
+    dire(QString());
+    if (dossierSerie_.isEmpty())
+        return;
+    for (const EntreeDossier& entree : listerDossier(dossierSerie_, MasqueExercices(numeroExercice()))) {
+        if (entree.attributs & Attribut::Repertoire)
+            continue;
+        auto* element = new QListWidgetItem(QFileInfo(entree.nom).completeBaseName(), ListeExercices);
+        element->setData(Qt::UserRole, QDir(dossierSerie_).filePath(entree.nom));
+        element->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        element->setCheckState(Qt::Checked);
+    }
+}
+
+SerieFiches TF_Fiches::serieCochee() const
+{
+    QStringList chemins;
+    for (int i = 0; i < ListeExercices->count(); ++i)
+        if (ListeExercices->item(i)->checkState() == Qt::Checked)
+            chemins.append(ListeExercices->item(i)->data(Qt::UserRole).toString());
+    return LireSerieFiches(chemins);
+}
+
+OptionsFiches TF_Fiches::options() const
+{
+    OptionsFiches options;
+    options.MillimetresParCase = TaillesCasePapier[ChoixTaille->currentIndex()];
+    options.ExercicesParPage = ChoixParPage->currentIndex() + 1;
+    options.AvecCorriges = static_cast<Corriges>(ChoixCorriges->currentIndex());
+    return options;
+}
+
+// Nothing ticked, or nothing readable among the ticked files, is said, naming the files.
+bool TF_Fiches::imprimable(const SerieFiches& serie) const
+{
+    if (!serie.Exercices.empty())
+        return true;
+    avertir(serie.Illisibles.isEmpty() ? QStringLiteral("Aucun exercice à imprimer.")
+                                       : MessageFiches(serie, options(), {}));
+    return false;
+}
+
+void TF_Fiches::dire(const QString& texte)
+{
+    Label5->setText(texte);
+}
+
+void TF_Fiches::BoutonEnregistrerPdfClick()
+{
+    const SerieFiches serie = serieCochee();
+    if (!imprimable(serie))
+        return;
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Enregistrer en PDF");
+    demande.dossierInitial = SousDossierExercices(dossier_, QStringLiteral("Exercices à imprimer"));
+    demande.nomPropose = ListeSeries->texteChoisi();
+    demande.filtre = QStringLiteral("Documents PDF (*.pdf)");
+    demande.extensionParDefaut = QStringLiteral("pdf");
+    QString chemin = dialogues().enregistrerFichier(demande);
+    if (chemin.isEmpty())
+        return;
+    // The dialog leaves some typed names as they are: a PDF must say so to be opened.
+    if (QFileInfo(chemin).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
+        chemin += QStringLiteral(".pdf");
+    const BilanFiches bilan = EnregistrerFiches(serie, options(), chemin);
+    if (!bilan.Ecrit) {
+        avertir(bilan.Message);
+        return;
+    }
+    dire(QStringLiteral("Enregistré : ") + bilan.Fichiers.join(QStringLiteral(", ")));
+    if (!bilan.Message.isEmpty())
+        informer(bilan.Message);
+}
+
+void TF_Fiches::BoutonImprimerClick()
+{
+    const SerieFiches serie = serieCochee();
+    if (!imprimable(serie))
+        return;
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(QStringLiteral("Fiches à imprimer"));
+    QPrintDialog dialogue(&imprimante, this);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    const OptionsFiches choisies = options();
+    // On paper a second file is simply the answer pages after the worksheets.
+    const Pages pages = choisies.AvecCorriges == Corriges::Aucun ? Pages::Fiches : Pages::Tout;
+    const QString message = MessageFiches(serie, choisies, PeindreFiches(imprimante, serie, choisies, pages));
+    if (!message.isEmpty())
+        informer(message);
+}
+
+void TF_Fiches::resizeEvent(QResizeEvent* evenement)
+{
+    QDialog::resizeEvent(evenement);
+    CentrerPanneau(Panel1);
+}
+
+void TF_Fiches::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        AfficherAide(QStringLiteral("fiches.htm"));
+    else
+        QDialog::keyPressEvent(evenement);
+}
