@@ -1,0 +1,198 @@
+#include "SuiviClasse.h"
+
+#include "Bilans.h"
+#include "ChoixExercice.h"
+#include "Classes.h"
+#include "Contexte.h"
+#include "Dossiers.h"
+#include "Enregistrements.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+const QString PrefixeSansClasse = QStringLiteral("Bilan ") + NomProduit + QStringLiteral(" individuel ");
+const QString ExtensionBilan = QStringLiteral(".Reu");
+// The chooser names an exercise by its file name less the last four characters.
+constexpr int LongueurExtension = 4;
+
+bool estFichier(const EntreeDossier& entree)
+{
+    return !(entree.attributs & Attribut::Repertoire);
+}
+
+QStringList elevesSansClasse(const QString& dossierBilans)
+{
+    QStringList eleves;
+    for (const EntreeDossier& entree :
+         listerDossier(dossierBilans, PrefixeSansClasse + QLatin1Char('*') + ExtensionBilan)) {
+        if (estFichier(entree))
+            eleves.append(entree.nom.mid(PrefixeSansClasse.size()).chopped(ExtensionBilan.size()));
+    }
+    return eleves;
+}
+
+// Every exercise file of every series, and the columns of the type and series asked.
+struct Exercices {
+    QSet<QString> existants; // records naming an exercise of the folder
+    QList<ColonneSuivi> colonnes;
+};
+
+Exercices listerExercices(const DemandeSuivi& demande)
+{
+    const QString tous = MasqueExercices(0, true);
+    const QString masque = MasqueExercices(demande.numeroExercice, demande.numeroExercice == 0);
+    const QDir racine(demande.dossierExercices);
+    Exercices exercices;
+    for (const QString& serie : SeriesDuDossier(demande.dossierExercices, tous)) {
+        const bool montree = demande.serie.isEmpty() || demande.serie == serie;
+        for (const EntreeDossier& entree : listerDossier(racine.filePath(serie), tous)) {
+            const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension)};
+            exercices.existants.insert(colonne.ligneBilan());
+            if (montree && QDir::match(masque, entree.nom))
+                exercices.colonnes.append(colonne);
+        }
+    }
+    return exercices;
+}
+
+LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const Exercices& exercices)
+{
+    const QString classe = demande.classe == SansClasse ? QString() : demande.classe;
+    LigneSuivi ligne{eleve, EtatEleve::SansBilan, QList<bool>(exercices.colonnes.size(), false), 0, {}};
+    const QString chemin = CheminBilan(demande.dossierBilans, eleve, classe);
+    if (!QFileInfo::exists(chemin))
+        return ligne;
+    const std::optional<QByteArray> octets =
+        QFileInfo(chemin).isDir() ? std::nullopt : lireFichier(chemin);
+    if (!octets) {
+        ligne.etat = EtatEleve::Illisible;
+        return ligne;
+    }
+    ligne.etat = EtatEleve::Bilan;
+    const QStringList bilan = LireBilan(*octets);
+    for (qsizetype i = 0; i < exercices.colonnes.size(); ++i) {
+        ligne.reussis[i] = ExerciceReussi(bilan, exercices.colonnes[i].ligneBilan());
+        ligne.total += ligne.reussis[i] ? 1 : 0;
+    }
+    for (const QString& enregistrement : bilan)
+        if (!enregistrement.isEmpty() && !exercices.existants.contains(enregistrement))
+            ligne.autres.append(enregistrement);
+    return ligne;
+}
+
+void compterTotaux(TableauSuivi& tableau)
+{
+    tableau.totauxColonnes = QList<int>(tableau.colonnes.size(), 0);
+    for (const LigneSuivi& ligne : tableau.lignes) {
+        for (qsizetype i = 0; i < ligne.reussis.size(); ++i)
+            tableau.totauxColonnes[i] += ligne.reussis[i] ? 1 : 0;
+        tableau.totalAutres += static_cast<int>(ligne.autres.size());
+    }
+}
+
+// A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or
+// a line end, its quotes doubled.
+QString champCsv(const QString& texte)
+{
+    static const QString speciaux = QStringLiteral(";\"\r\n");
+    if (std::none_of(texte.begin(), texte.end(), [](QChar c) { return speciaux.contains(c); }))
+        return texte;
+    return QLatin1Char('"') + QString(texte).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+        + QLatin1Char('"');
+}
+
+QString ligneCsv(const QStringList& champs)
+{
+    QStringList sortie;
+    for (const QString& champ : champs)
+        sortie.append(champCsv(champ));
+    return sortie.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+}
+
+QStringList champsEleve(const LigneSuivi& ligne)
+{
+    QStringList champs{ligne.eleve};
+    for (bool reussi : ligne.reussis)
+        champs.append(reussi ? QStringLiteral("x") : QString());
+    if (ligne.etat == EtatEleve::Illisible)
+        return champs << TexteIllisible << QString();
+    if (ligne.etat == EtatEleve::SansBilan)
+        return champs << QString() << QString();
+    return champs << QString::number(ligne.total) << QString::number(ligne.autres.size());
+}
+} // namespace
+
+QStringList ClassesDuDossier(const QString& dossierProgramme)
+{
+    QStringList classes;
+    for (const EntreeDossier& entree : listerDossier(dossierProgramme, QLatin1Char('*') + ExtensionClasse))
+        if (estFichier(entree))
+            classes.append(NomDeClasse(entree.nom));
+    classes.append(SansClasse);
+    return classes;
+}
+
+bool ElevesDeClasse(const DemandeSuivi& demande, QStringList& eleves, QString& erreur)
+{
+    if (demande.classe == SansClasse) {
+        eleves = elevesSansClasse(demande.dossierBilans);
+        return true;
+    }
+    const QString nom = demande.classe + ExtensionClasse;
+    const LectureClasse lecture = LireClasse(fichierSansCasse(demande.dossierProgramme, nom));
+    if (!lecture.erreur.isEmpty()) {
+        erreur = messageErreurFichier(nom, lecture.erreur);
+        return false;
+    }
+    eleves = lecture.noms;
+    return true;
+}
+
+QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice)
+{
+    return SeriesDuDossier(dossierExercices, MasqueExercices(numeroExercice, numeroExercice == 0));
+}
+
+TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
+{
+    TableauSuivi tableau;
+    tableau.classe = demande.classe;
+    if (demande.dossierExercices.isEmpty() || !QFileInfo(demande.dossierExercices).isDir()) {
+        tableau.erreur = QStringLiteral("Le dossier des exercices est introuvable : ")
+            + demande.dossierExercices + QStringLiteral("\nChoisissez-le dans les préférences.");
+        return tableau;
+    }
+    QStringList eleves;
+    if (!ElevesDeClasse(demande, eleves, tableau.erreur))
+        return tableau;
+    const Exercices exercices = listerExercices(demande);
+    tableau.colonnes = exercices.colonnes;
+    for (const QString& eleve : eleves)
+        tableau.lignes.append(ligneEleve(demande, eleve, exercices));
+    compterTotaux(tableau);
+    return tableau;
+}
+
+QByteArray ContenuCsv(const TableauSuivi& tableau)
+{
+    QStringList entete{QStringLiteral("Élève")};
+    for (const ColonneSuivi& colonne : tableau.colonnes)
+        entete.append(colonne.ligneBilan());
+    entete << QStringLiteral("Total") << QStringLiteral("autres");
+    QString texte = ligneCsv(entete);
+    for (const LigneSuivi& ligne : tableau.lignes)
+        texte += ligneCsv(champsEleve(ligne));
+    QStringList totaux{QStringLiteral("Total")};
+    int total = 0;
+    for (int n : tableau.totauxColonnes) {
+        totaux.append(QString::number(n));
+        total += n;
+    }
+    texte += ligneCsv(totaux << QString::number(total) << QString::number(tableau.totalAutres));
+    return QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8();
+}
