@@ -11,6 +11,7 @@ paquets=(
   desktop-file-utils appstream file dpkg-dev
   clang clang-14 libclang-rt-14-dev
   xvfb openbox x11-utils libx11-dev
+  poppler-utils
 )
 
 manquants=()

@@ -1,11 +1,17 @@
 #include "SuiviClasse.h"
 
+#include "MiseEnPageSuivi.h"
+
 #include "Classes.h"
 #include "Rtf.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -138,4 +144,56 @@ TEST(SuiviCsv, OctetsDuFichierTableur)
                          "Paul;;;;\r\n"
                          "Zo\xC3\xA9;;;fichier illisible;\r\n"
                          "Total;1;0;1;1\r\n"));
+}
+
+namespace {
+TableauSuivi tableauDe(int nbColonnes, int nbEleves)
+{
+    TableauSuivi t;
+    for (int i = 0; i < nbColonnes; ++i)
+        t.colonnes.append({QStringLiteral("Série %1").arg(i / 50 + 1), QStringLiteral("Ex%1").arg(i)});
+    for (int e = 0; e < nbEleves; ++e)
+        t.lignes.append({QStringLiteral("Élève %1").arg(e), EtatEleve::Bilan, QList<bool>(nbColonnes, true), nbColonnes, {}});
+    t.totauxColonnes = QList<int>(nbColonnes, nbEleves);
+    return t;
+}
+
+QString executer(const QString& programme, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(programme, arguments);
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+TEST(SuiviPdf, UnTableauLargeSeRepartitSurDesPagesPaysage)
+{
+    EXPECT_EQ(NombrePagesSuivi(tableauDe(10, 50)), 2); // 50 pupils and the totals: two pages
+    EXPECT_EQ(NombrePagesSuivi(tableauDe(0, 0)), 1);
+    const TableauSuivi large = tableauDe(100, 3);
+    ASSERT_EQ(NombrePagesSuivi(large), 3);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed (scripts/dependances.sh)";
+
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("suivi.pdf"));
+    ASSERT_TRUE(EnregistrerPdfSuivi(pdf, large, QStringLiteral("Classe CM1"), QStringLiteral("09/12/2026")));
+    EXPECT_TRUE(executer(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    executer(QStringLiteral("pdftoppm"), {QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"), QStringLiteral("3"),
+                                          QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
+                                          dossier.filePath(QStringLiteral("page"))});
+    const QImage page(dossier.filePath(QStringLiteral("page-3.png")));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_GT(page.width(), page.height());
+    // The last page holds the 26 columns left: ink over about half its width, none beyond.
+    auto encre = [&](int x0, int x1) {
+        int n = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = x0; x < x1; ++x)
+                n += qGray(page.pixel(x, y)) < 128;
+        return n;
+    };
+    EXPECT_GT(encre(0, page.width() / 2), 500);
+    EXPECT_LT(encre(page.width() * 3 / 4, page.width() * 9 / 10), 20);
 }
