@@ -20,4 +20,5 @@ struct Fenetres {
     QDialog* effaceBilans = nullptr;        // TF_efface_bilans
     QDialog* listes = nullptr;              // TF_Listes
     QDialog* nomEleve = nullptr;            // TF_nom_eleve
+    QDialog* suiviClasse = nullptr;         // TF_SuiviClasse
 };

@@ -13,6 +13,7 @@
 #include "TF_choix_exo.h"
 #include "TF_efface_bilans.h"
 #include "TF_nom_eleve.h"
+#include "TF_SuiviClasse.h"
 #include "TF_preferences.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ std::unique_ptr<Programme> CreerProgramme()
     f.effaceBilans = new TF_efface_bilans(contexte);
     f.listes = new TF_Listes(contexte);
     f.nomEleve = new TF_nom_eleve(contexte);
+    f.suiviClasse = new TF_SuiviClasse(contexte);
     programme->menu->connaitre(f);
     return programme;
 }

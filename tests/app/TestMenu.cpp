@@ -53,7 +53,7 @@ struct Programme {
     Contexte contexte{dossier.chemin()};
     TF_preferences* preferences;
     EleveFactice eleve{contexte};
-    ModaleFactice apropos, effaceBilans, listes;
+    ModaleFactice apropos, effaceBilans, listes, suiviClasse;
     FenetreNonModale jeu1, jeuLignes, dessin;
     std::unique_ptr<TF_Menu> menu;
 
@@ -67,6 +67,7 @@ struct Programme {
         f.pubN = &apropos;
         f.effaceBilans = &effaceBilans;
         f.listes = &listes;
+        f.suiviClasse = &suiviClasse;
         f.jeu1 = &jeu1;
         f.jeuLignes = &jeuLignes;
         f.dessin = &dessin;
@@ -218,9 +219,11 @@ TEST(Menu, LesCommandesDAideEtLesFenetresModales)
     p.declencher(QStringLiteral("Lisezmoi2"));
     p.declencher(QStringLiteral("Effacerlesbilans1"));
     p.declencher(QStringLiteral("Listesdlves1"));
+    p.declencher(QStringLiteral("Suividelaclasse1"));
     EXPECT_EQ(p.apropos.ouvertures, 2);
     EXPECT_EQ(p.effaceBilans.ouvertures, 1);
     EXPECT_EQ(p.listes.ouvertures, 1);
+    EXPECT_EQ(p.suiviClasse.ouvertures, 1);
 }
 
 TEST(Menu, F1OuvreLeSommaireEtF10LesPreferencesSansDeplacerLaFenetre)
