@@ -135,9 +135,11 @@ private:
             else if (eleve->reussis[k])
                 coche(r);
         }
-        if (eleve && eleve->etat == EtatEleve::Illisible && page_.nbColonnes > 0)
-            p_.drawText(QRect(LargeurNom, y, page_.nbColonnes * LargeurExercice, HauteurLigne),
-                        Qt::AlignCenter, TexteIllisible);
+        if (eleve && eleve->etat == EtatEleve::Illisible && page_.nbColonnes > 0) {
+            const QRect r(LargeurNom, y, page_.nbColonnes * LargeurExercice, HauteurLigne);
+            p_.fillRect(r, Qt::white);
+            cellule(r, TexteIllisible, Qt::AlignLeft);
+        }
         totauxLigne(eleve, y);
     }
 

@@ -164,24 +164,45 @@ void TF_SuiviClasse::ComboClasseChange()
     remplirTable();
 }
 
+// The first row names the series over their exercises; the pupils follow, then the
+// totals.
 void TF_SuiviClasse::remplirTable()
 {
     const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
+    const bool montre = tableau_.erreur.isEmpty();
     TableSuivi->clear();
+    TableSuivi->clearSpans();
     TableSuivi->setColumnCount(nbColonnes + 3);
-    TableSuivi->setRowCount(tableau_.erreur.isEmpty() ? static_cast<int>(tableau_.lignes.size()) + 1 : 0);
+    TableSuivi->setRowCount(montre ? static_cast<int>(tableau_.lignes.size()) + 2 : 0);
     TableSuivi->setHorizontalHeaderItem(0, element(QStringLiteral("Élève")));
     for (int i = 0; i < nbColonnes; ++i) {
         const ColonneSuivi& c = tableau_.colonnes[i];
-        TableSuivi->setHorizontalHeaderItem(i + 1, element(c.serie + QLatin1Char('\n') + c.exercice, c.ligneBilan()));
+        TableSuivi->setHorizontalHeaderItem(i + 1, element(c.exercice, c.ligneBilan()));
     }
     TableSuivi->setHorizontalHeaderItem(nbColonnes + 1, element(QStringLiteral("Total")));
     TableSuivi->setHorizontalHeaderItem(nbColonnes + 2, element(QStringLiteral("autres")));
-    for (int i = 0; i < tableau_.lignes.size() && tableau_.erreur.isEmpty(); ++i)
-        remplirLigne(i, tableau_.lignes[i]);
-    if (tableau_.erreur.isEmpty())
-        remplirTotaux(static_cast<int>(tableau_.lignes.size()));
+    if (!montre)
+        return;
+    remplirSeries();
+    for (int i = 0; i < tableau_.lignes.size(); ++i)
+        remplirLigne(i + 1, tableau_.lignes[i]);
+    remplirTotaux(static_cast<int>(tableau_.lignes.size()) + 1);
     TableSuivi->resizeColumnsToContents();
+}
+
+void TF_SuiviClasse::remplirSeries()
+{
+    TableSuivi->setItem(0, 0, element(QStringLiteral("Série")));
+    int debut = 0;
+    for (int i = 0; i < tableau_.colonnes.size(); ++i) {
+        const QString& serie = tableau_.colonnes[i].serie;
+        if (i + 1 < tableau_.colonnes.size() && tableau_.colonnes[i + 1].serie == serie)
+            continue;
+        if (i > debut)
+            TableSuivi->setSpan(0, debut + 1, 1, i + 1 - debut);
+        TableSuivi->setItem(0, debut + 1, element(serie, serie));
+        debut = i + 1;
+    }
 }
 
 void TF_SuiviClasse::remplirLigne(int ligne, const LigneSuivi& eleve)
@@ -195,6 +216,7 @@ void TF_SuiviClasse::remplirLigne(int ligne, const LigneSuivi& eleve)
         if (nbColonnes > 1)
             TableSuivi->setSpan(ligne, 1, 1, nbColonnes);
         auto* illisible = element(TexteIllisible);
+        illisible->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         illisible->setForeground(QColor::fromRgb(VersQRgb(CouleurRouge)));
         TableSuivi->setItem(ligne, nbColonnes > 0 ? 1 : nbColonnes + 1, illisible);
     } else if (eleve.etat == EtatEleve::Bilan) {

@@ -53,6 +53,7 @@ private:
     DemandeSuivi demande() const;
     QString titre() const;
     void remplirTable();
+    void remplirSeries();
     void remplirLigne(int ligne, const LigneSuivi& eleve);
     void remplirTotaux(int ligne);
     QString choisirFichier(const QString& extension, const QString& filtre);

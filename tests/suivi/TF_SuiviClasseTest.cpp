@@ -46,11 +46,12 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     auto* table = fenetre.findChild<QTableWidget*>(QStringLiteral("TableSuivi"));
     ASSERT_TRUE(classes && table);
     EXPECT_EQ(classes->currentText(), QStringLiteral("CM1"));
-    ASSERT_EQ(table->rowCount(), 3); // two pupils and the totals
-    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Léa"));
-    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("✓"));
-    EXPECT_EQ(table->item(1, 1), nullptr);
-    EXPECT_EQ(table->item(2, 1)->text(), QStringLiteral("1"));
+    ASSERT_EQ(table->rowCount(), 4); // the series, two pupils and the totals
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Série 1"));
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Léa"));
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("✓"));
+    EXPECT_EQ(table->item(2, 1), nullptr);
+    EXPECT_EQ(table->item(3, 1)->text(), QStringLiteral("1"));
 
     dialogues.fichiersEnregistres.enqueue(r.filePath(QStringLiteral("suivi.csv")));
     fenetre.BoutonTableurClick();
