@@ -9,7 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
+#include <QHash>
 
 #include <algorithm>
 #include <optional>
@@ -19,6 +19,7 @@ const QString PrefixeSansClasse = QStringLiteral("Bilan ") + NomProduit + QStrin
 const QString ExtensionBilan = QStringLiteral(".Reu");
 // The chooser names an exercise by its file name less the last four characters.
 constexpr int LongueurExtension = 4;
+constexpr int AucunExercice = -2;
 
 bool estFichier(const EntreeDossier& entree)
 {
@@ -38,7 +39,8 @@ QStringList elevesSansClasse(const QString& dossierBilans)
 
 // Every exercise file of every series, and the columns of the type and series asked.
 struct Exercices {
-    QSet<QString> existants; // records naming an exercise of the folder
+    // The record of each exercise of the folder, with its column (-1 when not shown).
+    QHash<QString, int> colonneDe;
     QList<ColonneSuivi> colonnes;
 };
 
@@ -52,8 +54,9 @@ Exercices listerExercices(const DemandeSuivi& demande)
         const bool montree = demande.serie.isEmpty() || demande.serie == serie;
         for (const EntreeDossier& entree : listerDossier(racine.filePath(serie), tous)) {
             const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension)};
-            exercices.existants.insert(colonne.ligneBilan());
-            if (montree && QDir::match(masque, entree.nom))
+            const bool montre = montree && QDir::match(masque, entree.nom);
+            exercices.colonneDe.insert(colonne.ligneBilan(), montre ? int(exercices.colonnes.size()) : -1);
+            if (montre)
                 exercices.colonnes.append(colonne);
         }
     }
@@ -74,14 +77,18 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
         return ligne;
     }
     ligne.etat = EtatEleve::Bilan;
-    const QStringList bilan = LireBilan(*octets);
-    for (qsizetype i = 0; i < exercices.colonnes.size(); ++i) {
-        ligne.reussis[i] = ExerciceReussi(bilan, exercices.colonnes[i].ligneBilan());
-        ligne.total += ligne.reussis[i] ? 1 : 0;
+    // The chooser's exact comparison, each record looked up once: a folder holds
+    // thousands of exercises and a results file a thousand records.
+    for (const QString& enregistrement : LireBilan(*octets)) {
+        const int colonne = exercices.colonneDe.value(enregistrement, AucunExercice);
+        if (colonne == AucunExercice) {
+            if (!enregistrement.isEmpty())
+                ligne.autres.append(enregistrement);
+        } else if (colonne >= 0 && !ligne.reussis[colonne]) {
+            ligne.reussis[colonne] = true;
+            ++ligne.total;
+        }
     }
-    for (const QString& enregistrement : bilan)
-        if (!enregistrement.isEmpty() && !exercices.existants.contains(enregistrement))
-            ligne.autres.append(enregistrement);
     return ligne;
 }
 
