@@ -200,7 +200,10 @@ void TF_SuiviClasse::remplirSeries()
             continue;
         if (i > debut)
             TableSuivi->setSpan(0, debut + 1, 1, i + 1 - debut);
-        TableSuivi->setItem(0, debut + 1, element(serie, serie));
+        // A long series spans far past the view: its name stays at its start.
+        auto* nom = element(serie, serie);
+        nom->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        TableSuivi->setItem(0, debut + 1, nom);
         debut = i + 1;
     }
 }

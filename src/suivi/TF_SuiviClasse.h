@@ -24,8 +24,6 @@ public:
     void BoutonImprimerClick();
     void BoutonPdfClick();
 
-    const TableauSuivi& tableau() const { return tableau_; }
-
 protected:
     void showEvent(QShowEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
