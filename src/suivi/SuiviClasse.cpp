@@ -47,14 +47,20 @@ struct Exercices {
 Exercices listerExercices(const DemandeSuivi& demande)
 {
     const QString tous = MasqueExercices(0, true);
-    const QString masque = MasqueExercices(demande.numeroExercice, demande.numeroExercice == 0);
+    // "*.exN" takes exactly the names ending in ".exN", in any case.
+    const QString extension = MasqueExercices(demande.numeroExercice).mid(1);
     const QDir racine(demande.dossierExercices);
     Exercices exercices;
-    for (const QString& serie : SeriesDuDossier(demande.dossierExercices, tous)) {
+    // The chooser's series (folders holding an exercise file), each listed only once.
+    for (const EntreeDossier& dossier : listerDossier(demande.dossierExercices, QStringLiteral("*.*"))) {
+        if (!EstSerie(dossier))
+            continue;
+        const QString& serie = dossier.nom;
         const bool montree = demande.serie.isEmpty() || demande.serie == serie;
         for (const EntreeDossier& entree : listerDossier(racine.filePath(serie), tous)) {
             const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension)};
-            const bool montre = montree && QDir::match(masque, entree.nom);
+            const bool montre = montree
+                && (demande.numeroExercice == 0 || entree.nom.endsWith(extension, Qt::CaseInsensitive));
             exercices.colonneDe.insert(colonne.ligneBilan(), montre ? int(exercices.colonnes.size()) : -1);
             if (montre)
                 exercices.colonnes.append(colonne);
