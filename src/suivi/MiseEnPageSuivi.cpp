@@ -87,7 +87,7 @@ private:
         int debutSerie = 0;
         for (int i = 0; i < page_.nbColonnes; ++i) {
             const ColonneSuivi& c = t_.colonnes[page_.premiereColonne + i];
-            exercice(LargeurNom + i * LargeurExercice, c.exercice);
+            exercice(LargeurNom + i * LargeurExercice, NomColonne(t_, c));
             const bool finSerie = i + 1 == page_.nbColonnes
                 || t_.colonnes[page_.premiereColonne + i + 1].serie != c.serie;
             if (finSerie) {

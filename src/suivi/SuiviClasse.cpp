@@ -19,7 +19,6 @@ const QString PrefixeSansClasse = QStringLiteral("Bilan ") + NomProduit + QStrin
 const QString ExtensionBilan = QStringLiteral(".Reu");
 // The chooser names an exercise by its file name less the last four characters.
 constexpr int LongueurExtension = 4;
-constexpr int AucunExercice = -2;
 
 bool estFichier(const EntreeDossier& entree)
 {
@@ -39,8 +38,9 @@ QStringList elevesSansClasse(const QString& dossierBilans)
 
 // Every exercise file of every series, and the columns of the type and series asked.
 struct Exercices {
-    // The record of each exercise of the folder, with its column (-1 when not shown).
-    QHash<QString, int> colonneDe;
+    // The record of each exercise of the folder, with the columns of the files it names
+    // (none when they are not shown).
+    QHash<QString, QList<int>> colonnesDe;
     QList<ColonneSuivi> colonnes;
 };
 
@@ -58,12 +58,15 @@ Exercices listerExercices(const DemandeSuivi& demande)
         const QString& serie = dossier.nom;
         const bool montree = demande.serie.isEmpty() || demande.serie == serie;
         for (const EntreeDossier& entree : listerDossier(racine.filePath(serie), tous)) {
-            const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension)};
+            const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension),
+                                       entree.nom.right(LongueurExtension)};
             const bool montre = montree
                 && (demande.numeroExercice == 0 || entree.nom.endsWith(extension, Qt::CaseInsensitive));
-            exercices.colonneDe.insert(colonne.ligneBilan(), montre ? int(exercices.colonnes.size()) : -1);
-            if (montre)
+            QList<int>& colonnes = exercices.colonnesDe[colonne.ligneBilan()];
+            if (montre) {
+                colonnes.append(static_cast<int>(exercices.colonnes.size()));
                 exercices.colonnes.append(colonne);
+            }
         }
     }
     return exercices;
@@ -86,13 +89,15 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
     // The chooser's exact comparison, each record looked up once: a folder holds
     // thousands of exercises and a results file a thousand records.
     for (const QString& enregistrement : LireBilan(*octets)) {
-        const int colonne = exercices.colonneDe.value(enregistrement, AucunExercice);
-        if (colonne == AucunExercice) {
+        const auto trouve = exercices.colonnesDe.constFind(enregistrement);
+        if (trouve == exercices.colonnesDe.cend()) {
             if (!enregistrement.isEmpty())
                 ligne.autres.append(enregistrement);
-        } else if (colonne >= 0 && !ligne.reussis[colonne]) {
+            continue;
+        }
+        for (int colonne : *trouve) {
+            ligne.total += ligne.reussis[colonne] ? 0 : 1;
             ligne.reussis[colonne] = true;
-            ++ligne.total;
         }
     }
     return ligne;
@@ -140,6 +145,11 @@ QStringList champsEleve(const LigneSuivi& ligne)
 }
 } // namespace
 
+QString NomColonne(const TableauSuivi& tableau, const ColonneSuivi& colonne)
+{
+    return tableau.tousLesTypes ? colonne.exercice + colonne.extension : colonne.exercice;
+}
+
 QStringList ClassesDuDossier(const QString& dossierProgramme)
 {
     QStringList classes;
@@ -175,6 +185,7 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
 {
     TableauSuivi tableau;
     tableau.classe = demande.classe;
+    tableau.tousLesTypes = demande.numeroExercice == 0;
     if (demande.dossierExercices.isEmpty() || !QFileInfo(demande.dossierExercices).isDir()) {
         tableau.erreur = QStringLiteral("Le dossier des exercices est introuvable : ")
             + demande.dossierExercices + QStringLiteral("\nChoisissez-le dans les préférences.");
@@ -195,7 +206,7 @@ QByteArray ContenuCsv(const TableauSuivi& tableau)
 {
     QStringList entete{QStringLiteral("Élève")};
     for (const ColonneSuivi& colonne : tableau.colonnes)
-        entete.append(colonne.ligneBilan());
+        entete.append(colonne.serie + QLatin1Char('\\') + NomColonne(tableau, colonne));
     entete << QStringLiteral("Total") << QStringLiteral("autres");
     QString texte = ligneCsv(entete);
     for (const LigneSuivi& ligne : tableau.lignes)

@@ -25,7 +25,8 @@ struct DemandeSuivi {
 
 struct ColonneSuivi {
     QString serie;
-    QString exercice; // the file name without its extension
+    QString exercice;  // the file name without its extension
+    QString extension; // dot included
 
     QString ligneBilan() const { return serie + QLatin1Char('\\') + exercice; }
 };
@@ -42,6 +43,7 @@ struct LigneSuivi {
 
 struct TableauSuivi {
     QString classe;
+    bool tousLesTypes = false;
     QString erreur; // French, when the table could not be built
     QList<ColonneSuivi> colonnes;
     QList<LigneSuivi> lignes;
@@ -50,6 +52,10 @@ struct TableauSuivi {
 };
 
 inline const QString TexteIllisible = QStringLiteral("fichier illisible");
+
+// The name a column is shown under: with every type, files of one name differ by their
+// extension only (a record names them all, as in the chooser).
+QString NomColonne(const TableauSuivi& tableau, const ColonneSuivi& colonne);
 
 // The class lists of the program folder, by name, then "Sans classe".
 QStringList ClassesDuDossier(const QString& dossierProgramme);

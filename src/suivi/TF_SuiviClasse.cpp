@@ -177,7 +177,7 @@ void TF_SuiviClasse::remplirTable()
     TableSuivi->setHorizontalHeaderItem(0, element(QStringLiteral("Élève")));
     for (int i = 0; i < nbColonnes; ++i) {
         const ColonneSuivi& c = tableau_.colonnes[i];
-        TableSuivi->setHorizontalHeaderItem(i + 1, element(c.exercice, c.ligneBilan()));
+        TableSuivi->setHorizontalHeaderItem(i + 1, element(NomColonne(tableau_, c), c.ligneBilan()));
     }
     TableSuivi->setHorizontalHeaderItem(nbColonnes + 1, element(QStringLiteral("Total")));
     TableSuivi->setHorizontalHeaderItem(nbColonnes + 2, element(QStringLiteral("autres")));

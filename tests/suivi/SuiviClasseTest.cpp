@@ -95,6 +95,8 @@ TEST_F(Suivi, LesCasesSuiventLaRegleDuChoixEtLesAutresEnregistrementsSontComptes
 
 TEST_F(Suivi, SerieTousLesTypesEtSansClasse)
 {
+    // With every type, one record names the files of every type that share its name.
+    ecrire(demande.dossierExercices + QStringLiteral("/Série 1/Ex09.ex2"), "x");
     bilan(QStringLiteral("Bilan Orvane individuel Marc.Reu"), {QStringLiteral("Série 1\\Ex09")});
     bilan(QStringLiteral("Bilan Orvane individuel Anne.reu"), {});
     bilan(QStringLiteral("Bilan Orvane CM1 Léa.reu"), {});
@@ -104,12 +106,14 @@ TEST_F(Suivi, SerieTousLesTypesEtSansClasse)
 
     const TableauSuivi t = ConstruireSuivi(demande);
 
-    ASSERT_EQ(t.colonnes.size(), 3);
-    EXPECT_EQ(t.colonnes[2].exercice, QStringLiteral("Ex09"));
+    ASSERT_EQ(t.colonnes.size(), 4);
+    EXPECT_EQ(NomColonne(t, t.colonnes[2]), QStringLiteral("Ex09.ex2"));
+    EXPECT_EQ(NomColonne(t, t.colonnes[3]), QStringLiteral("Ex09.ex3"));
     ASSERT_EQ(t.lignes.size(), 2);
     EXPECT_EQ(t.lignes[0].eleve, QStringLiteral("Anne"));
     EXPECT_EQ(t.lignes[1].eleve, QStringLiteral("Marc"));
-    EXPECT_EQ(t.lignes[1].reussis, coches({false, false, true}));
+    EXPECT_EQ(t.lignes[1].reussis, coches({false, false, true, true}));
+    EXPECT_EQ(t.lignes[1].total, 2);
     EXPECT_EQ(ClassesDuDossier(demande.dossierProgramme), QStringList({QStringLiteral("CM1"), SansClasse}));
     EXPECT_EQ(SeriesDuSuivi(demande.dossierExercices, 3), QStringList({QStringLiteral("Série 1")}));
 }
@@ -130,7 +134,8 @@ TEST_F(Suivi, DossierDesExercicesOuClasseIntrouvableDonnentUnMessage)
 TEST(SuiviCsv, OctetsDuFichierTableur)
 {
     TableauSuivi t;
-    t.colonnes = {{QStringLiteral("Série 1"), QStringLiteral("Ex;05")}, {QStringLiteral("S2"), QStringLiteral("A")}};
+    t.colonnes = {{QStringLiteral("Série 1"), QStringLiteral("Ex;05"), QStringLiteral(".ex2")},
+                  {QStringLiteral("S2"), QStringLiteral("A"), QStringLiteral(".ex2")}};
     t.lignes = {{QStringLiteral("Léa \"la\""), EtatEleve::Bilan, {true, false}, 1, {QStringLiteral("S\\B")}},
                 {QStringLiteral("Paul"), EtatEleve::SansBilan, {false, false}, 0, {}},
                 {QStringLiteral("Zoé"), EtatEleve::Illisible, {false, false}, 0, {}}};
@@ -151,7 +156,7 @@ TableauSuivi tableauDe(int nbColonnes, int nbEleves)
 {
     TableauSuivi t;
     for (int i = 0; i < nbColonnes; ++i)
-        t.colonnes.append({QStringLiteral("Série %1").arg(i / 50 + 1), QStringLiteral("Ex%1").arg(i)});
+        t.colonnes.append({QStringLiteral("Série %1").arg(i / 50 + 1), QStringLiteral("Ex%1").arg(i), QStringLiteral(".ex2")});
     for (int e = 0; e < nbEleves; ++e)
         t.lignes.append({QStringLiteral("Élève %1").arg(e), EtatEleve::Bilan, QList<bool>(nbColonnes, true), nbColonnes, {}});
     t.totauxColonnes = QList<int>(nbColonnes, nbEleves);

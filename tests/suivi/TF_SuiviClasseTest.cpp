@@ -59,7 +59,7 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     EXPECT_EQ(dialogues.enregistrements[0].dossierInitial, racine.path());
     QFile csv(r.filePath(QStringLiteral("suivi.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve;S\xC3\xA9rie 1\\Ex05;Total;autres\r\n"));
+    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve;S\xC3\xA9rie 1\\Ex05.ex2;Total;autres\r\n"));
 
     QTest::keyClick(&fenetre, Qt::Key_F1);
     EXPECT_EQ(dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm::suivi.htm")});
