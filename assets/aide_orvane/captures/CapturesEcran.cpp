@@ -22,6 +22,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -275,6 +276,10 @@ void capturerSuivi(QWidget* menu)
         abandonner(QStringLiteral("le menu n'a pas d'entrée pour le suivi de la classe"));
     QTimer::singleShot(PauseMs, [] {
         QWidget* suivi = fenetreVisible(QStringLiteral("F_SuiviClasse"));
+        // Exercise 2 only: with every type, each record ticks the four files of its name.
+        auto* type = trouver<QComboBox>(suivi, QStringLiteral("ComboType"));
+        type->setCurrentText(QStringLiteral("2"));
+        emit type->activated(type->currentIndex());
         capturer(suivi, QStringLiteral("suivi.png"));
         cliquer(suivi, QStringLiteral("BoutonFermer"));
     });
