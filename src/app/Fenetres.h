@@ -21,4 +21,5 @@ struct Fenetres {
     QDialog* listes = nullptr;              // TF_Listes
     QDialog* nomEleve = nullptr;            // TF_nom_eleve
     QDialog* fiches = nullptr;              // TF_Fiches
+    QDialog* suiviClasse = nullptr;         // TF_SuiviClasse
 };

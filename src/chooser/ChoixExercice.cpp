@@ -14,21 +14,19 @@ QString MasqueExercices(int numeroExercice, bool tousLesTypes)
     return QStringLiteral("*.ex") + QString::number(numeroExercice);
 }
 
-namespace {
 // Only the directory bit: hidden folders (and, where the system has them, read-only,
 // system or archived ones) are not series.
-bool estSerie(const EntreeDossier& entree)
+bool EstSerie(const EntreeDossier& entree)
 {
     return entree.attributs % 256 == Attribut::Repertoire;
 }
-} // namespace
 
 QStringList SeriesDuDossier(const QString& dossier, const QString& masque)
 {
     const QDir racine(dossier.isEmpty() ? QStringLiteral(".") : dossier);
     QStringList series;
     for (const EntreeDossier& entree : listerDossier(dossier, QStringLiteral("*.*"))) {
-        if (estSerie(entree) && !listerDossier(racine.filePath(entree.nom), masque).isEmpty())
+        if (EstSerie(entree) && !listerDossier(racine.filePath(entree.nom), masque).isEmpty())
             series.append(entree.nom);
     }
     return series;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 struct Contexte;
+struct EntreeDossier;
 
 // The exercise a chooser hands back; every field is empty when the choice was cancelled.
 struct ExerciceChoisi {
@@ -32,6 +33,9 @@ QString DossierExercicesAccessible(const Contexte& contexte);
 
 // "*.ex*" when every type is listed, otherwise "*.ex" + the exercise number.
 QString MasqueExercices(int numeroExercice, bool tousLesTypes = false);
+
+// True for a folder entry that may be a series: a visible sub-folder.
+bool EstSerie(const EntreeDossier& entree);
 
 // The series of a folder: visible sub-folders holding at least one file that matches the
 // mask, in the order the file system gives them.

@@ -14,6 +14,7 @@
 #include "TF_choix_exo.h"
 #include "TF_efface_bilans.h"
 #include "TF_nom_eleve.h"
+#include "TF_SuiviClasse.h"
 #include "TF_preferences.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 Programme::~Programme()
 {
     // The menu goes last, as it opens the others; the context outlives them all.
+    delete fenetres.suiviClasse;
     delete fenetres.fiches;
     delete fenetres.nomEleve;
     delete fenetres.listes;
@@ -69,6 +71,7 @@ std::unique_ptr<Programme> CreerProgramme()
     auto* fiches = new TF_Fiches(contexte);
     f.fiches = fiches;
     dessin->connaitreFiches(fiches);
+    f.suiviClasse = new TF_SuiviClasse(contexte);
     programme->menu->connaitre(f);
     return programme;
 }

@@ -54,7 +54,7 @@ struct Programme {
     Contexte contexte{dossier.chemin()};
     TF_preferences* preferences;
     EleveFactice eleve{contexte};
-    ModaleFactice apropos, effaceBilans, listes, fiches;
+    ModaleFactice apropos, effaceBilans, listes, fiches, suiviClasse;
     FenetreNonModale jeu1, jeuLignes, dessin;
     std::unique_ptr<TF_Menu> menu;
 
@@ -69,6 +69,7 @@ struct Programme {
         f.effaceBilans = &effaceBilans;
         f.fiches = &fiches;
         f.listes = &listes;
+        f.suiviClasse = &suiviClasse;
         f.jeu1 = &jeu1;
         f.jeuLignes = &jeuLignes;
         f.dessin = &dessin;
@@ -221,10 +222,12 @@ TEST(Menu, LesCommandesDAideEtLesFenetresModales)
     p.declencher(QStringLiteral("Effacerlesbilans1"));
     p.declencher(QStringLiteral("Listesdlves1"));
     p.declencher(QStringLiteral("Fichesaimprimer1"));
+    p.declencher(QStringLiteral("Suividelaclasse1"));
     EXPECT_EQ(p.apropos.ouvertures, 2);
     EXPECT_EQ(p.fiches.ouvertures, 1);
     EXPECT_EQ(p.effaceBilans.ouvertures, 1);
     EXPECT_EQ(p.listes.ouvertures, 1);
+    EXPECT_EQ(p.suiviClasse.ouvertures, 1);
 }
 
 TEST(Menu, LaBarrePorteAideAuPremierNiveauEtUnClicOuvreLeSommaire)

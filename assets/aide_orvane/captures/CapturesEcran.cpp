@@ -4,9 +4,14 @@
 //
 // orvane_captures PROGRAM_FOLDER PICTURES_FOLDER
 
+#include "Bilans.h"
 #include "ChoixExercice.h"
+#include "Classes.h"
 #include "Couleurs.h"
 #include "Demarrage.h"
+#include "Dossiers.h"
+#include "Enregistrements.h"
+#include "Rtf.h"
 #include "Contexte.h"
 #include "FichierExercice.h"
 #include "Symetrie.h"
@@ -17,6 +22,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -132,7 +138,7 @@ ExerciceLu exerciceChoisi(const TF_Jeu_Lignes_Autour* jeu)
     return lu.Exercice;
 }
 
-QString boutonOutil(int genre)
+QString boutonOutil(Genre genre)
 {
     switch (genre) {
     case GenreTrait: return QStringLiteral("ModeTrait");
@@ -239,6 +245,47 @@ void capturerExercice1(QWidget* menu)
     cliquer(jeu1, QStringLiteral("SpeedButton1"));
 }
 
+// A class whose pupils have done more and more of the sample exercises, written into the
+// capture's own program folder, so that the class overview has something to show.
+void preparerClasse()
+{
+    const Contexte& c = *contexteProgramme;
+    const QStringList eleves = {QStringLiteral("Amélie"), QStringLiteral("Bastien"), QStringLiteral("Chloé"),
+                                QStringLiteral("Dylan"), QStringLiteral("Inès"), QStringLiteral("Jules")};
+    const QString classe = QStringLiteral("CM1");
+    const QString dossier = DossierExercicesAccessible(c);
+    QStringList exercices;
+    for (const QString& serie : SeriesDuDossier(dossier, MasqueExercices(2)))
+        for (const EntreeDossier& entree : listerDossier(QDir(dossier).filePath(serie), MasqueExercices(2)))
+            exercices.append(serie + QLatin1Char('\\') + entree.nom.chopped(4));
+    bool ecrit = ecrireFichier(c.fichierProgramme(classe + ExtensionClasse), ContenuClasse(eleves));
+    for (int i = 0; i < eleves.size(); ++i)
+        ecrit = ecrit
+            && ecrireFichier(QDir(c.dossierBilansAccessible()).filePath(NomFichierBilan(eleves[i], classe)),
+                             documentRtf(exercices.mid(0, exercices.size() * i / eleves.size())));
+    if (!ecrit)
+        abandonner(QStringLiteral("impossible d'écrire la classe et ses bilans"));
+}
+
+// The overview is modal: pictured and closed from a timer inside its own event loop.
+void capturerSuivi(QWidget* menu)
+{
+    preparerClasse();
+    auto* action = menu->findChild<QAction*>(QStringLiteral("Suividelaclasse1"));
+    if (!action)
+        abandonner(QStringLiteral("le menu n'a pas d'entrée pour le suivi de la classe"));
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* suivi = fenetreVisible(QStringLiteral("F_SuiviClasse"));
+        // Exercise 2 only: with every type, each record ticks the four files of its name.
+        auto* type = trouver<QComboBox>(suivi, QStringLiteral("ComboType"));
+        type->setCurrentText(QStringLiteral("2"));
+        emit type->activated(type->currentIndex());
+        capturer(suivi, QStringLiteral("suivi.png"));
+        cliquer(suivi, QStringLiteral("BoutonFermer"));
+    });
+    action->trigger();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -269,5 +316,6 @@ int main(int argc, char** argv)
         jouerEtCapturer(menu, exercice,
                         exercice.numero == 2 ? QStringLiteral("choix.png") : QString());
     capturerEditeur(menu);
+    capturerSuivi(menu);
     return 0;
 }

@@ -1,0 +1,222 @@
+#include "SuiviClasse.h"
+
+#include "Bilans.h"
+#include "ChoixExercice.h"
+#include "Classes.h"
+#include "Contexte.h"
+#include "Dossiers.h"
+#include "Enregistrements.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+const QString PrefixeSansClasse = QStringLiteral("Bilan ") + NomProduit + QStringLiteral(" individuel ");
+const QString ExtensionBilan = QStringLiteral(".Reu");
+// The chooser names an exercise by its file name less the last four characters.
+constexpr int LongueurExtension = 4;
+
+bool estFichier(const EntreeDossier& entree)
+{
+    return !(entree.attributs & Attribut::Repertoire);
+}
+
+QStringList elevesSansClasse(const QString& dossierBilans)
+{
+    QStringList eleves;
+    for (const EntreeDossier& entree :
+         listerDossier(dossierBilans, PrefixeSansClasse + QLatin1Char('*') + ExtensionBilan)) {
+        if (estFichier(entree))
+            eleves.append(entree.nom.mid(PrefixeSansClasse.size()).chopped(ExtensionBilan.size()));
+    }
+    return eleves;
+}
+
+// Every exercise file of every series, and the columns of the type and series asked.
+struct Exercices {
+    // The record of each exercise of the folder, with the columns of the files it names
+    // (none when they are not shown).
+    QHash<QString, QList<int>> colonnesDe;
+    QList<ColonneSuivi> colonnes;
+};
+
+Exercices listerExercices(const DemandeSuivi& demande)
+{
+    const QString tous = MasqueExercices(0, true);
+    // "*.exN" takes exactly the names ending in ".exN", in any case.
+    const QString extension = MasqueExercices(demande.numeroExercice).mid(1);
+    const QDir racine(demande.dossierExercices);
+    Exercices exercices;
+    // The chooser's series (folders holding an exercise file), each listed only once.
+    for (const EntreeDossier& dossier : listerDossier(demande.dossierExercices, QStringLiteral("*.*"))) {
+        if (!EstSerie(dossier))
+            continue;
+        const QString& serie = dossier.nom;
+        const bool montree = demande.serie.isEmpty() || demande.serie == serie;
+        for (const EntreeDossier& entree : listerDossier(racine.filePath(serie), tous)) {
+            const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension),
+                                       entree.nom.right(LongueurExtension)};
+            const bool montre = montree
+                && (demande.numeroExercice == 0 || entree.nom.endsWith(extension, Qt::CaseInsensitive));
+            QList<int>& colonnes = exercices.colonnesDe[colonne.ligneBilan()];
+            if (montre) {
+                colonnes.append(static_cast<int>(exercices.colonnes.size()));
+                exercices.colonnes.append(colonne);
+            }
+        }
+    }
+    return exercices;
+}
+
+LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const Exercices& exercices)
+{
+    const QString classe = demande.classe == SansClasse ? QString() : demande.classe;
+    LigneSuivi ligne{eleve, EtatEleve::SansBilan, QList<bool>(exercices.colonnes.size(), false), 0, {}};
+    const QString chemin = CheminBilan(demande.dossierBilans, eleve, classe);
+    if (!QFileInfo::exists(chemin))
+        return ligne;
+    const std::optional<QByteArray> octets =
+        QFileInfo(chemin).isDir() ? std::nullopt : lireFichier(chemin);
+    if (!octets) {
+        ligne.etat = EtatEleve::Illisible;
+        return ligne;
+    }
+    ligne.etat = EtatEleve::Bilan;
+    // The chooser's exact comparison, each record looked up once: a folder holds
+    // thousands of exercises and a results file a thousand records.
+    for (const QString& enregistrement : LireBilan(*octets)) {
+        const auto trouve = exercices.colonnesDe.constFind(enregistrement);
+        if (trouve == exercices.colonnesDe.cend()) {
+            if (!enregistrement.isEmpty())
+                ligne.autres.append(enregistrement);
+            continue;
+        }
+        for (int colonne : *trouve) {
+            ligne.total += ligne.reussis[colonne] ? 0 : 1;
+            ligne.reussis[colonne] = true;
+        }
+    }
+    return ligne;
+}
+
+void compterTotaux(TableauSuivi& tableau)
+{
+    tableau.totauxColonnes = QList<int>(tableau.colonnes.size(), 0);
+    for (const LigneSuivi& ligne : tableau.lignes) {
+        for (qsizetype i = 0; i < ligne.reussis.size(); ++i)
+            tableau.totauxColonnes[i] += ligne.reussis[i] ? 1 : 0;
+        tableau.totalAutres += static_cast<int>(ligne.autres.size());
+    }
+}
+
+// A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or
+// a line end, its quotes doubled.
+QString champCsv(const QString& texte)
+{
+    static const QString speciaux = QStringLiteral(";\"\r\n");
+    if (std::none_of(texte.begin(), texte.end(), [](QChar c) { return speciaux.contains(c); }))
+        return texte;
+    return QLatin1Char('"') + QString(texte).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+        + QLatin1Char('"');
+}
+
+QString ligneCsv(const QStringList& champs)
+{
+    QStringList sortie;
+    for (const QString& champ : champs)
+        sortie.append(champCsv(champ));
+    return sortie.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+}
+
+QStringList champsEleve(const LigneSuivi& ligne)
+{
+    QStringList champs{ligne.eleve};
+    for (bool reussi : ligne.reussis)
+        champs.append(reussi ? QStringLiteral("x") : QString());
+    if (ligne.etat == EtatEleve::Illisible)
+        return champs << TexteIllisible << QString();
+    if (ligne.etat == EtatEleve::SansBilan)
+        return champs << QString() << QString();
+    return champs << QString::number(ligne.total) << QString::number(ligne.autres.size());
+}
+} // namespace
+
+QString NomColonne(const TableauSuivi& tableau, const ColonneSuivi& colonne)
+{
+    return tableau.tousLesTypes ? colonne.exercice + colonne.extension : colonne.exercice;
+}
+
+QStringList ClassesDuDossier(const QString& dossierProgramme)
+{
+    QStringList classes;
+    for (const EntreeDossier& entree : listerDossier(dossierProgramme, QLatin1Char('*') + ExtensionClasse))
+        if (estFichier(entree))
+            classes.append(NomDeClasse(entree.nom));
+    classes.append(SansClasse);
+    return classes;
+}
+
+bool ElevesDeClasse(const DemandeSuivi& demande, QStringList& eleves, QString& erreur)
+{
+    if (demande.classe == SansClasse) {
+        eleves = elevesSansClasse(demande.dossierBilans);
+        return true;
+    }
+    const QString nom = demande.classe + ExtensionClasse;
+    const LectureClasse lecture = LireClasse(fichierSansCasse(demande.dossierProgramme, nom));
+    if (!lecture.erreur.isEmpty()) {
+        erreur = messageErreurFichier(nom, lecture.erreur);
+        return false;
+    }
+    eleves = lecture.noms;
+    return true;
+}
+
+QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice)
+{
+    return SeriesDuDossier(dossierExercices, MasqueExercices(numeroExercice, numeroExercice == 0));
+}
+
+TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
+{
+    TableauSuivi tableau;
+    tableau.classe = demande.classe;
+    tableau.tousLesTypes = demande.numeroExercice == 0;
+    if (demande.dossierExercices.isEmpty() || !QFileInfo(demande.dossierExercices).isDir()) {
+        tableau.erreur = QStringLiteral("Le dossier des exercices est introuvable : ")
+            + demande.dossierExercices + QStringLiteral("\nChoisissez-le dans les préférences.");
+        return tableau;
+    }
+    QStringList eleves;
+    if (!ElevesDeClasse(demande, eleves, tableau.erreur))
+        return tableau;
+    const Exercices exercices = listerExercices(demande);
+    tableau.colonnes = exercices.colonnes;
+    for (const QString& eleve : eleves)
+        tableau.lignes.append(ligneEleve(demande, eleve, exercices));
+    compterTotaux(tableau);
+    return tableau;
+}
+
+QByteArray ContenuCsv(const TableauSuivi& tableau)
+{
+    QStringList entete{QStringLiteral("Élève")};
+    for (const ColonneSuivi& colonne : tableau.colonnes)
+        entete.append(colonne.serie + QLatin1Char('\\') + NomColonne(tableau, colonne));
+    entete << QStringLiteral("Total") << QStringLiteral("autres");
+    QString texte = ligneCsv(entete);
+    for (const LigneSuivi& ligne : tableau.lignes)
+        texte += ligneCsv(champsEleve(ligne));
+    QStringList totaux{QStringLiteral("Total")};
+    int total = 0;
+    for (int n : tableau.totauxColonnes) {
+        totaux.append(QString::number(n));
+        total += n;
+    }
+    texte += ligneCsv(totaux << QString::number(total) << QString::number(tableau.totalAutres));
+    return QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8();
+}

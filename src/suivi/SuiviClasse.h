@@ -1,0 +1,74 @@
+#pragma once
+
+// The teacher's table of a class: for each pupil of a class list (or each pupil who typed
+// a name), which exercises of the exercises folder the results file marks as succeeded,
+// by the same rule as the exercise chooser. Reading only: no results file is ever written.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// "Sans classe": the pupils who typed their name instead of picking it from a list.
+inline const QString SansClasse = QStringLiteral("Sans classe");
+
+// What the table is built from. numeroExercice 2 to 5, or 0 for every type; an empty
+// serie means every series.
+struct DemandeSuivi {
+    QString dossierProgramme;
+    QString dossierBilans;
+    QString dossierExercices;
+    QString classe; // a class list's name, or SansClasse
+    int numeroExercice = 0;
+    QString serie;
+};
+
+struct ColonneSuivi {
+    QString serie;
+    QString exercice;  // the file name without its extension
+    QString extension; // dot included
+
+    QString ligneBilan() const { return serie + QLatin1Char('\\') + exercice; }
+};
+
+enum class EtatEleve { Bilan, SansBilan, Illisible };
+
+struct LigneSuivi {
+    QString eleve;
+    EtatEleve etat = EtatEleve::SansBilan;
+    QList<bool> reussis; // one per column
+    int total = 0;
+    QStringList autres;  // records naming no exercise of the folder
+};
+
+struct TableauSuivi {
+    QString classe;
+    bool tousLesTypes = false;
+    QString erreur; // French, when the table could not be built
+    QList<ColonneSuivi> colonnes;
+    QList<LigneSuivi> lignes;
+    QList<int> totauxColonnes;
+    int totalAutres = 0;
+};
+
+inline const QString TexteIllisible = QStringLiteral("fichier illisible");
+
+// The name a column is shown under: with every type, files of one name differ by their
+// extension only (a record names them all, as in the chooser).
+QString NomColonne(const TableauSuivi& tableau, const ColonneSuivi& colonne);
+
+// The class lists of the program folder, by name, then "Sans classe".
+QStringList ClassesDuDossier(const QString& dossierProgramme);
+
+// The pupils of the table, in the class list's order (or the results files' order).
+// False with a French cause when the class list cannot be read.
+bool ElevesDeClasse(const DemandeSuivi& demande, QStringList& eleves, QString& erreur);
+
+// The series the table can show for that type, in the chooser's order.
+QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice);
+
+TableauSuivi ConstruireSuivi(const DemandeSuivi& demande);
+
+// The table as a spreadsheet file: UTF-8 with a byte-order mark, ";" between fields, a
+// header row, one row per pupil and a row of totals.
+QByteArray ContenuCsv(const TableauSuivi& tableau);

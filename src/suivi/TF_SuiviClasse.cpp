@@ -1,0 +1,306 @@
+#include "TF_SuiviClasse.h"
+
+#include "ChoixExercice.h"
+#include "Contexte.h"
+#include "Controles.h"
+#include "Couleurs.h"
+#include "Dialogues.h"
+#include "Enregistrements.h"
+#include "MiseEnPageSuivi.h"
+#include "Operations.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+constexpr quint32 CouleurFenetre = 0x00FF8080;
+constexpr quint32 CouleurPanneau = 0x00FFFFDD;
+const QString TousLesTypes = QStringLiteral("Tous");
+const QString ToutesLesSeries = QStringLiteral("Toutes");
+const QString Coche = QStringLiteral("✓");
+
+QTableWidgetItem* element(const QString& texte, const QString& bulle = QString())
+{
+    auto* item = new QTableWidgetItem(texte);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setToolTip(bulle);
+    return item;
+}
+
+QComboBox* creerListe(QWidget* parent, const QString& nom, const QRect& geometrie)
+{
+    auto* liste = new QComboBox(parent);
+    liste->setObjectName(nom);
+    liste->setGeometry(geometrie);
+    liste->setFont(PoliceArial(15));
+    return liste;
+}
+} // namespace
+
+TF_SuiviClasse::TF_SuiviClasse(const Contexte& contexte, QWidget* parent)
+    : QDialog(parent)
+    , contexte_(contexte)
+{
+    setObjectName(QStringLiteral("F_SuiviClasse"));
+    setWindowTitle(QStringLiteral("Suivi de la classe"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowMaximized);
+    resize(808, 606);
+    ColorerFond(this, CouleurFenetre);
+    creerControles();
+    AdapterEcran(this);
+    CentrerPanneau(Panel1);
+}
+
+void TF_SuiviClasse::creerControles()
+{
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 12, 784, 548}, CouleurPanneau);
+    const QFont gras = PoliceArial(16, true);
+    CreerEtiquette(Panel1, QStringLiteral("LabelClasse"), QStringLiteral("Classe :"), {12, 16, 0, 0}, gras,
+                   CouleurNoir);
+    ComboClasse = creerListe(Panel1, QStringLiteral("ComboClasse"), {90, 10, 200, 30});
+    CreerEtiquette(Panel1, QStringLiteral("LabelType"), QStringLiteral("Exercices :"), {306, 16, 0, 0}, gras,
+                   CouleurNoir);
+    ComboType = creerListe(Panel1, QStringLiteral("ComboType"), {404, 10, 80, 30});
+    ComboType->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                         TousLesTypes});
+    ComboType->setCurrentText(TousLesTypes);
+    CreerEtiquette(Panel1, QStringLiteral("LabelSerie"), QStringLiteral("Série :"), {500, 16, 0, 0}, gras,
+                   CouleurNoir);
+    ComboSerie = creerListe(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30});
+    LabelMessage = CreerEtiquette(Panel1, QStringLiteral("LabelMessage"), QString(), {12, 46, 760, 36},
+                                  PoliceArial(15, true), CouleurRouge);
+    LabelMessage->setWordWrap(true);
+    TableSuivi = new QTableWidget(Panel1);
+    TableSuivi->setObjectName(QStringLiteral("TableSuivi"));
+    TableSuivi->setGeometry(12, 86, 760, 396);
+    TableSuivi->setFont(PoliceArial(14));
+    TableSuivi->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableSuivi->verticalHeader()->hide();
+    creerBoutons();
+
+    connect(ComboClasse, &QComboBox::activated, this, &TF_SuiviClasse::ComboClasseChange);
+    connect(ComboType, &QComboBox::activated, this, &TF_SuiviClasse::ComboTypeChange);
+    connect(ComboSerie, &QComboBox::activated, this, &TF_SuiviClasse::ComboClasseChange);
+}
+
+void TF_SuiviClasse::creerBoutons()
+{
+    const QFont gras = PoliceArial(16, true);
+    BoutonTableur = CreerBouton(Panel1, QStringLiteral("BoutonTableur"), QStringLiteral("Enregistrer (tableur)"),
+                                {12, 494, 206, 42}, gras);
+    BoutonImprimer = CreerBouton(Panel1, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"),
+                                 {230, 494, 150, 42}, gras);
+    BoutonPdf = CreerBouton(Panel1, QStringLiteral("BoutonPdf"), QStringLiteral("Enregistrer en PDF"),
+                            {392, 494, 206, 42}, gras);
+    BoutonFermer = CreerBouton(Panel1, QStringLiteral("BoutonFermer"), QStringLiteral("Fermer"),
+                               {642, 494, 130, 42}, gras);
+    connect(BoutonTableur, &QPushButton::clicked, this, &TF_SuiviClasse::BoutonTableurClick);
+    connect(BoutonImprimer, &QPushButton::clicked, this, &TF_SuiviClasse::BoutonImprimerClick);
+    connect(BoutonPdf, &QPushButton::clicked, this, &TF_SuiviClasse::BoutonPdfClick);
+    connect(BoutonFermer, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TF_SuiviClasse::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    if (!evenement->spontaneous())
+        FormActivate();
+}
+
+// The class lists and the series may have changed since the last opening.
+void TF_SuiviClasse::FormActivate()
+{
+    const QString classe = ComboClasse->currentText();
+    ComboClasse->clear();
+    ComboClasse->addItems(ClassesDuDossier(contexte_.dossierProgramme));
+    if (ComboClasse->findText(classe) >= 0)
+        ComboClasse->setCurrentText(classe);
+    ComboTypeChange();
+}
+
+void TF_SuiviClasse::ComboTypeChange()
+{
+    const QString serie = ComboSerie->currentText();
+    ComboSerie->clear();
+    ComboSerie->addItem(ToutesLesSeries);
+    ComboSerie->addItems(SeriesDuSuivi(dossierExercices(), demande().numeroExercice));
+    if (ComboSerie->findText(serie) >= 0)
+        ComboSerie->setCurrentText(serie);
+    ComboClasseChange();
+}
+
+// A folder chosen in the preferences and since gone is said so, rather than showing the
+// series of the program folder as the chooser does for a pupil.
+QString TF_SuiviClasse::dossierExercices() const
+{
+    const QString choisi = contexte_.dossierExercices.dossier();
+    return choisi.isEmpty() ? DossierExercicesAccessible(contexte_) : choisi;
+}
+
+DemandeSuivi TF_SuiviClasse::demande() const
+{
+    const QString type = ComboType->currentText();
+    const QString serie = ComboSerie->currentText();
+    return {contexte_.dossierProgramme, contexte_.dossierBilansAccessible(), dossierExercices(),
+            ComboClasse->currentText(),
+            type == TousLesTypes ? 0 : type.toInt(), serie == ToutesLesSeries ? QString() : serie};
+}
+
+void TF_SuiviClasse::ComboClasseChange()
+{
+    tableau_ = ConstruireSuivi(demande());
+    LabelMessage->setText(tableau_.erreur);
+    remplirTable();
+}
+
+// The first row names the series over their exercises; the pupils follow, then the
+// totals.
+void TF_SuiviClasse::remplirTable()
+{
+    const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
+    const bool montre = tableau_.erreur.isEmpty();
+    TableSuivi->clear();
+    TableSuivi->clearSpans();
+    TableSuivi->setColumnCount(nbColonnes + 3);
+    TableSuivi->setRowCount(montre ? static_cast<int>(tableau_.lignes.size()) + 2 : 0);
+    TableSuivi->setHorizontalHeaderItem(0, element(QStringLiteral("Élève")));
+    for (int i = 0; i < nbColonnes; ++i) {
+        const ColonneSuivi& c = tableau_.colonnes[i];
+        TableSuivi->setHorizontalHeaderItem(i + 1, element(NomColonne(tableau_, c), c.ligneBilan()));
+    }
+    TableSuivi->setHorizontalHeaderItem(nbColonnes + 1, element(QStringLiteral("Total")));
+    TableSuivi->setHorizontalHeaderItem(nbColonnes + 2, element(QStringLiteral("autres")));
+    if (!montre)
+        return;
+    remplirSeries();
+    for (int i = 0; i < tableau_.lignes.size(); ++i)
+        remplirLigne(i + 1, tableau_.lignes[i]);
+    remplirTotaux(static_cast<int>(tableau_.lignes.size()) + 1);
+    TableSuivi->resizeColumnsToContents();
+}
+
+void TF_SuiviClasse::remplirSeries()
+{
+    TableSuivi->setItem(0, 0, element(QStringLiteral("Série")));
+    int debut = 0;
+    for (int i = 0; i < tableau_.colonnes.size(); ++i) {
+        const QString& serie = tableau_.colonnes[i].serie;
+        if (i + 1 < tableau_.colonnes.size() && tableau_.colonnes[i + 1].serie == serie)
+            continue;
+        if (i > debut)
+            TableSuivi->setSpan(0, debut + 1, 1, i + 1 - debut);
+        // A long series spans far past the view: its name stays at its start.
+        auto* nom = element(serie, serie);
+        nom->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        TableSuivi->setItem(0, debut + 1, nom);
+        debut = i + 1;
+    }
+}
+
+void TF_SuiviClasse::remplirLigne(int ligne, const LigneSuivi& eleve)
+{
+    const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
+    TableSuivi->setItem(ligne, 0, new QTableWidgetItem(eleve.eleve));
+    for (int i = 0; i < nbColonnes; ++i)
+        if (eleve.reussis[i])
+            TableSuivi->setItem(ligne, i + 1, element(Coche, tableau_.colonnes[i].ligneBilan()));
+    if (eleve.etat == EtatEleve::Illisible) {
+        if (nbColonnes > 1)
+            TableSuivi->setSpan(ligne, 1, 1, nbColonnes);
+        auto* illisible = element(TexteIllisible);
+        illisible->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        illisible->setForeground(QColor::fromRgb(VersQRgb(CouleurRouge)));
+        TableSuivi->setItem(ligne, nbColonnes > 0 ? 1 : nbColonnes + 1, illisible);
+    } else if (eleve.etat == EtatEleve::Bilan) {
+        TableSuivi->setItem(ligne, nbColonnes + 1, element(QString::number(eleve.total)));
+        TableSuivi->setItem(ligne, nbColonnes + 2,
+                            element(QString::number(eleve.autres.size()), eleve.autres.join(QLatin1Char('\n'))));
+    }
+}
+
+void TF_SuiviClasse::remplirTotaux(int ligne)
+{
+    auto* total = new QTableWidgetItem(QStringLiteral("Total"));
+    total->setFont(PoliceArial(14, true));
+    TableSuivi->setItem(ligne, 0, total);
+    int somme = 0;
+    for (int i = 0; i < tableau_.totauxColonnes.size(); ++i) {
+        TableSuivi->setItem(ligne, i + 1, element(QString::number(tableau_.totauxColonnes[i])));
+        somme += tableau_.totauxColonnes[i];
+    }
+    const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
+    TableSuivi->setItem(ligne, nbColonnes + 1, element(QString::number(somme)));
+    TableSuivi->setItem(ligne, nbColonnes + 2, element(QString::number(tableau_.totalAutres)));
+}
+
+QString TF_SuiviClasse::titre() const
+{
+    QString texte = QStringLiteral("Suivi de la classe : ") + tableau_.classe + QStringLiteral(" — exercices ")
+        + ComboType->currentText().toLower();
+    if (ComboSerie->currentText() != ToutesLesSeries)
+        texte += QStringLiteral(" — série ") + ComboSerie->currentText();
+    return texte;
+}
+
+QString TF_SuiviClasse::choisirFichier(const QString& extension, const QString& filtre)
+{
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Enregistrer le suivi de la classe");
+    demande.dossierInitial = contexte_.dossierProgramme;
+    demande.nomPropose = QStringLiteral("Suivi ") + tableau_.classe + QLatin1Char('.') + extension;
+    demande.filtre = filtre;
+    demande.extensionParDefaut = extension;
+    return dialogues().enregistrerFichier(demande);
+}
+
+void TF_SuiviClasse::BoutonTableurClick()
+{
+    const QString fichier = choisirFichier(QStringLiteral("csv"), QStringLiteral("tableur (*.csv)"));
+    QString erreur;
+    if (!fichier.isEmpty() && !ecrireFichier(fichier, ContenuCsv(tableau_), &erreur))
+        avertir(messageErreurFichier(QFileInfo(fichier).fileName(), erreur));
+}
+
+void TF_SuiviClasse::BoutonPdfClick()
+{
+    const QString fichier = choisirFichier(QStringLiteral("pdf"), QStringLiteral("document PDF (*.pdf)"));
+    QString erreur;
+    if (!fichier.isEmpty()
+        && !EnregistrerPdfSuivi(fichier, tableau_, titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")),
+                                &erreur))
+        avertir(messageErreurFichier(QFileInfo(fichier).fileName(), erreur));
+}
+
+void TF_SuiviClasse::BoutonImprimerClick()
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(titre());
+    QPrintDialog choix(&imprimante, this);
+    if (choix.exec() == QDialog::Accepted)
+        ImprimerSuivi(imprimante, tableau_, titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+void TF_SuiviClasse::resizeEvent(QResizeEvent* evenement)
+{
+    QDialog::resizeEvent(evenement);
+    CentrerPanneau(Panel1);
+}
+
+void TF_SuiviClasse::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        AfficherAide(QStringLiteral("suivi.htm"));
+    else
+        QDialog::keyPressEvent(evenement);
+}

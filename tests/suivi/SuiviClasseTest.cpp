@@ -1,0 +1,204 @@
+#include "SuiviClasse.h"
+
+#include "MiseEnPageSuivi.h"
+
+#include "Classes.h"
+#include "Rtf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A program folder with class "CM1", a results folder and an exercises folder:
+// "Série 1" holds Ex05 and Ex07 (type 2) and Ex09 (type 3), "Série 2" holds A (type 2).
+class Suivi : public ::testing::Test {
+protected:
+    QTemporaryDir racine;
+    DemandeSuivi demande;
+
+    void SetUp() override
+    {
+        const QDir r(racine.path());
+        for (const char* d : {"programme", "bilans", "exercices/Série 1", "exercices/Série 2"})
+            r.mkpath(QString::fromUtf8(d));
+        demande = {r.filePath(QStringLiteral("programme")), r.filePath(QStringLiteral("bilans")),
+                   r.filePath(QStringLiteral("exercices")), QStringLiteral("CM1"), 2, {}};
+        for (const char* f : {"Série 1/Ex05.ex2", "Série 1/Ex07.ex2", "Série 1/Ex09.ex3", "Série 2/A.ex2"})
+            ecrire(demande.dossierExercices + QLatin1Char('/') + QString::fromUtf8(f), "x");
+        ecrire(demande.dossierProgramme + QStringLiteral("/CM1.elv"),
+               ContenuClasse({QStringLiteral("Léa"), QStringLiteral("Paul"), QStringLiteral("Zoé")}));
+    }
+
+    static void ecrire(const QString& chemin, const QByteArray& octets)
+    {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+    }
+    // As the earlier program wrote them: rich text with a trailing NUL.
+    void bilan(const QString& nomFichier, const QStringList& lignes)
+    {
+        ecrire(demande.dossierBilans + QLatin1Char('/') + nomFichier, documentRtf(lignes) + '\0');
+    }
+};
+
+QList<bool> coches(std::initializer_list<bool> valeurs)
+{
+    return QList<bool>(valeurs);
+}
+} // namespace
+
+TEST_F(Suivi, LesCasesSuiventLaRegleDuChoixEtLesAutresEnregistrementsSontComptes)
+{
+    // The file found whatever its letter case; a record in other case is no success; a
+    // removed exercise goes to "autres", an exercise of another type does not.
+    bilan(QStringLiteral("bilan orvane cm1 Léa.REU"),
+          {QStringLiteral("Série 1\\Ex05"), QStringLiteral("série 1\\ex07"),
+           QStringLiteral("Série 1\\Ex09"), QStringLiteral("Série 1\\Ex99"), QStringLiteral("Série 2\\A")});
+    QDir(demande.dossierBilans).mkdir(QStringLiteral("Bilan Orvane CM1 Zoé.reu"));
+    QFile fichierLea(demande.dossierBilans + QStringLiteral("/bilan orvane cm1 Léa.REU"));
+    ASSERT_TRUE(fichierLea.open(QIODevice::ReadOnly));
+    const QByteArray avant = fichierLea.readAll();
+    fichierLea.close();
+
+    const TableauSuivi t = ConstruireSuivi(demande);
+
+    ASSERT_TRUE(t.erreur.isEmpty()) << t.erreur.toStdString();
+    QStringList colonnes;
+    for (const ColonneSuivi& c : t.colonnes)
+        colonnes.append(c.ligneBilan());
+    EXPECT_EQ(colonnes, QStringList({QStringLiteral("Série 1\\Ex05"), QStringLiteral("Série 1\\Ex07"),
+                                     QStringLiteral("Série 2\\A")}));
+    ASSERT_EQ(t.lignes.size(), 3);
+    EXPECT_EQ(t.lignes[0].eleve, QStringLiteral("Léa"));
+    EXPECT_EQ(t.lignes[0].etat, EtatEleve::Bilan);
+    EXPECT_EQ(t.lignes[0].reussis, coches({true, false, true}));
+    EXPECT_EQ(t.lignes[0].total, 2);
+    EXPECT_EQ(t.lignes[0].autres, QStringList({QStringLiteral("série 1\\ex07"), QStringLiteral("Série 1\\Ex99")}));
+    EXPECT_EQ(t.lignes[1].etat, EtatEleve::SansBilan);
+    EXPECT_EQ(t.lignes[1].reussis, coches({false, false, false}));
+    EXPECT_EQ(t.lignes[2].etat, EtatEleve::Illisible);
+    EXPECT_EQ(t.totauxColonnes, QList<int>({1, 0, 1}));
+    EXPECT_EQ(t.totalAutres, 2);
+    ASSERT_TRUE(fichierLea.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fichierLea.readAll(), avant); // never written
+    EXPECT_EQ(QDir(demande.dossierBilans).count(), 4u); // ".", "..", and the two pupils' entries
+}
+
+TEST_F(Suivi, SerieTousLesTypesEtSansClasse)
+{
+    // With every type, one record names the files of every type that share its name.
+    ecrire(demande.dossierExercices + QStringLiteral("/Série 1/Ex09.ex2"), "x");
+    bilan(QStringLiteral("Bilan Orvane individuel Marc.Reu"), {QStringLiteral("Série 1\\Ex09")});
+    bilan(QStringLiteral("Bilan Orvane individuel Anne.reu"), {});
+    bilan(QStringLiteral("Bilan Orvane CM1 Léa.reu"), {});
+    demande.classe = SansClasse;
+    demande.numeroExercice = 0;
+    demande.serie = QStringLiteral("Série 1");
+
+    const TableauSuivi t = ConstruireSuivi(demande);
+
+    ASSERT_EQ(t.colonnes.size(), 4);
+    EXPECT_EQ(NomColonne(t, t.colonnes[2]), QStringLiteral("Ex09.ex2"));
+    EXPECT_EQ(NomColonne(t, t.colonnes[3]), QStringLiteral("Ex09.ex3"));
+    ASSERT_EQ(t.lignes.size(), 2);
+    EXPECT_EQ(t.lignes[0].eleve, QStringLiteral("Anne"));
+    EXPECT_EQ(t.lignes[1].eleve, QStringLiteral("Marc"));
+    EXPECT_EQ(t.lignes[1].reussis, coches({false, false, true, true}));
+    EXPECT_EQ(t.lignes[1].total, 2);
+    EXPECT_EQ(ClassesDuDossier(demande.dossierProgramme), QStringList({QStringLiteral("CM1"), SansClasse}));
+    EXPECT_EQ(SeriesDuSuivi(demande.dossierExercices, 3), QStringList({QStringLiteral("Série 1")}));
+}
+
+TEST_F(Suivi, DossierDesExercicesOuClasseIntrouvableDonnentUnMessage)
+{
+    demande.dossierExercices += QStringLiteral("/absent");
+    TableauSuivi t = ConstruireSuivi(demande);
+    EXPECT_TRUE(t.erreur.startsWith(QStringLiteral("Le dossier des exercices est introuvable : ")));
+    EXPECT_TRUE(t.lignes.isEmpty());
+
+    demande.dossierExercices.chop(7);
+    demande.classe = QStringLiteral("CE2");
+    t = ConstruireSuivi(demande);
+    EXPECT_TRUE(t.erreur.contains(QStringLiteral("CE2.elv"))) << t.erreur.toStdString();
+}
+
+TEST(SuiviCsv, OctetsDuFichierTableur)
+{
+    TableauSuivi t;
+    t.colonnes = {{QStringLiteral("Série 1"), QStringLiteral("Ex;05"), QStringLiteral(".ex2")},
+                  {QStringLiteral("S2"), QStringLiteral("A"), QStringLiteral(".ex2")}};
+    t.lignes = {{QStringLiteral("Léa \"la\""), EtatEleve::Bilan, {true, false}, 1, {QStringLiteral("S\\B")}},
+                {QStringLiteral("Paul"), EtatEleve::SansBilan, {false, false}, 0, {}},
+                {QStringLiteral("Zoé"), EtatEleve::Illisible, {false, false}, 0, {}}};
+    t.totauxColonnes = {1, 0};
+    t.totalAutres = 1;
+
+    EXPECT_EQ(ContenuCsv(t),
+              QByteArray("\xEF\xBB\xBF"
+                         "\xC3\x89l\xC3\xA8ve;\"S\xC3\xA9rie 1\\Ex;05\";S2\\A;Total;autres\r\n"
+                         "\"L\xC3\xA9" "a \"\"la\"\"\";x;;1;1\r\n"
+                         "Paul;;;;\r\n"
+                         "Zo\xC3\xA9;;;fichier illisible;\r\n"
+                         "Total;1;0;1;1\r\n"));
+}
+
+namespace {
+TableauSuivi tableauDe(int nbColonnes, int nbEleves)
+{
+    TableauSuivi t;
+    for (int i = 0; i < nbColonnes; ++i)
+        t.colonnes.append({QStringLiteral("Série %1").arg(i / 50 + 1), QStringLiteral("Ex%1").arg(i), QStringLiteral(".ex2")});
+    for (int e = 0; e < nbEleves; ++e)
+        t.lignes.append({QStringLiteral("Élève %1").arg(e), EtatEleve::Bilan, QList<bool>(nbColonnes, true), nbColonnes, {}});
+    t.totauxColonnes = QList<int>(nbColonnes, nbEleves);
+    return t;
+}
+
+QString executer(const QString& programme, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(programme, arguments);
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+TEST(SuiviPdf, UnTableauLargeSeRepartitSurDesPagesPaysage)
+{
+    EXPECT_EQ(NombrePagesSuivi(tableauDe(10, 50)), 2); // 50 pupils and the totals: two pages
+    EXPECT_EQ(NombrePagesSuivi(tableauDe(0, 0)), 1);
+    const TableauSuivi large = tableauDe(100, 3);
+    ASSERT_EQ(NombrePagesSuivi(large), 3);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed (scripts/dependances.sh)";
+
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("suivi.pdf"));
+    ASSERT_TRUE(EnregistrerPdfSuivi(pdf, large, QStringLiteral("Classe CM1"), QStringLiteral("09/12/2026")));
+    EXPECT_TRUE(executer(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    executer(QStringLiteral("pdftoppm"), {QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"), QStringLiteral("3"),
+                                          QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
+                                          dossier.filePath(QStringLiteral("page"))});
+    const QImage page(dossier.filePath(QStringLiteral("page-3.png")));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_GT(page.width(), page.height());
+    // The last page holds the 26 columns left: ink over about half its width, none beyond.
+    auto encre = [&](int x0, int x1) {
+        int n = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = x0; x < x1; ++x)
+                n += qGray(page.pixel(x, y)) < 128;
+        return n;
+    };
+    EXPECT_GT(encre(0, page.width() / 2), 500);
+    EXPECT_LT(encre(page.width() * 3 / 4, page.width() * 9 / 10), 20);
+}

@@ -1,0 +1,73 @@
+#include "TF_SuiviClasse.h"
+
+#include "Classes.h"
+#include "Contexte.h"
+#include "DialoguesScriptes.h"
+#include "Rtf.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+void ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+} // namespace
+
+TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
+{
+    QTemporaryDir racine;
+    const QDir r(racine.path());
+    r.mkpath(QStringLiteral("exercices/Série 1"));
+    r.mkpath(QStringLiteral("bilans"));
+    Contexte contexte(racine.path());
+    contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
+    contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
+    ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse({QStringLiteral("Léa"), QStringLiteral("Paul")}));
+    ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")), documentRtf({QStringLiteral("Série 1\\Ex05")}));
+    DialoguesScriptes dialogues;
+    TF_SuiviClasse fenetre(contexte);
+    fenetre.show();
+
+    EXPECT_EQ(fenetre.objectName(), QStringLiteral("F_SuiviClasse"));
+    EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Suivi de la classe"));
+    auto* classes = fenetre.findChild<QComboBox*>(QStringLiteral("ComboClasse"));
+    auto* table = fenetre.findChild<QTableWidget*>(QStringLiteral("TableSuivi"));
+    ASSERT_TRUE(classes && table);
+    EXPECT_EQ(classes->currentText(), QStringLiteral("CM1"));
+    ASSERT_EQ(table->rowCount(), 4); // the series, two pupils and the totals
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Série 1"));
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Léa"));
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("✓"));
+    EXPECT_EQ(table->item(2, 1), nullptr);
+    EXPECT_EQ(table->item(3, 1)->text(), QStringLiteral("1"));
+
+    dialogues.fichiersEnregistres.enqueue(r.filePath(QStringLiteral("suivi.csv")));
+    fenetre.BoutonTableurClick();
+    ASSERT_EQ(dialogues.enregistrements.size(), 1);
+    EXPECT_EQ(dialogues.enregistrements[0].dossierInitial, racine.path());
+    QFile csv(r.filePath(QStringLiteral("suivi.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve;S\xC3\xA9rie 1\\Ex05.ex2;Total;autres\r\n"));
+
+    QTest::keyClick(&fenetre, Qt::Key_F1);
+    EXPECT_EQ(dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm::suivi.htm")});
+
+    fenetre.hide();
+    QDir(r.filePath(QStringLiteral("exercices"))).removeRecursively();
+    fenetre.show();
+    EXPECT_TRUE(fenetre.findChild<QLabel*>(QStringLiteral("LabelMessage"))
+                    ->text().startsWith(QStringLiteral("Le dossier des exercices est introuvable")));
+    EXPECT_EQ(table->rowCount(), 0);
+}
