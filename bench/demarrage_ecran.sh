@@ -28,15 +28,16 @@ finir() {
 trap finir EXIT
 cmake --install "$build" --prefix "$travail/programme" >/dev/null
 
-# A display number nobody holds.
-numero=90
-while [ -e "/tmp/.X11-unix/X$numero" ] || [ -e "/tmp/.X$numero-lock" ]; do numero=$((numero + 1)); done
-export DISPLAY=":$numero"
+# The server picks a display number nobody holds and writes it once it listens, so that
+# two runs at the same moment never share a server.
 export QT_QPA_PLATFORM=xcb # the test command sets offscreen for everything else
 export XDG_RUNTIME_DIR="$travail/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/affichage" >/dev/null 2>&1 &
 serveur=$!
+for _ in $(seq 100); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
+[ -s "$travail/affichage" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' <"$travail/affichage")"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 gestionnaire=$!

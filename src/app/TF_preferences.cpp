@@ -116,6 +116,7 @@ TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     colorer(this, QPalette::Window, lavande);
 
     PageControl1 = new QTabWidget(this);
+    PageControl1->setAccessibleName(QStringLiteral("Préférences"));
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(12, 8, LargeurPages, HauteurPages);
     PageControl1->setFont(police(QStringLiteral("Arial"), 19));

@@ -110,6 +110,7 @@ void TF_choix_exo::creerControles()
     label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     ListBox1 = new ListeEleves(PanelMilieu, QStringLiteral("ListBox1"), {6, 68, 213, 387}, true);
+    ListBox1->setAccessibleName(QStringLiteral("Séries d'exercices"));
     SpeedButton1 = CreerBouton(PanelMilieu, QStringLiteral("SpeedButton1"), TexteTousLesFichiers,
                                {6, 459, 213, 49}, PoliceArial(16, true));
     SpeedButton1->setFlat(true);
@@ -120,6 +121,7 @@ void TF_choix_exo::creerControles()
                                   {8, 4, 273, 22}, PoliceArial(16, true), CouleurBlanc);
     label3->setAlignment(Qt::AlignCenter);
     ListBox2 = new ListeEleves(Panel_exos1, QStringLiteral("ListBox2"), {8, 28, 273, 123}, true);
+    ListBox2->setAccessibleName(QStringLiteral("Exercices réussis"));
 
     Panel_exos2 = CreerPanneau(PanelMilieu, QStringLiteral("Panel_exos2"), {224, 230, 289, 278},
                                CouleurGrisFonce);
@@ -127,8 +129,10 @@ void TF_choix_exo::creerControles()
                                   {8, 4, 273, 22}, PoliceArial(16, true), CouleurBlanc);
     label4->setAlignment(Qt::AlignCenter);
     ListBox3 = new ListeEleves(Panel_exos2, QStringLiteral("ListBox3"), {8, 28, 273, 242}, true);
+    ListBox3->setAccessibleName(QStringLiteral("Exercices à faire"));
 
     ListBox4 = new ListeEleves(PanelMilieu, QStringLiteral("ListBox4"), {223, 67, 289, 441}, false);
+    ListBox4->setAccessibleName(QStringLiteral("Exercices"));
     for (ListeEleves* liste : {ListBox1, ListBox2, ListBox3, ListBox4})
         liste->setFont(PoliceArial(15));
 

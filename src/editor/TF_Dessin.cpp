@@ -113,6 +113,7 @@ TF_Dessin::TF_Dessin(Contexte& contexte, QWidget* parent)
     creerMenu();
     panelMilieu_ = panneau(this, QStringLiteral("PanelMilieu"), {0, 0, 775, 517}, QFrame::NoFrame);
     edit2_ = new QLineEdit(panelMilieu_);
+    edit2_->setAccessibleName(QStringLiteral("Saisie"));
     edit2_->setObjectName(QStringLiteral("Edit2"));
     edit2_->setGeometry(40, 27, 34, 21);
     panelJeu_ = panneau(panelMilieu_, QStringLiteral("PanelJeu"), {2, 9, 500, 500}, QFrame::NoFrame);

@@ -65,10 +65,12 @@ void TF_Fiches::creerControles()
     CreerEtiquette(Panel1, QStringLiteral("Label2"), QStringLiteral("Série"), {15, 52, 240, 22},
                    PoliceArial(16), CouleurNoir);
     ListeSeries = new ListeEleves(Panel1, QStringLiteral("ListeSeries"), {15, 76, 240, 300}, true);
+    ListeSeries->setAccessibleName(QStringLiteral("Séries"));
     ListeSeries->setFont(PoliceArial(16));
     CreerEtiquette(Panel1, QStringLiteral("Label3"), QStringLiteral("Exercices"), {270, 52, 245, 22},
                    PoliceArial(16), CouleurNoir);
     ListeExercices = new QListWidget(Panel1);
+    ListeExercices->setAccessibleName(QStringLiteral("Exercices à imprimer"));
     ListeExercices->setObjectName(QStringLiteral("ListeExercices"));
     ListeExercices->setGeometry(270, 76, 245, 374);
     ListeExercices->setFont(PoliceArial(16));

@@ -54,26 +54,60 @@ bool toutAccepte(const QString& masque)
 }
 } // namespace
 
+namespace {
+// Whether a name passes the mask. The common "*.ext" masks are an end compared without
+// regard to case; others go through the wildcard pattern.
+class Masque {
+public:
+    explicit Masque(const QString& masque)
+    {
+        if (toutAccepte(masque))
+            return;
+        const QString fin = masque.mid(1);
+        if (masque.startsWith(QLatin1Char('*')) && !fin.contains(QLatin1Char('*'))
+            && !fin.contains(QLatin1Char('?')) && !fin.contains(QLatin1Char('['))) {
+            fin_ = fin;
+            return;
+        }
+        motif_ = QRegularExpression(QRegularExpression::wildcardToRegularExpression(masque),
+                                    QRegularExpression::CaseInsensitiveOption);
+    }
+
+    bool accepte(const QString& nom) const
+    {
+        if (!fin_.isEmpty())
+            return nom.endsWith(fin_, Qt::CaseInsensitive);
+        return motif_.pattern().isEmpty() || motif_.match(nom).hasMatch();
+    }
+
+private:
+    QString fin_;
+    QRegularExpression motif_;
+};
+} // namespace
+
 QList<EntreeDossier> listerDossier(const QString& dossier, const QString& masque)
 {
-    const auto motif = toutAccepte(masque)
-        ? QRegularExpression()
-        : QRegularExpression(QRegularExpression::wildcardToRegularExpression(masque),
-                             QRegularExpression::CaseInsensitiveOption);
-    QList<EntreeDossier> entrees;
+    const Masque filtre(masque);
+    QList<std::pair<QString, EntreeDossier>> trouvees;
     QDirIterator iterateur(dossier.isEmpty() ? QStringLiteral(".") : dossier,
                            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (iterateur.hasNext()) {
         iterateur.next();
-        const QFileInfo info = iterateur.fileInfo();
-        if (motif.isValid() && !motif.pattern().isEmpty() && !motif.match(info.fileName()).hasMatch())
+        const QString nom = iterateur.fileName();
+        if (!filtre.accepte(nom))
             continue;
-        entrees.append({info.fileName(), attributsDe(info), info.isFile() ? info.size() : 0});
+        const QFileInfo info = iterateur.fileInfo();
+        trouvees.append({nom.toCaseFolded(), {nom, attributsDe(info), info.isFile() ? info.size() : 0}});
     }
     // Linux gives names in no useful order; pupils expect series and exercises in the
-    // alphabetical order the program has always shown.
-    std::sort(entrees.begin(), entrees.end(), [](const EntreeDossier& a, const EntreeDossier& b) {
-        return QString::compare(a.nom, b.nom, Qt::CaseInsensitive) < 0;
-    });
+    // alphabetical order the program has always shown (the names folded once, not at each
+    // comparison).
+    std::sort(trouvees.begin(), trouvees.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<EntreeDossier> entrees;
+    entrees.reserve(trouvees.size());
+    for (auto& [cle, entree] : trouvees)
+        entrees.append(std::move(entree));
     return entrees;
 }

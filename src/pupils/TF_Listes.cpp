@@ -68,6 +68,7 @@ void TF_Listes::creerControles()
     CreerEtiquette(Panel1, QStringLiteral("Label1"), QStringLiteral("Nom de la classe :"),
                    {150, 46, 0, 0}, titres, CouleurNoir);
     Edit1 = creerSaisie(Panel1, QStringLiteral("Edit1"), {322, 34, 233, 30});
+    Edit1->setAccessibleName(QStringLiteral("Nom de la classe"));
     Label4 = CreerEtiquette(Panel1, QStringLiteral("Label4"),
                             QStringLiteral("Il faut donner un nom à la classe."),
                             {146, 86, 449, 19}, titres, CouleurRouge);
@@ -75,10 +76,12 @@ void TF_Listes::creerControles()
     CreerEtiquette(Panel1, QStringLiteral("Label2"), QStringLiteral("Nouvel élève :"),
                    {120, 126, 0, 0}, titres, CouleurNoir);
     Edit2 = creerSaisie(Panel1, QStringLiteral("Edit2"), {60, 174, 251, 30});
+    Edit2->setAccessibleName(QStringLiteral("Nom de l'élève"));
     CreerEtiquette(Panel1, QStringLiteral("Label3"), QStringLiteral("Liste des élèves :"),
                    {486, 130, 181, 18}, titres, CouleurNoir)
         ->setAlignment(Qt::AlignCenter);
     ListBox1 = new ListeEleves(Panel1, QStringLiteral("ListBox1"), {410, 170, 257, 241}, true);
+    ListBox1->setAccessibleName(QStringLiteral("Élèves de la classe"));
     ListBox1->setFont(PoliceArial(16));
     ColorerTexte(ListBox1, CouleurBleu);
 

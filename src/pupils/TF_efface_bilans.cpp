@@ -52,6 +52,7 @@ void TF_efface_bilans::creerControles()
     label6->setWordWrap(true);
     label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ListBox3 = new ListeEleves(Panel1, QStringLiteral("ListBox3"), {120, 74, 321, 375}, true);
+    ListBox3->setAccessibleName(QStringLiteral("Bilans des réussites"));
     ListBox3->setFont(PoliceArial(16));
     BoutonSuppressionReussites =
         CreerBouton(Panel1, QStringLiteral("BoutonSuppressionReussites"),

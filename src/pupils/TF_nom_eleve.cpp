@@ -54,7 +54,9 @@ void TF_nom_eleve::creerControles()
     panel1->setFrameShape(QFrame::Panel);
     panel1->setFrameShadow(QFrame::Sunken);
     ListBox3 = new ListeEleves(panel1, QStringLiteral("ListBox3"), {20, 8, 189, 256}, false);
+    ListBox3->setAccessibleName(QStringLiteral("Classes"));
     ListBox1 = new ListeEleves(panel1, QStringLiteral("ListBox1"), {224, 8, 161, 256}, false);
+    ListBox1->setAccessibleName(QStringLiteral("Élèves"));
     auto* label1 = CreerEtiquette(panel1, QStringLiteral("Label1"),
                                   QStringLiteral("Choisis ta classe puis clique sur ton nom ou "
                                                  "écris-le sous la liste puis valide."),
@@ -66,10 +68,12 @@ void TF_nom_eleve::creerControles()
                    {416, 91, 169, 25}, titres, CouleurBleu)
         ->setAlignment(Qt::AlignCenter);
     Edit2 = creerSaisie(panel1, QStringLiteral("Edit2"), {408, 118, 201, 24});
+    Edit2->setAccessibleName(QStringLiteral("Classe"));
     CreerEtiquette(panel1, QStringLiteral("Label5"), QStringLiteral("Ton nom"),
                    {416, 158, 169, 25}, titres, CouleurBleu)
         ->setAlignment(Qt::AlignCenter);
     Edit1 = creerSaisie(panel1, QStringLiteral("Edit1"), {408, 184, 201, 24});
+    Edit1->setAccessibleName(QStringLiteral("Nom"));
     Edit1->installEventFilter(this);
 
     bouton_valide = CreerBouton(panel1, QStringLiteral("bouton_valide"),

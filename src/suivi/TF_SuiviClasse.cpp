@@ -69,6 +69,7 @@ void TF_SuiviClasse::creerControles()
     CreerEtiquette(Panel1, QStringLiteral("LabelClasse"), QStringLiteral("Classe :"), {12, 16, 0, 0}, gras,
                    CouleurNoir);
     ComboClasse = creerListe(Panel1, QStringLiteral("ComboClasse"), {90, 10, 200, 30});
+    ComboClasse->setAccessibleName(QStringLiteral("Classe"));
     CreerEtiquette(Panel1, QStringLiteral("LabelType"), QStringLiteral("Exercices :"), {306, 16, 0, 0}, gras,
                    CouleurNoir);
     ComboType = creerListe(Panel1, QStringLiteral("ComboType"), {404, 10, 80, 30});
@@ -78,10 +79,12 @@ void TF_SuiviClasse::creerControles()
     CreerEtiquette(Panel1, QStringLiteral("LabelSerie"), QStringLiteral("Série :"), {500, 16, 0, 0}, gras,
                    CouleurNoir);
     ComboSerie = creerListe(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30});
+    ComboSerie->setAccessibleName(QStringLiteral("Série"));
     LabelMessage = CreerEtiquette(Panel1, QStringLiteral("LabelMessage"), QString(), {12, 46, 760, 36},
                                   PoliceArial(15, true), CouleurRouge);
     LabelMessage->setWordWrap(true);
     TableSuivi = new QTableWidget(Panel1);
+    TableSuivi->setAccessibleName(QStringLiteral("Réussites de la classe"));
     TableSuivi->setObjectName(QStringLiteral("TableSuivi"));
     TableSuivi->setGeometry(12, 86, 760, 396);
     TableSuivi->setFont(PoliceArial(14));

@@ -10,8 +10,10 @@
 #include "Contexte.h"
 #include "TF_Menu.h"
 #include "TF_nom_eleve.h"
+#include "TF_preferences.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -126,3 +128,31 @@ TEST(Parcours, TitlesReadExactlyAsGiven)
 }
 
 } // namespace
+
+// Every control a pupil or a teacher can reach has a name for screen readers: its text,
+// or the name given to a picture-only control.
+TEST(Accessibilite, ChaqueControleVisibleDeChaqueFenetreAUnNom)
+{
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    const auto programme = CreerProgramme();
+    QList<QWidget*> fenetres{programme->menu.get()};
+    const Fenetres& f = programme->fenetres;
+    fenetres << f.preferences << f.modifChoix << f.dessin << f.choixExo << f.jeuLignes << f.jeu1 << f.pubN
+              << f.effaceBilans << f.listes << f.nomEleve << f.fiches << f.suiviClasse;
+    QStringList sansNom;
+    for (QWidget* fenetre : fenetres) {
+        for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+            const bool controle = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(w);
+            // Qt's own inner buttons (menu bar overflow, table corner) are not the program's.
+            const bool interne = w->objectName().startsWith(QLatin1String("qt_")) || w->inherits("QTableCornerButton");
+            if (!controle || interne || !w->isVisibleTo(fenetre) || !w->isEnabled())
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                sansNom << fenetre->objectName() + QLatin1Char('/') + w->objectName() + QLatin1Char(' ')
+                        + QLatin1String(w->metaObject()->className());
+        }
+    }
+    EXPECT_TRUE(sansNom.isEmpty()) << sansNom.join(QStringLiteral("\n")).toStdString();
+}
