@@ -12,6 +12,7 @@ paquets=(
   clang clang-14 libclang-rt-14-dev
   xvfb openbox x11-utils libx11-dev imagemagick
   poppler-utils
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
 )
 
 manquants=()

@@ -32,15 +32,18 @@ struct EnregistrementReglages {
     quint8 BilanReussite = 0;
 };
 
-// The teacher's help after "Faux" (file "RetoursOrvane.pfr", 2 bytes): show the pupil's
-// mistakes; offer the solution after that many "Faux" on one exercise (0: never). Both
-// off is the program as it always was.
+// The teacher's help for pupils (file "RetoursOrvane.pfr", 3 bytes): show the mistakes
+// after "Faux"; offer the solution after that many "Faux" on one exercise (0: never); read
+// the instructions and the verdicts aloud. All off is the program as it always was.
 struct EnregistrementRetours {
-    static constexpr int Taille = 2;
+    static constexpr int Taille = 3;
     static constexpr int EssaisMax = 20;
     quint8 MontrerErreurs = 0;
     quint8 EssaisAvantSolution = 0;
+    quint8 LireAVoixHaute = 0;
 };
+
+class Voix;
 
 // A folder record (353 bytes): the folder text (capacity 250) and two reserved texts
 // (capacity 50) that are kept as read.
@@ -100,6 +103,8 @@ struct Contexte {
     bool suiviEleve = false;
     EnregistrementReglages reglages;
     EnregistrementRetours retours;
+    // The voice that reads aloud when the teacher asks for it (none: nothing is said).
+    Voix* voix = nullptr;
     EnregistrementDossier dossierBilans;
     EnregistrementDossier dossierExercices;
     EnregistrementImages imagesChoisies;

@@ -3,6 +3,7 @@
 #include "Dialogues.h"
 #include "Contexte.h"
 #include "GlyphesBoutons.h"
+#include "Voix.h"
 
 #include <QApplication>
 #include <QHideEvent>
@@ -26,6 +27,12 @@ void AvertirSiDossierProgrammeDisparu(const Contexte& contexte)
 {
     if (!QFileInfo(contexte.dossierProgramme).isDir())
         avertir(QStringLiteral("Impossible de trouver le répertoire ") + contexte.dossierProgramme);
+}
+
+void Dire(const Contexte& contexte, const QString& phrase)
+{
+    if (contexte.retours.LireAVoixHaute == 1 && contexte.voix)
+        contexte.voix->dire(phrase);
 }
 
 void AfficherAide(const QString& sujet)

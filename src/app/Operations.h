@@ -18,6 +18,9 @@ class QTimer;
 // is there.
 void AvertirSiDossierProgrammeDisparu(const Contexte& contexte);
 
+// Reads a sentence aloud when the teacher asked for it and a voice is there.
+void Dire(const Contexte& contexte, const QString& phrase);
+
 void AfficherAide(const QString& sujet);
 void AfficherSommaireAide();
 

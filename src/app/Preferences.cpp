@@ -75,8 +75,10 @@ EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets)
 {
     if (!octets || octets->size() != EnregistrementRetours::Taille)
         return {};
-    const EnregistrementRetours lus{static_cast<quint8>(octets->at(0)), static_cast<quint8>(octets->at(1))};
-    if (lus.MontrerErreurs > 1 || lus.EssaisAvantSolution > EnregistrementRetours::EssaisMax)
+    const auto octet = [&](int i) { return static_cast<quint8>(octets->at(i)); };
+    const EnregistrementRetours lus{octet(0), octet(1), octet(2)};
+    if (lus.MontrerErreurs > 1 || lus.EssaisAvantSolution > EnregistrementRetours::EssaisMax
+        || lus.LireAVoixHaute > 1)
         return {};
     return lus;
 }
@@ -119,6 +121,7 @@ void EcrireFichiersPreferences(const Contexte& contexte)
     QByteArray retours;
     retours.append(static_cast<char>(contexte.retours.MontrerErreurs));
     retours.append(static_cast<char>(contexte.retours.EssaisAvantSolution));
+    retours.append(static_cast<char>(contexte.retours.LireAVoixHaute));
     ecrire(FichierRetours, retours);
 }
 

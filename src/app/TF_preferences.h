@@ -70,6 +70,7 @@ private:
     QCheckBox* ChoixBilanReussite;
     QCheckBox* ChoixMontrerErreurs;
     QCheckBox* ChoixProposerSolution;
+    QCheckBox* ChoixLireAVoixHaute;
     QSpinBox* EssaisSolution;
     QLabel* Label_Emplacement;
     QLabel* Label_EmplacementExos;

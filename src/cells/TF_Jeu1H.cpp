@@ -19,6 +19,7 @@
 #include <QTimer>
 
 namespace {
+const QString ConsigneJeu1 = QStringLiteral("Avec la souris, choisis la couleur, puis clique sur les cases.");
 
 struct Crayon {
     const char* nom;
@@ -113,8 +114,7 @@ void TF_Jeu1H::creerControles()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(0, 584, 808, 22);
-    auto* consigne = new QLabel(
-        QStringLiteral("Avec la souris, choisis la couleur, puis clique sur les cases."), StatusBar1);
+    auto* consigne = new QLabel(ConsigneJeu1, StatusBar1);
     consigne->setObjectName(QStringLiteral("StatusBar1Texte"));
     consigne->setAlignment(Qt::AlignCenter);
     consigne->setFont(police(QStringLiteral("Arial"), 14));
@@ -336,6 +336,7 @@ bool TF_Jeu1H::allerVers(QPoint sens)
 
 void TF_Jeu1H::FormActivate()
 {
+    Dire(contexte_, ConsigneJeu1);
     contexte_.imageFondPanneau() = contexte_.imagePourCase(1);
     Timer1->demarrer();
     hasard_.seed(sourceGraine_());
@@ -442,6 +443,7 @@ void TF_Jeu1H::BoutonCorrectionClick()
         if (!Timer2->isActive())
             Timer2->start();
     }
+    Dire(contexte_, LabelResultat->text());
 }
 
 void TF_Jeu1H::BoutonModifChoixClick()

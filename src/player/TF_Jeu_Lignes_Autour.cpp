@@ -313,6 +313,7 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     ParametresAxe_.fill(0);
     const ExerciceJeu jeu = exerciceJeu(contexte_.numeroExercice);
     setWindowTitle(QString::fromUtf8(jeu.legende));
+    Dire(contexte_, TexteConsigne);
     barreOutils_->bouton(Outil::Peinture)->setVisible(jeu.peinture);
     Timer1->demarrer();
     LabelResultat->clear();
@@ -638,8 +639,10 @@ void TF_Jeu_Lignes_Autour::expliquerFaux()
         if (d.eleveEnTrop[std::size_t(i - 1)])
             traces.push_back({eleve[i], CouleurCalqueEnTrop, true});
     calque_->montrer(std::move(traces), Quadrillage_.TailleCase);
-    if (!d.phrase.isEmpty())
+    if (!d.phrase.isEmpty()) {
         Panel1->setText(d.phrase);
+        Dire(contexte_, d.phrase);
+    }
 }
 
 void TF_Jeu_Lignes_Autour::proposerSolution()
@@ -671,6 +674,7 @@ void TF_Jeu_Lignes_Autour::montrerResultat(bool juste)
 {
     ColorerTexte(LabelResultat, juste ? CouleurVertJuste : CouleurRouge);
     LabelResultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
+    Dire(contexte_, LabelResultat->text());
     if (juste)
         Timer2->stop();
     else if (!Timer2->isActive())

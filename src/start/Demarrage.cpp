@@ -46,6 +46,7 @@ std::unique_ptr<Programme> CreerProgramme()
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     auto programme = std::make_unique<Programme>(QDir::toNativeSeparators(QDir::currentPath()));
     Contexte& contexte = programme->contexte;
+    contexte.voix = &programme->voix;
     Fenetres& f = programme->fenetres;
     programme->menu = std::make_unique<TF_Menu>(contexte);
     f.preferences = new TF_preferences(contexte);

@@ -2,6 +2,7 @@
 
 #include "Contexte.h"
 #include "Fenetres.h"
+#include "Voix.h"
 
 #include <memory>
 
@@ -11,6 +12,7 @@ class TF_Menu;
 // once in their fixed order.
 struct Programme {
     explicit Programme(const QString& dossierProgramme) : contexte(dossierProgramme) {}
+    VoixSysteme voix;
     Contexte contexte; // outlives every window
     std::unique_ptr<TF_Menu> menu;
     Fenetres fenetres;

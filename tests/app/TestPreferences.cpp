@@ -76,19 +76,23 @@ TEST_F(Preferences, LAideApresFauxSeChoisitSurSaPageEtUnFichierAbimeLaCoupe)
     cliquer(&f, QStringLiteral("ChoixMontrerErreurs"));
     cliquer(&f, QStringLiteral("ChoixProposerSolution"));
     spin->setValue(4);
+    cliquer(&f, QStringLiteral("ChoixLireAVoixHaute"));
     EXPECT_EQ(contexte.retours.MontrerErreurs, 1);
     EXPECT_EQ(contexte.retours.EssaisAvantSolution, 4);
+    EXPECT_EQ(contexte.retours.LireAVoixHaute, 1);
     cliquer(&f, QStringLiteral("SpeedButton1"));
-    EXPECT_EQ(contenu(FichierRetours), QByteArray("\x01\x04", 2));
+    EXPECT_EQ(contenu(FichierRetours), QByteArray("\x01\x04\x01", 3));
     EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4)) << "the settings file is unchanged";
 
-    for (const QByteArray& abime : {QByteArray("\x01", 1), QByteArray("\x02\x01", 2), QByteArray("\x01\x15", 2)}) {
+    for (const QByteArray& abime : {QByteArray("\x01\x01", 2), QByteArray("\x02\x01\x00", 3),
+                                    QByteArray("\x01\x15\x00", 3), QByteArray("\x01\x01\x02", 3)}) {
         ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, abime));
         f.ChargerPreferences();
         EXPECT_EQ(contexte.retours.MontrerErreurs, 0) << abime.toHex().toStdString();
         EXPECT_EQ(contexte.retours.EssaisAvantSolution, 0) << abime.toHex().toStdString();
+        EXPECT_EQ(contexte.retours.LireAVoixHaute, 0) << abime.toHex().toStdString();
     }
-    ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, QByteArray("\x00\x02", 2)));
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, QByteArray("\x00\x02\x00", 3)));
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("ChoixMontrerErreurs"));
     cliquer(&f, QStringLiteral("SpeedButton2"));

@@ -4,6 +4,7 @@
 #include "Bilans.h"
 #include "CalqueCorrection.h"
 #include "ChoixExercice.h"
+#include "Voix.h"
 #include "Couleurs.h"
 #include "Contexte.h"
 #include "Quadrillage.h"
@@ -320,4 +321,33 @@ TEST(Clavier, UnExerciceSeJoueSansSouris)
     taper(Qt::Key_T);
     taper(Qt::Key_V);
     EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
+}
+
+namespace {
+
+// Stands for the system's voice: keeps what would have been said.
+struct VoixEnregistree : Voix {
+    QStringList phrases;
+    void dire(const QString& phrase) override { phrases << phrase; }
+};
+
+} // namespace
+
+TEST(VoixHaute, LaConsigneEtLeVerdictSontLusSeulementSiLEnseignantLeDemande)
+{
+    MondeJeu monde(2);
+    VoixEnregistree voix;
+    monde.contexte().voix = &voix;
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.tracerNoeuds({ 22, 2 }, { 16, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_TRUE(voix.phrases.isEmpty()) << "the option is off";
+
+    monde.contexte().retours = { 1, 0, 1 };
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(voix.phrases, (QStringList{ QStringLiteral("Faux"),
+                                          QStringLiteral("Ta figure est décalée d'un carreau vers la droite.") }));
+    monde.jeu().hide();
+    monde.jeu().show();
+    EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
 }
