@@ -20,9 +20,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr quint32 CouleurFenetre = 0x00FF8080;
-constexpr quint32 CouleurPanneau = 0x00FFFFDD;
-constexpr quint32 CouleurSarcelle = 0x00808000;
 constexpr int PremierType = 2;
 constexpr int TailleParDefaut = 1; // 7 mm
 } // namespace
@@ -31,13 +28,7 @@ TF_Fiches::TF_Fiches(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
     , contexte_(contexte)
 {
-    setObjectName(QStringLiteral("F_Fiches"));
-    setWindowTitle(QStringLiteral("Fiches à imprimer"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowMinMaxButtonsHint);
-    setWindowState(Qt::WindowMaximized);
-    resize(816, 615);
-    ColorerFond(this, CouleurFenetre);
+    PreparerFenetreGestion(this, QStringLiteral("F_Fiches"), QStringLiteral("Fiches à imprimer"), QSize(816, 615));
     creerControles();
     AdapterEcran(this);
     CentrerPanneau(Panel1);
@@ -58,7 +49,7 @@ QComboBox* TF_Fiches::creerChoix(const QString& nom, const QString& legende,
 
 void TF_Fiches::creerControles()
 {
-    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 16, 780, 500}, CouleurPanneau);
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 16, 780, 500}, CouleurPanneauGestion);
     CreerEtiquette(Panel1, QStringLiteral("Label1"), QStringLiteral("Fiches à imprimer"),
                    {15, 10, 500, 34}, Police(QStringLiteral("Times New Roman"), 24, true),
                    CouleurVertFonce);

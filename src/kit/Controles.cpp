@@ -1,5 +1,7 @@
 #include "Controles.h"
 
+#include <QDialog>
+
 #include "Couleurs.h"
 
 #include <QCollator>
@@ -136,4 +138,16 @@ QString ListeEleves::texteChoisi() const
 {
     const QListWidgetItem* element = currentItem();
     return element && element->isSelected() ? element->text() : QString();
+}
+
+void PreparerFenetreGestion(QDialog* fenetre, const QString& nom, const QString& titre, QSize taille,
+                            Qt::WindowFlags autres)
+{
+    fenetre->setObjectName(nom);
+    fenetre->setWindowTitle(titre);
+    fenetre->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowMinMaxButtonsHint | autres);
+    fenetre->setWindowState(Qt::WindowMaximized);
+    fenetre->resize(taille);
+    ColorerFond(fenetre, CouleurFenetreGestion);
 }

@@ -6,8 +6,10 @@
 
 #include <QListWidget>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
+class QDialog;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -29,6 +31,14 @@ QFrame* CreerPanneau(QWidget* parent, const QString& nom, const QRect& geometrie
 
 // Puts a panel in the middle of its window's client area (offsets rounded toward zero).
 void CentrerPanneau(QWidget* panneau);
+
+// The teachers' management windows (results, worksheets, class overview): a blue ground
+// with a pale panel, maximised, of the given design size.
+constexpr quint32 CouleurFenetreGestion = 0x00FF8080;
+constexpr quint32 CouleurPanneauGestion = 0x00FFFFDD;
+constexpr quint32 CouleurSarcelle = 0x00808000;
+void PreparerFenetreGestion(QDialog* fenetre, const QString& nom, const QString& titre, QSize taille,
+                            Qt::WindowFlags autres = {});
 
 // A list box. A sorted one inserts every item in French alphabetical order, without
 // regard to case; the other keeps the order of insertion.

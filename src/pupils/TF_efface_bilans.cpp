@@ -17,9 +17,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr quint32 CouleurFenetre = 0x00FF8080;
-constexpr quint32 CouleurPanneau = 0x00FFFFDD;
-constexpr quint32 CouleurSarcelle = 0x00808000;
 const QString MasqueBilans = QStringLiteral("*.reu");
 constexpr int LongueurExtension = 4;
 } // namespace
@@ -28,13 +25,7 @@ TF_efface_bilans::TF_efface_bilans(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
     , contexte_(contexte)
 {
-    setObjectName(QStringLiteral("F_efface_bilans"));
-    setWindowTitle(QStringLiteral("Gestion des bilans"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowMinMaxButtonsHint);
-    setWindowState(Qt::WindowMaximized);
-    resize(816, 615);
-    ColorerFond(this, CouleurFenetre);
+    PreparerFenetreGestion(this, QStringLiteral("F_efface_bilans"), QStringLiteral("Gestion des bilans"), QSize(816, 615));
     creerControles();
     AdapterEcran(this);
     CentrerPanneau(Panel1);
@@ -42,7 +33,7 @@ TF_efface_bilans::TF_efface_bilans(const Contexte& contexte, QWidget* parent)
 
 void TF_efface_bilans::creerControles()
 {
-    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 16, 780, 500}, CouleurPanneau);
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 16, 780, 500}, CouleurPanneauGestion);
     Label1 = CreerEtiquette(Panel1, QStringLiteral("Label1"), QString(), {7, 43, 438, 32},
                             PoliceArial(16), CouleurNoir);
     auto* label6 = CreerEtiquette(Panel1, QStringLiteral("Label6"),

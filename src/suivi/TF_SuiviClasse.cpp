@@ -22,8 +22,6 @@
 #include <QTableWidget>
 
 namespace {
-constexpr quint32 CouleurFenetre = 0x00FF8080;
-constexpr quint32 CouleurPanneau = 0x00FFFFDD;
 const QString TousLesTypes = QStringLiteral("Tous");
 const QString ToutesLesSeries = QStringLiteral("Toutes");
 const QString Coche = QStringLiteral("✓");
@@ -50,13 +48,8 @@ TF_SuiviClasse::TF_SuiviClasse(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
     , contexte_(contexte)
 {
-    setObjectName(QStringLiteral("F_SuiviClasse"));
-    setWindowTitle(QStringLiteral("Suivi de la classe"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWindowState(Qt::WindowMaximized);
-    resize(808, 606);
-    ColorerFond(this, CouleurFenetre);
+    PreparerFenetreGestion(this, QStringLiteral("F_SuiviClasse"), QStringLiteral("Suivi de la classe"), QSize(808, 606),
+                           Qt::WindowCloseButtonHint);
     creerControles();
     AdapterEcran(this);
     CentrerPanneau(Panel1);
@@ -64,7 +57,7 @@ TF_SuiviClasse::TF_SuiviClasse(const Contexte& contexte, QWidget* parent)
 
 void TF_SuiviClasse::creerControles()
 {
-    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 12, 784, 548}, CouleurPanneau);
+    Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 12, 784, 548}, CouleurPanneauGestion);
     const QFont gras = PoliceArial(16, true);
     CreerEtiquette(Panel1, QStringLiteral("LabelClasse"), QStringLiteral("Classe :"), {12, 16, 0, 0}, gras,
                    CouleurNoir);
