@@ -41,10 +41,6 @@ int attributsDe(const QFileInfo& info)
         attributs |= Attribut::Repertoire;
     if (info.fileName().startsWith(QLatin1Char('.')))
         attributs |= Attribut::Cache;
-    // The owner's write bit, not access(): as root every file is writable, yet a file
-    // marked read-only must still be reported so.
-    if (info.isFile() && !info.permission(QFileDevice::WriteOwner))
-        attributs |= Attribut::LectureSeule;
     return attributs;
 }
 
@@ -98,7 +94,7 @@ QList<EntreeDossier> listerDossier(const QString& dossier, const QString& masque
         if (!filtre.accepte(nom))
             continue;
         const QFileInfo info = iterateur.fileInfo();
-        trouvees.append({nom.toCaseFolded(), {nom, attributsDe(info), info.isFile() ? info.size() : 0}});
+        trouvees.append({nom.toCaseFolded(), {nom, attributsDe(info)}});
     }
     // Linux gives names in no useful order; pupils expect series and exercises in the
     // alphabetical order the program has always shown (the names folded once, not at each

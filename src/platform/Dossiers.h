@@ -3,10 +3,10 @@
 #include <QList>
 #include <QString>
 
-// Folder enumeration, with attribute values as the program has
-// always used them: directory 16, hidden 2 (a name starting with '.'), read-only 1.
+// Folder enumeration, with attribute values as the program has always used them:
+// directory 16, hidden 2 (a name starting with '.'). Both come from the listing itself,
+// so a folder of thousands of exercises is listed without asking about each file.
 namespace Attribut {
-constexpr int LectureSeule = 1;
 constexpr int Cache = 2;
 constexpr int Repertoire = 16;
 }
@@ -14,7 +14,6 @@ constexpr int Repertoire = 16;
 struct EntreeDossier {
     QString nom;     // name only, no folder
     int attributs = 0;
-    qint64 taille = 0;
 };
 
 // The file of that name in the folder: the existing one whose name differs only by the

@@ -25,7 +25,7 @@ std::map<QString, int> attributsParNom(const QList<EntreeDossier>& entrees)
 }
 } // namespace
 
-TEST(ListeDossier, DonneLesAttributsDossierCacheEtLectureSeule)
+TEST(ListeDossier, DonneLesAttributsDossierEtCache)
 {
     DossierTemporaire dossier;
     QDir().mkdir(QStringLiteral("Série 1"));
@@ -34,14 +34,16 @@ TEST(ListeDossier, DonneLesAttributsDossierCacheEtLectureSeule)
     creerFichier(QStringLiteral(".b.ex2"));
     creerFichier(QStringLiteral("figee.ex2"));
     QFile::setPermissions(QStringLiteral("figee.ex2"), QFile::ReadOwner | QFile::ReadUser);
+    QFile::link(QStringLiteral("Série 1"), QStringLiteral("lien"));
 
     const auto attributs = attributsParNom(listerDossier(dossier.chemin(), QStringLiteral("*.*")));
-    EXPECT_EQ(attributs.size(), 5u) << "'.' and '..' are never listed";
+    EXPECT_EQ(attributs.size(), 6u) << "'.' and '..' are never listed";
     EXPECT_EQ(attributs.at(QStringLiteral("Série 1")), 16);
     EXPECT_EQ(attributs.at(QStringLiteral(".cache")), 16 | 2);
     EXPECT_EQ(attributs.at(QStringLiteral("a.ex2")), 0);
     EXPECT_EQ(attributs.at(QStringLiteral(".b.ex2")), 2);
-    EXPECT_EQ(attributs.at(QStringLiteral("figee.ex2")), 1);
+    EXPECT_EQ(attributs.at(QStringLiteral("figee.ex2")), 0) << "a read-only file is a file";
+    EXPECT_EQ(attributs.at(QStringLiteral("lien")), 16) << "a link to a folder is a folder";
 }
 
 TEST(ListeDossier, LeMasqueFiltreLExtensionSansRegarderLaCasse)
