@@ -51,18 +51,29 @@ bool toutAccepte(const QString& masque)
 } // namespace
 
 namespace {
-// Whether a name passes the mask. The common "*.ext" masks are an end compared without
-// regard to case; others go through the wildcard pattern.
+bool sansJoker(QStringView texte)
+{
+    return !texte.contains(QLatin1Char('*')) && !texte.contains(QLatin1Char('?'))
+        && !texte.contains(QLatin1Char('['));
+}
+
+// Whether a name passes the mask. The common masks, "*.ext" (an end) and "*.ex*" (a
+// part), are compared without regard to case as they stand; others go through the
+// wildcard pattern.
 class Masque {
 public:
     explicit Masque(const QString& masque)
     {
         if (toutAccepte(masque))
             return;
-        const QString fin = masque.mid(1);
-        if (masque.startsWith(QLatin1Char('*')) && !fin.contains(QLatin1Char('*'))
-            && !fin.contains(QLatin1Char('?')) && !fin.contains(QLatin1Char('['))) {
-            fin_ = fin;
+        const QStringView sansEtoile = QStringView(masque).mid(1);
+        if (masque.startsWith(QLatin1Char('*')) && sansJoker(sansEtoile)) {
+            fin_ = sansEtoile.toString();
+            return;
+        }
+        if (masque.size() > 2 && masque.startsWith(QLatin1Char('*')) && masque.endsWith(QLatin1Char('*'))
+            && sansJoker(sansEtoile.chopped(1))) {
+            partie_ = sansEtoile.chopped(1).toString();
             return;
         }
         motif_ = QRegularExpression(QRegularExpression::wildcardToRegularExpression(masque),
@@ -73,11 +84,14 @@ public:
     {
         if (!fin_.isEmpty())
             return nom.endsWith(fin_, Qt::CaseInsensitive);
+        if (!partie_.isEmpty())
+            return nom.contains(partie_, Qt::CaseInsensitive);
         return motif_.pattern().isEmpty() || motif_.match(nom).hasMatch();
     }
 
 private:
     QString fin_;
+    QString partie_;
     QRegularExpression motif_;
 };
 } // namespace

@@ -92,6 +92,17 @@ QString depuisWindows1252(const QByteArray& octets)
     return texte;
 }
 
+QChar caractereWindows1252(uchar octet)
+{
+    const PageWindows1252& p = page();
+    return p.simple ? QChar(p.caracteres[octet]) : depuisWindows1252(QByteArray(1, char(octet))).front();
+}
+
+int octetWindows1252(char16_t caractere)
+{
+    return caractere < PageWindows1252::Etendue ? page().octets[caractere] : -1;
+}
+
 std::optional<QByteArray> lireFichier(const QString& fichier)
 {
     QFile f(fichier);

@@ -11,6 +11,9 @@
 // Windows-1252 conversions; characters it cannot hold become '?'.
 QByteArray versWindows1252(const QString& texte);
 QString depuisWindows1252(const QByteArray& octets);
+// One character of that code page, and back: -1 for a character the code page lacks.
+QChar caractereWindows1252(uchar octet);
+int octetWindows1252(char16_t caractere);
 
 // The first record of a file, when the file exists and holds at least one whole record.
 std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille);

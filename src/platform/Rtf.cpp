@@ -2,36 +2,12 @@
 
 #include "Enregistrements.h"
 
-#include <QHash>
-#include <QSet>
-
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <vector>
 
 namespace {
-
-// The Windows-1252 character of every byte, and back.
-struct PageCode {
-    std::array<QChar, 256> caracteres;
-    QHash<char16_t, uchar> octets;
-
-    PageCode()
-    {
-        for (int b = 0; b < 256; ++b) {
-            const QString c = depuisWindows1252(QByteArray(1, static_cast<char>(b)));
-            caracteres[b] = c.size() == 1 ? c.at(0) : QChar(QChar::ReplacementCharacter);
-            if (c.size() == 1 && c.at(0) != QChar(QChar::ReplacementCharacter))
-                octets.insert(c.at(0).unicode(), static_cast<uchar>(b));
-        }
-    }
-};
-
-const PageCode& pageCode()
-{
-    static const PageCode page;
-    return page;
-}
 
 bool estDocumentRtf(const QByteArray& octets)
 {
@@ -40,9 +16,8 @@ bool estDocumentRtf(const QByteArray& octets)
 
 // ---- writing ----
 
-QByteArray echapper(const QString& ligne)
+void echapper(const QString& ligne, QByteArray& sortie)
 {
-    QByteArray sortie;
     for (const QChar c : ligne) {
         const char16_t u = c.unicode();
         if (u == u'\\' || u == u'{' || u == u'}') {
@@ -52,38 +27,50 @@ QByteArray echapper(const QString& ligne)
             sortie += "\\tab ";
         } else if (u >= 0x20 && u < 0x7F) {
             sortie += static_cast<char>(u);
-        } else if (const auto octet = pageCode().octets.constFind(u);
-                   octet != pageCode().octets.constEnd()) {
-            sortie += "\\'" + QByteArray::number(*octet, 16).rightJustified(2, '0');
+        } else if (const int octet = octetWindows1252(u); octet >= 0) {
+            sortie += "\\'";
+            sortie += "0123456789abcdef"[octet / 16];
+            sortie += "0123456789abcdef"[octet % 16];
         } else {
             // \u takes a signed 16-bit value; the '?' is what older readers show instead.
             sortie += "\\u" + QByteArray::number(static_cast<qint16>(u)) + '?';
         }
     }
-    return sortie;
 }
 
 // ---- reading ----
 
-// Destinations whose text is not part of the document's lines.
-const QSet<QByteArray>& destinationsIgnorees()
+// Destinations whose text is not part of the document's lines, in alphabetical order.
+constexpr std::array<std::string_view, 40> DestinationsIgnorees = {
+    "annotation", "bkmkend", "bkmkstart", "colorschememapping", "colortbl", "datastore",
+    "docvar", "filetbl", "fldinst", "fonttbl", "footer", "footerf", "footerl", "footerr",
+    "footnote", "generator", "header", "headerf", "headerl", "headerr", "info",
+    "latentstyles", "listoverridetable", "listtable", "mmathPr", "nonshppict", "objdata",
+    "object", "pgdsctbl", "pict", "revtbl", "rsidtbl", "stylesheet", "tc", "template",
+    "themedata", "userprops", "wgrffmtfilter", "xe", "xmlnsdecl"};
+static_assert(std::is_sorted(DestinationsIgnorees.begin(), DestinationsIgnorees.end()));
+
+bool destinationIgnoree(std::string_view mot)
 {
-    static const QSet<QByteArray> noms = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr",
-        "headerf", "footer", "footerl", "footerr", "footerf", "generator", "listtable",
-        "listoverridetable", "rsidtbl", "xmlnsdecl", "themedata", "colorschememapping",
-        "datastore", "latentstyles", "pgdsctbl", "object", "objdata", "fldinst", "filetbl",
-        "revtbl", "footnote", "annotation", "userprops", "template", "docvar", "bkmkstart",
-        "bkmkend", "xe", "tc", "nonshppict", "mmathPr", "wgrffmtfilter"};
-    return noms;
+    return std::binary_search(DestinationsIgnorees.begin(), DestinationsIgnorees.end(), mot);
 }
 
-char16_t caractereNomme(const QByteArray& mot)
+char16_t caractereNomme(std::string_view mot)
 {
-    static const QHash<QByteArray, char16_t> noms = {
-        {"tab", u'\t'},      {"lquote", 0x2018},    {"rquote", 0x2019}, {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D}, {"bullet", 0x2022},  {"endash", 0x2013}, {"emdash", 0x2014}};
-    return noms.value(mot, 0);
+    struct Nom {
+        std::string_view mot;
+        char16_t caractere;
+    };
+    static constexpr std::array<Nom, 8> noms = {{{"tab", u'\t'},
+                                                 {"lquote", 0x2018},
+                                                 {"rquote", 0x2019},
+                                                 {"ldblquote", 0x201C},
+                                                 {"rdblquote", 0x201D},
+                                                 {"bullet", 0x2022},
+                                                 {"endash", 0x2013},
+                                                 {"emdash", 0x2014}}};
+    const auto trouve = std::find_if(noms.begin(), noms.end(), [&](const Nom& n) { return n.mot == mot; });
+    return trouve == noms.end() ? 0 : trouve->caractere;
 }
 
 int valeurHexa(char c)
@@ -133,7 +120,7 @@ public:
             case '\n':
                 break;
             default:
-                octetTexte(static_cast<uchar>(c));
+                lireTexte();
             }
         }
         lignes_.append(ligne_);
@@ -208,7 +195,27 @@ private:
         ligne_ += c;
     }
 
-    void octetTexte(uchar octet) { caractere(pageCode().caracteres[octet]); }
+    void octetTexte(uchar octet) { caractere(caractereWindows1252(octet)); }
+
+    static bool estTexte(char c) { return c != '{' && c != '}' && c != '\\' && c != '\r' && c != '\n'; }
+
+    // Plain text, from the byte just read up to the next brace, control word or line end,
+    // taken in one piece: the characters standing in for a \uN first, then the rest.
+    void lireTexte()
+    {
+        qsizetype debut = pos_ - 1;
+        while (pos_ < taille_ && estTexte(octets_[pos_]))
+            ++pos_;
+        while (debut < pos_ && consommerRemplacement())
+            ++debut;
+        if (debut == pos_ || texteIgnore())
+            return;
+        const qsizetype avant = ligne_.size();
+        ligne_.resize(avant + (pos_ - debut));
+        QChar* sortie = ligne_.data() + avant;
+        for (qsizetype i = debut; i < pos_; ++i)
+            *sortie++ = caractereWindows1252(static_cast<uchar>(octets_[i]));
+    }
 
     void finirLigne()
     {
@@ -273,12 +280,12 @@ private:
 
     void lireMotControle()
     {
-        QByteArray mot;
-        while (pos_ < taille_ && estLettre(octets_[pos_])) {
-            if (mot.size() < LongueurMotMax)
-                mot += octets_[pos_];
+        const qsizetype debut = pos_;
+        while (pos_ < taille_ && estLettre(octets_[pos_]))
             ++pos_;
-        }
+        // Longer words are no word the reader knows: only their beginning is compared.
+        const auto longueur = std::min<qsizetype>(pos_ - debut, LongueurMotMax);
+        const std::string_view mot(octets_ + debut, std::size_t(longueur));
         bool negatif = false;
         if (pos_ < taille_ && octets_[pos_] == '-') {
             negatif = true;
@@ -298,7 +305,7 @@ private:
         motControle(mot, negatif ? -valeur : valeur, aValeur);
     }
 
-    void motControle(const QByteArray& mot, qint64 valeur, bool aValeur)
+    void motControle(std::string_view mot, qint64 valeur, bool aValeur)
     {
         if (mot == "u" && aValeur) {
             unicode(valeur);
@@ -310,7 +317,7 @@ private:
             finirLigne();
         else if (mot == "uc" && aValeur)
             etat_.octetsRemplacement = static_cast<int>(std::clamp<qint64>(valeur, 0, 8));
-        else if (destinationsIgnorees().contains(mot))
+        else if (destinationIgnoree(mot))
             etat_.ignore = true;
         else if (const char16_t c = caractereNomme(mot))
             caractere(QChar(c));
@@ -342,8 +349,10 @@ QByteArray documentRtf(const QStringList& lignes)
     QByteArray document = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036"
                           "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
                           "\\viewkind4\\uc1\\pard\\f0\\fs16 ";
-    for (const QString& ligne : lignes)
-        document += echapper(ligne) + "\\par\r\n";
+    for (const QString& ligne : lignes) {
+        echapper(ligne, document);
+        document += "\\par\r\n";
+    }
     document += "}\r\n";
     return document;
 }

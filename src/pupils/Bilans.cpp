@@ -38,13 +38,16 @@ bool chargerBilan(TamponLignes& tampon, const QString& chemin)
     return false;
 }
 
-// The records as the chooser compares them.
+// The records as the chooser compares them (the buffer's own lines, shared, where none
+// is cut).
 QStringList lignesComparees(const TamponLignes& tampon)
 {
-    QStringList lignes;
-    const int nombre = std::min(tampon.nombreLignes(), NbLignesLues);
-    for (int i = 0; i < nombre; ++i)
-        lignes.append(tampon.ligne(i).left(LongueurLigneMax));
+    QStringList lignes = tampon.lignes();
+    if (lignes.size() > NbLignesLues)
+        lignes.resize(NbLignesLues);
+    for (qsizetype i = 0; i < lignes.size(); ++i)
+        if (lignes.at(i).size() > LongueurLigneMax)
+            lignes[i].truncate(LongueurLigneMax);
     return lignes;
 }
 

@@ -15,6 +15,7 @@ public:
     int nombreLignes() const;
     // The empty text past the last line.
     QString ligne(int indice) const;
+    const QStringList& lignes() const { return lignes_; }
     void ajouter(const QString& ligne);
     // Writes the whole buffer as a rich-text document, whole or not at all.
     bool enregistrer(const QString& fichier, QString* erreur = nullptr) const;

@@ -57,7 +57,9 @@ Exercices listerExercices(const DemandeSuivi& demande)
             continue;
         const QString& serie = dossier.nom;
         const bool montree = demande.serie.isEmpty() || demande.serie == serie;
-        for (const EntreeDossier& entree : listerDossier(racine.filePath(serie), tous)) {
+        const QList<EntreeDossier> entrees = listerDossier(racine.filePath(serie), tous);
+        exercices.colonnesDe.reserve(exercices.colonnesDe.size() + entrees.size());
+        for (const EntreeDossier& entree : entrees) {
             const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension),
                                        entree.nom.right(LongueurExtension)};
             const bool montre = montree
@@ -76,11 +78,11 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
 {
     const QString classe = demande.classe == SansClasse ? QString() : demande.classe;
     LigneSuivi ligne{eleve, EtatEleve::SansBilan, QList<bool>(exercices.colonnes.size(), false), 0, {}};
-    const QString chemin = CheminBilan(demande.dossierBilans, eleve, classe);
-    if (!QFileInfo::exists(chemin))
+    const QFileInfo fichier(CheminBilan(demande.dossierBilans, eleve, classe));
+    if (!fichier.exists())
         return ligne;
     const std::optional<QByteArray> octets =
-        QFileInfo(chemin).isDir() ? std::nullopt : lireFichier(chemin);
+        fichier.isDir() ? std::nullopt : lireFichier(fichier.filePath());
     if (!octets) {
         ligne.etat = EtatEleve::Illisible;
         return ligne;

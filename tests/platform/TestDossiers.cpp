@@ -59,6 +59,9 @@ TEST(ListeDossier, LeMasqueFiltreLExtensionSansRegarderLaCasse)
     EXPECT_TRUE(ex2.count(QStringLiteral("un.ex2")));
     EXPECT_TRUE(ex2.count(QStringLiteral("deux.EX2")));
     EXPECT_EQ(listerDossier(QString(), QStringLiteral("*")).size(), 4);
+    EXPECT_EQ(listerDossier(QString(), QStringLiteral("*.EX*")).size(), 4);
+    EXPECT_EQ(listerDossier(QString(), QStringLiteral("*.ex?")).size(), 3);
+    EXPECT_EQ(listerDossier(QString(), QStringLiteral("t*.ex*")).size(), 1);
 }
 
 TEST(ListeDossier, DonneLesNomsDansLOrdreAlphabetiqueSansRegarderLaCasse)
