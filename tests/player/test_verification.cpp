@@ -4,6 +4,7 @@
 #include "Bilans.h"
 #include "CalqueCorrection.h"
 #include "ChoixExercice.h"
+#include "SonsEnregistres.h"
 #include "Voix.h"
 #include "Couleurs.h"
 #include "Contexte.h"
@@ -350,4 +351,20 @@ TEST(VoixHaute, LaConsigneEtLeVerdictSontLusSeulementSiLEnseignantLeDemande)
     monde.jeu().hide();
     monde.jeu().show();
     EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
+}
+
+TEST(SonsVerdict, UnSonParVerdictSeulementSiLEnseignantLeDemande)
+{
+    MondeJeu monde(2);
+    SonsEnregistres sons;
+    monde.contexte().sons = &sons;
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_TRUE(sons.joues.empty()) << "the option is off";
+
+    monde.contexte().retours.JouerSons = 1;
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    monde.tracerNoeuds({ 21, 2 }, { 15, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(sons.joues, (std::vector{ Son::Faux, Son::Juste })) << "without the voice too";
 }
