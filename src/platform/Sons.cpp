@@ -82,6 +82,12 @@ bool SonsSysteme::ouvrir()
         if (!appareil.isNull() && appareil.isFormatSupported(format)) {
             lecture_ = std::make_unique<QBuffer>();
             sortie_ = std::make_unique<QAudioSink>(appareil, format);
+            // Once a sound has run out, the output is given back to the system.
+            QAudioSink* sortie = sortie_.get();
+            QObject::connect(sortie, &QAudioSink::stateChanged, sortie, [sortie](QAudio::State etat) {
+                if (etat == QAudio::IdleState)
+                    sortie->stop();
+            });
         }
     }
     return sortie_ != nullptr;
