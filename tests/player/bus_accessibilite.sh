@@ -35,6 +35,8 @@ for _ in $(seq 100); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
 export DISPLAY=":$(tr -d '[:space:]' <"$travail/affichage")"
 export XDG_RUNTIME_DIR="$travail/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The buses of a desktop this runs in are not ours to use.
+unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export ORVANE_CLIENT_ACCESSIBLE="$client"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
