@@ -218,10 +218,10 @@ void TF_preferences::construirePageRetours(QWidget* page)
         QStringLiteral("Les éléments justes sont montrés en vert, ceux qui manquent en orange et "
                        "ceux qui sont en trop en pointillés rouges, avec une phrase qui dit "
                        "l'erreur. La solution s'affiche quelques secondes ; l'exercice reste à "
-                       "faire. La consigne de chaque exercice, «\u00A0Juste\u00A0», «\u00A0Faux\u00A0» et la phrase "
-                       "qui dit l'erreur sont lus à voix haute pour les élèves qui ne lisent pas "
-                       "encore. Un petit carillon accompagne «\u00A0Juste\u00A0», une note douce et grave "
-                       "«\u00A0Faux\u00A0»."),
+                       "faire. La consigne de chaque exercice, «\u00A0Juste\u00A0», "
+                       "«\u00A0Faux\u00A0» et la phrase qui dit l'erreur sont lus à voix haute "
+                       "pour les élèves qui ne lisent pas encore. Un petit carillon accompagne "
+                       "«\u00A0Juste\u00A0», une note douce et grave «\u00A0Faux\u00A0»."),
         QRect(12, 246, 720, 128), cadre);
     explication->setWordWrap(true);
     explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
