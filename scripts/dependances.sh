@@ -13,6 +13,8 @@ paquets=(
   xvfb openbox x11-utils libx11-dev imagemagick
   poppler-utils
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
+  qt6-multimedia-dev libqt6multimedia6
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 manquants=()

@@ -32,17 +32,21 @@ struct EnregistrementReglages {
     quint8 BilanReussite = 0;
 };
 
-// The teacher's help for pupils (file "RetoursOrvane.pfr", 3 bytes): show the mistakes
+// The teacher's help for pupils (file "RetoursOrvane.pfr", 4 bytes): show the mistakes
 // after "Faux"; offer the solution after that many "Faux" on one exercise (0: never); read
-// the instructions and the verdicts aloud. All off is the program as it always was.
+// the instructions and the verdicts aloud; mark the verdicts with a sound. All off is the
+// program as it always was. Files of the earlier 3 bytes have no sounds.
 struct EnregistrementRetours {
-    static constexpr int Taille = 3;
+    static constexpr int Taille = 4;
+    static constexpr int TailleSansSons = 3;
     static constexpr int EssaisMax = 20;
     quint8 MontrerErreurs = 0;
     quint8 EssaisAvantSolution = 0;
     quint8 LireAVoixHaute = 0;
+    quint8 JouerSons = 0;
 };
 
+class Sons;
 class Voix;
 
 // A folder record (353 bytes): the folder text (capacity 250) and two reserved texts
@@ -105,6 +109,8 @@ struct Contexte {
     EnregistrementRetours retours;
     // The voice that reads aloud when the teacher asks for it (none: nothing is said).
     Voix* voix = nullptr;
+    // What plays the verdicts' sounds when the teacher asks for them (none: silence).
+    Sons* sons = nullptr;
     EnregistrementDossier dossierBilans;
     EnregistrementDossier dossierExercices;
     EnregistrementImages imagesChoisies;

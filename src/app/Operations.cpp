@@ -3,6 +3,7 @@
 #include "Dialogues.h"
 #include "Contexte.h"
 #include "GlyphesBoutons.h"
+#include "Sons.h"
 #include "Voix.h"
 
 #include <QApplication>
@@ -33,6 +34,13 @@ void Dire(const Contexte& contexte, const QString& phrase)
 {
     if (contexte.retours.LireAVoixHaute == 1 && contexte.voix)
         contexte.voix->dire(phrase);
+}
+
+void AnnoncerVerdict(const Contexte& contexte, bool juste)
+{
+    if (contexte.retours.JouerSons == 1 && contexte.sons)
+        contexte.sons->jouer(juste ? Son::Juste : Son::Faux);
+    Dire(contexte, juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
 }
 
 void AfficherAide(const QString& sujet)

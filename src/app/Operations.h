@@ -20,6 +20,9 @@ void AvertirSiDossierProgrammeDisparu(const Contexte& contexte);
 
 // Reads a sentence aloud when the teacher asked for it and a voice is there.
 void Dire(const Contexte& contexte, const QString& phrase);
+// Marks a verdict that has just appeared with its sound and reads it aloud, each when the
+// teacher asked for it.
+void AnnoncerVerdict(const Contexte& contexte, bool juste);
 
 void AfficherAide(const QString& sujet);
 void AfficherSommaireAide();

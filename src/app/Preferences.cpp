@@ -67,18 +67,22 @@ EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets)
 
 void ChargerFichierRetours(Contexte& contexte)
 {
-    contexte.retours = RetoursLus(
-        lirePremierEnregistrement(contexte.fichierProgramme(FichierRetours), EnregistrementRetours::Taille));
+    const QString fichier = contexte.fichierProgramme(FichierRetours);
+    std::optional<QByteArray> octets = lirePremierEnregistrement(fichier, EnregistrementRetours::Taille);
+    if (!octets)
+        octets = lirePremierEnregistrement(fichier, EnregistrementRetours::TailleSansSons);
+    contexte.retours = RetoursLus(octets);
 }
 
 EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets)
 {
-    if (!octets || octets->size() != EnregistrementRetours::Taille)
+    if (!octets
+        || (octets->size() != EnregistrementRetours::Taille && octets->size() != EnregistrementRetours::TailleSansSons))
         return {};
-    const auto octet = [&](int i) { return static_cast<quint8>(octets->at(i)); };
-    const EnregistrementRetours lus{octet(0), octet(1), octet(2)};
+    const auto octet = [&](int i) { return i < octets->size() ? static_cast<quint8>(octets->at(i)) : quint8(0); };
+    const EnregistrementRetours lus{octet(0), octet(1), octet(2), octet(3)};
     if (lus.MontrerErreurs > 1 || lus.EssaisAvantSolution > EnregistrementRetours::EssaisMax
-        || lus.LireAVoixHaute > 1)
+        || lus.LireAVoixHaute > 1 || lus.JouerSons > 1)
         return {};
     return lus;
 }
@@ -122,6 +126,7 @@ void EcrireFichiersPreferences(const Contexte& contexte)
     retours.append(static_cast<char>(contexte.retours.MontrerErreurs));
     retours.append(static_cast<char>(contexte.retours.EssaisAvantSolution));
     retours.append(static_cast<char>(contexte.retours.LireAVoixHaute));
+    retours.append(static_cast<char>(contexte.retours.JouerSons));
     ecrire(FichierRetours, retours);
 }
 

@@ -22,7 +22,8 @@ void ChargerFichierReglages(Contexte& contexte);
 void ChargerFichierRetours(Contexte& contexte);
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier);
 // The records from a first record already read (nothing when the file was missing or
-// short); a record of another size is taken as damaged. A folder's default is the
+// short); a record of another size is taken as damaged, but for the help file's earlier
+// size, which is read without its newer settings. A folder's default is the
 // program folder.
 EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets);
 EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets);

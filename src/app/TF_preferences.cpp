@@ -210,25 +210,30 @@ void TF_preferences::construirePageRetours(QWidget* page)
     essais->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ChoixLireAVoixHaute = new QCheckBox(QStringLiteral("Lire les consignes à voix haute"), cadre);
     ChoixLireAVoixHaute->setObjectName(QStringLiteral("ChoixLireAVoixHaute"));
-    ChoixLireAVoixHaute->setGeometry(12, 160, 720, 36);
+    ChoixLireAVoixHaute->setGeometry(12, 150, 720, 36);
+    ChoixJouerSons = new QCheckBox(QStringLiteral("Jouer un son pour « Juste » et « Faux »"), cadre);
+    ChoixJouerSons->setObjectName(QStringLiteral("ChoixJouerSons"));
+    ChoixJouerSons->setGeometry(12, 200, 720, 36);
     auto* explication = etiquette(
         QStringLiteral("Les éléments justes sont montrés en vert, ceux qui manquent en orange et "
                        "ceux qui sont en trop en pointillés rouges, avec une phrase qui dit "
                        "l'erreur. La solution s'affiche quelques secondes ; l'exercice reste à "
-                       "faire. La consigne de chaque exercice, « Juste », « Faux » et la phrase "
-                       "qui dit l'erreur sont lus à voix haute pour les élèves qui ne lisent pas "
-                       "encore."),
-        QRect(12, 220, 720, 150), cadre);
+                       "faire. La consigne de chaque exercice, «\u00A0Juste\u00A0», "
+                       "«\u00A0Faux\u00A0» et la phrase qui dit l'erreur sont lus à voix haute "
+                       "pour les élèves qui ne lisent pas encore. Un petit carillon accompagne "
+                       "«\u00A0Juste\u00A0», une note douce et grave «\u00A0Faux\u00A0»."),
+        QRect(12, 246, 720, 128), cadre);
     explication->setWordWrap(true);
     explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QWidget* w : {static_cast<QWidget*>(ChoixMontrerErreurs), static_cast<QWidget*>(ChoixProposerSolution),
-                       static_cast<QWidget*>(ChoixLireAVoixHaute)}) {
+                       static_cast<QWidget*>(ChoixLireAVoixHaute), static_cast<QWidget*>(ChoixJouerSons)}) {
         w->setFont(police(QStringLiteral("Arial"), 21, true));
         colorer(w, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
     }
     connect(ChoixMontrerErreurs, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
     connect(ChoixProposerSolution, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
     connect(ChoixLireAVoixHaute, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
+    connect(ChoixJouerSons, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
     connect(EssaisSolution, &QSpinBox::valueChanged, this, &TF_preferences::retoursChanges);
 }
 
@@ -238,6 +243,7 @@ void TF_preferences::montrerRetours()
     ChoixMontrerErreurs->setChecked(r.MontrerErreurs == 1);
     ChoixProposerSolution->setChecked(r.EssaisAvantSolution > 0);
     ChoixLireAVoixHaute->setChecked(r.LireAVoixHaute == 1);
+    ChoixJouerSons->setChecked(r.JouerSons == 1);
     if (r.EssaisAvantSolution > 0)
         EssaisSolution->setValue(r.EssaisAvantSolution);
     EssaisSolution->setEnabled(r.EssaisAvantSolution > 0);
@@ -247,6 +253,7 @@ void TF_preferences::retoursChanges()
 {
     contexte_.retours.MontrerErreurs = ChoixMontrerErreurs->isChecked() ? 1 : 0;
     contexte_.retours.LireAVoixHaute = ChoixLireAVoixHaute->isChecked() ? 1 : 0;
+    contexte_.retours.JouerSons = ChoixJouerSons->isChecked() ? 1 : 0;
     const bool solution = ChoixProposerSolution->isChecked();
     contexte_.retours.EssaisAvantSolution = solution ? static_cast<quint8>(EssaisSolution->value()) : 0;
     EssaisSolution->setEnabled(solution);

@@ -71,6 +71,7 @@ private:
     QCheckBox* ChoixMontrerErreurs;
     QCheckBox* ChoixProposerSolution;
     QCheckBox* ChoixLireAVoixHaute;
+    QCheckBox* ChoixJouerSons;
     QSpinBox* EssaisSolution;
     QLabel* Label_Emplacement;
     QLabel* Label_EmplacementExos;

@@ -428,7 +428,8 @@ void TF_Jeu1H::BoutonCorrectionClick()
         if (G[k]->couleur() == D[k]->couleur())
             ++pairesEgales;
     }
-    if (pairesEgales == Jeu1_.NbCasesCote) {
+    const bool juste = pairesEgales == Jeu1_.NbCasesCote;
+    if (juste) {
         LabelResultat->setText(QStringLiteral("Juste"));
         LabelResultat->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(VertJuste)));
         // A "Faux" still waiting to be cleared must not wipe the success away.
@@ -443,7 +444,7 @@ void TF_Jeu1H::BoutonCorrectionClick()
         if (!Timer2->isActive())
             Timer2->start();
     }
-    Dire(contexte_, LabelResultat->text());
+    AnnoncerVerdict(contexte_, juste);
 }
 
 void TF_Jeu1H::BoutonModifChoixClick()

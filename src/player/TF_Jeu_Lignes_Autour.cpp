@@ -674,7 +674,7 @@ void TF_Jeu_Lignes_Autour::montrerResultat(bool juste)
 {
     ColorerTexte(LabelResultat, juste ? CouleurVertJuste : CouleurRouge);
     LabelResultat->setText(juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
-    Dire(contexte_, LabelResultat->text());
+    AnnoncerVerdict(contexte_, juste);
     if (juste)
         Timer2->stop();
     else if (!Timer2->isActive())

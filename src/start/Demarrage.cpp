@@ -47,6 +47,7 @@ std::unique_ptr<Programme> CreerProgramme()
     auto programme = std::make_unique<Programme>(QDir::toNativeSeparators(QDir::currentPath()));
     Contexte& contexte = programme->contexte;
     contexte.voix = &programme->voix;
+    contexte.sons = &programme->sons;
     Fenetres& f = programme->fenetres;
     programme->menu = std::make_unique<TF_Menu>(contexte);
     f.preferences = new TF_preferences(contexte);

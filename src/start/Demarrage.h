@@ -2,6 +2,7 @@
 
 #include "Contexte.h"
 #include "Fenetres.h"
+#include "Sons.h"
 #include "Voix.h"
 
 #include <memory>
@@ -13,6 +14,7 @@ class TF_Menu;
 struct Programme {
     explicit Programme(const QString& dossierProgramme) : contexte(dossierProgramme) {}
     VoixSysteme voix;
+    SonsSysteme sons;
     Contexte contexte; // outlives every window
     std::unique_ptr<TF_Menu> menu;
     Fenetres fenetres;

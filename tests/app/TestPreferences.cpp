@@ -77,21 +77,35 @@ TEST_F(Preferences, LAideApresFauxSeChoisitSurSaPageEtUnFichierAbimeLaCoupe)
     cliquer(&f, QStringLiteral("ChoixProposerSolution"));
     spin->setValue(4);
     cliquer(&f, QStringLiteral("ChoixLireAVoixHaute"));
+    cliquer(&f, QStringLiteral("ChoixJouerSons"));
     EXPECT_EQ(contexte.retours.MontrerErreurs, 1);
     EXPECT_EQ(contexte.retours.EssaisAvantSolution, 4);
     EXPECT_EQ(contexte.retours.LireAVoixHaute, 1);
+    EXPECT_EQ(contexte.retours.JouerSons, 1);
     cliquer(&f, QStringLiteral("SpeedButton1"));
-    EXPECT_EQ(contenu(FichierRetours), QByteArray("\x01\x04\x01", 3));
+    EXPECT_EQ(contenu(FichierRetours), QByteArray("\x01\x04\x01\x01", 4));
     EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4)) << "the settings file is unchanged";
 
     for (const QByteArray& abime : {QByteArray("\x01\x01", 2), QByteArray("\x02\x01\x00", 3),
-                                    QByteArray("\x01\x15\x00", 3), QByteArray("\x01\x01\x02", 3)}) {
+                                    QByteArray("\x01\x15\x00", 3), QByteArray("\x01\x01\x02", 3),
+                                    QByteArray("\x01\x01\x01\x02", 4)}) {
         ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, abime));
         f.ChargerPreferences();
         EXPECT_EQ(contexte.retours.MontrerErreurs, 0) << abime.toHex().toStdString();
         EXPECT_EQ(contexte.retours.EssaisAvantSolution, 0) << abime.toHex().toStdString();
         EXPECT_EQ(contexte.retours.LireAVoixHaute, 0) << abime.toHex().toStdString();
+        EXPECT_EQ(contexte.retours.JouerSons, 0) << abime.toHex().toStdString();
     }
+    // A file of the earlier three bytes keeps its settings and has no sounds.
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, QByteArray("\x01\x05\x01", 3)));
+    f.ChargerPreferences();
+    EXPECT_EQ(contexte.retours.EssaisAvantSolution, 5);
+    EXPECT_EQ(contexte.retours.LireAVoixHaute, 1);
+    EXPECT_EQ(contexte.retours.JouerSons, 0);
+    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixJouerSons")));
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierRetours), QByteArray("\x01\x05\x01\x00", 4)) << "written in today's size";
+
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierRetours, QByteArray("\x00\x02\x00", 3)));
     f.ChargerPreferences();
     cliquer(&f, QStringLiteral("ChoixMontrerErreurs"));

@@ -5,6 +5,7 @@
 
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
+#include "SonsEnregistres.h"
 
 #include <QApplication>
 #include <QImage>
@@ -322,6 +323,20 @@ TEST_F(FenetreJeu1, UneCaseEnTropOuUneMauvaiseCouleurEstFaux)
     colorier(k, juste);
     verifier();
     EXPECT_EQ(resultat(), QStringLiteral("Juste"));
+}
+
+TEST_F(FenetreJeu1, ChaqueVerdictASonSonQuandLEnseignantLeDemande)
+{
+    SonsEnregistres sons;
+    contexte.sons = &sons;
+    ouvrir(8);
+    verifier();
+    EXPECT_TRUE(sons.joues.empty()) << "the option is off";
+    contexte.retours.JouerSons = 1;
+    verifier();
+    reproduireModele();
+    verifier();
+    EXPECT_EQ(sons.joues, (std::vector{Son::Faux, Son::Juste}));
 }
 
 TEST_F(FenetreJeu1, FauxSEffaceSeulEtNeRepartPasAChaqueVerification)

@@ -4,6 +4,7 @@
 #include "Bilans.h"
 #include "CalqueCorrection.h"
 #include "ChoixExercice.h"
+#include "SonsEnregistres.h"
 #include "Voix.h"
 #include "Couleurs.h"
 #include "Contexte.h"
@@ -325,6 +326,94 @@ TEST(Clavier, UnExerciceSeJoueSansSouris)
 
 namespace {
 
+// One gesture at the keyboard: the tool's key (and a colour key for the paint pot), then
+// the cursor to de, Espace, and for a stroke the cursor to a and Entrée.
+struct GesteClavier {
+    Qt::Key outil;
+    QPoint de;
+    QPoint a;
+    Qt::Key couleur = Qt::Key_unknown;
+};
+
+struct CasClavier {
+    const char* nom;
+    int numero;
+    Axe typeAxe;
+    QVector<MotsElement> modele;
+    std::vector<GesteClavier> gestes;
+};
+
+const CasClavier CasClaviers[] = {
+    { "coloriage", 3, AxeVertical,
+      { { GenreRectangle, 2, 2, 6, 6 }, { GenreColoriage, 3, 3, 5, 5, CouleurRouge } },
+      { { Qt::Key_R, { 22, 2 }, { 18, 6 } }, { Qt::Key_P, { 19, 3 }, {}, Qt::Key_4 } } },
+    { "oblique_haut_bas", 4, AxeObliqueHB,
+      { { GenreTrait, 3, 2, 9, 8 }, { GenreRectangle, 14, 2, 18, 6 } },
+      { { Qt::Key_T, { 2, 3 }, { 8, 9 } }, { Qt::Key_R, { 2, 14 }, { 6, 18 } } } },
+    { "oblique_bas_haut", 4, AxeObliqueBH,
+      { { GenreTrait, 3, 2, 9, 8 } },
+      { { Qt::Key_T, { 22, 21 }, { 16, 15 } } } },
+    { "centre", 5, AxePoint,
+      { { GenreTrait, 3, 2, 9, 8 }, { GenreCercle, 2, 14, 6, 18 } },
+      { { Qt::Key_T, { 21, 22 }, { 15, 16 } }, { Qt::Key_C, { 22, 10 }, { 18, 6 } } } },
+};
+
+class ClavierSeul : public ::testing::TestWithParam<CasClavier> {
+protected:
+    void SetUp() override
+    {
+        const CasClavier& cas = GetParam();
+        monde.charger(ContenuFichier(cas.numero, cas.typeAxe, N, 20, cas.modele));
+        grille = monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
+        ASSERT_EQ(monde.jeu().focusWidget(), grille);
+    }
+    void taper(Qt::Key touche, int fois = 1)
+    {
+        for (int i = 0; i < fois; ++i)
+            QTest::keyClick(grille, touche);
+    }
+    void allerA(QPoint noeud)
+    {
+        const QPoint pas = noeud - ici;
+        taper(pas.x() < 0 ? Qt::Key_Left : Qt::Key_Right, std::abs(pas.x()));
+        taper(pas.y() < 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(pas.y()));
+        ici = noeud;
+        EXPECT_EQ(grille->accessibleDescription(), QStringLiteral("colonne %1, ligne %2").arg(ici.x()).arg(ici.y()));
+    }
+    void faire(const GesteClavier& g)
+    {
+        taper(g.outil);
+        if (g.couleur != Qt::Key_unknown)
+            taper(g.couleur);
+        allerA(g.de);
+        taper(Qt::Key_Space);
+        if (g.outil == Qt::Key_P)
+            return;
+        allerA(g.a);
+        taper(Qt::Key_Return);
+    }
+
+    MondeJeu monde{ GetParam().numero };
+    QWidget* grille = nullptr;
+    QPoint ici{ N / 2, N / 2 };
+};
+
+TEST_P(ClavierSeul, LeSymetriqueSeDessineEtSeVerifieAuClavier)
+{
+    for (const GesteClavier& g : GetParam().gestes)
+        faire(g);
+    EXPECT_EQ(monde.jeu().figureEleve().NbElements, int(GetParam().gestes.size()));
+    taper(Qt::Key_V);
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ChaqueType, ClavierSeul, ::testing::ValuesIn(CasClaviers),
+                         [](const ::testing::TestParamInfo<CasClavier>& info) { return std::string(info.param.nom); });
+
+} // namespace
+
+namespace {
+
 // Stands for the system's voice: keeps what would have been said.
 struct VoixEnregistree : Voix {
     QStringList phrases;
@@ -350,4 +439,20 @@ TEST(VoixHaute, LaConsigneEtLeVerdictSontLusSeulementSiLEnseignantLeDemande)
     monde.jeu().hide();
     monde.jeu().show();
     EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
+}
+
+TEST(SonsVerdict, UnSonParVerdictSeulementSiLEnseignantLeDemande)
+{
+    MondeJeu monde(2);
+    SonsEnregistres sons;
+    monde.contexte().sons = &sons;
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_TRUE(sons.joues.empty()) << "the option is off";
+
+    monde.contexte().retours.JouerSons = 1;
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    monde.tracerNoeuds({ 21, 2 }, { 15, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(sons.joues, (std::vector{ Son::Faux, Son::Juste })) << "without the voice too";
 }
