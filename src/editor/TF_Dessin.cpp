@@ -140,7 +140,7 @@ TF_Dessin::TF_Dessin(Contexte& contexte, QWidget* parent)
 
     AdapterEcran(this);
     // The picture keeps the scaled size of its area, so every grid size fits in it.
-    image1_->image() = NouvelleImage(image1_->width(), image1_->height());
+    image1_->prevoirImage(image1_->size());
     centrerPanneau();
 }
 

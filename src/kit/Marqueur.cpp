@@ -53,25 +53,34 @@ void Marqueur::mousePressEvent(QMouseEvent* evenement)
 
 Marqueurs::Marqueurs(QWidget* parent, int nombre, const QFont& police)
     : QObject(parent)
+    , parent_(parent)
+    , nombre_(nombre)
+    , police_(police)
 {
-    for (int i = 1; i <= nombre; ++i) {
-        auto* marqueur = new Marqueur(i, parent);
+}
+
+Marqueur* Marqueurs::marqueur(int numero)
+{
+    while (int(marqueurs_.size()) < numero) {
+        const int i = int(marqueurs_.size()) + 1;
+        auto* marqueur = new Marqueur(i, parent_);
         marqueur->setObjectName(QStringLiteral("Marqueur%1").arg(i));
-        marqueur->setFont(police);
+        marqueur->setFont(police_);
         marqueur->setGeometry(0, 0, 12, 12);
         marqueur->hide();
         connect(marqueur, &Marqueur::clique, this, &Marqueurs::clique);
         marqueurs_.push_back(marqueur);
     }
+    return marqueurs_[std::size_t(numero - 1)];
 }
 
 void Marqueurs::montrer(const Figure& figure, QPoint origine, int tailleCase)
 {
     const int cote = CoteMarqueur(tailleCase);
-    const int nombre = std::min(figure.NbElements, int(marqueurs_.size()));
+    const int nombre = std::min(figure.NbElements, nombre_);
     for (int i = 1; i <= nombre; ++i) {
         const ElementFigure& e = figure[i];
-        Marqueur* marqueur = marqueurs_[std::size_t(i - 1)];
+        Marqueur* marqueur = this->marqueur(i);
         const QPoint coin = PositionMarqueur(e.GenreElement, {e.X1, e.Y1}, {e.X2, e.Y2});
         marqueur->setGeometry(QRect(origine + coin, QSize(cote, cote)));
         ColorerFond(marqueur, EstColoriage(e.GenreElement) ? e.Couleur : CouleurGris);

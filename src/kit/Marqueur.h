@@ -45,5 +45,12 @@ signals:
     void clique(int numero);
 
 private:
+    // Markers are made the first time a figure needs them: a window made at start-up and
+    // never opened makes none.
+    Marqueur* marqueur(int numero);
+
+    QWidget* parent_;
+    int nombre_;
+    QFont police_;
     std::vector<Marqueur*> marqueurs_; // element i has marqueurs_[i - 1]
 };

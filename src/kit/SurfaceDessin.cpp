@@ -1,5 +1,7 @@
 #include "SurfaceDessin.h"
 
+#include "Dessin.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,10 +10,28 @@ SurfaceDessin::SurfaceDessin(QWidget* parent)
 {
 }
 
+void SurfaceDessin::prevoirImage(QSize taille)
+{
+    taille_ = taille;
+    image_ = QImage();
+}
+
+const QImage& SurfaceDessin::image() const
+{
+    if (image_.isNull() && !taille_.isEmpty())
+        image_ = NouvelleImage(taille_.width(), taille_.height());
+    return image_;
+}
+
+QImage& SurfaceDessin::image()
+{
+    return const_cast<QImage&>(std::as_const(*this).image());
+}
+
 void SurfaceDessin::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, image_);
+    p.drawImage(0, 0, image());
 }
 
 void SurfaceDessin::mousePressEvent(QMouseEvent* evenement)

@@ -11,8 +11,11 @@ class SurfaceDessin : public QWidget {
 public:
     explicit SurfaceDessin(QWidget* parent);
 
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
+    // The picture, white at this size, is made when it is first used: every window is
+    // made at start-up, long before most are shown.
+    void prevoirImage(QSize taille);
+    QImage& image();
+    const QImage& image() const;
 
 signals:
     void appui(QPoint point);
@@ -26,5 +29,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evenement) override;
 
 private:
-    QImage image_;
+    QSize taille_;
+    mutable QImage image_;
 };

@@ -88,8 +88,7 @@ TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(Contexte& contexte, QWidget* parent)
     AdapterEcran(this);
     centrerPanneau();
     creerMarqueurs();
-    Image1->image() = NouvelleImage(Image1->width(), Image1->height());
-    Masque_ = MasqueReference(Image1->image().width(), Image1->image().height());
+    Image1->prevoirImage(Image1->size());
 }
 
 void TF_Jeu_Lignes_Autour::connaitreChoix(ChoisirExercice* choix)
@@ -465,7 +464,7 @@ void TF_Jeu_Lignes_Autour::AfficherModele()
 {
     EffacerImage();
     DessinerQuadrillage();
-    Masque_.effacer();
+    Masque_ = MasqueReference(Image1->image().width(), Image1->image().height());
     for (int i = 1; i <= FigureReference_.NbElements; ++i) {
         DessinerElement(FigureReference_[i]);
         MarquerElement(Masque_, FigureReference_[i]);

@@ -182,7 +182,8 @@ TEST_F(FenetreDessin, LaGommeRetireLElementChoisi)
     EXPECT_EQ(m2->text(), QStringLiteral("r"));
     EXPECT_EQ(m2->geometry(), QRect(81, 41, 10, 10)) << "at the rectangle's first corner";
     EXPECT_EQ(controle<QLabel>("Marqueur1")->geometry().topLeft(), QPoint(41, 101));
-    EXPECT_FALSE(controle<QLabel>("Marqueur4")->isVisibleTo(&f));
+    const auto* m4 = f.findChild<QLabel*>(QStringLiteral("Marqueur4"));
+    EXPECT_FALSE(m4 && m4->isVisibleTo(&f)) << "no marker beyond the figure's elements";
 
     QTest::mouseClick(m2, Qt::LeftButton);
     ASSERT_EQ(f.figure().NbElements, 2);

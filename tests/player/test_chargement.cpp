@@ -103,7 +103,8 @@ TEST(OuvertureJeu, EveryOpeningStartsAfresh)
     EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
     EXPECT_EQ(monde.jeu().figureReference().NbElements, 0);
     EXPECT_FALSE(monde.jeu().modeGomme());
-    EXPECT_FALSE(monde.jeu().findChild<QWidget*>(QStringLiteral("Marqueur1"))->isVisible());
+    const auto* marqueur = monde.jeu().findChild<QWidget*>(QStringLiteral("Marqueur1"));
+    EXPECT_FALSE(marqueur && marqueur->isVisible());
 }
 
 TEST(OuvertureJeu, NothingCanBeDrawnBeforeTheFirstExercise)

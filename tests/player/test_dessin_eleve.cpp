@@ -144,7 +144,7 @@ TEST_F(DessinEleve, EraserShowsOneMarkerPerElementAndOneClickRemovesIt)
     EXPECT_EQ(m1->geometry(), QRect(origine + QPoint(280, 40), QSize(10, 10)));
     EXPECT_EQ(m2->text(), QStringLiteral("l"));
     EXPECT_EQ(m2->pos(), origine + QPoint(360, 260));
-    EXPECT_FALSE(m3->isVisible());
+    EXPECT_FALSE(m3 && m3->isVisible());
 
     // The hidden template panel shares the markers' click but names no element.
     cliquerMarqueur(monde->jeu().findChild<QLabel*>(QStringLiteral("PanelRef")));
