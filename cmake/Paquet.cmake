@@ -21,7 +21,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # are designed for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Reading aloud needs the speech-dispatcher plug-in and a French voice; without them the
+# program shows everything and says nothing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, qt6-speech-speechd-plugin, speech-dispatcher, espeak-ng")
 set(CPACK_GENERATOR DEB)
 set(CPACK_COMPONENTS_ALL systeme)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
