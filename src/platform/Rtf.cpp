@@ -221,8 +221,10 @@ private:
     {
         if (texteIgnore())
             return;
-        lignes_.append(ligne_);
-        ligne_.clear();
+        // The line is copied at its exact size and the buffer kept for the next one: one
+        // allocation per line however many pieces it was read in.
+        lignes_.append(QString(ligne_.constData(), ligne_.size()));
+        ligne_.resize(0);
     }
 
     void lireControle()

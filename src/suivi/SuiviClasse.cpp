@@ -37,11 +37,33 @@ QStringList elevesSansClasse(const QString& dossierBilans)
 }
 
 // Every exercise file of every series, and the columns of the type and series asked.
+// With every type, one record names several files (Ex01.ex2 and Ex01.ex3): the columns
+// of a record are chained, first by the record, then column to column.
 struct Exercices {
-    // The record of each exercise of the folder, with the columns of the files it names
-    // (none when they are not shown).
-    QHash<QString, QList<int>> colonnesDe;
+    static constexpr int Aucune = -1;
+    // The record of each exercise of the folder, with its first column (Aucune when its
+    // files are not shown).
+    QHash<QString, int> premiereColonne;
+    QList<int> colonneSuivante; // per column: the next column of the same record
     QList<ColonneSuivi> colonnes;
+
+    void ajouter(const ColonneSuivi& colonne, bool montre)
+    {
+        const QString cle = colonne.ligneBilan();
+        auto trouve = premiereColonne.find(cle);
+        if (trouve == premiereColonne.end())
+            trouve = premiereColonne.insert(cle, Aucune);
+        int& premiere = *trouve;
+        if (!montre)
+            return;
+        // Columns come in the folder's order: the new one goes to the chain's end.
+        int* fin = &premiere;
+        while (*fin != Aucune)
+            fin = &colonneSuivante[*fin];
+        *fin = static_cast<int>(colonnes.size());
+        colonnes.append(colonne);
+        colonneSuivante.append(Aucune);
+    }
 };
 
 Exercices listerExercices(const DemandeSuivi& demande)
@@ -58,17 +80,12 @@ Exercices listerExercices(const DemandeSuivi& demande)
         const QString& serie = dossier.nom;
         const bool montree = demande.serie.isEmpty() || demande.serie == serie;
         const QList<EntreeDossier> entrees = listerDossier(racine.filePath(serie), tous);
-        exercices.colonnesDe.reserve(exercices.colonnesDe.size() + entrees.size());
+        exercices.premiereColonne.reserve(exercices.premiereColonne.size() + entrees.size());
         for (const EntreeDossier& entree : entrees) {
-            const ColonneSuivi colonne{serie, entree.nom.chopped(LongueurExtension),
-                                       entree.nom.right(LongueurExtension)};
             const bool montre = montree
                 && (demande.numeroExercice == 0 || entree.nom.endsWith(extension, Qt::CaseInsensitive));
-            QList<int>& colonnes = exercices.colonnesDe[colonne.ligneBilan()];
-            if (montre) {
-                colonnes.append(static_cast<int>(exercices.colonnes.size()));
-                exercices.colonnes.append(colonne);
-            }
+            exercices.ajouter({serie, entree.nom.chopped(LongueurExtension), entree.nom.right(LongueurExtension)},
+                              montre);
         }
     }
     return exercices;
@@ -91,13 +108,14 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
     // The chooser's exact comparison, each record looked up once: a folder holds
     // thousands of exercises and a results file a thousand records.
     for (const QString& enregistrement : LireBilan(*octets)) {
-        const auto trouve = exercices.colonnesDe.constFind(enregistrement);
-        if (trouve == exercices.colonnesDe.cend()) {
+        const auto trouve = exercices.premiereColonne.constFind(enregistrement);
+        if (trouve == exercices.premiereColonne.cend()) {
             if (!enregistrement.isEmpty())
                 ligne.autres.append(enregistrement);
             continue;
         }
-        for (int colonne : *trouve) {
+        for (int colonne = *trouve; colonne != Exercices::Aucune;
+             colonne = exercices.colonneSuivante[colonne]) {
             ligne.total += ligne.reussis[colonne] ? 0 : 1;
             ligne.reussis[colonne] = true;
         }
@@ -198,6 +216,7 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
         return tableau;
     const Exercices exercices = listerExercices(demande);
     tableau.colonnes = exercices.colonnes;
+    tableau.lignes.reserve(eleves.size());
     for (const QString& eleve : eleves)
         tableau.lignes.append(ligneEleve(demande, eleve, exercices));
     compterTotaux(tableau);
