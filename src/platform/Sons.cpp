@@ -1,10 +1,5 @@
 #include "Sons.h"
-
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
+#include "SortieSon.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,44 +57,22 @@ QByteArray EchantillonsSon(Son son)
                       qsizetype(echantillons.size() * sizeof(qint16)));
 }
 
-SonsSysteme::SonsSysteme() = default;
+SonsSysteme::SonsSysteme(const QString& fichierModule) : module_(fichierModule) {}
 
-SonsSysteme::~SonsSysteme()
-{
-    if (sortie_)
-        sortie_->stop();
-}
+SonsSysteme::~SonsSysteme() = default;
 
 bool SonsSysteme::ouvrir()
 {
     if (!essaye_) {
         essaye_ = true;
-        QAudioFormat format;
-        format.setSampleRate(FrequenceEchantillonnage);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        const QAudioDevice appareil = QMediaDevices::defaultAudioOutput();
-        if (!appareil.isNull() && appareil.isFormatSupported(format)) {
-            lecture_ = std::make_unique<QBuffer>();
-            sortie_ = std::make_unique<QAudioSink>(appareil, format);
-            // Once a sound has run out, the output is given back to the system.
-            QAudioSink* sortie = sortie_.get();
-            QObject::connect(sortie, &QAudioSink::stateChanged, sortie, [sortie](QAudio::State etat) {
-                if (etat == QAudio::IdleState)
-                    sortie->stop();
-            });
-        }
+        if (const auto creer = reinterpret_cast<FabriqueSortieSon>(module_.resolve(NomFabriqueSortieSon)))
+            sortie_.reset(creer(FrequenceEchantillonnage));
     }
     return sortie_ != nullptr;
 }
 
 void SonsSysteme::jouer(Son son)
 {
-    if (!ouvrir())
-        return;
-    sortie_->stop();
-    lecture_->close();
-    lecture_->setData(EchantillonsSon(son));
-    lecture_->open(QIODevice::ReadOnly);
-    sortie_->start(lecture_.get());
+    if (ouvrir())
+        sortie_->jouer(EchantillonsSon(son));
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLibrary>
+#include <QString>
 
 #include <memory>
 
-class QAudioSink;
-class QBuffer;
+class SortieSon;
 
 // The two short sounds that mark a verdict.
 enum class Son { Juste, Faux };
@@ -23,19 +24,22 @@ public:
 constexpr int FrequenceEchantillonnage = 22050;
 QByteArray EchantillonsSon(Son son);
 
-// The system's sound output through Qt Multimedia, opened at the first sound. Without an
-// output device nothing is played and nothing waits; a new sound cuts the one before.
+// The sound output module's file, installed beside the program.
+inline constexpr char NomModuleSon[] = "orvane_son.so";
+
+// The system's sound output, through the module loaded at the first sound. Without the
+// module or an output device nothing is played and nothing waits; a new sound cuts the
+// one before.
 class SonsSysteme : public Sons {
 public:
-    SonsSysteme();
+    explicit SonsSysteme(const QString& fichierModule);
     ~SonsSysteme() override;
     void jouer(Son son) override;
 
 private:
     bool ouvrir();
 
-    // The samples outlive the output that reads them.
-    std::unique_ptr<QBuffer> lecture_;
-    std::unique_ptr<QAudioSink> sortie_;
+    QLibrary module_; // never unloaded: the output's code lives there
+    std::unique_ptr<SortieSon> sortie_;
     bool essaye_ = false;
 };

@@ -5,6 +5,8 @@
 #include "Sons.h"
 #include "Voix.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class TF_Menu;
@@ -14,7 +16,7 @@ class TF_Menu;
 struct Programme {
     explicit Programme(const QString& dossierProgramme) : contexte(dossierProgramme) {}
     VoixSysteme voix;
-    SonsSysteme sons;
+    SonsSysteme sons{QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(NomModuleSon)};
     Contexte contexte; // outlives every window
     std::unique_ptr<TF_Menu> menu;
     Fenetres fenetres;

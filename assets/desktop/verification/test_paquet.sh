@@ -24,6 +24,7 @@ contenu=$(dpkg --contents "$paquet")
 contient() { grep -qE "^$1 .* \./$2\$" <<<"$contenu"; }
 verifier "lanceur /usr/bin/orvane exécutable" contient '-rwxr-xr-x' 'usr/bin/orvane'
 verifier "programme sous /usr/lib/orvane" contient '-rwxr-xr-x' 'usr/lib/orvane/orvane'
+verifier "module des sons à côté du programme" contient '-rw[-x]r-[-x]r-[-x]' 'usr/lib/orvane/orvane_son\.so'
 for f in Orvane_Titre.bmp fond21.bmp fond12.bmp Orvane.bmp fond27.bmp aide_orvane/sommaire.htm \
     "Série 1 - débutant/Exercice 01.ex2" "Série 2 - confirmé/Exercice 01.ex5"; do
     verifier "fichier usr/share/orvane/$f" contient '-rw-r--r--' "usr/share/orvane/$f"
@@ -37,7 +38,7 @@ verifier "aucun programme de test ni de vérification" \
 verifier "tout appartient à root" test -z "$(awk '$2 != "root/root"' <<<"$contenu")"
 
 depend=$(dpkg-deb -f "$paquet" Depends)
-for d in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-liberation2; do
+for d in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
     verifier "dépendance $d" grep -qE "(^|, )$d( |,|$)" <<<"$depend"
 done
 verifier "section education" test "$(dpkg-deb -f "$paquet" Section)" = education
