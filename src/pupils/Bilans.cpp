@@ -38,19 +38,6 @@ bool chargerBilan(TamponLignes& tampon, const QString& chemin)
     return false;
 }
 
-// The records as the chooser compares them (the buffer's own lines, shared, where none
-// is cut).
-QStringList lignesComparees(const TamponLignes& tampon)
-{
-    QStringList lignes = tampon.lignes();
-    if (lignes.size() > NbLignesLues)
-        lignes.resize(NbLignesLues);
-    for (qsizetype i = 0; i < lignes.size(); ++i)
-        if (lignes.at(i).size() > LongueurLigneMax)
-            lignes[i].truncate(LongueurLigneMax);
-    return lignes;
-}
-
 bool contientLigne(const TamponLignes& tampon, const QString& ligne)
 {
     for (int i = 0; i <= tampon.nombreLignes(); ++i)
@@ -114,14 +101,26 @@ QStringList LireBilan(const QString& chemin)
 {
     TamponLignes tampon;
     chargerBilan(tampon, chemin);
-    return lignesComparees(tampon);
+    return LignesComparees(tampon);
 }
 
 QStringList LireBilan(const QByteArray& octets)
 {
     TamponLignes tampon;
     tampon.lire(octets);
-    return lignesComparees(tampon);
+    return LignesComparees(tampon);
+}
+
+QStringList LignesComparees(const TamponLignes& tampon)
+{
+    // The buffer's own lines are shared where none is cut.
+    QStringList lignes = tampon.lignes();
+    if (lignes.size() > NbLignesLues)
+        lignes.resize(NbLignesLues);
+    for (qsizetype i = 0; i < lignes.size(); ++i)
+        if (lignes.at(i).size() > LongueurLigneMax)
+            lignes[i].truncate(LongueurLigneMax);
+    return lignes;
 }
 
 bool ExerciceReussi(const QStringList& bilan, const QString& ligne)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class TamponLignes;
+
 // Name of a pupil's results file (no folder), from the pupil's and the class's names.
 QString NomFichierBilan(const QString& eleve, const QString& classe);
 
@@ -30,6 +32,8 @@ bool EffacerBilan(const QString& chemin);
 QStringList LireBilan(const QString& chemin);
 // The same from the bytes of a results file.
 QStringList LireBilan(const QByteArray& octets);
+// The same from a line buffer already read.
+QStringList LignesComparees(const TamponLignes& tampon);
 
 // True when one of the records read is exactly ligne.
 bool ExerciceReussi(const QStringList& bilan, const QString& ligne);
