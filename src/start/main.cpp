@@ -1,13 +1,16 @@
 #include "Demarrage.h"
 #include "Dialogues.h"
 #include "DialoguesQt.h"
+#include "Polices.h"
 #include "TF_Menu.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    std::jthread polices = LireConfigurationPolices();
     QApplication application(argc, argv);
+    polices.join();
     InstallerTraductionsQt();
     // The launcher shows through the program why it cannot start it (a shared folder
     // that is not mounted), since a menu entry has no terminal to read.
