@@ -1,7 +1,6 @@
 #include "TF_Menu.h"
 
 #include "Contexte.h"
-#include "GlyphesMenu.h"
 #include "Operations.h"
 #include "TF_preferences.h"
 #include "ZoneMosaique.h"
@@ -66,7 +65,7 @@ TF_Menu::TF_Menu(Contexte& contexte, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     construireMenus();
-    construireBoutons();
+    const QList<QPair<QPushButton*, GlypheMenu>> glyphes = construireBoutons();
     for (QWidget* w : {static_cast<QWidget*>(PaintBox1), static_cast<QWidget*>(margedroite),
                        static_cast<QWidget*>(margegauche), static_cast<QWidget*>(StatusBar1)})
         w->installEventFilter(this);
@@ -77,9 +76,15 @@ TF_Menu::TF_Menu(Contexte& contexte, QWidget* parent)
     connect(f10, &QShortcut::activated, this, [this] { fenetres_.preferences->exec(); });
 
     // Creation, in the program's order: scaling, cursors, reference.
-    const int glyphe = qRound(TailleGlyphe * AdapterEcran(this));
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setIconSize(QSize(glyphe, glyphe));
+    const int cote = qRound(TailleGlyphe * AdapterEcran(this));
+    // Each glyph is drawn once, at the size it is shown at on this screen.
+    const qreal rapportPixels = devicePixelRatioF();
+    for (const auto& [bouton, glyphe] : glyphes) {
+        QPixmap dessin = DessinerGlypheMenu(glyphe, qRound(cote * rapportPixels));
+        dessin.setDevicePixelRatio(rapportPixels);
+        bouton->setIcon(QIcon(dessin));
+        bouton->setIconSize(QSize(cote, cote));
+    }
     InstallerCurseurApplication();
     contexte_.geometrieReference = {x(), y(), height(), width()};
     setWindowTitle(QStringLiteral("Talvero   -    Orvane"));
@@ -139,20 +144,21 @@ void TF_Menu::construireMenus()
         connect(m, &QMenu::aboutToShow, this, [this] { RemettreGaucheHaut(this, contexte_.geometrieReference); });
 }
 
-void TF_Menu::construireBoutons()
+QList<QPair<QPushButton*, GlypheMenu>> TF_Menu::construireBoutons()
 {
     QFont police(QStringLiteral("Arial"));
     police.setPixelSize(16);
     police.setBold(true);
     QPalette marine = palette();
     marine.setColor(QPalette::ButtonText, QColor(0x00, 0x00, 0x80));
+    QList<QPair<QPushButton*, GlypheMenu>> glyphes;
     const auto bouton = [&](const QString& nom, int haut, const QString& texte, GlypheMenu glyphe) {
-        auto* b = new QPushButton(QIcon(DessinerGlypheMenu(glyphe, 128)), texte, PaintBox1);
+        auto* b = new QPushButton(texte, PaintBox1);
         b->setObjectName(nom);
         b->setGeometry(424, haut, 311, 73);
         b->setFont(police);
         b->setPalette(marine);
-        b->setIconSize(QSize(TailleGlyphe, TailleGlyphe));
+        glyphes.append({b, glyphe});
         return b;
     };
     BoutonJ1 = bouton(QStringLiteral("BoutonJ1"), 20, QStringLiteral("Orvane : &cases"), GlypheMenu::Cases);
@@ -170,6 +176,7 @@ void TF_Menu::construireBoutons()
     connect(Bouton_Autour, &QPushButton::clicked, this, [this] { Bouton_AutourClick(Bouton_Autour); });
     connect(Bouton_Point, &QPushButton::clicked, this, [this] { Bouton_AutourClick(Bouton_Point); });
     connect(SpeedButton3, &QPushButton::clicked, this, &TF_Menu::QuitterClick);
+    return glyphes;
 }
 
 void TF_Menu::connaitre(const Fenetres& fenetres)

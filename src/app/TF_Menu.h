@@ -1,7 +1,10 @@
 #pragma once
 
 #include "Fenetres.h"
+#include "GlyphesMenu.h"
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 
 struct Contexte;
@@ -45,7 +48,8 @@ protected:
 
 private:
     void construireMenus();
-    void construireBoutons();
+    // The six buttons, each with the glyph it is to show once the window is scaled.
+    QList<QPair<QPushButton*, GlypheMenu>> construireBoutons();
     // The identification before exercises 2 to 5; false when nothing is to be opened.
     bool Identifier();
     void ouvrirJeuLignes(int exercice);
