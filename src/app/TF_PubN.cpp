@@ -1,6 +1,7 @@
 #include "TF_PubN.h"
 
 #include "Contexte.h"
+#include "Controles.h"
 #include "Operations.h"
 #include "ZoneMosaique.h"
 
@@ -54,7 +55,7 @@ TF_PubN::TF_PubN(const Contexte& contexte, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     AdapterEcran(this);
-    setWindowState(Qt::WindowMaximized);
+    MaximiserALaPremiereApparition(this);
 }
 
 void TF_PubN::paintEvent(QPaintEvent*)

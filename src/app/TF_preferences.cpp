@@ -4,6 +4,7 @@
 #include "Dialogues.h"
 #include "Enregistrements.h"
 #include "Contexte.h"
+#include "Controles.h"
 #include "Dossiers.h"
 #include "Operations.h"
 #include "Preferences.h"
@@ -143,7 +144,7 @@ TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     connect(f1, &QShortcut::activated, this, [] { AfficherAide(QStringLiteral("preferences.htm")); });
 
     AdapterEcran(this);
-    setWindowState(Qt::WindowMaximized);
+    MaximiserALaPremiereApparition(this);
 }
 
 void TF_preferences::construirePageExercices(QWidget* page)

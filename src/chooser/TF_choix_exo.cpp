@@ -77,7 +77,7 @@ TF_choix_exo::TF_choix_exo(const Contexte& contexte, QWidget* parent)
     setWindowTitle(QStringLiteral("Choix de l'exercice"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowMinMaxButtonsHint);
-    setWindowState(Qt::WindowMaximized);
+    MaximiserALaPremiereApparition(this);
     resize(808, 606);
     ColorerFond(this, CouleurFenetre);
     creerControles();

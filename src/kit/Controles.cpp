@@ -1,6 +1,7 @@
 #include "Controles.h"
 
 #include <QDialog>
+#include <QEvent>
 
 #include "Couleurs.h"
 
@@ -140,6 +141,31 @@ QString ListeEleves::texteChoisi() const
     return element && element->isSelected() ? element->text() : QString();
 }
 
+namespace {
+// Stops watching after the first show; the user's own choice holds from then on.
+class MaximisationDifferee : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Show) {
+            auto* fenetre = static_cast<QWidget*>(objet);
+            fenetre->removeEventFilter(this);
+            fenetre->setWindowState(fenetre->windowState() | Qt::WindowMaximized);
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void MaximiserALaPremiereApparition(QWidget* fenetre)
+{
+    fenetre->installEventFilter(new MaximisationDifferee(fenetre));
+}
+
 void PreparerFenetreGestion(QDialog* fenetre, const QString& nom, const QString& titre, QSize taille,
                             Qt::WindowFlags autres)
 {
@@ -147,7 +173,7 @@ void PreparerFenetreGestion(QDialog* fenetre, const QString& nom, const QString&
     fenetre->setWindowTitle(titre);
     fenetre->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                             | Qt::WindowMinMaxButtonsHint | autres);
-    fenetre->setWindowState(Qt::WindowMaximized);
+    MaximiserALaPremiereApparition(fenetre);
     fenetre->resize(taille);
     ColorerFond(fenetre, CouleurFenetreGestion);
 }

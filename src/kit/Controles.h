@@ -32,6 +32,11 @@ QFrame* CreerPanneau(QWidget* parent, const QString& nom, const QRect& geometrie
 // Puts a panel in the middle of its window's client area (offsets rounded toward zero).
 void CentrerPanneau(QWidget* panneau);
 
+// Maximises a window as it is first shown, just before it reaches the screen. A window
+// maximised while hidden gets its place on the display at once, which costs every hidden
+// window at start-up.
+void MaximiserALaPremiereApparition(QWidget* fenetre);
+
 // The teachers' management windows (results, worksheets, class overview): a blue ground
 // with a pale panel, maximised, of the given design size.
 constexpr quint32 CouleurFenetreGestion = 0x00FF8080;

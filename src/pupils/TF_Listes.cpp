@@ -46,7 +46,7 @@ TF_Listes::TF_Listes(const Contexte& contexte, QWidget* parent)
     setWindowTitle(QStringLiteral("Création de listes d'élèves."));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowMinMaxButtonsHint);
-    setWindowState(Qt::WindowMaximized);
+    MaximiserALaPremiereApparition(this);
     resize(808, 580);
     ColorerFond(this, CouleurFenetre);
     creerControles();
