@@ -5,9 +5,12 @@
 
 #include <QCursor>
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+
+#include <functional>
 
 namespace {
 constexpr int CoteOutil = 32;
@@ -35,16 +38,63 @@ void dessinerForme(QPainter& p, Genre genre)
     }
 }
 
-// Paints on a transparent square of that side, with smoothed edges.
+// An icon drawn the first time it is shown or asked for, then kept: the buttons of the
+// windows made hidden at start-up cost nothing until those windows are opened.
+class IconeDifferee final : public QIconEngine {
+public:
+    explicit IconeDifferee(std::function<QIcon()> dessiner) : dessiner_(std::move(dessiner)) {}
+
+    void paint(QPainter* peintre, const QRect& cadre, QIcon::Mode mode, QIcon::State etat) override
+    {
+        icone().paint(peintre, cadre, Qt::AlignCenter, mode, etat);
+    }
+    QPixmap pixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().pixmap(taille, mode, etat);
+    }
+    QPixmap scaledPixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat, qreal echelle) override
+    {
+        return icone().pixmap(taille, echelle, mode, etat);
+    }
+    QSize actualSize(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().actualSize(taille, mode, etat);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().availableSizes(mode, etat);
+    }
+    QIconEngine* clone() const override { return new IconeDifferee(*this); }
+
+private:
+    const QIcon& icone()
+    {
+        if (icone_.isNull())
+            icone_ = dessiner_();
+        return icone_;
+    }
+
+    std::function<QIcon()> dessiner_;
+    QIcon icone_;
+};
+
+QIcon iconeDifferee(std::function<QIcon()> dessiner)
+{
+    return QIcon(new IconeDifferee(std::move(dessiner)));
+}
+
+// Paints on a transparent square of that side, with smoothed edges, when first shown.
 template <typename Peinture>
 QIcon icone(int cote, Peinture peindre)
 {
-    QPixmap dessin = ToileTransparente(cote);
-    QPainter p(&dessin);
-    p.setRenderHint(QPainter::Antialiasing);
-    peindre(p);
-    p.end();
-    return QIcon(dessin);
+    return iconeDifferee([cote, peindre] {
+        QPixmap dessin = ToileTransparente(cote);
+        QPainter p(&dessin);
+        p.setRenderHint(QPainter::Antialiasing);
+        peindre(p);
+        p.end();
+        return QIcon(dessin);
+    });
 }
 } // namespace
 
@@ -104,7 +154,7 @@ QIcon IconeOutil(Genre genre)
 {
     // The paint tool shows the pot that becomes the window's cursor.
     if (genre == GenreColoriage)
-        return QIcon(CurseurProgramme(1).pixmap());
+        return iconeDifferee([] { return QIcon(CurseurProgramme(1).pixmap()); });
     return icone(CoteOutil, [genre](QPainter& p) { dessinerForme(p, genre); });
 }
 
