@@ -1,6 +1,8 @@
 #include "Sons.h"
 #include "SortieSon.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -55,6 +57,11 @@ QByteArray EchantillonsSon(Son son)
     }
     return QByteArray(reinterpret_cast<const char*>(echantillons.data()),
                       qsizetype(echantillons.size() * sizeof(qint16)));
+}
+
+QString ModuleSonDuProgramme()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/orvane_son.so");
 }
 
 SonsSysteme::SonsSysteme(const QString& fichierModule) : module_(fichierModule) {}

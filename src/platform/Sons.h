@@ -24,8 +24,8 @@ public:
 constexpr int FrequenceEchantillonnage = 22050;
 QByteArray EchantillonsSon(Son son);
 
-// The sound output module's file, installed beside the program.
-inline constexpr char NomModuleSon[] = "orvane_son.so";
+// The sound output module's file, installed beside the running program.
+QString ModuleSonDuProgramme();
 
 // The system's sound output, through the module loaded at the first sound. Without the
 // module or an output device nothing is played and nothing waits; a new sound cuts the

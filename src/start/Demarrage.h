@@ -5,8 +5,6 @@
 #include "Sons.h"
 #include "Voix.h"
 
-#include <QCoreApplication>
-
 #include <memory>
 
 class TF_Menu;
@@ -16,7 +14,7 @@ class TF_Menu;
 struct Programme {
     explicit Programme(const QString& dossierProgramme) : contexte(dossierProgramme) {}
     VoixSysteme voix;
-    SonsSysteme sons{QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(NomModuleSon)};
+    SonsSysteme sons{ModuleSonDuProgramme()};
     Contexte contexte; // outlives every window
     std::unique_ptr<TF_Menu> menu;
     Fenetres fenetres;

@@ -2,6 +2,7 @@
 #include "SortieSon.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,7 @@ TEST(Sons, DeuxSonsCourtsEtDoux)
 TEST(Sons, LaSortieDuSystemeNeFaitJamaisAttendre)
 {
     EXPECT_NE(QLibrary(QStringLiteral(ORVANE_MODULE_SON)).resolve(NomFabriqueSortieSon), nullptr);
+    EXPECT_EQ(QFileInfo(ModuleSonDuProgramme()).fileName(), QFileInfo(QStringLiteral(ORVANE_MODULE_SON)).fileName());
     for (const QString& module : {QStringLiteral(ORVANE_MODULE_SON), QStringLiteral("/introuvable/orvane_son.so")}) {
         SonsSysteme sons(module);
         QElapsedTimer montre;
