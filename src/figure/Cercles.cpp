@@ -54,7 +54,7 @@ std::vector<Decalage> CalculerDecalagesQuart(qint64 r, int quart)
 {
     const SinusCosinus& table = TableAngles();
     std::vector<Decalage> decalages;
-    for (int i = quart * DixiemesParQuart + 1; i <= (quart + 1) * DixiemesParQuart; ++i) {
+    for (int i = quart * DixiemesParQuart; i <= (quart + 1) * DixiemesParQuart; ++i) {
         const double s = table.sinus[std::size_t(i)];
         const double c = table.cosinus[std::size_t(i)];
         for (qint64 rho = r - 1; rho <= r + 1; ++rho)

@@ -44,9 +44,12 @@ struct Decalage
 };
 
 // The distinct pixels one quarter (0: right-above, 1: right-below, 2: left-below,
-// 3: left-above) sets around its centre: steps 900·quart + 1 to 900·quart + 900 on the
-// radii r - 1, r and r + 1. Many steps land on the same pixel, so the set is far smaller
-// than the steps.
+// 3: left-above) sets around its centre: steps 900·quart to 900·quart + 900 on the radii
+// r - 1, r and r + 1. Many steps land on the same pixel, so the set is far smaller than
+// the steps. A quarter holds both of its end steps: a reflection turns a quarter's first
+// step into its image's last, so with one end left out a quarter and the image of its
+// image would differ by the end pixels, which part from their neighbours on radii of
+// 287 pixels and more (0.1° is then half a pixel).
 std::vector<Decalage> CalculerDecalagesQuart(qint64 r, int quart);
 
 // The same, kept per radius (the user-interface thread alone draws and checks).
