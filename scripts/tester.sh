@@ -7,7 +7,7 @@ bash scripts/dependances.sh
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_BENCH=ON
 cmake --build build
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j2
 
 # The same suite again built by clang with AddressSanitizer and UndefinedBehaviorSanitizer
 # (any report fails its test), plus the fuzz targets of the file readers: their seed
@@ -15,4 +15,4 @@ ctest --test-dir build --output-on-failure
 cmake -S . -B build-robust -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DORVANE_SANITIZE=ON -DORVANE_FUZZ=ON
 cmake --build build-robust
-ctest --test-dir build-robust --output-on-failure
+ctest --test-dir build-robust --output-on-failure -j2
