@@ -71,3 +71,33 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
                     ->text().startsWith(QStringLiteral("Le dossier des exercices est introuvable")));
     EXPECT_EQ(table->rowCount(), 0);
 }
+
+TEST(FenetreSuivi, ClasseDePlusDeCinquanteNomLongEtNomsDesChoix)
+{
+    QTemporaryDir racine;
+    const QDir r(racine.path());
+    r.mkpath(QStringLiteral("exercices/Série 1"));
+    Contexte contexte(racine.path());
+    contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
+    ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    const QString nomLong = QStringLiteral("Marie-Charlotte Élisabeth ").repeated(8);
+    QStringList eleves{nomLong};
+    for (int i = 1; i < NbMaxEleves; ++i)
+        eleves.append(QStringLiteral("Élève %1").arg(i));
+    ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves) + ContenuClasse({QStringLiteral("Cinquante et un")}));
+    DialoguesScriptes dialogues;
+    TF_SuiviClasse fenetre(contexte);
+    fenetre.show();
+
+    auto* table = fenetre.findChild<QTableWidget*>(QStringLiteral("TableSuivi"));
+    EXPECT_EQ(fenetre.findChild<QLabel*>(QStringLiteral("LabelMessage"))->text(), MessageClasseIncomplete());
+    EXPECT_EQ(table->rowCount(), NbMaxEleves + 2);
+    EXPECT_EQ(table->item(1, 0)->toolTip(), nomLong);
+    EXPECT_LE(table->columnWidth(0), table->width() / 3);
+    const struct {
+        const char* liste;
+        const char* nom;
+    } choix[] = {{"ComboClasse", "Classe"}, {"ComboType", "Exercices"}, {"ComboSerie", "Série"}};
+    for (const auto& c : choix)
+        EXPECT_EQ(fenetre.findChild<QComboBox*>(QString::fromUtf8(c.liste))->accessibleName(), QString::fromUtf8(c.nom));
+}
