@@ -337,6 +337,20 @@ private:
     }
 };
 
+// The decoder gives a control character, or the replacement character, for every byte
+// a text never holds.
+std::array<bool, 256> octetsEtrangers()
+{
+    std::array<bool, 256> etrangers{};
+    for (int octet = 0; octet < 256; ++octet) {
+        const QChar c = caractereWindows1252(static_cast<uchar>(octet));
+        const bool blanc = c == u'\t' || c == u'\r' || c == u'\n';
+        etrangers[std::size_t(octet)] =
+            (c.category() == QChar::Other_Control && !blanc) || c == QChar::ReplacementCharacter;
+    }
+    return etrangers;
+}
+
 QStringList lignesTexteSimple(const QByteArray& octets)
 {
     QString texte = depuisWindows1252(octets);
@@ -364,4 +378,14 @@ QStringList lignesDocument(const QByteArray& octets)
     if (estDocumentRtf(octets))
         return LecteurRtf(octets).lire();
     return lignesTexteSimple(octets);
+}
+
+bool documentLisible(const QByteArray& octets)
+{
+    static const std::array<bool, 256> etrangers = octetsEtrangers();
+    const auto* debut = reinterpret_cast<const uchar*>(octets.constData());
+    const auto* fin = debut + octets.size();
+    while (fin != debut && fin[-1] == 0)
+        --fin;
+    return std::none_of(debut, fin, [](uchar octet) { return etrangers[octet]; });
 }

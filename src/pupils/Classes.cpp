@@ -7,6 +7,12 @@
 
 #include <algorithm>
 
+QString MessageClasseIncomplete()
+{
+    return QStringLiteral("Cette classe compte plus de %1 élèves : seuls les %1 premiers sont affichés.")
+        .arg(NbMaxEleves);
+}
+
 LectureClasse LireClasse(const QString& fichier)
 {
     QFile f(fichier);

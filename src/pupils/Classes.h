@@ -23,6 +23,9 @@ struct LectureClasse {
     QString erreur;        // French cause when the file could not be read
 };
 
+// What the teacher is told when a class file held more than NbMaxEleves pupils.
+QString MessageClasseIncomplete();
+
 // Reads the whole records of a class file (a trailing partial record is ignored).
 LectureClasse LireClasse(const QString& fichier);
 // The same from an open device, which is read from its current position.

@@ -214,9 +214,7 @@ void TF_Listes::bouton_ouvrirClick()
         if (!lecture.erreur.isEmpty())
             avertir(messageErreurFichier(fichier, lecture.erreur));
         else if (!lecture.complete)
-            avertir(QStringLiteral("Cette classe compte plus de %1 élèves : seuls les %1 "
-                                   "premiers sont affichés.")
-                        .arg(NbMaxEleves));
+            avertir(MessageClasseIncomplete());
         Edit1->setEnabled(true);
         Edit2->setEnabled(true);
         Edit1->setText(NomDeClasse(fichier));

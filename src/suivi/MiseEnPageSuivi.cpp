@@ -71,10 +71,17 @@ private:
     static int debutLignes() { return HauteurTitre + HauteurSeries + HauteurExercices; }
     int xTotal() const { return LargeurNom + page_.nbColonnes * LargeurExercice; }
 
+    // Text wider than its cell ends in an ellipsis rather than being clipped, which
+    // would read as another name ("Côtés B" as "Côtés E").
+    void ecrire(const QRect& r, int alignement, const QString& texte)
+    {
+        p_.drawText(r, alignement, p_.fontMetrics().elidedText(texte, Qt::ElideRight, r.width()));
+    }
+
     void cellule(const QRect& r, const QString& texte, int alignement = Qt::AlignCenter)
     {
         p_.drawRect(r);
-        p_.drawText(r.adjusted(8, 0, -8, 0), alignement | Qt::AlignVCenter, texte);
+        ecrire(r.adjusted(8, 0, -8, 0), alignement | Qt::AlignVCenter, texte);
     }
 
     void entete()
@@ -107,7 +114,7 @@ private:
         p_.save();
         p_.translate(x, y + HauteurExercices);
         p_.rotate(-90);
-        p_.drawText(QRect(8, 0, HauteurExercices - 16, LargeurExercice), Qt::AlignLeft | Qt::AlignVCenter, nom);
+        ecrire(QRect(8, 0, HauteurExercices - 16, LargeurExercice), Qt::AlignLeft | Qt::AlignVCenter, nom);
         p_.restore();
     }
 
@@ -148,10 +155,7 @@ private:
         QString total;
         QString autres;
         if (!eleve) {
-            int somme = 0;
-            for (int n : t_.totauxColonnes)
-                somme += n;
-            total = QString::number(somme);
+            total = QString::number(t_.totalReussites);
             autres = QString::number(t_.totalAutres);
         } else if (eleve->etat == EtatEleve::Bilan) {
             total = QString::number(eleve->total);

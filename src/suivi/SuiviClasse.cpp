@@ -6,6 +6,7 @@
 #include "Contexte.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "Rtf.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,8 @@ const QString PrefixeSansClasse = QStringLiteral("Bilan ") + NomProduit + QStrin
 const QString ExtensionBilan = QStringLiteral(".Reu");
 // The chooser names an exercise by its file name less the last four characters.
 constexpr int LongueurExtension = 4;
+constexpr int PremierType = 2;
+constexpr int DernierType = 5;
 
 bool estFichier(const EntreeDossier& entree)
 {
@@ -66,26 +69,53 @@ struct Exercices {
     }
 };
 
+// The exercise type of a file by the chooser's masks (".ex2" to ".ex5" ending the name, in
+// any letter case), or 0 for the other files that "*.ex*" takes: locks, files being
+// saved, the launcher's copies.
+int typeExercice(const QString& nom)
+{
+    static const QStringList extensions = [] {
+        QStringList liste;
+        for (int type = PremierType; type <= DernierType; ++type)
+            liste.append(MasqueExercices(type).mid(1));
+        return liste;
+    }();
+    for (int i = 0; i < extensions.size(); ++i)
+        if (nom.endsWith(extensions[i], Qt::CaseInsensitive))
+            return PremierType + i;
+    return 0;
+}
+
+bool typeDemande(int type, int numeroExercice)
+{
+    return type != 0 && (numeroExercice == 0 || type == numeroExercice);
+}
+
+// The folders the chooser takes for series, in its order.
+QStringList dossiersDeSeries(const QString& dossierExercices)
+{
+    QStringList series;
+    for (const EntreeDossier& dossier : listerDossier(dossierExercices, QStringLiteral("*.*")))
+        if (EstSerie(dossier))
+            series.append(dossier.nom);
+    return series;
+}
+
 Exercices listerExercices(const DemandeSuivi& demande)
 {
     const QString tous = MasqueExercices(0, true);
-    // "*.exN" takes exactly the names ending in ".exN", in any case.
-    const QString extension = MasqueExercices(demande.numeroExercice).mid(1);
     const QDir racine(demande.dossierExercices);
     Exercices exercices;
-    // The chooser's series (folders holding an exercise file), each listed only once.
-    for (const EntreeDossier& dossier : listerDossier(demande.dossierExercices, QStringLiteral("*.*"))) {
-        if (!EstSerie(dossier))
-            continue;
-        const QString& serie = dossier.nom;
+    for (const QString& serie : dossiersDeSeries(demande.dossierExercices)) {
         const bool montree = demande.serie.isEmpty() || demande.serie == serie;
         const QList<EntreeDossier> entrees = listerDossier(racine.filePath(serie), tous);
         exercices.premiereColonne.reserve(exercices.premiereColonne.size() + entrees.size());
         for (const EntreeDossier& entree : entrees) {
-            const bool montre = montree
-                && (demande.numeroExercice == 0 || entree.nom.endsWith(extension, Qt::CaseInsensitive));
+            const int type = typeExercice(entree.nom);
+            if (type == 0)
+                continue;
             exercices.ajouter({serie, entree.nom.chopped(LongueurExtension), entree.nom.right(LongueurExtension)},
-                              montre);
+                              montree && typeDemande(type, demande.numeroExercice));
         }
     }
     return exercices;
@@ -100,7 +130,8 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
         return ligne;
     const std::optional<QByteArray> octets =
         fichier.isDir() ? std::nullopt : lireFichier(fichier.filePath());
-    if (!octets) {
+    // Bytes that are no list of records would fill "autres" with garbage.
+    if (!octets || !documentLisible(*octets)) {
         ligne.etat = EtatEleve::Illisible;
         return ligne;
     }
@@ -114,11 +145,12 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
                 ligne.autres.append(enregistrement);
             continue;
         }
-        for (int colonne = *trouve; colonne != Exercices::Aucune;
-             colonne = exercices.colonneSuivante[colonne]) {
-            ligne.total += ligne.reussis[colonne] ? 0 : 1;
+        // A record counts once, whether written twice or naming a file of each type.
+        if (*trouve == Exercices::Aucune || ligne.reussis[*trouve])
+            continue;
+        ++ligne.total;
+        for (int colonne = *trouve; colonne != Exercices::Aucune; colonne = exercices.colonneSuivante[colonne])
             ligne.reussis[colonne] = true;
-        }
     }
     return ligne;
 }
@@ -129,18 +161,23 @@ void compterTotaux(TableauSuivi& tableau)
     for (const LigneSuivi& ligne : tableau.lignes) {
         for (qsizetype i = 0; i < ligne.reussis.size(); ++i)
             tableau.totauxColonnes[i] += ligne.reussis[i] ? 1 : 0;
+        tableau.totalReussites += ligne.total;
         tableau.totalAutres += static_cast<int>(ligne.autres.size());
     }
 }
 
 // A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or
-// a line end, its quotes doubled.
+// a line end, its quotes doubled. A spreadsheet runs a field that starts like a formula,
+// and pupils type their own names: such a field starts with an apostrophe, quoted.
 QString champCsv(const QString& texte)
 {
     static const QString speciaux = QStringLiteral(";\"\r\n");
-    if (std::none_of(texte.begin(), texte.end(), [](QChar c) { return speciaux.contains(c); }))
+    static const QString debutsFormule = QStringLiteral("=+-@\t\r");
+    const bool formule = !texte.isEmpty() && debutsFormule.contains(texte.front());
+    if (!formule && std::none_of(texte.begin(), texte.end(), [](QChar c) { return speciaux.contains(c); }))
         return texte;
-    return QLatin1Char('"') + QString(texte).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+    const QString champ = formule ? QLatin1Char('\'') + texte : texte;
+    return QLatin1Char('"') + QString(champ).replace(QLatin1Char('"'), QStringLiteral("\"\""))
         + QLatin1Char('"');
 }
 
@@ -180,25 +217,33 @@ QStringList ClassesDuDossier(const QString& dossierProgramme)
     return classes;
 }
 
-bool ElevesDeClasse(const DemandeSuivi& demande, QStringList& eleves, QString& erreur)
+LectureClasse ElevesDeClasse(const DemandeSuivi& demande)
 {
+    LectureClasse lecture;
     if (demande.classe == SansClasse) {
-        eleves = elevesSansClasse(demande.dossierBilans);
-        return true;
+        lecture.noms = elevesSansClasse(demande.dossierBilans);
+        return lecture;
     }
     const QString nom = demande.classe + ExtensionClasse;
-    const LectureClasse lecture = LireClasse(fichierSansCasse(demande.dossierProgramme, nom));
-    if (!lecture.erreur.isEmpty()) {
-        erreur = messageErreurFichier(nom, lecture.erreur);
-        return false;
-    }
-    eleves = lecture.noms;
-    return true;
+    lecture = LireClasse(fichierSansCasse(demande.dossierProgramme, nom));
+    if (!lecture.erreur.isEmpty())
+        lecture.erreur = messageErreurFichier(nom, lecture.erreur);
+    return lecture;
 }
 
 QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice)
 {
-    return SeriesDuDossier(dossierExercices, MasqueExercices(numeroExercice, numeroExercice == 0));
+    const QDir racine(dossierExercices);
+    const QString masque = MasqueExercices(numeroExercice, numeroExercice == 0);
+    QStringList series;
+    for (const QString& serie : dossiersDeSeries(dossierExercices)) {
+        const QList<EntreeDossier> entrees = listerDossier(racine.filePath(serie), masque);
+        if (std::any_of(entrees.begin(), entrees.end(), [&](const EntreeDossier& entree) {
+                return typeDemande(typeExercice(entree.nom), numeroExercice);
+            }))
+            series.append(serie);
+    }
+    return series;
 }
 
 TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
@@ -211,13 +256,16 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
             + demande.dossierExercices + QStringLiteral("\nChoisissez-le dans les préférences.");
         return tableau;
     }
-    QStringList eleves;
-    if (!ElevesDeClasse(demande, eleves, tableau.erreur))
+    const LectureClasse eleves = ElevesDeClasse(demande);
+    tableau.erreur = eleves.erreur;
+    if (!tableau.erreur.isEmpty())
         return tableau;
+    if (!eleves.complete)
+        tableau.avertissement = MessageClasseIncomplete();
     const Exercices exercices = listerExercices(demande);
     tableau.colonnes = exercices.colonnes;
-    tableau.lignes.reserve(eleves.size());
-    for (const QString& eleve : eleves)
+    tableau.lignes.reserve(eleves.noms.size());
+    for (const QString& eleve : eleves.noms)
         tableau.lignes.append(ligneEleve(demande, eleve, exercices));
     compterTotaux(tableau);
     return tableau;
@@ -233,11 +281,8 @@ QByteArray ContenuCsv(const TableauSuivi& tableau)
     for (const LigneSuivi& ligne : tableau.lignes)
         texte += ligneCsv(champsEleve(ligne));
     QStringList totaux{QStringLiteral("Total")};
-    int total = 0;
-    for (int n : tableau.totauxColonnes) {
+    for (int n : tableau.totauxColonnes)
         totaux.append(QString::number(n));
-        total += n;
-    }
-    texte += ligneCsv(totaux << QString::number(total) << QString::number(tableau.totalAutres));
+    texte += ligneCsv(totaux << QString::number(tableau.totalReussites) << QString::number(tableau.totalAutres));
     return QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8();
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+struct LectureClasse;
+
 // "Sans classe": the pupils who typed their name instead of picking it from a list.
 inline const QString SansClasse = QStringLiteral("Sans classe");
 
@@ -37,7 +39,7 @@ struct LigneSuivi {
     QString eleve;
     EtatEleve etat = EtatEleve::SansBilan;
     QList<bool> reussis; // one per column
-    int total = 0;
+    int total = 0;       // records of exercises shown, each once however many columns it ticks
     QStringList autres;  // records naming no exercise of the folder
 };
 
@@ -45,9 +47,11 @@ struct TableauSuivi {
     QString classe;
     bool tousLesTypes = false;
     QString erreur; // French, when the table could not be built
+    QString avertissement; // French, about a table shown all the same
     QList<ColonneSuivi> colonnes;
     QList<LigneSuivi> lignes;
     QList<int> totauxColonnes;
+    int totalReussites = 0; // the pupils' totals added up
     int totalAutres = 0;
 };
 
@@ -60,9 +64,9 @@ QString NomColonne(const TableauSuivi& tableau, const ColonneSuivi& colonne);
 // The class lists of the program folder, by name, then "Sans classe".
 QStringList ClassesDuDossier(const QString& dossierProgramme);
 
-// The pupils of the table, in the class list's order (or the results files' order).
-// False with a French cause when the class list cannot be read.
-bool ElevesDeClasse(const DemandeSuivi& demande, QStringList& eleves, QString& erreur);
+// The pupils of the table, in the class list's order (or the results files' order), with
+// the French cause when the class list cannot be read.
+LectureClasse ElevesDeClasse(const DemandeSuivi& demande);
 
 // The series the table can show for that type, in the chooser's order.
 QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice);
@@ -70,5 +74,5 @@ QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice);
 TableauSuivi ConstruireSuivi(const DemandeSuivi& demande);
 
 // The table as a spreadsheet file: UTF-8 with a byte-order mark, ";" between fields, a
-// header row, one row per pupil and a row of totals.
+// header row, one row per pupil and a row of totals. No field is ever read as a formula.
 QByteArray ContenuCsv(const TableauSuivi& tableau);

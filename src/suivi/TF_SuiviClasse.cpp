@@ -69,6 +69,7 @@ void TF_SuiviClasse::creerControles()
     ComboType->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
                          TousLesTypes});
     ComboType->setCurrentText(TousLesTypes);
+    ComboType->setAccessibleName(QStringLiteral("Exercices"));
     CreerEtiquette(Panel1, QStringLiteral("LabelSerie"), QStringLiteral("Série :"), {500, 16, 0, 0}, gras,
                    CouleurNoir);
     ComboSerie = creerListe(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30});
@@ -156,7 +157,7 @@ DemandeSuivi TF_SuiviClasse::demande() const
 void TF_SuiviClasse::ComboClasseChange()
 {
     tableau_ = ConstruireSuivi(demande());
-    LabelMessage->setText(tableau_.erreur);
+    LabelMessage->setText(tableau_.erreur.isEmpty() ? tableau_.avertissement : tableau_.erreur);
     remplirTable();
 }
 
@@ -184,6 +185,11 @@ void TF_SuiviClasse::remplirTable()
         remplirLigne(i + 1, tableau_.lignes[i]);
     remplirTotaux(static_cast<int>(tableau_.lignes.size()) + 1);
     TableSuivi->resizeColumnsToContents();
+    // A very long name would push every exercise out of sight: it is cut, whole in its
+    // tooltip.
+    const int largeurNomMax = TableSuivi->width() / 3;
+    if (TableSuivi->columnWidth(0) > largeurNomMax)
+        TableSuivi->setColumnWidth(0, largeurNomMax);
 }
 
 void TF_SuiviClasse::remplirSeries()
@@ -207,7 +213,9 @@ void TF_SuiviClasse::remplirSeries()
 void TF_SuiviClasse::remplirLigne(int ligne, const LigneSuivi& eleve)
 {
     const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
-    TableSuivi->setItem(ligne, 0, new QTableWidgetItem(eleve.eleve));
+    auto* nom = new QTableWidgetItem(eleve.eleve);
+    nom->setToolTip(eleve.eleve);
+    TableSuivi->setItem(ligne, 0, nom);
     for (int i = 0; i < nbColonnes; ++i)
         if (eleve.reussis[i])
             TableSuivi->setItem(ligne, i + 1, element(Coche, tableau_.colonnes[i].ligneBilan()));
@@ -230,13 +238,10 @@ void TF_SuiviClasse::remplirTotaux(int ligne)
     auto* total = new QTableWidgetItem(QStringLiteral("Total"));
     total->setFont(PoliceArial(14, true));
     TableSuivi->setItem(ligne, 0, total);
-    int somme = 0;
-    for (int i = 0; i < tableau_.totauxColonnes.size(); ++i) {
+    for (int i = 0; i < tableau_.totauxColonnes.size(); ++i)
         TableSuivi->setItem(ligne, i + 1, element(QString::number(tableau_.totauxColonnes[i])));
-        somme += tableau_.totauxColonnes[i];
-    }
     const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
-    TableSuivi->setItem(ligne, nbColonnes + 1, element(QString::number(somme)));
+    TableSuivi->setItem(ligne, nbColonnes + 1, element(QString::number(tableau_.totalReussites)));
     TableSuivi->setItem(ligne, nbColonnes + 2, element(QString::number(tableau_.totalAutres)));
 }
 

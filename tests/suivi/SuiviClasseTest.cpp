@@ -59,9 +59,10 @@ QList<bool> coches(std::initializer_list<bool> valeurs)
 TEST_F(Suivi, LesCasesSuiventLaRegleDuChoixEtLesAutresEnregistrementsSontComptes)
 {
     // The file found whatever its letter case; a record in other case is no success; a
-    // removed exercise goes to "autres", an exercise of another type does not.
+    // removed exercise goes to "autres", an exercise of another type does not; a record
+    // written twice counts once.
     bilan(QStringLiteral("bilan orvane cm1 Léa.REU"),
-          {QStringLiteral("Série 1\\Ex05"), QStringLiteral("série 1\\ex07"),
+          {QStringLiteral("Série 1\\Ex05"), QStringLiteral("série 1\\ex07"), QStringLiteral("Série 1\\Ex05"),
            QStringLiteral("Série 1\\Ex09"), QStringLiteral("Série 1\\Ex99"), QStringLiteral("Série 2\\A")});
     QDir(demande.dossierBilans).mkdir(QStringLiteral("Bilan Orvane CM1 Zoé.reu"));
     QFile fichierLea(demande.dossierBilans + QStringLiteral("/bilan orvane cm1 Léa.REU"));
@@ -87,6 +88,7 @@ TEST_F(Suivi, LesCasesSuiventLaRegleDuChoixEtLesAutresEnregistrementsSontComptes
     EXPECT_EQ(t.lignes[1].reussis, coches({false, false, false}));
     EXPECT_EQ(t.lignes[2].etat, EtatEleve::Illisible);
     EXPECT_EQ(t.totauxColonnes, QList<int>({1, 0, 1}));
+    EXPECT_EQ(t.totalReussites, 2);
     EXPECT_EQ(t.totalAutres, 2);
     ASSERT_TRUE(fichierLea.open(QIODevice::ReadOnly));
     EXPECT_EQ(fichierLea.readAll(), avant); // never written
@@ -95,7 +97,8 @@ TEST_F(Suivi, LesCasesSuiventLaRegleDuChoixEtLesAutresEnregistrementsSontComptes
 
 TEST_F(Suivi, SerieTousLesTypesEtSansClasse)
 {
-    // With every type, one record names the files of every type that share its name.
+    // With every type, one record names the files of every type that share its name, and
+    // counts once in the totals.
     ecrire(demande.dossierExercices + QStringLiteral("/Série 1/Ex09.ex2"), "x");
     bilan(QStringLiteral("Bilan Orvane individuel Marc.Reu"), {QStringLiteral("Série 1\\Ex09")});
     bilan(QStringLiteral("Bilan Orvane individuel Anne.reu"), {});
@@ -113,9 +116,66 @@ TEST_F(Suivi, SerieTousLesTypesEtSansClasse)
     EXPECT_EQ(t.lignes[0].eleve, QStringLiteral("Anne"));
     EXPECT_EQ(t.lignes[1].eleve, QStringLiteral("Marc"));
     EXPECT_EQ(t.lignes[1].reussis, coches({false, false, true, true}));
-    EXPECT_EQ(t.lignes[1].total, 2);
+    EXPECT_EQ(t.lignes[1].total, 1);
+    EXPECT_EQ(t.totauxColonnes, QList<int>({0, 0, 1, 1}));
+    EXPECT_EQ(t.totalReussites, 1);
     EXPECT_EQ(ClassesDuDossier(demande.dossierProgramme), QStringList({QStringLiteral("CM1"), SansClasse}));
     EXPECT_EQ(SeriesDuSuivi(demande.dossierExercices, 3), QStringList({QStringLiteral("Série 1")}));
+}
+
+TEST_F(Suivi, LesExercicesSontLesFichiersDesTypesDeuxACinqEnToutesCasses)
+{
+    // Locks, files being saved and the launcher's copies are no exercises; the chooser
+    // lists "B.EX2" under "B" for exercise 2.
+    QDir(demande.dossierExercices).mkdir(QStringLiteral("Restes"));
+    for (const char* f : {"Série 2/B.EX2", "Série 2/C.Ex3", "Série 2/A.ex2.verrou", "Série 2/.A.ex2.123.copie",
+                          "Série 2/D.exe", "Série 2/E.ex6", "Restes/A.ex4.verrou"})
+        ecrire(demande.dossierExercices + QLatin1Char('/') + QString::fromUtf8(f), "x");
+    bilan(QStringLiteral("Bilan Orvane CM1 Léa.reu"), {QStringLiteral("Série 2\\B"), QStringLiteral("Série 2\\C")});
+    demande.serie = QStringLiteral("Série 2");
+    const struct {
+        int type;
+        QStringList colonnes;
+        QList<bool> reussis;
+    } cas[] = {{2, {QStringLiteral("A"), QStringLiteral("B")}, {false, true}},
+               {3, {QStringLiteral("C")}, {true}},
+               {0, {QStringLiteral("A.ex2"), QStringLiteral("B.EX2"), QStringLiteral("C.Ex3")}, {false, true, true}}};
+    for (const auto& c : cas) {
+        demande.numeroExercice = c.type;
+        const TableauSuivi t = ConstruireSuivi(demande);
+        QStringList colonnes;
+        for (const ColonneSuivi& colonne : t.colonnes)
+            colonnes.append(NomColonne(t, colonne));
+        EXPECT_EQ(colonnes, c.colonnes) << "type " << c.type;
+        EXPECT_EQ(t.lignes[0].reussis, c.reussis) << "type " << c.type;
+    }
+    EXPECT_EQ(SeriesDuSuivi(demande.dossierExercices, 0), QStringList({QStringLiteral("Série 1"), QStringLiteral("Série 2")}));
+}
+
+TEST_F(Suivi, UnBilanQuiNEstNiTexteNiRichTextEstIllisible)
+{
+    QByteArray hasard;
+    for (int i = 0; i < 512; ++i)
+        hasard += static_cast<char>(i * 167 % 251);
+    const struct {
+        const char* nom;
+        QByteArray octets;
+        bool lisible;
+    } cas[] = {{"hasard", hasard, false},
+               {"octet de contrôle", "S\xE9rie 1\\Ex05\x01\r\n", false},
+               {"octet hors de Windows-1252", "S\x81rie 1\\Ex05\r\n", false},
+               {"rich text abîmé", documentRtf({QStringLiteral("Série 1\\Ex05")}).insert(10, '\x02'), false},
+               {"texte", "S\xE9rie 1\\Ex05\r\nS\xE9rie 1\\Ex99\r\n", true},
+               {"rich text", documentRtf({QStringLiteral("Série 1\\Ex05"), QStringLiteral("Série 1\\Ex99")}) + '\0', true}};
+    bilan(QStringLiteral("Bilan Orvane CM1 Paul.reu"), {QStringLiteral("Série 1\\Ex07")});
+    for (const auto& c : cas) {
+        ecrire(demande.dossierBilans + QStringLiteral("/Bilan Orvane CM1 Léa.reu"), c.octets);
+        const TableauSuivi t = ConstruireSuivi(demande);
+        EXPECT_EQ(t.lignes[0].etat, c.lisible ? EtatEleve::Bilan : EtatEleve::Illisible) << c.nom;
+        EXPECT_EQ(t.lignes[0].autres, c.lisible ? QStringList{QStringLiteral("Série 1\\Ex99")} : QStringList()) << c.nom;
+        EXPECT_EQ(t.lignes[1].reussis, coches({false, true, false})) << c.nom;
+        EXPECT_EQ(t.totauxColonnes, QList<int>({c.lisible ? 1 : 0, 1, 0})) << c.nom;
+    }
 }
 
 TEST_F(Suivi, DossierDesExercicesOuClasseIntrouvableDonnentUnMessage)
@@ -139,7 +199,11 @@ TEST(SuiviCsv, OctetsDuFichierTableur)
     t.lignes = {{QStringLiteral("Léa \"la\""), EtatEleve::Bilan, {true, false}, 1, {QStringLiteral("S\\B")}},
                 {QStringLiteral("Paul"), EtatEleve::SansBilan, {false, false}, 0, {}},
                 {QStringLiteral("Zoé"), EtatEleve::Illisible, {false, false}, 0, {}}};
+    // Names a spreadsheet would run as formulas, and one it would not.
+    for (const char* nom : {"=1+1", "+33 6", "-2", "@SOMME(A1)", "\t=1", "Jean-Luc"})
+        t.lignes.append({QString::fromUtf8(nom), EtatEleve::SansBilan, {false, false}, 0, {}});
     t.totauxColonnes = {1, 0};
+    t.totalReussites = 1;
     t.totalAutres = 1;
 
     EXPECT_EQ(ContenuCsv(t),
@@ -148,6 +212,12 @@ TEST(SuiviCsv, OctetsDuFichierTableur)
                          "\"L\xC3\xA9" "a \"\"la\"\"\";x;;1;1\r\n"
                          "Paul;;;;\r\n"
                          "Zo\xC3\xA9;;;fichier illisible;\r\n"
+                         "\"'=1+1\";;;;\r\n"
+                         "\"'+33 6\";;;;\r\n"
+                         "\"'-2\";;;;\r\n"
+                         "\"'@SOMME(A1)\";;;;\r\n"
+                         "\"'\t=1\";;;;\r\n"
+                         "Jean-Luc;;;;\r\n"
                          "Total;1;0;1;1\r\n"));
 }
 
@@ -172,12 +242,21 @@ QString executer(const QString& programme, const QStringList& arguments)
 }
 } // namespace
 
-TEST(SuiviPdf, UnTableauLargeSeRepartitSurDesPagesPaysage)
+TEST(SuiviPdf, UnTableauLargeSeRepartitSurDesPagesPaysageEtLesTextesTropLargesSontCoupes)
 {
     EXPECT_EQ(NombrePagesSuivi(tableauDe(10, 50)), 2); // 50 pupils and the totals: two pages
     EXPECT_EQ(NombrePagesSuivi(tableauDe(0, 0)), 1);
-    const TableauSuivi large = tableauDe(100, 3);
+    TableauSuivi large = tableauDe(100, 3);
     ASSERT_EQ(NombrePagesSuivi(large), 3);
+    // Text too wide for its cell ends with "…": a series of one column, an exercise, a pupil.
+    const struct {
+        QString texte;
+        bool entier;
+    } textes[] = {{QStringLiteral("Côtés B"), false}, {QStringLiteral("Le voilier et son reflet"), false},
+                  {QStringLiteral("Marie-Charlotte Élisabeth de la Tour d'Auvergne"), false},
+                  {QStringLiteral("Série 1"), true}, {QStringLiteral("Élève 1"), true}};
+    large.colonnes[0] = {textes[0].texte, textes[1].texte, QStringLiteral(".ex2")};
+    large.lignes[0].eleve = textes[2].texte;
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "poppler-utils is not installed (scripts/dependances.sh)";
 
@@ -185,6 +264,10 @@ TEST(SuiviPdf, UnTableauLargeSeRepartitSurDesPagesPaysage)
     const QString pdf = dossier.filePath(QStringLiteral("suivi.pdf"));
     ASSERT_TRUE(EnregistrerPdfSuivi(pdf, large, QStringLiteral("Classe CM1"), QStringLiteral("09/12/2026")));
     EXPECT_TRUE(executer(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    const QString premiere = executer(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    for (const auto& t : textes)
+        EXPECT_EQ(premiere.contains(t.texte), t.entier) << t.texte.toStdString();
+    EXPECT_EQ(premiere.count(QStringLiteral("…")), 3) << premiere.toStdString();
     executer(QStringLiteral("pdftoppm"), {QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"), QStringLiteral("3"),
                                           QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
                                           dossier.filePath(QStringLiteral("page"))});

@@ -34,7 +34,12 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
     contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
     ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
-    ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse({QStringLiteral("Léa"), QStringLiteral("Paul")}));
+    // A class of 51 pupils, one of them with a very long name.
+    const QString nomLong = QStringLiteral("Marie-Charlotte Élisabeth ").repeated(8);
+    QStringList eleves{QStringLiteral("Léa"), QStringLiteral("Paul"), nomLong};
+    while (eleves.size() < NbMaxEleves + 1)
+        eleves.append(QStringLiteral("Élève %1").arg(eleves.size()));
+    ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves.mid(0, NbMaxEleves)) + ContenuClasse({eleves.last()}));
     ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")), documentRtf({QStringLiteral("Série 1\\Ex05")}));
     DialoguesScriptes dialogues;
     TF_SuiviClasse fenetre(contexte);
@@ -46,12 +51,21 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     auto* table = fenetre.findChild<QTableWidget*>(QStringLiteral("TableSuivi"));
     ASSERT_TRUE(classes && table);
     EXPECT_EQ(classes->currentText(), QStringLiteral("CM1"));
-    ASSERT_EQ(table->rowCount(), 4); // the series, two pupils and the totals
+    EXPECT_EQ(fenetre.findChild<QLabel*>(QStringLiteral("LabelMessage"))->text(), MessageClasseIncomplete());
+    ASSERT_EQ(table->rowCount(), NbMaxEleves + 2); // the series, the first 50 pupils and the totals
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Série 1"));
     EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Léa"));
     EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("✓"));
     EXPECT_EQ(table->item(2, 1), nullptr);
-    EXPECT_EQ(table->item(3, 1)->text(), QStringLiteral("1"));
+    EXPECT_EQ(table->item(3, 0)->toolTip(), nomLong);
+    EXPECT_LE(table->columnWidth(0), table->width() / 3);
+    EXPECT_EQ(table->item(NbMaxEleves + 1, 1)->text(), QStringLiteral("1"));
+    const struct {
+        const char* liste;
+        const char* nom;
+    } choix[] = {{"ComboClasse", "Classe"}, {"ComboType", "Exercices"}, {"ComboSerie", "Série"}};
+    for (const auto& c : choix)
+        EXPECT_EQ(fenetre.findChild<QComboBox*>(QString::fromUtf8(c.liste))->accessibleName(), QString::fromUtf8(c.nom));
 
     dialogues.fichiersEnregistres.enqueue(r.filePath(QStringLiteral("suivi.csv")));
     fenetre.BoutonTableurClick();
