@@ -787,12 +787,15 @@ ExerciceLu GenererExercice(const CodeExercice& code)
     return LireExercice(&tampon).Exercice;
 }
 
+// An affine map of the numbers whose multiplier is 1 modulo 20 and whose increment is
+// prime to 10 goes through every one of them before coming back: a pupil meets every
+// exercise of a level once before any comes again. The generator mixes the numbers, so
+// exercises that follow each other look nothing alike.
 CodeExercice CodeSuivant(const CodeExercice& code)
 {
-    Tirage tirage(Melange(code) ^ 0xA5A5A5A5A5A5A5A5ull);
+    constexpr quint64 Multiplicateur = 36261;
+    constexpr quint64 Increment = 7919;
     CodeExercice suivant = code;
-    suivant.Graine = quint32(tirage.entre(0, int(CodeExercice::GraineMax)));
-    if (suivant.Graine == code.Graine)
-        suivant.Graine = (code.Graine + 1) % (CodeExercice::GraineMax + 1);
+    suivant.Graine = quint32((Multiplicateur * code.Graine + Increment) % (quint64(CodeExercice::GraineMax) + 1));
     return suivant;
 }

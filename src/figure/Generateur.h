@@ -35,6 +35,6 @@ QByteArray ContenuExerciceGenere(const CodeExercice& code);
 // the pixel points still to be made for the reader's cell size (ConvertirPourTailleCase).
 ExerciceLu GenererExercice(const CodeExercice& code);
 
-// The next code of an endless run at the same type and level. The run is a fixed sequence
-// from its first code, so a run can be played again.
+// The next code of an endless run at the same type and level: the run goes through every
+// number before one comes back, and from the same first code it is the same run.
 CodeExercice CodeSuivant(const CodeExercice& code);
