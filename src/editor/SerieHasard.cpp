@@ -82,10 +82,13 @@ QList<CodeExercice> CodesDeLaSerie(const DemandeSerie& demande)
     QList<CodeExercice> codes;
     const int niveaux = demande.DernierNiveau - demande.PremierNiveau + 1;
     CodeExercice code{demande.Type, demande.PremierNiveau, demande.Graine};
-    for (int rang = 0; rang < demande.Nombre; ++rang) {
-        code.Niveau = demande.PremierNiveau + rang * niveaux / demande.Nombre;
-        codes.append(code);
-        code = CodeSuivant(code);
+    for (int j = 0; j < niveaux; ++j) {
+        const int part = demande.Nombre / niveaux + (j < demande.Nombre % niveaux ? 1 : 0);
+        for (int i = 0; i < part; ++i) {
+            code.Niveau = demande.PremierNiveau + j;
+            codes.append(code);
+            code = CodeSuivant(code);
+        }
     }
     return codes;
 }

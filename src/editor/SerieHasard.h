@@ -24,8 +24,9 @@ struct DemandeSerie
 };
 
 // The codes of the series, from the first level to the last in equal shares (the lower
-// levels take what does not divide evenly), each number following the one before as in an
-// endless run: no number comes twice.
+// levels take what does not divide evenly, and a series shorter than its range of levels
+// stops before the last), each number following the one before as in an endless run: no
+// number comes twice.
 QList<CodeExercice> CodesDeLaSerie(const DemandeSerie& demande);
 
 // "Exercice 01 (4-3-8271).ex4": in the order of the series, with the code that makes it.
