@@ -56,10 +56,16 @@ QString demanderChemin(const Figure& figure, int numero, const QString& filtres,
 bool ecrire(const QString& chemin, const Quadrillage& grille, const Figure& figure,
             const ParametresEcriture& parametres)
 {
+    // Teachers of a school may save into the same shared exercises folder at once.
+    const Verrou verrou(chemin);
+    if (verrou.refuse()) {
+        avertir(verrou.message());
+        return false;
+    }
     QString erreur;
-    if (EcrireSousVerrou(chemin, ContenuExercice(grille, figure, parametres), &erreur))
+    if (ecrireFichier(chemin, ContenuExercice(grille, figure, parametres), &erreur))
         return true;
-    avertir(erreur);
+    avertir(messageErreurFichier(chemin, erreur));
     return false;
 }
 
@@ -71,21 +77,6 @@ void refuser(const QString& raison = QString())
     avertir(TexteRefus);
 }
 } // namespace
-
-bool EcrireSousVerrou(const QString& chemin, const QByteArray& contenu, QString* erreur)
-{
-    // Teachers of a school may save into the same shared exercises folder at once.
-    const Verrou verrou(chemin);
-    if (verrou.refuse()) {
-        *erreur = verrou.message();
-        return false;
-    }
-    QString cause;
-    if (ecrireFichier(chemin, contenu, &cause))
-        return true;
-    *erreur = messageErreurFichier(chemin, cause);
-    return false;
-}
 
 QString SousDossierExercices(const QString& dossierExercices, const QString& nom)
 {

@@ -16,10 +16,6 @@ QString SousDossierExercices(const QString& dossierExercices, const QString& nom
 // parDefaut when the name carries none of them.
 QString TypeFichierChoisi(const QString& chemin, const QString& parDefaut);
 
-// Writes an exercise file whole, under the lock that keeps the computers sharing an
-// exercises folder from writing it at once. On failure returns false and the French reason.
-bool EcrireSousVerrou(const QString& chemin, const QByteArray& contenu, QString* erreur);
-
 // What the editor knows of the exercise it shows and of where it goes, for its save
 // dialogs.
 struct NomsExercice {

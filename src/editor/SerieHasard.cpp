@@ -1,8 +1,9 @@
 #include "SerieHasard.h"
 
+#include "Enregistrements.h"
 #include "Generateur.h"
 #include "Niveaux.h"
-#include "SauvegardeExercice.h"
+#include "Verrou.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -140,11 +141,16 @@ QString MotifRefusSerie(const QString& dossierExercices, const DemandeSerie& dem
 
 BilanSerie CreerSerieHasard(const QString& dossierExercices, const DemandeSerie& demande)
 {
+    const QString nom = demande.Nom.trimmed();
+    QDir().mkpath(dossierExercices);
+    // Two teachers of a school may make series of the same name at once: the name is held
+    // from the check to the renaming. Inside the hidden folder, nobody else writes.
+    const Verrou verrou(QDir(dossierExercices).filePath(nom));
+    if (verrou.refuse())
+        return Refus(verrou.message());
     const QString refus = MotifRefusSerie(dossierExercices, demande);
     if (!refus.isEmpty())
         return Refus(refus);
-    const QString nom = demande.Nom.trimmed();
-    QDir().mkpath(dossierExercices);
     DossierProvisoire provisoire(dossierExercices, nom);
     if (!provisoire.cree())
         return Refus(QStringLiteral("La série « %1 » ne peut pas être créée : le dossier des exercices "
@@ -155,17 +161,14 @@ BilanSerie CreerSerieHasard(const QString& dossierExercices, const DemandeSerie&
     for (int rang = 1; rang <= codes.size(); ++rang) {
         const QString fichier = NomFichierHasard(rang, codes[rang - 1]);
         QString erreur;
-        if (!EcrireSousVerrou(provisoire.fichier(fichier), ContenuExerciceGenere(codes[rang - 1]), &erreur))
-            return Refus(erreur + QStringLiteral("\nLa série « %1 » n'a pas été créée.").arg(nom));
+        if (!ecrireFichier(provisoire.fichier(fichier), ContenuExerciceGenere(codes[rang - 1]), &erreur))
+            return Refus(messageErreurFichier(fichier, erreur)
+                         + QStringLiteral("\nLa série « %1 » n'a pas été créée.").arg(nom));
         bilan.Fichiers.append(fichier);
     }
-    // Another computer may have made a series of that name meanwhile: it stays as it is.
-    if (!provisoire.nommer(nom)) {
-        if (!EntreeDuMemeNom(dossierExercices, nom).isEmpty())
-            return Refus(MessageExisteDeja(nom));
+    if (!provisoire.nommer(nom))
         return Refus(QStringLiteral("La série « %1 » n'a pas pu être créée dans « %2 ».")
                          .arg(nom, QDir::toNativeSeparators(dossierExercices)));
-    }
     bilan.Ecrite = true;
     bilan.Dossier = QDir(dossierExercices).filePath(nom);
     return bilan;

@@ -47,7 +47,7 @@ struct BilanSerie
     QString Message;      // in French, why nothing was written
 };
 
-// Writes the files one by one through the editor's locked saver into a hidden folder
-// beside the series, then gives that folder the series' name: the series appears whole, or
-// not at all, and nothing already there is replaced.
+// Holds the series' name under the lock the editor's saver takes, writes each file whole
+// into a hidden folder beside the series, then gives that folder the series' name: the
+// series appears whole, or not at all, and nothing already there is replaced.
 BilanSerie CreerSerieHasard(const QString& dossierExercices, const DemandeSerie& demande);
