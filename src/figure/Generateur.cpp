@@ -203,6 +203,47 @@ std::vector<Piece> Pieces(const Forme& f)
     return pieces;
 }
 
+// The straight lines that leave a crossing of an outline: a segment's two ends, each corner
+// of a rectangle twice.
+struct Branche
+{
+    QPoint depuis;
+    QPoint vers; // direction
+};
+
+std::vector<Branche> Branches(const Forme& f)
+{
+    if (f.genre == GenreTrait)
+        return {{f.a, f.b - f.a}, {f.b, f.a - f.b}};
+    if (f.genre != GenreRectangle)
+        return {};
+    std::vector<Branche> branches;
+    const QPoint coins[] = {f.a, {f.b.x(), f.a.y()}, f.b, {f.a.x(), f.b.y()}};
+    for (int i = 0; i < 4; ++i) {
+        branches.push_back({coins[i], coins[(i + 1) % 4] - coins[i]});
+        branches.push_back({coins[i], coins[(i + 3) % 4] - coins[i]});
+    }
+    return branches;
+}
+
+// Two lines leaving one crossing less than about 25 degrees apart read as one line with a
+// splinter: sin² of their angle below 0.18, on integers.
+bool AngleAigu(const Forme& f, const Forme& g)
+{
+    for (const Branche& r : Branches(f))
+        for (const Branche& s : Branches(g)) {
+            if (r.depuis != s.depuis)
+                continue;
+            const qint64 produit = qint64(r.vers.x()) * s.vers.x() + qint64(r.vers.y()) * s.vers.y();
+            const qint64 croise = qint64(r.vers.x()) * s.vers.y() - qint64(r.vers.y()) * s.vers.x();
+            const qint64 normes = (qint64(r.vers.x()) * r.vers.x() + qint64(r.vers.y()) * r.vers.y())
+                * (qint64(s.vers.x()) * s.vers.x() + qint64(s.vers.y()) * s.vers.y());
+            if (produit > 0 && 100 * croise * croise < 18 * normes)
+                return true;
+        }
+    return false;
+}
+
 bool SeCroisent(const std::vector<Piece>& p, const std::vector<Piece>& q)
 {
     for (const Piece& x : p)
@@ -246,12 +287,10 @@ struct Partie
     int x1, y1, x2, y2;
 };
 
-// A closed shape to be painted: the elements that close it (the shape, and the segment that
-// may split it), its inside that no other element may reach, and its parts.
+// A closed shape to be painted, and its parts (two when a segment splits it).
 struct Zone
 {
-    std::vector<std::size_t> elements;
-    Boite interieur;
+    std::size_t forme;
     std::vector<Partie> parties;
 };
 
@@ -313,7 +352,7 @@ private:
     std::optional<Forme> premiere();
     std::optional<Forme> premiereSurLeCentre();
     Forme rectangleACheval();
-    bool accepter(const Forme& f, bool zone);
+    bool accepter(const Forme& f) const;
     bool ajouterAutre(int bit, bool zone);
     void ajouter(const Forme& f)
     {
@@ -451,19 +490,20 @@ Forme Atelier::formeDepuis(int bit, QPoint depart)
         return {GenreCercle, centre - QPoint(r, r), centre + QPoint(r, r)};
     }
     case Formes::Quart: {
-        const int r = t_.entre(1, 3);
+        const int r = t_.entre(2, 3);
         const QPoint vers = pas(r, r);
         // `depart` is either end of the arc: below or above the centre, or beside it.
         const QPoint centre = t_.pile() ? depart - QPoint(0, vers.y()) : depart - QPoint(vers.x(), 0);
         return {GenreQuartDeCercle, centre, centre + vers};
     }
     default: {
-        // A lone segment must lean: along the grid, its image would be a shift of it.
+        // A lone segment must lean: along the grid, its image would be a shift of it. None
+        // is shorter than two cells one way, or it reads as a dot.
         const bool penche = niveau_.ElementsMax == 1;
         QPoint vers;
         do
             vers = pas(penche ? 1 : 0, 5);
-        while (vers.isNull());
+        while (std::max(std::abs(vers.x()), std::abs(vers.y())) < 2);
         return t_.pile() ? Forme{GenreTrait, depart, depart + vers} : Forme{GenreTrait, depart + vers, depart};
     }
     }
@@ -546,8 +586,10 @@ bool Atelier::surSonImage(const Forme& f) const
 }
 
 // What every element after the first must respect: the grid's margin, its side of the
-// axis, no piece of an earlier element, and the inside of the shapes to be painted.
-bool Atelier::accepter(const Forme& f, bool zone)
+// axis, no piece of an earlier element, no sharp angle with a line it starts from, and the
+// inside of every rectangle, circle and quarter circle, which stays clear (where a painted
+// area goes, and where a child reads a shape).
+bool Atelier::accepter(const Forme& f) const
 {
     if (!placee(f))
         return false;
@@ -559,13 +601,11 @@ bool Atelier::accepter(const Forme& f, bool zone)
         if (SeCroisent(pieces, autres))
             return false;
     const Boite boite = BoiteDe(f);
-    for (const Zone& z : zones_)
-        if (EntreDans(boite, z.interieur))
+    for (const Forme& autre : formes_) {
+        if ((autre.genre != GenreTrait && EntreDans(boite, BoiteDe(autre)))
+            || (f.genre != GenreTrait && EntreDans(BoiteDe(autre), boite)) || AngleAigu(f, autre))
             return false;
-    if (zone)
-        for (const Forme& autre : formes_)
-            if (EntreDans(BoiteDe(autre), boite))
-                return false;
+    }
     return true;
 }
 
@@ -576,7 +616,7 @@ bool Atelier::ajouterAutre(int bit, bool zone)
         const Forme& depuis = formes_[std::size_t(t_.entre(0, int(formes_.size()) - 1))];
         const std::vector<QPoint> noeuds = NoeudsDessines(depuis);
         const Forme f = formeDepuis(bit, noeuds[std::size_t(t_.entre(0, int(noeuds.size()) - 1))]);
-        if (accepter(f, zone)) {
+        if (accepter(f)) {
             ajouter(f);
             if (zone)
                 fermerZone(formes_.size() - 1);
@@ -604,7 +644,7 @@ void Atelier::fermerZone(std::size_t index)
         else
             partie.x1 = axe;
     }
-    zones_.push_back({{index}, b, {partie}});
+    zones_.push_back({index, {partie}});
 }
 
 // A segment across the zone's first part, from edge to edge (or to the axis), makes it two
@@ -612,11 +652,11 @@ void Atelier::fermerZone(std::size_t index)
 bool Atelier::couper()
 {
     Zone& z = zones_.back();
-    const Forme& forme = formes_[z.elements.front()];
+    const Forme forme = formes_[z.forme];
     if (forme.genre != GenreRectangle)
         return false;
     const Partie p = z.parties.front();
-    const Boite b = z.interieur;
+    const Boite b = BoiteDe(forme);
     const bool enTravers = position(forme) == Position::Traverse;
     const bool horizontale = enTravers || (p.y2 > p.y1 && (p.x2 == p.x1 || t_.pile()));
     Forme coupe;
@@ -634,7 +674,6 @@ bool Atelier::couper()
         z.parties = {{p.x1, p.y1, x - 1, p.y2}, {x, p.y1, p.x2, p.y2}};
     }
     ajouter(coupe);
-    z.elements.push_back(formes_.size() - 1);
     return true;
 }
 
