@@ -123,11 +123,11 @@ TEST(ExercicesAuHasard, LesOctetsDeQuelquesCodesSontFixes)
         CodeExercice code;
         const char* empreinte;
     } cas[] = {
-        {{2, 1, 0}, ""},
-        {{3, 4, 8271}, ""},
-        {{4, 6, 99999}, ""},
-        {{5, 3, 12345}, ""},
-        {{3, 6, 42}, ""},
+        {{2, 1, 0}, "0a8987c05fe952ae"},
+        {{3, 4, 8271}, "bcea7004dac97184"},
+        {{4, 6, 99999}, "10f0487e59756241"},
+        {{5, 3, 12345}, "e76e8411c71757cb"},
+        {{3, 6, 42}, "3252ad80a127d8df"},
     };
     for (const auto& c : cas) {
         const QByteArray octets = ContenuExerciceGenere(c.code);
