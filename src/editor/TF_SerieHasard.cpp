@@ -58,12 +58,12 @@ TF_SerieHasard::TF_SerieHasard(const Contexte& contexte, std::function<quint32()
         graineAuHasard_ = [] { return QRandomGenerator::system()->bounded(CodeExercice::GraineMax + 1); };
     setObjectName(QStringLiteral("F_SerieHasard"));
     setWindowTitle(QStringLiteral("Créer une série au hasard"));
-    setFixedSize(520, 430);
+    setFixedSize(520, 456);
 
     auto* Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
-    Panel1->setGeometry(8, 8, 504, 366);
+    Panel1->setGeometry(8, 8, 504, 392);
     CreerEtiquette(Panel1, QStringLiteral("Label1"), QStringLiteral("Créer une série au hasard"), {12, 8, 480, 28},
                    Police(QStringLiteral("Times New Roman"), 19), CouleurTitre);
     Legende(Panel1, QStringLiteral("Label2"), QStringLiteral("Type d'exercice"), {12, 46, 200, 22});
@@ -78,48 +78,48 @@ TF_SerieHasard::TF_SerieHasard(const Contexte& contexte, std::function<quint32()
     Legende(Panel1, QStringLiteral("Label4"), QStringLiteral("au niveau"), {296, 82, 90, 22});
     ChoixDernierNiveau = Choix(Panel1, QStringLiteral("ChoixDernierNiveau"), Niveaux(), {392, 80, 60, 26});
     ChoixDernierNiveau->setAccessibleName(QStringLiteral("Au niveau"));
-    LabelNiveaux = CreerEtiquette(Panel1, QStringLiteral("LabelNiveaux"), QString(), {12, 112, 480, 78},
+    LabelNiveaux = CreerEtiquette(Panel1, QStringLiteral("LabelNiveaux"), QString(), {12, 112, 480, 104},
                                   PoliceArial(13), CouleurNoir);
     LabelNiveaux->setWordWrap(true);
     LabelNiveaux->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Legende(Panel1, QStringLiteral("Label5"), QStringLiteral("Nombre d'exercices"), {12, 200, 200, 22});
+    Legende(Panel1, QStringLiteral("Label5"), QStringLiteral("Nombre d'exercices"), {12, 226, 200, 22});
     NombreExercices = new QSpinBox(Panel1);
     NombreExercices->setObjectName(QStringLiteral("NombreExercices"));
-    NombreExercices->setGeometry(220, 198, 70, 26);
+    NombreExercices->setGeometry(220, 224, 70, 26);
     NombreExercices->setFont(PoliceArial(14));
     NombreExercices->setRange(1, ExercicesParSerieMax);
     NombreExercices->setAccessibleName(QStringLiteral("Nombre d'exercices"));
-    Legende(Panel1, QStringLiteral("Label6"), QStringLiteral("Numéro de départ"), {12, 236, 200, 22});
+    Legende(Panel1, QStringLiteral("Label6"), QStringLiteral("Numéro de départ"), {12, 262, 200, 22});
     EditGraine = new QLineEdit(Panel1);
     EditGraine->setObjectName(QStringLiteral("EditGraine"));
-    EditGraine->setGeometry(220, 234, 90, 26);
+    EditGraine->setGeometry(220, 260, 90, 26);
     EditGraine->setFont(PoliceArial(14));
     EditGraine->setPlaceholderText(QStringLiteral("au hasard"));
     EditGraine->setValidator(new QIntValidator(0, int(CodeExercice::GraineMax), EditGraine));
     EditGraine->setAccessibleName(QStringLiteral("Numéro de départ"));
     Legende(Panel1, QStringLiteral("Label7"), QStringLiteral("(facultatif : le même numéro redonne la même série)"),
-            {318, 230, 180, 36})
+            {318, 256, 180, 36})
         ->setWordWrap(true);
-    Legende(Panel1, QStringLiteral("Label8"), QStringLiteral("Nom de la série"), {12, 274, 200, 22});
+    Legende(Panel1, QStringLiteral("Label8"), QStringLiteral("Nom de la série"), {12, 300, 200, 22});
     EditNom = new QLineEdit(Panel1);
     EditNom->setObjectName(QStringLiteral("EditNom"));
-    EditNom->setGeometry(220, 272, 272, 26);
+    EditNom->setGeometry(220, 298, 272, 26);
     EditNom->setFont(PoliceArial(14));
     EditNom->setAccessibleName(QStringLiteral("Nom de la série"));
     QLabel* note = CreerEtiquette(Panel1, QStringLiteral("Label9"),
                                   QStringLiteral("Les exercices vont dans une nouvelle série du dossier des "
                                                  "exercices ; le nom de chacun donne son code, qui le rouvre "
                                                  "dans l'éditeur."),
-                                  {12, 308, 480, 50}, PoliceArial(12), CouleurNoir);
+                                  {12, 334, 480, 50}, PoliceArial(12), CouleurNoir);
     note->setWordWrap(true);
 
     BoutonCreer = new QPushButton(IconeValider(), QStringLiteral("Créer"), this);
     BoutonCreer->setObjectName(QStringLiteral("BoutonCreer"));
-    BoutonCreer->setGeometry(150, 382, 110, 38);
+    BoutonCreer->setGeometry(150, 408, 110, 38);
     BoutonCreer->setDefault(true);
     BoutonAnnuler = new QPushButton(IconeAnnuler(), QStringLiteral("Annuler"), this);
     BoutonAnnuler->setObjectName(QStringLiteral("BoutonAnnuler"));
-    BoutonAnnuler->setGeometry(270, 382, 110, 38);
+    BoutonAnnuler->setGeometry(270, 408, 110, 38);
 
     connect(ChoixType, &QComboBox::currentIndexChanged, this, &TF_SerieHasard::ChoixTypeChange);
     connect(ChoixPremierNiveau, &QComboBox::currentIndexChanged, this,

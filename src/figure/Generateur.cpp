@@ -571,7 +571,7 @@ std::optional<Forme> Atelier::premiereSurLeCentre()
 Forme Atelier::rectangleACheval()
 {
     const int axe = Milieu + grille_.DecalageAxe;
-    const int demi = t_.entre(1, 3);
+    const int demi = t_.entre(2, 3);
     const int haut = t_.entre(Marge, N - Marge - 4);
     const int hauteur = t_.entre(2, 4);
     return {GenreRectangle, {axe - demi, haut}, {axe + demi, haut + hauteur}};

@@ -28,14 +28,14 @@ constexpr std::array<NiveauExercice, 24> Table = {{
     // About an axis: vertical and horizontal first, then oblique.
     {4, 1, u"Un segment penché",                                 Axes::DroitsVH, 0, 0, P::ACote,    Trait,     Trait,             0,      1, 1, 0, 0},
     {4, 2, u"Deux ou trois segments qui se suivent",             Axes::DroitsVH, 0, 0, P::Touche,   Trait,     Trait,             0,      2, 3, 0, 0},
-    {4, 3, u"Des rectangles et des cercles, avec des segments",  Axes::DroitsVH, 0, 0, P::Touche,   Fermees,   Trait | Fermees,   0,      2, 3, 0, 0},
+    {4, 3, u"Des rectangles et des cercles",                     Axes::DroitsVH, 0, 0, P::Touche,   Fermees,   Trait | Fermees,   0,      2, 3, 0, 0},
     {4, 4, u"Deux à quatre éléments de toutes sortes",           Axes::DroitsVH, 0, 0, P::Traverse, Trait | Fermees, Toutes,      0,      2, 4, 0, 0},
     {4, 5, u"Deux ou trois éléments",                            Axes::Obliques, 0, 0, P::Touche,   Trait | Rectangle, Trait | Fermees, 0, 2, 3, 0, 0},
     {4, 6, u"Quatre à six éléments de toutes sortes",            Axes::Obliques, 1, 3, P::Touche,   Trait | Rectangle, Toutes,    0,      4, 6, 0, 0},
     // About the centre point.
     {5, 1, u"Deux segments qui forment un angle",                Axes::Point,    0, 0, P::ACote,    Trait,     Trait,             0,      2, 2, 0, 0},
     {5, 2, u"Deux ou trois segments qui se suivent",             Axes::Point,    0, 0, P::Touche,   Trait,     Trait,             0,      2, 3, 0, 0},
-    {5, 3, u"Des rectangles et des cercles, avec des segments",  Axes::Point,    0, 0, P::Touche,   Fermees,   Trait | Fermees,   0,      2, 3, 0, 0},
+    {5, 3, u"Des rectangles et des cercles",                     Axes::Point,    0, 0, P::Touche,   Fermees,   Trait | Fermees,   0,      2, 3, 0, 0},
     {5, 4, u"Trois ou quatre éléments, dont des quarts de cercle", Axes::Point,  0, 0, P::Touche,   Quart,     Toutes,            Quart,  3, 4, 0, 0},
     {5, 5, u"Trois ou quatre éléments de toutes sortes",         Axes::Point,    0, 0, P::Traverse, Fermees,   Toutes,            0,      3, 4, 0, 0},
     {5, 6, u"Quatre à six éléments de toutes sortes",            Axes::Point,    0, 0, P::Traverse, Fermees,   Toutes,            0,      4, 6, 0, 0},
