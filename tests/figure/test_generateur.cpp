@@ -93,7 +93,7 @@ public:
         reference_ = reference;
         masque_.effacer();
         for (int i = 1; i <= reference.NbElements; ++i) {
-            dessiner(modele_, reference[i], saleModele_);
+            dessiner(modele_, reference[i], saleModele_, {&reference});
             MarquerElement(masque_, reference[i]);
         }
         axeInitial_ = CompterPointsAxeCouverts(grille_, modele_);
@@ -114,7 +114,7 @@ public:
                 e = planche_.relacher(g.arrivee);
             }
             if (e && planche_.ajouter(*e))
-                dessiner(image_, *e, sale_);
+                dessiner(image_, *e, sale_, {&reference_, &planche_.figure()});
         }
         const bool juste =
             VerifierSymetrie(grille_, image_, masque_, reference_, planche_.figure(), axeInitial_);
@@ -123,14 +123,13 @@ public:
     }
 
 private:
-    void dessiner(QImage& image, const ElementFigure& e, QRect& sale) const
+    // The outlines already on the picture come from these figures.
+    void dessiner(QImage& image, const ElementFigure& e, QRect& sale,
+                  std::initializer_list<const Figure*> dessinees) const
     {
         DessinerElement(image, e, Rendu::Joueur);
         if (EstColoriage(e.GenreElement)) {
-            // Painted areas are of exercise 3 alone, held by the black lines beside its
-            // vertical axis: at worst a fill covers its half of the grid.
-            const int axe = (grille_.NbColonnes / 2 + grille_.DecalageAxe) * T;
-            sale |= e.X1 < axe ? QRect(0, 0, axe, Cote) : QRect(axe, 0, Cote - axe, Cote);
+            sale |= Enclos(QPoint(e.X1, e.Y1), dessinees);
             return;
         }
         // A quarter circle's box spans its radius on both sides of its centre; outlines are
@@ -139,6 +138,25 @@ private:
         sale |= QRect(QPoint(std::min(e.X1, e.X2), std::min(e.Y1, e.Y2)),
                       QPoint(std::max(e.X1, e.X2), std::max(e.Y1, e.Y2)))
                     .adjusted(-r, -r, r, r);
+    }
+
+    // Where a fill from this seed can go: inside a rectangle or a circle drawn around it,
+    // or else, in exercise 3 (the only one with painted areas), the half of the grid held
+    // by the black lines beside its vertical axis.
+    QRect Enclos(QPoint graine, std::initializer_list<const Figure*> dessinees) const
+    {
+        for (const Figure* figure : dessinees)
+            for (int i = 1; i <= figure->NbElements; ++i) {
+                const ElementFigure& e = (*figure)[i];
+                const QRect boite = QRect(QPoint(e.X1, e.Y1), QPoint(e.X2, e.Y2)).normalized();
+                const QPoint ecart = graine - boite.center();
+                const int r = boite.width() / 2 - 2;
+                if ((e.GenreElement == GenreRectangle && boite.adjusted(1, 1, -1, -1).contains(graine))
+                    || (e.GenreElement == GenreCercle && ecart.x() * ecart.x() + ecart.y() * ecart.y() < r * r))
+                    return boite.adjusted(-2, -2, 2, 2);
+            }
+        const int axe = (grille_.NbColonnes / 2 + grille_.DecalageAxe) * T;
+        return graine.x() < axe ? QRect(0, 0, axe, Cote) : QRect(axe, 0, Cote - axe, Cote);
     }
 
     // Puts back the box from the source, and forgets it.
