@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDirIterator>
-#include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 
@@ -173,24 +172,15 @@ TEST(SerieHasardCodes, LesNiveauxVontDuPremierAuDernierEnPartsEgalesSansCodeRepe
     EXPECT_EQ(NomSerieProposee(3, 2, 2), QStringLiteral("Au hasard 3 - niveau 2"));
 }
 
-TEST_F(Serie, LaFenetreGardeLesNiveauxDansLOrdreDitPourquoiEtSeFermeParEchap)
+// The window stays open on a refusal and says why; F1 and Escape as everywhere.
+TEST_F(Serie, LaFenetreDitPourquoiEtSeFermeParEchap)
 {
     contexte.numeroExercice = 3;
     TF_SerieHasard fenetre(contexte, [] { return 5u; });
     fenetre.show();
-    auto* premier = controle<QComboBox>(&fenetre, "ChoixPremierNiveau");
-    auto* dernier = controle<QComboBox>(&fenetre, "ChoixDernierNiveau");
-    auto* nom = controle<QLineEdit>(&fenetre, "EditNom");
-    premier->setCurrentIndex(3);
-    EXPECT_EQ(dernier->currentIndex(), 3);
-    dernier->setCurrentIndex(1);
-    EXPECT_EQ(premier->currentIndex(), 1);
-    EXPECT_EQ(nom->text(), QStringLiteral("Au hasard 3 - niveau 2"));
-    EXPECT_TRUE(controle<QLabel>(&fenetre, "LabelNiveaux")->text().startsWith(QStringLiteral("Niveau 2 : ")));
-    nom->setText(QStringLiteral("CM2 jeudi"));
-    dernier->setCurrentIndex(2);
-    EXPECT_EQ(nom->text(), QStringLiteral("CM2 jeudi")) << "a name typed stays";
-
+    controle<QComboBox>(&fenetre, "ChoixPremierNiveau")->setCurrentIndex(3);
+    EXPECT_EQ(controle<QComboBox>(&fenetre, "ChoixDernierNiveau")->currentIndex(), 3) << "the range stays in order";
+    controle<QLineEdit>(&fenetre, "EditNom")->setText(QStringLiteral("CM2 jeudi"));
     controle<QLineEdit>(&fenetre, "EditGraine")->setText(QStringLiteral("123456"));
     QTest::mouseClick(controle<QPushButton>(&fenetre, "BoutonCreer"), Qt::LeftButton);
     QDir(exos).mkdir(QStringLiteral("CM2 jeudi"));

@@ -91,11 +91,6 @@ TEST(NiveauxExercices, ChaqueTypeASixNiveauxDecritsEtAucunAutreTypeNEnA)
             EXPECT_EQ(niveau.ZonesMax > 0, type == 3) << type << "-" << n;
         }
     }
-    EXPECT_EQ(DescriptionNiveau(*NiveauDe(4, 5)),
-              QStringLiteral("Niveau 5 : Deux ou trois éléments ; axe oblique au milieu ; un élément touche "
-                             "l'axe."));
-    EXPECT_EQ(TexteAxeNiveau(*NiveauDe(2, 6)), QStringLiteral("axe vertical décalé de 1 à 4 carreaux"));
-    EXPECT_EQ(TextePlaceNiveau(*NiveauDe(5, 5)), QStringLiteral("un élément passe sur le centre"));
 }
 
 // An endless run meets every exercise of its level once before any comes back.
