@@ -226,12 +226,34 @@ std::vector<Branche> Branches(const Forme& f)
     return branches;
 }
 
-// Two lines leaving one crossing less than about 25 degrees apart read as one line with a
-// splinter: sin² of their angle below 0.18, on integers.
-bool AngleAigu(const Forme& f, const Forme& g)
+// The tangents of a circle at its four extreme points, and of a quarter circle at its two
+// ends, both ways.
+std::vector<Branche> Tangentes(const Forme& f)
 {
-    for (const Branche& r : Branches(f))
-        for (const Branche& s : Branches(g)) {
+    std::vector<Branche> tangentes;
+    const auto toucher = [&tangentes](QPoint point, QPoint direction) {
+        tangentes.push_back({point, direction});
+        tangentes.push_back({point, -direction});
+    };
+    if (f.genre == GenreCercle) {
+        const QPoint m = CentreCercle(f);
+        const int r = Rayon(f);
+        for (int sens : {-1, 1}) {
+            toucher(m + QPoint(sens * r, 0), {0, 1});
+            toucher(m + QPoint(0, sens * r), {1, 0});
+        }
+    } else if (f.genre == GenreQuartDeCercle) {
+        toucher({f.a.x(), f.b.y()}, {1, 0});
+        toucher({f.b.x(), f.a.y()}, {0, 1});
+    }
+    return tangentes;
+}
+
+// Less than about 25 degrees apart: sin² of the angle below 0.18, on integers.
+bool Serrees(const std::vector<Branche>& f, const std::vector<Branche>& g)
+{
+    for (const Branche& r : f)
+        for (const Branche& s : g) {
             if (r.depuis != s.depuis)
                 continue;
             const qint64 produit = qint64(r.vers.x()) * s.vers.x() + qint64(r.vers.y()) * s.vers.y();
@@ -242,6 +264,16 @@ bool AngleAigu(const Forme& f, const Forme& g)
                 return true;
         }
     return false;
+}
+
+// Two lines leaving one crossing nearly together read as one line with a splinter, and a
+// segment that leaves an arc along its tangent melts into it (on small cells, the pixels of
+// the arc then cover the segment's).
+bool AngleAigu(const Forme& f, const Forme& g)
+{
+    return Serrees(Branches(f), Branches(g))
+        || (f.genre == GenreTrait && Serrees(Branches(f), Tangentes(g)))
+        || (g.genre == GenreTrait && Serrees(Tangentes(f), Branches(g)));
 }
 
 bool SeCroisent(const std::vector<Piece>& p, const std::vector<Piece>& q)

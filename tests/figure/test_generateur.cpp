@@ -1,6 +1,6 @@
 // The exercises the program makes, level by level: for thousands of codes of every level,
-// the exercise read back from its file lies in the grid, its exact image drawn through the
-// player's own gestures (press on a crossing, release on another, circles squared, a click
+// each at one of the player's cell sizes, the exercise read back from its file lies in the
+// grid, its exact image drawn through the player's own gestures (press on a crossing, release on another, circles squared, a click
 // to paint) answers "Juste" whichever end each stroke starts from, and the figure copied
 // without reflection, or the image with one element one crossing off, answers "Faux". The
 // same code always gives the same bytes, pinned for a few codes so that a change of the
@@ -25,9 +25,9 @@
 
 namespace {
 
-// The player's cells for a 24-column grid at its design width (500 div 24).
-constexpr int T = 20;
-constexpr int Cote = ColonnesHasard * T + 4;
+// The player's cells for a 24-column grid: 20 pixels at its design width (500 div 24), 26
+// on a 1024 x 768 screen, down to 12 on the smallest. Each code is played at one of them.
+constexpr int TaillesCase[] = {20, 12, 16, 26};
 constexpr int GrainesParNiveau = 2000;
 
 struct Geste
@@ -45,10 +45,10 @@ Outil OutilDe(Genre genre)
 // A pupil's strokes for a figure, shifted by `decalage` cells: every outline first, from
 // its first point or from its second (a quarter circle always starts at its centre), then
 // every painted area, with its colour picked first.
-std::vector<Geste> Gestes(const Figure& figure, bool depuisLaFin, QPoint decalage = {})
+std::vector<Geste> Gestes(const Figure& figure, int t, bool depuisLaFin, QPoint decalage = {})
 {
     std::vector<Geste> gestes;
-    const QPoint d = decalage * T;
+    const QPoint d = decalage * t;
     for (bool peinture : {false, true})
         for (int i = 1; i <= figure.NbElements; ++i) {
             const ElementFigure& e = figure[i];
@@ -77,8 +77,9 @@ class Plateau
 public:
     Plateau(const Quadrillage& grille, int type)
         : grille_(grille)
-        , vierge_(NouvelleImage(Cote, Cote))
-        , masque_(Cote, Cote)
+        , cote_(ColonnesHasard * grille.TailleCase + 4)
+        , vierge_(NouvelleImage(cote_, cote_))
+        , masque_(cote_, cote_)
         , planche_(grille_, 100)
     {
         DessinerQuadrillage(vierge_, grille_, type, Rendu::Joueur);
@@ -155,8 +156,8 @@ private:
                     || (e.GenreElement == GenreCercle && ecart.x() * ecart.x() + ecart.y() * ecart.y() < r * r))
                     return boite.adjusted(-2, -2, 2, 2);
             }
-        const int axe = (grille_.NbColonnes / 2 + grille_.DecalageAxe) * T;
-        return graine.x() < axe ? QRect(0, 0, axe, Cote) : QRect(axe, 0, Cote - axe, Cote);
+        const int axe = (grille_.NbColonnes / 2 + grille_.DecalageAxe) * grille_.TailleCase;
+        return graine.x() < axe ? QRect(0, 0, axe, cote_) : QRect(axe, 0, cote_ - axe, cote_);
     }
 
     // Puts back the box from the source, and forgets it.
@@ -170,6 +171,7 @@ private:
     }
 
     Quadrillage grille_;
+    int cote_;
     QImage vierge_;
     QImage modele_;
     QImage image_;
@@ -183,14 +185,14 @@ private:
 
 // The shift that lays the figure's box on its image's box, held so that the copy stays in
 // the grid.
-QPoint DecalageDeCopie(const Figure& figure, const Figure& image)
+QPoint DecalageDeCopie(const Figure& figure, const Figure& image, int t)
 {
-    const auto boite = [](const Figure& f) {
+    const auto boite = [t](const Figure& f) {
         QRect b;
         for (int i = 1; i <= f.NbElements; ++i)
             if (!EstColoriage(f[i].GenreElement))
-                b |= QRect(QPoint(std::min(f[i].X1, f[i].X2), std::min(f[i].Y1, f[i].Y2)) / T,
-                           QPoint(std::max(f[i].X1, f[i].X2), std::max(f[i].Y1, f[i].Y2)) / T);
+                b |= QRect(QPoint(std::min(f[i].X1, f[i].X2), std::min(f[i].Y1, f[i].Y2)) / t,
+                           QPoint(std::max(f[i].X1, f[i].X2), std::max(f[i].Y1, f[i].Y2)) / t);
         return b;
     };
     const QRect de = boite(figure);
@@ -201,16 +203,16 @@ QPoint DecalageDeCopie(const Figure& figure, const Figure& image)
 }
 
 // The image with its k-th outline one crossing off, towards one of the eight neighbours.
-std::vector<Geste> ImageAvecUnDecale(const Figure& image, int k, int direction)
+std::vector<Geste> ImageAvecUnDecale(const Figure& image, int t, int k, int direction)
 {
     static const QPoint voisins[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
-    std::vector<Geste> gestes = Gestes(image, false);
+    std::vector<Geste> gestes = Gestes(image, t, false);
     int contours = 0;
     for (const Geste& g : gestes)
         contours += g.outil != Outil::Peinture;
     Geste& decale = gestes[std::size_t(k % contours)];
-    decale.depart += voisins[direction % 8] * T;
-    decale.arrivee += voisins[direction % 8] * T;
+    decale.depart += voisins[direction % 8] * t;
+    decale.arrivee += voisins[direction % 8] * t;
     return gestes;
 }
 
@@ -264,7 +266,7 @@ struct Bilan
     }
 };
 
-void Essayer(const CodeExercice& code, std::map<std::tuple<int, int>, std::unique_ptr<Plateau>>& plateaux,
+void Essayer(const CodeExercice& code, std::map<std::tuple<int, int, int>, std::unique_ptr<Plateau>>& plateaux,
              Bilan& bilan)
 {
     QByteArray octets = ContenuExerciceGenere(code);
@@ -276,9 +278,10 @@ void Essayer(const CodeExercice& code, std::map<std::tuple<int, int>, std::uniqu
     QBuffer fichier(&octets);
     fichier.open(QIODevice::ReadOnly);
     ExerciceLu lu = LireExercice(&fichier).Exercice;
-    if (!MotifRefus(lu, 100, 500).isEmpty() || lu.EnteteExercice != 200 + code.Type)
+    const int t = TaillesCase[code.Graine / 11 % std::size(TaillesCase)];
+    if (!MotifRefus(lu, 100, ColonnesHasard * t).isEmpty() || lu.EnteteExercice != 200 + code.Type)
         bilan.noter("refused by the player", code);
-    ConvertirPourTailleCase(lu, T);
+    ConvertirPourTailleCase(lu, t);
     const Quadrillage& grille = lu.Grille;
     const Figure& reference = lu.Elements;
     for (int i = 1; i <= reference.NbElements; ++i)
@@ -288,25 +291,25 @@ void Essayer(const CodeExercice& code, std::map<std::tuple<int, int>, std::uniqu
     if (!SelonLeNiveau(*NiveauDe(code.Type, code.Niveau), grille, reference))
         bilan.noter("not as the level says", code);
 
-    auto& plateau = plateaux[{Code(grille.TypeAxe), grille.DecalageAxe}];
+    auto& plateau = plateaux[{Code(grille.TypeAxe), grille.DecalageAxe, t}];
     if (!plateau)
         plateau = std::make_unique<Plateau>(grille, code.Type);
     plateau->montrer(reference);
     const Figure image = Image(grille, reference);
-    if (!plateau->juste(Gestes(image, false)))
+    if (!plateau->juste(Gestes(image, t, false)))
         bilan.noter("exact image from the first ends answers Faux", code);
-    if (!plateau->juste(Gestes(image, true)))
+    if (!plateau->juste(Gestes(image, t, true)))
         bilan.noter("exact image from the second ends answers Faux", code);
-    if (plateau->juste(Gestes(reference, false, DecalageDeCopie(reference, image))))
+    if (plateau->juste(Gestes(reference, t, false, DecalageDeCopie(reference, image, t))))
         bilan.noter("the figure copied without reflection answers Juste", code);
-    if (plateau->juste(ImageAvecUnDecale(image, int(code.Graine), int(code.Graine / 7))))
+    if (plateau->juste(ImageAvecUnDecale(image, t, int(code.Graine), int(code.Graine / 7))))
         bilan.noter("the image with one element moved answers Juste", code);
 }
 
 void VerifierType(int type)
 {
     for (int niveau = 1; niveau <= NombreNiveaux(type); ++niveau) {
-        std::map<std::tuple<int, int>, std::unique_ptr<Plateau>> plateaux;
+        std::map<std::tuple<int, int, int>, std::unique_ptr<Plateau>> plateaux;
         Bilan bilan;
         for (quint32 graine = 0; graine < GrainesParNiveau; ++graine)
             Essayer({type, niveau, graine}, plateaux, bilan);

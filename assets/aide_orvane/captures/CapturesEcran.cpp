@@ -292,7 +292,7 @@ void capturerSuivi(QWidget* menu)
 void capturerExercicesAuHasard()
 {
     constexpr int LargeurExemple = 280;
-    const CodeExercice codes[] = {{2, 3, 100}, {3, 4, 104}, {4, 6, 101}, {5, 5, 101}};
+    const CodeExercice codes[] = {{2, 3, 102}, {3, 4, 104}, {4, 6, 101}, {5, 5, 101}};
     for (const CodeExercice& code : codes) {
         ExerciceLu exercice = GenererExercice(code);
         ConvertirPourTailleCase(exercice, TailleCaseHasard);
