@@ -666,7 +666,8 @@ void Atelier::fermerZone(std::size_t index)
     const Boite b = BoiteDe(f);
     Partie partie{b.x1, b.y1, b.x2 - 1, b.y2 - 1};
     if (f.genre == GenreCercle) {
-        // The four cells around the centre lie inside the circle for any cell size.
+        // The four cells around the centre lie inside the circle at every cell size the
+        // player uses.
         const QPoint m = CentreCercle(f);
         partie = {m.x() - 1, m.y() - 1, m.x(), m.y()};
     } else if (position(f) == Position::Traverse) {
