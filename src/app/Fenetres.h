@@ -21,5 +21,6 @@ struct Fenetres {
     QDialog* listes = nullptr;              // TF_Listes
     QDialog* nomEleve = nullptr;            // TF_nom_eleve
     QDialog* fiches = nullptr;              // TF_Fiches
+    QDialog* serieHasard = nullptr;         // TF_SerieHasard
     QDialog* suiviClasse = nullptr;         // TF_SuiviClasse
 };

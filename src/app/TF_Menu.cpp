@@ -126,6 +126,8 @@ void TF_Menu::construireMenus()
            QStringLiteral("Editeur pour exercice &5 : orvane par rapport à un point"), [this] { EditeurClick(5); });
     action(editeurs, QStringLiteral("Fichesaimprimer1"), QStringLiteral("&Fiches à imprimer"),
            [this] { fenetres_.fiches->exec(); });
+    action(editeurs, QStringLiteral("Creeruneserieauhasard1"), QStringLiteral("&Créer une série au hasard"),
+           [this] { fenetres_.serieHasard->exec(); });
     editeurs->addSeparator()->setObjectName(QStringLiteral("N1"));
     action(editeurs, QStringLiteral("Effacerlesbilans1"), QStringLiteral("Effacer les bilans"),
            [this] { fenetres_.effaceBilans->exec(); });

@@ -3,6 +3,8 @@
 #include "BarreOutils.h"
 #include "ClavierDessin.h"
 #include "ChoixExercice.h"
+#include "CodeExercice.h"
+#include "Generateur.h"
 #include "GesteDessin.h"
 #include "Marqueur.h"
 #include "Dossiers.h"
@@ -156,6 +158,7 @@ void TF_Dessin::creerMenu()
         return a;
     };
     entree(fichier, QStringLiteral("Ouvrir1"), QStringLiteral("&Ouvrir"), &TF_Dessin::BoutonOuvrirClick);
+    entree(fichier, QStringLiteral("OuvrirCode1"), QStringLiteral("Ouvrir un &code"), &TF_Dessin::OuvrirCodeClick);
     entree(fichier, QStringLiteral("Enregistrer1"), QStringLiteral("&Enregistrer"),
            &TF_Dessin::BoutonEnregistrerClick);
     entree(fichier, QStringLiteral("Nouveau1"), QStringLiteral("&Nouveau"), &TF_Dessin::BoutonNouveauClick);
@@ -602,11 +605,16 @@ void TF_Dessin::BoutonEnregistrerClick()
         etat_.DessinModifie = false;
 }
 
-void TF_Dessin::BoutonOuvrirClick()
+bool TF_Dessin::laisserLeDessin()
 {
     quitterModeGomme();
-    if (figure().NbElements > 0 && etat_.DessinModifie
-        && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer())
+    return !(figure().NbElements > 0 && etat_.DessinModifie
+             && confirmer(TexteEnregistrerEnCours, BoutonsMessage::OuiNon) == Reponse::Oui && !enregistrer());
+}
+
+void TF_Dessin::BoutonOuvrirClick()
+{
+    if (!laisserLeDessin())
         return; // the drawing would be lost to the opened file
     const QString dossier = DossierExercicesAccessible(contexte_);
     const ExerciceChoisi choisi = choix_ ? choix_->choisir(dossier, true) : ExerciceChoisi();
@@ -620,7 +628,36 @@ void TF_Dessin::ouvrirFichierChoisi(const QString& dossierSerie, const ExerciceC
     // Even a file that is then refused becomes the name the next save proposes.
     noms_.extensionOuverte = choisi.Extension;
     noms_.nomPropose = choisi.Fichier.chopped(std::min<qsizetype>(4, choisi.Fichier.size()));
-    ResultatLecture lu = LireExercice(QDir(dossierSerie).filePath(choisi.Fichier));
+    afficherExercice(LireExercice(QDir(dossierSerie).filePath(choisi.Fichier)));
+}
+
+// A teacher shows on the board the very exercise a pupil got from the program: its code
+// makes it again, as its file would read. Saved, it goes by its code.
+void TF_Dessin::OuvrirCodeClick()
+{
+    if (!laisserLeDessin())
+        return;
+    const std::optional<QString> tape = dialogues().demanderTexte(
+        {QStringLiteral("Ouvrir un code"),
+         QStringLiteral("Code de l'exercice (type-niveau-numéro, par exemple 4-3-8271) :"), QString()});
+    if (!tape)
+        return;
+    const CodeLu lu = LireCode(*tape);
+    if (!lu.Code) {
+        avertir(lu.Erreur);
+        return;
+    }
+    noms_.extensionOuverte = QStringLiteral(".ex%1").arg(lu.Code->Type);
+    noms_.nomPropose = TexteCode(*lu.Code);
+    ResultatLecture genere;
+    genere.Reussi = true;
+    genere.Exercice = GenererExercice(*lu.Code);
+    afficherExercice(genere);
+    afficherReglages();
+}
+
+void TF_Dessin::afficherExercice(ResultatLecture lu)
+{
     QString refus = lu.Reussi ? MotifRefus(lu.Exercice, NbMarqueurs, panelEtalon_->width()) : lu.Erreur;
     if (refus.isEmpty() && !GrilleAffichable(lu.Exercice.Grille))
         refus = QStringLiteral("Cet exercice ne peut pas être ouvert : son quadrillage ne tient pas "

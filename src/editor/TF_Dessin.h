@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChoixExercice.h"
+#include "FichierExercice.h"
 #include "Figure.h"
 #include "Operations.h"
 #include "PlancheDessin.h"
@@ -67,6 +68,7 @@ public:
     void BoutonQuitterClick();
     void BoutonEnregistrerClick();
     void BoutonOuvrirClick();
+    void OuvrirCodeClick();
     void Button1Click();
     void BoutonFichesClick();
 
@@ -99,6 +101,11 @@ private:
     void ajouterForme(const ElementFigure& element);
     // Reads the file chosen; a file refused is reported and the drawing stays.
     void ouvrirFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi);
+    // Shows an exercise read from a file or made from its code, unless it is refused.
+    void afficherExercice(ResultatLecture lu);
+    // Asks whether to save a changed drawing that is about to be replaced; false when it
+    // must stay (a save that wrote nothing).
+    bool laisserLeDessin();
     // Whether the rows of a grid read from a file fit the drawing area.
     bool GrilleAffichable(const Quadrillage& lue) const;
 

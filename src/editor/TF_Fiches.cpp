@@ -7,7 +7,10 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Operations.h"
+#include "Generateur.h"
+#include "Niveaux.h"
 #include "SauvegardeExercice.h"
+#include "SerieHasard.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,16 +21,24 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
 
 namespace {
 constexpr int PremierType = 2;
 constexpr int TailleParDefaut = 1; // 7 mm
+constexpr int NombreHasardParDefaut = 8;
+// Items of the exercise list made by the program carry their code in this role.
+constexpr int RoleCode = Qt::UserRole + 1;
 } // namespace
 
-TF_Fiches::TF_Fiches(const Contexte& contexte, QWidget* parent)
+TF_Fiches::TF_Fiches(const Contexte& contexte, std::function<quint32()> graineAuHasard, QWidget* parent)
     : QDialog(parent)
     , contexte_(contexte)
+    , graineAuHasard_(std::move(graineAuHasard))
 {
+    if (!graineAuHasard_)
+        graineAuHasard_ = [] { return QRandomGenerator::system()->bounded(CodeExercice::GraineMax + 1); };
     PreparerFenetreGestion(this, QStringLiteral("F_Fiches"), QStringLiteral("Fiches à imprimer"), QSize(816, 615));
     creerControles();
     AdapterEcran(this);
@@ -55,7 +66,7 @@ void TF_Fiches::creerControles()
                    CouleurVertFonce);
     CreerEtiquette(Panel1, QStringLiteral("Label2"), QStringLiteral("Série"), {15, 52, 240, 22},
                    PoliceArial(16), CouleurNoir);
-    ListeSeries = new ListeEleves(Panel1, QStringLiteral("ListeSeries"), {15, 76, 240, 300}, true);
+    ListeSeries = new ListeEleves(Panel1, QStringLiteral("ListeSeries"), {15, 76, 240, 224}, true);
     ListeSeries->setAccessibleName(QStringLiteral("Séries"));
     ListeSeries->setFont(PoliceArial(16));
     CreerEtiquette(Panel1, QStringLiteral("Label3"), QStringLiteral("Exercices"), {270, 52, 245, 22},
@@ -103,6 +114,38 @@ void TF_Fiches::creerControles()
     connect(BoutonImprimer, &QPushButton::clicked, this, &TF_Fiches::BoutonImprimerClick);
     connect(BoutonEnregistrerPdf, &QPushButton::clicked, this, &TF_Fiches::BoutonEnregistrerPdfClick);
     connect(BoutonFermer, &QPushButton::clicked, this, &QDialog::accept);
+    creerHasard();
+}
+
+// Below the series: exercises made by the program, at one level of the type chosen.
+void TF_Fiches::creerHasard()
+{
+    CreerEtiquette(Panel1, QStringLiteral("LabelHasard"), QStringLiteral("Ou des exercices au hasard"),
+                   {15, 306, 240, 22}, PoliceArial(16), CouleurNoir);
+    ChoixNiveau = new QComboBox(Panel1);
+    ChoixNiveau->setObjectName(QStringLiteral("ChoixNiveau"));
+    ChoixNiveau->setAccessibleName(QStringLiteral("Niveau"));
+    ChoixNiveau->setGeometry(15, 330, 150, 28);
+    ChoixNiveau->setFont(PoliceArial(16));
+    for (int n = 1; n <= NombreNiveaux(PremierType); ++n)
+        ChoixNiveau->addItem(QStringLiteral("Niveau %1").arg(n));
+    NombreHasard = new QSpinBox(Panel1);
+    NombreHasard->setObjectName(QStringLiteral("NombreHasard"));
+    NombreHasard->setAccessibleName(QStringLiteral("Nombre d'exercices au hasard"));
+    NombreHasard->setGeometry(175, 330, 80, 28);
+    NombreHasard->setFont(PoliceArial(16));
+    NombreHasard->setRange(1, ExercicesParSerieMax);
+    NombreHasard->setValue(NombreHasardParDefaut);
+    BoutonHasard = CreerBouton(Panel1, QStringLiteral("BoutonHasard"), QStringLiteral("Tirer les exercices"),
+                               {15, 364, 240, 34}, PoliceArial(16, true));
+    BoutonHasard->setFlat(true);
+    BoutonHasard->setAutoDefault(false);
+    ColorerTexte(BoutonHasard, CouleurSarcelle);
+    connect(ChoixNiveau, &QComboBox::currentIndexChanged, this, [this] {
+        if (const NiveauExercice* niveau = NiveauDe(numeroExercice(), ChoixNiveau->currentIndex() + 1))
+            dire(DescriptionNiveau(*niveau));
+    });
+    connect(BoutonHasard, &QPushButton::clicked, this, &TF_Fiches::BoutonHasardClick);
 }
 
 // Opens on the type of the editor or exercise last used, with the folder listed afresh.
@@ -157,13 +200,42 @@ void TF_Fiches::listerExercices()
     }
 }
 
+// The exercises in the order of the list: files read, codes made again.
 SerieFiches TF_Fiches::serieCochee() const
 {
-    QStringList chemins;
-    for (int i = 0; i < ListeExercices->count(); ++i)
-        if (ListeExercices->item(i)->checkState() == Qt::Checked)
-            chemins.append(ListeExercices->item(i)->data(Qt::UserRole).toString());
-    return LireSerieFiches(chemins);
+    SerieFiches serie;
+    for (int i = 0; i < ListeExercices->count(); ++i) {
+        const QListWidgetItem* item = ListeExercices->item(i);
+        if (item->checkState() != Qt::Checked)
+            continue;
+        if (const std::optional<CodeExercice> code = LireCode(item->data(RoleCode).toString()).Code) {
+            serie.Exercices.push_back(FicheDepuisCode(*code));
+            continue;
+        }
+        SerieFiches lue = LireSerieFiches({item->data(Qt::UserRole).toString()});
+        serie.Exercices.insert(serie.Exercices.end(), lue.Exercices.begin(), lue.Exercices.end());
+        serie.Illisibles += lue.Illisibles;
+    }
+    return serie;
+}
+
+// The exercises of one endless run at the level chosen, each ticked, in place of a series.
+void TF_Fiches::BoutonHasardClick()
+{
+    ListeSeries->setCurrentRow(-1);
+    ListeSeries->clearSelection();
+    dossierSerie_.clear();
+    ListeExercices->clear();
+    CodeExercice code{numeroExercice(), ChoixNiveau->currentIndex() + 1, graineAuHasard_()};
+    for (int i = 0; i < NombreHasard->value(); ++i) {
+        auto* element = new QListWidgetItem(TexteCode(code), ListeExercices);
+        element->setData(RoleCode, TexteCode(code));
+        element->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        element->setCheckState(Qt::Checked);
+        code = CodeSuivant(code);
+    }
+    if (const NiveauExercice* niveau = NiveauDe(code.Type, code.Niveau))
+        dire(DescriptionNiveau(*niveau));
 }
 
 OptionsFiches TF_Fiches::options() const
@@ -198,7 +270,9 @@ void TF_Fiches::BoutonEnregistrerPdfClick()
     DemandeFichier demande;
     demande.titre = QStringLiteral("Enregistrer en PDF");
     demande.dossierInitial = SousDossierExercices(dossier_, QStringLiteral("Exercices à imprimer"));
-    demande.nomPropose = ListeSeries->texteChoisi();
+    demande.nomPropose = dossierSerie_.isEmpty()
+        ? NomSerieProposee(numeroExercice(), ChoixNiveau->currentIndex() + 1, ChoixNiveau->currentIndex() + 1)
+        : ListeSeries->texteChoisi();
     demande.filtre = QStringLiteral("Documents PDF (*.pdf)");
     demande.extensionParDefaut = QStringLiteral("pdf");
     QString chemin = dialogues().enregistrerFichier(demande);

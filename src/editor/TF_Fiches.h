@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 struct Contexte;
 class ListeEleves;
 class QComboBox;
@@ -11,18 +13,23 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
-// "Fiches à imprimer": the exercises of one series, ticked, printed or saved as PDF
-// worksheets with their answer sheets.
+// "Fiches à imprimer": the exercises of one series, or exercises made by the program at a
+// level, ticked, printed or saved as PDF worksheets with their answer sheets.
 class TF_Fiches : public QDialog {
     Q_OBJECT
 public:
-    explicit TF_Fiches(const Contexte& contexte, QWidget* parent = nullptr);
+    // graineAuHasard gives the number the exercises made by the program start from (by
+    // default, one drawn from the system).
+    explicit TF_Fiches(const Contexte& contexte, std::function<quint32()> graineAuHasard = {},
+                       QWidget* parent = nullptr);
 
     void ChoixTypeChange();
     void ListeSeriesClick();
     void BoutonImprimerClick();
     void BoutonEnregistrerPdfClick();
+    void BoutonHasardClick();
 
     // The ticked exercises as read, and the options chosen.
     SerieFiches serieCochee() const;
@@ -35,6 +42,7 @@ protected:
 
 private:
     const Contexte& contexte_;
+    std::function<quint32()> graineAuHasard_;
     QString dossier_;      // the exercises folder listed
     QString dossierSerie_; // the series shown, empty when none
 
@@ -48,9 +56,13 @@ private:
     QPushButton* BoutonImprimer;
     QPushButton* BoutonEnregistrerPdf;
     QPushButton* BoutonFermer;
+    QComboBox* ChoixNiveau;
+    QSpinBox* NombreHasard;
+    QPushButton* BoutonHasard;
     QLabel* Label5;
 
     void creerControles();
+    void creerHasard();
     QComboBox* creerChoix(const QString& nom, const QString& legende, const QStringList& items,
                           int y);
     int numeroExercice() const;

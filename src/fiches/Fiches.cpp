@@ -4,6 +4,7 @@
 #include "Dessin.h"
 #include "Enregistrements.h"
 #include "FichierExercice.h"
+#include "Generateur.h"
 #include "Symetrie.h"
 
 #include <QBuffer>
@@ -374,6 +375,13 @@ SerieFiches LireSerieFiches(const QStringList& chemins)
                                    lu.Exercice.Elements});
     }
     return serie;
+}
+
+ExerciceFiche FicheDepuisCode(const CodeExercice& code)
+{
+    ExerciceLu lu = GenererExercice(code);
+    ConvertirPourTailleCase(lu, CalculerTailleCase(LargeurEtalon, lu.Grille.NbColonnes));
+    return {TexteCode(code), code.Type, lu.Grille, lu.Elements};
 }
 
 QString ConsigneExercice(const ExerciceFiche& exercice)

@@ -5,6 +5,7 @@
 // mirror image in a second colour. Painted areas cover exactly the pixels the player's
 // flood fill covers at the grid's own resolution.
 
+#include "CodeExercice.h"
 #include "Figure.h"
 #include "Quadrillage.h"
 
@@ -34,6 +35,9 @@ struct SerieFiches {
 };
 
 SerieFiches LireSerieFiches(const QStringList& chemins);
+
+// An exercise made by the program, named by its code, which the sheet shows.
+ExerciceFiche FicheDepuisCode(const CodeExercice& code);
 
 // The cell sizes offered on paper, in millimetres.
 inline constexpr double TaillesCasePapier[] = {5.0, 7.0, 10.0};

@@ -26,6 +26,11 @@ void installerDialogues(Dialogues* remplacant)
     remplacant_ = remplacant;
 }
 
+std::optional<QString> Dialogues::demanderTexte(const DemandeTexte&)
+{
+    return std::nullopt;
+}
+
 QString titreMessage(GenreMessage genre)
 {
     switch (genre) {

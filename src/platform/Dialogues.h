@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Every message box, file dialog and help page goes through one Dialogues object,
 // so that tests can replace the real one with a scripted double.
 
@@ -20,6 +22,12 @@ struct DemandeFichier {
     bool confirmerRemplacement = true;
 };
 
+struct DemandeTexte {
+    QString titre;
+    QString question; // the line above the box
+    QString texte;    // what the box holds at first
+};
+
 class Dialogues {
 public:
     virtual ~Dialogues() = default;
@@ -29,6 +37,9 @@ public:
     virtual QString enregistrerFichier(const DemandeFichier& demande) = 0;
     // adresse is "file::page" for one page, or the bare file name for the contents.
     virtual void afficherAide(const QString& adresse) = 0;
+    // The line typed, or nothing when the box is cancelled. A service that never asks
+    // anything answers as if it were cancelled.
+    virtual std::optional<QString> demanderTexte(const DemandeTexte& demande);
 };
 
 // The object in use; the real dialogs unless a test installed another one.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -106,6 +107,19 @@ void DialoguesQt::afficherAide(const QString& adresse)
     else if (aide_->parentWidget() != modale)
         aide_->setParent(modale, aide_->windowFlags());
     aide_->afficher(adresse);
+}
+
+std::optional<QString> DialoguesQt::demanderTexte(const DemandeTexte& demande)
+{
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(demande.titre);
+    boite.setLabelText(demande.question);
+    boite.setTextValue(demande.texte);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return boite.textValue();
 }
 
 QTranslator* InstallerTraductionsQt()

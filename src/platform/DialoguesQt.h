@@ -15,6 +15,7 @@ public:
     QString ouvrirFichier(const DemandeFichier& demande) override;
     QString enregistrerFichier(const DemandeFichier& demande) override;
     void afficherAide(const QString& adresse) override;
+    std::optional<QString> demanderTexte(const DemandeTexte& demande) override;
 
 private:
     QPointer<FenetreAide> aide_; // goes with the modal window it was last opened from

@@ -14,6 +14,7 @@
 #include "TF_choix_exo.h"
 #include "TF_efface_bilans.h"
 #include "TF_nom_eleve.h"
+#include "TF_SerieHasard.h"
 #include "TF_SuiviClasse.h"
 #include "TF_preferences.h"
 
@@ -23,6 +24,7 @@
 Programme::~Programme()
 {
     // The menu goes last, as it opens the others; the context outlives them all.
+    delete fenetres.serieHasard;
     delete fenetres.suiviClasse;
     delete fenetres.fiches;
     delete fenetres.nomEleve;
@@ -74,6 +76,7 @@ std::unique_ptr<Programme> CreerProgramme()
     f.fiches = fiches;
     dessin->connaitreFiches(fiches);
     f.suiviClasse = new TF_SuiviClasse(contexte);
+    f.serieHasard = new TF_SerieHasard(contexte);
     programme->menu->connaitre(f);
     return programme;
 }

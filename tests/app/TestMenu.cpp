@@ -54,7 +54,7 @@ struct Programme {
     Contexte contexte{dossier.chemin()};
     TF_preferences* preferences;
     EleveFactice eleve{contexte};
-    ModaleFactice apropos, effaceBilans, listes, fiches, suiviClasse;
+    ModaleFactice apropos, effaceBilans, listes, fiches, suiviClasse, serieHasard;
     FenetreNonModale jeu1, jeuLignes, dessin;
     std::unique_ptr<TF_Menu> menu;
 
@@ -70,6 +70,7 @@ struct Programme {
         f.fiches = &fiches;
         f.listes = &listes;
         f.suiviClasse = &suiviClasse;
+        f.serieHasard = &serieHasard;
         f.jeu1 = &jeu1;
         f.jeuLignes = &jeuLignes;
         f.dessin = &dessin;
@@ -223,7 +224,9 @@ TEST(Menu, LesCommandesDAideEtLesFenetresModales)
     p.declencher(QStringLiteral("Listesdlves1"));
     p.declencher(QStringLiteral("Fichesaimprimer1"));
     p.declencher(QStringLiteral("Suividelaclasse1"));
+    p.declencher(QStringLiteral("Creeruneserieauhasard1"));
     EXPECT_EQ(p.apropos.ouvertures, 2);
+    EXPECT_EQ(p.serieHasard.ouvertures, 1);
     EXPECT_EQ(p.fiches.ouvertures, 1);
     EXPECT_EQ(p.effaceBilans.ouvertures, 1);
     EXPECT_EQ(p.listes.ouvertures, 1);

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTest>
@@ -105,4 +106,30 @@ TEST(DialoguesQt, LesDialoguesDeFichiersDeQtParlentFrancais)
     EXPECT_EQ(etiquette, QStringLiteral("&Nom de fichier :"));
     boutons.sort();
     EXPECT_EQ(boutons, (QStringList{QStringLiteral("&Enregistrer"), QStringLiteral("Annuler")}));
+}
+
+// The text box: French buttons, the line typed handed back on OK, nothing on Escape.
+TEST(DialoguesQt, LaBoiteDeTexteRendLaLigneTapeeOuRien)
+{
+    DialoguesQt reels;
+    for (const bool valider : {true, false}) {
+        QStringList boutons;
+        QTimer::singleShot(0, [&] {
+            QWidget* boite = QApplication::activeModalWidget();
+            ASSERT_NE(boite, nullptr);
+            for (auto* b : boite->findChildren<QAbstractButton*>())
+                boutons << b->text();
+            auto* ligne = boite->findChild<QLineEdit*>();
+            ASSERT_NE(ligne, nullptr);
+            EXPECT_EQ(ligne->text(), QStringLiteral("4-"));
+            QTest::keyClick(ligne, Qt::Key_End);
+            QTest::keyClicks(ligne, QStringLiteral("3-8271"));
+            QTest::keyClick(boite, valider ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const std::optional<QString> tape =
+            reels.demanderTexte({QStringLiteral("Ouvrir un code"), QStringLiteral("Code :"), QStringLiteral("4-")});
+        boutons.sort();
+        EXPECT_EQ(boutons, (QStringList{QStringLiteral("Annuler"), QStringLiteral("OK")}));
+        EXPECT_EQ(tape, valider ? std::optional(QStringLiteral("4-3-8271")) : std::nullopt);
+    }
 }

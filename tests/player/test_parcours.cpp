@@ -139,7 +139,8 @@ TEST(Accessibilite, ChaqueControleVisibleDeChaqueFenetreAUnNom)
     QList<QWidget*> fenetres{programme->menu.get()};
     const Fenetres& f = programme->fenetres;
     fenetres << f.preferences << f.modifChoix << f.dessin << f.choixExo << f.jeuLignes << f.jeu1 << f.pubN
-              << f.effaceBilans << f.listes << f.nomEleve << f.fiches << f.suiviClasse;
+              << f.effaceBilans << f.listes << f.nomEleve << f.fiches << f.suiviClasse
+              << f.serieHasard;
     QStringList sansNom;
     for (QWidget* fenetre : fenetres) {
         for (QWidget* w : fenetre->findChildren<QWidget*>()) {

@@ -35,6 +35,12 @@ void DialoguesScriptes::afficherAide(const QString& adresse)
     aides.append(adresse);
 }
 
+std::optional<QString> DialoguesScriptes::demanderTexte(const DemandeTexte& demande)
+{
+    demandesTexte.append(demande);
+    return textesTapes.isEmpty() ? std::nullopt : textesTapes.dequeue();
+}
+
 QStringList DialoguesScriptes::textes() const
 {
     QStringList liste;

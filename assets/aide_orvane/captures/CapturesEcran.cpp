@@ -9,11 +9,13 @@
 #include "Classes.h"
 #include "Couleurs.h"
 #include "Demarrage.h"
+#include "Dessin.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
 #include "Rtf.h"
 #include "Contexte.h"
 #include "FichierExercice.h"
+#include "Generateur.h"
 #include "Symetrie.h"
 #include "TF_Jeu_Lignes_Autour.h"
 #include "TF_Menu.h"
@@ -286,6 +288,44 @@ void capturerSuivi(QWidget* menu)
     action->trigger();
 }
 
+// A few exercises made by the program, drawn as the player draws them for the pupil.
+void capturerExercicesAuHasard()
+{
+    constexpr int LargeurExemple = 280;
+    const CodeExercice codes[] = {{2, 3, 102}, {3, 4, 104}, {4, 6, 101}, {5, 5, 101}};
+    for (const CodeExercice& code : codes) {
+        ExerciceLu exercice = GenererExercice(code);
+        ConvertirPourTailleCase(exercice, TailleCaseHasard);
+        const int cote = ColonnesHasard * TailleCaseHasard + 4;
+        QImage image = NouvelleImage(cote, cote);
+        DessinerQuadrillage(image, exercice.Grille, code.Type, Rendu::Joueur);
+        DessinerFigure(image, exercice.Elements, Rendu::Joueur);
+        const QString nom = QStringLiteral("hasard_%1.png").arg(TexteCode(code));
+        if (!image.scaledToWidth(LargeurExemple, Qt::SmoothTransformation).save(QDir(dossierImages).filePath(nom)))
+            abandonner(QStringLiteral("impossible d'écrire ") + nom);
+    }
+}
+
+// The series window is a small dialog: pictured at its own size, from a timer inside its
+// own event loop, and cancelled.
+void capturerSerieHasard(QWidget* menu)
+{
+    auto* action = menu->findChild<QAction*>(QStringLiteral("Creeruneserieauhasard1"));
+    if (!action)
+        abandonner(QStringLiteral("le menu n'a pas d'entrée pour créer une série au hasard"));
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* serie = fenetreVisible(QStringLiteral("F_SerieHasard"));
+        trouver<QComboBox>(serie, QStringLiteral("ChoixType"))->setCurrentIndex(2);
+        trouver<QComboBox>(serie, QStringLiteral("ChoixDernierNiveau"))->setCurrentIndex(3);
+        trouver<QComboBox>(serie, QStringLiteral("ChoixPremierNiveau"))->setCurrentIndex(1);
+        QTest::qWait(PauseMs);
+        if (!serie->grab().toImage().save(QDir(dossierImages).filePath(QStringLiteral("serie_hasard.png"))))
+            abandonner(QStringLiteral("impossible d'écrire serie_hasard.png"));
+        cliquer(serie, QStringLiteral("BoutonAnnuler"));
+    });
+    action->trigger();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -317,5 +357,7 @@ int main(int argc, char** argv)
                         exercice.numero == 2 ? QStringLiteral("choix.png") : QString());
     capturerEditeur(menu);
     capturerSuivi(menu);
+    capturerSerieHasard(menu);
+    capturerExercicesAuHasard();
     return 0;
 }

@@ -2,6 +2,7 @@
 // real page, and every link and picture of every page leads somewhere.
 
 #include "FenetreAide.h"
+#include "Niveaux.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -254,5 +255,32 @@ TEST(PagesAide, ChaquePageEstEnUtf8EtLeVisualiseurLaLitAinsi)
             << qPrintable(page);
         EXPECT_FALSE(chargee.document()->toPlainText().contains(QChar::ReplacementCharacter))
             << qPrintable(page);
+    }
+}
+
+// The level table of the help page is the program's own, row for row.
+TEST(PagesAide, LaTableDesNiveauxEstCelleDuProgramme)
+{
+    const QString page = lireTexte(cheminDe(QStringLiteral("hasard.htm")));
+    static const QRegularExpression ligne(
+        QStringLiteral("<tr><td>(\\d+)</td><td>([^<]*)</td><td>([^<]*)</td><td>([^<]*)</td></tr>"));
+    for (int type = PremierTypeHasard; type <= DernierTypeHasard; ++type) {
+        const qsizetype debut = page.indexOf(QStringLiteral("<a name=\"type%1\">").arg(type));
+        ASSERT_GE(debut, 0) << type;
+        const QString section = page.mid(debut, page.indexOf(QStringLiteral("</table>"), debut) - debut);
+        QStringList lues;
+        auto lignes = ligne.globalMatch(section);
+        while (lignes.hasNext()) {
+            const QRegularExpressionMatch l = lignes.next();
+            lues << QStringList{l.captured(1), l.captured(2), l.captured(3), l.captured(4)}.join(QLatin1Char('|'));
+        }
+        QStringList attendues;
+        for (int n = 1; n <= NombreNiveaux(type); ++n) {
+            const NiveauExercice& niveau = *NiveauDe(type, n);
+            attendues << QStringList{QString::number(n), TitreNiveau(niveau), TexteAxeNiveau(niveau),
+                                     TextePlaceNiveau(niveau)}
+                             .join(QLatin1Char('|'));
+        }
+        EXPECT_EQ(lues, attendues) << type;
     }
 }
