@@ -48,6 +48,11 @@ void RedessinerTout(QImage& image, const Quadrillage& grille, int numeroExercice
 // black or outside the picture fills nothing.
 void RemplirJusquAuNoir(QImage& image, int x, int y, quint32 couleur);
 
+// Where the painted areas of a figure lie in a picture drawn with it (after the outlines
+// that bound them): each area's fill, in the picture's colour there, on a transparent
+// ARGB32 picture of the same size.
+QImage ZonesColoriees(const QImage& image, const Figure& figure);
+
 // The colour (0x00BBGGRR) of a pixel; white outside the picture.
 quint32 CouleurPixel(const QImage& image, int x, int y);
 

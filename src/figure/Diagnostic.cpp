@@ -183,9 +183,16 @@ QString phraseColoriage(const Quadrillage& grille, const QImage& image, const Fi
         if (d.referenceJuste[std::size_t(i - 1)] || reference[i].GenreElement != GenreColoriage)
             continue;
         const QPoint miroir = ImageMiroir(grille, {reference[i].X1, reference[i].Y1});
-        const bool blanc = !image.rect().contains(miroir) || image.pixel(miroir) == qRgb(255, 255, 255);
-        return blanc ? QStringLiteral("Les traits sont justes ; une zone n'est pas coloriée.")
-                     : QStringLiteral("Les traits sont justes ; une zone n'a pas la bonne couleur.");
+        // The model's point is not black (its colour differs from its image's), so black
+        // there is a stroke of the pupil's that the exact image does not have.
+        switch (CouleurPixel(image, miroir.x(), miroir.y())) {
+        case CouleurBlanc:
+            return QStringLiteral("Les traits sont justes ; une zone n'est pas coloriée.");
+        case CouleurNoir:
+            return QStringLiteral("Un trait en trop passe sur une zone à colorier.");
+        default:
+            return QStringLiteral("Les traits sont justes ; une zone n'a pas la bonne couleur.");
+        }
     }
     return {};
 }

@@ -656,8 +656,12 @@ void TF_Jeu_Lignes_Autour::BoutonSolutionClick()
     const Figure solution = FigureMiroir(Quadrillage_, FigureReference_);
     std::vector<CalqueCorrection::Trace> traces;
     for (int i = 1; i <= solution.NbElements; ++i)
-        traces.push_back({solution[i], CouleurCalqueSolution});
-    calque_->montrer(std::move(traces), Quadrillage_.TailleCase);
+        if (!EstColoriage(solution[i].GenreElement))
+            traces.push_back({solution[i], CouleurCalqueSolution});
+    // The areas as the fill would paint them, bounded by the solution's own outlines.
+    QImage resolu = NouvelleImage(Image1->image().width(), Image1->image().height());
+    ::RedessinerTout(resolu, Quadrillage_, contexte_.numeroExercice, FigureReference_, solution);
+    calque_->montrer(std::move(traces), Quadrillage_.TailleCase, ZonesColoriees(resolu, solution));
     Panel1->setText(QStringLiteral("Voici la solution. À toi de la dessiner !"));
 }
 

@@ -142,6 +142,20 @@ TEST(Diagnostic, ExerciceTroisLesZonesSansCouleurOuDUneAutreCouleur)
                       ? QStringLiteral("Les traits sont justes ; une zone n'est pas coloriée.")
                       : QStringLiteral("Les traits sont justes ; une zone n'a pas la bonne couleur."));
     }
+
+    // The area painted right, but a stroke near the image of the slanted line, close
+    // enough to pass for part of it, covers the point where the area's colour is looked for.
+    Figure penche;
+    penche.Ajouter(Forme(GenreTrait, {1, 6}, {8, 7}));
+    penche.Ajouter(Peinture({38, 119}, CouleurRouge));
+    Partie p(AxeVertical, 3);
+    p.montrer(penche);
+    p.tracer(p.miroir(penche[1]));
+    p.tracer(p.miroir(Forme(GenreTrait, {1, 6}, {2, 6})));
+    p.tracer(Peinture({400, 300}, CouleurRouge));
+    const Resultat r = juger(p);
+    EXPECT_FALSE(r.juste);
+    EXPECT_EQ(r.diagnostic.phrase, QStringLiteral("Un trait en trop passe sur une zone à colorier."));
 }
 
 // The colours never contradict the verdict: every subset of the exact image, about every

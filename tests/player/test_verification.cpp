@@ -292,6 +292,26 @@ TEST(AideApresFaux, SansLOptionRienNeChangeAvecElleLesErreursPuisLaSolution)
     EXPECT_TRUE(monde.active(QStringLiteral("BoutonCorrection"))) << "the exercise stays to be done";
 }
 
+// After "Faux", the solution shows the area where the fill would paint it, over the whole
+// mirror square, not a spot at its seed.
+TEST_F(Coloriage, LaSolutionMontreLaZoneCommeLeRemplissageLaPeindrait)
+{
+    monde->contexte().retours = { 0, 1 };
+    monde->cliquer(QStringLiteral("BoutonCorrection"));
+    ASSERT_EQ(monde->resultat(), QStringLiteral("Faux"));
+    monde->cliquer(QStringLiteral("BoutonSolution"));
+    const CalqueCorrection* solution = calque(*monde);
+    ASSERT_TRUE(solution->isVisible());
+    for (const CalqueCorrection::Trace& t : solution->traces())
+        EXPECT_FALSE(EstColoriage(t.element.GenreElement));
+    const int t = monde->tailleCase();
+    const QImage& zones = solution->zones();
+    EXPECT_EQ(zones.pixel(18 * t + 3, 6 * t - 3), qRgb(255, 0, 0)) << "a corner of the square, far from the seed";
+    EXPECT_EQ(zones.pixel(20 * t, 4 * t), qRgb(255, 0, 0)) << "over the grid lines too";
+    EXPECT_EQ(qAlpha(zones.pixel(17 * t, 4 * t)), 0) << "outside the square";
+    EXPECT_EQ(qAlpha(zones.pixel(18 * t, 4 * t)), 0) << "on its black outline";
+}
+
 TEST(Clavier, UnExerciceSeJoueSansSouris)
 {
     MondeJeu monde(2);
