@@ -341,6 +341,7 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     LabelResultat->clear();
     calque_->cacher();
     nbFaux_ = 0;
+    figureVerifiee_.reset();
     BoutonSolution->hide();
     // Ready to play, but the picture waits for the exercise.
     appliquerEtat(EtatJeu::EnCours);
@@ -606,9 +607,11 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
     }
     const bool juste = VerifierSymetrie(Quadrillage_, Image1->image(), Masque_,
                                         FigureReference_, planche_.figure(), NbPointsAxeCouverts_);
+    const bool nouvelEssai = figureVerifiee_ != planche_.figure();
+    figureVerifiee_ = planche_.figure();
     montrerResultat(juste);
     if (!juste) {
-        ++nbFaux_;
+        nbFaux_ += nouvelEssai ? 1 : 0;
         expliquerFaux();
         proposerSolution();
         return;

@@ -11,6 +11,7 @@
 #include <QPoint>
 
 #include <array>
+#include <optional>
 
 struct Contexte;
 class BarreOutils;
@@ -101,6 +102,8 @@ private:
     int NbPointsAxeCouverts_ = 0; // covered axis samples when the exercise was shown
     bool exerciceEnCours_ = false;
     int nbFaux_ = 0; // "Faux" on the exercise shown, for the offer of the solution
+    // The drawing at the last check: pressing "Vérifier" again without a change is no new try.
+    std::optional<Figure> figureVerifiee_;
 
     void creerControles();
     void creerOutils();

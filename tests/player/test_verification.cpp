@@ -264,13 +264,13 @@ TEST(AideApresFaux, SansLOptionRienNeChangeAvecElleLesErreursPuisLaSolution)
 {
     MondeJeu monde(2);
     monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-    monde.tracerNoeuds({ 22, 2 }, { 16, 8 }); // the image, one cell to the right
     monde.cliquer(QStringLiteral("BoutonCorrection"));
     EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
     EXPECT_FALSE(calque(monde)->isVisible()) << "both options off: the program as it was";
     EXPECT_FALSE(monde.bouton(QStringLiteral("BoutonSolution"))->isVisible());
 
     monde.contexte().retours = { 1, 2 };
+    monde.tracerNoeuds({ 22, 2 }, { 16, 8 }); // the image, one cell to the right
     monde.cliquer(QStringLiteral("BoutonCorrection"));
     ASSERT_TRUE(calque(monde)->isVisible());
     ASSERT_EQ(calque(monde)->traces().size(), 2u);
@@ -310,6 +310,27 @@ TEST_F(Coloriage, LaSolutionMontreLaZoneCommeLeRemplissageLaPeindrait)
     EXPECT_EQ(zones.pixel(20 * t, 4 * t), qRgb(255, 0, 0)) << "over the grid lines too";
     EXPECT_EQ(qAlpha(zones.pixel(17 * t, 4 * t)), 0) << "outside the square";
     EXPECT_EQ(qAlpha(zones.pixel(18 * t, 4 * t)), 0) << "on its black outline";
+}
+
+// A try is a drawing checked: "Vérifier" pressed again on the same drawing, even after
+// changes undone, is no new try and never brings the solution nearer.
+TEST(AideApresFaux, SeulUnDessinChangeCompteCommeUnNouvelEssai)
+{
+    MondeJeu monde(2);
+    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+    monde.contexte().retours = { 0, 2 };
+    QAbstractButton* solution = monde.bouton(QStringLiteral("BoutonSolution"));
+    for (int i = 0; i < 3; ++i)
+        monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_FALSE(solution->isVisible()) << "three presses on an empty grid are one try";
+    monde.tracerNoeuds({ 1, 1 }, { 2, 2 });
+    monde.cliquer(QStringLiteral("BoutonEffacer1L"));
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_FALSE(solution->isVisible()) << "a stroke undone leaves the same drawing";
+    monde.tracerNoeuds({ 22, 2 }, { 16, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
+    EXPECT_TRUE(solution->isVisible()) << "the second drawing checked";
 }
 
 TEST(Clavier, UnExerciceSeJoueSansSouris)
