@@ -276,7 +276,7 @@ void TF_Dessin::creerCommandes()
 
 void TF_Dessin::creerMarqueurs()
 {
-    marqueurs_ = new Marqueurs(panelJeu_, NbMarqueurs, panelRef_->font());
+    marqueurs_ = new Marqueurs(panelJeu_, NbMarqueurs, panelRef_->font(), image1_);
     connect(marqueurs_, &Marqueurs::clique, this, &TF_Dessin::MarqueurClick);
 }
 
@@ -407,6 +407,7 @@ void TF_Dessin::choisirOutil(Outil outil)
     if (planche_.modeGomme()) {
         cacherMarqueurs();
         image1_->setEnabled(true);
+        image1_->setFocus(Qt::OtherFocusReason);
     }
     planche_.choisirOutil(outil);
     panelCouleurs_->setVisible(outil == Outil::Peinture);
@@ -434,6 +435,7 @@ void TF_Dessin::quitterModeGomme()
     cacherMarqueurs();
     enfoncerOutilCourant();
     image1_->setEnabled(true);
+    image1_->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Dessin::Image1MouseDown(QPoint position)
@@ -482,8 +484,10 @@ void TF_Dessin::SpeedButton1Click()
         return;
     }
     planche_.basculerGomme();
-    image1_->setEnabled(false);
     marqueurs_->montrer(figure(), image1_->pos(), grille_.TailleCase);
+    if (focusWidget() == image1_)
+        marqueurs_->donnerClavier();
+    image1_->setEnabled(false);
 }
 
 void TF_Dessin::MarqueurClick(int numero)
@@ -496,6 +500,7 @@ void TF_Dessin::MarqueurClick(int numero)
     enfoncerOutilCourant();
     redessiner();
     image1_->setEnabled(true);
+    image1_->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Dessin::SpeedButton2Click()

@@ -207,7 +207,7 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
 // Created after the scaling: their size follows the cell size, not the design.
 void TF_Jeu_Lignes_Autour::creerMarqueurs()
 {
-    MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font());
+    MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font(), Image1);
     calque_ = new CalqueCorrection(Image1, DureeCalqueMs);
     new SigneVerdict(LabelResultat);
     clavier_ = new ClavierDessin(Image1, geste_, planche_, Quadrillage_);
@@ -527,6 +527,7 @@ void TF_Jeu_Lignes_Autour::choisirOutil(Outil outil)
     if (planche_.modeGomme()) {
         cacherMarqueurs();
         Image1->setEnabled(exerciceEnCours_);
+        rendreClavierALaGrille();
     }
     if (outil == Outil::Peinture) {
         PanelCouleurs->setEnabled(true);
@@ -545,6 +546,15 @@ void TF_Jeu_Lignes_Autour::quitterModeGomme(bool peintureSeulementSiCouleurs)
     cacherMarqueurs();
     enfoncerOutilCourant(peintureSeulementSiCouleurs);
     Image1->setEnabled(exerciceEnCours_);
+    rendreClavierALaGrille();
+}
+
+// Whatever ended the eraser (a marker, its key, a tool), the arrows move the grid's cursor
+// again rather than the focus among buttons.
+void TF_Jeu_Lignes_Autour::rendreClavierALaGrille()
+{
+    if (exerciceEnCours_)
+        Image1->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Jeu_Lignes_Autour::enfoncerOutilCourant(bool peintureSeulementSiCouleurs)
@@ -561,8 +571,10 @@ void TF_Jeu_Lignes_Autour::SpeedButton2Click()
         return;
     }
     planche_.basculerGomme();
-    Image1->setEnabled(false);
     MarqueursElements->montrer(planche_.figure(), Image1->pos(), Quadrillage_.TailleCase);
+    if (focusWidget() == Image1)
+        MarqueursElements->donnerClavier();
+    Image1->setEnabled(false);
 }
 
 void TF_Jeu_Lignes_Autour::cacherMarqueurs()
@@ -582,6 +594,7 @@ void TF_Jeu_Lignes_Autour::MarqueurClick(int i)
     RedessinerTout();
     rafraichir();
     Image1->setEnabled(exerciceEnCours_);
+    rendreClavierALaGrille();
 }
 
 void TF_Jeu_Lignes_Autour::effacer(bool tout)

@@ -136,6 +136,7 @@ private:
     void choisirOutil(Outil outil);
     void quitterModeGomme(bool peintureSeulementSiCouleurs = false);
     void enfoncerOutilCourant(bool peintureSeulementSiCouleurs);
+    void rendreClavierALaGrille();
     void SpeedButton2Click();
     void cacherMarqueurs();
     void MarqueurClick(int i);

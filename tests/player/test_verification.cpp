@@ -365,6 +365,48 @@ TEST(Clavier, UnExerciceSeJoueSansSouris)
     EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
 }
 
+// The eraser at the keyboard: G gives the first marker the keyboard, Tab goes on to the
+// next marker before any button; however the eraser ends, the keyboard is back on the
+// grid, its cursor shown, and the arrows move it.
+TEST(Clavier, ApresLaGommeLeClavierRevientAuQuadrillage)
+{
+    const struct {
+        const char* nom;
+        Qt::Key touche;
+        int restants;
+    } fins[] = {
+        { "marker", Qt::Key_Return, 1 },
+        { "eraser again", Qt::Key_G, 2 },
+        { "a tool", Qt::Key_R, 2 },
+        { "undo", Qt::Key_Backspace, 1 },
+        { "check", Qt::Key_V, 2 },
+    };
+    for (const auto& fin : fins) {
+        SCOPED_TRACE(fin.nom);
+        MondeJeu monde(2);
+        monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
+        monde.tracerNoeuds({ 15, 2 }, { 21, 8 });
+        monde.tracerNoeuds({ 15, 12 }, { 21, 12 });
+        QWidget* grille = monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
+        monde.jeu().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&monde.jeu()));
+        QTest::keyClick(grille, Qt::Key_G);
+        ASSERT_TRUE(monde.jeu().modeGomme());
+        EXPECT_EQ(monde.jeu().focusWidget()->objectName(), QStringLiteral("Marqueur1"));
+        QTest::keyClick(monde.jeu().focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(monde.jeu().focusWidget()->objectName(), QStringLiteral("Marqueur2"));
+
+        QTest::keyClick(monde.jeu().focusWidget(), fin.touche);
+        EXPECT_FALSE(monde.jeu().modeGomme());
+        EXPECT_EQ(monde.jeu().figureEleve().NbElements, fin.restants);
+        ASSERT_EQ(monde.jeu().focusWidget(), grille);
+        EXPECT_TRUE(monde.jeu().findChild<QWidget*>(QStringLiteral("CurseurClavier"))->isVisible());
+        const QString avant = grille->accessibleDescription();
+        QTest::keyClick(grille, Qt::Key_Right);
+        EXPECT_NE(grille->accessibleDescription(), avant) << "the arrows move the cursor";
+    }
+}
+
 namespace {
 
 // One gesture at the keyboard: the tool's key (and a colour key for the paint pot), then
