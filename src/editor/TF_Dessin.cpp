@@ -195,7 +195,7 @@ void TF_Dessin::creerOutils()
         false,
     };
     barreOutils_ = new BarreOutils(panelOutils_, panelCouleurs_, disposition);
-    new ClavierDessin(image1_, geste_, planche_, grille_);
+    clavier_ = new ClavierDessin(image1_, geste_, planche_, grille_);
     connect(barreOutils_, &BarreOutils::outilChoisi, this, &TF_Dessin::choisirOutil);
     connect(barreOutils_, &BarreOutils::gommeCliquee, this, &TF_Dessin::SpeedButton1Click);
     connect(barreOutils_, &BarreOutils::couleurChoisie, this,
@@ -410,6 +410,7 @@ void TF_Dessin::choisirOutil(Outil outil)
         image1_->setFocus(Qt::OtherFocusReason);
     }
     planche_.choisirOutil(outil);
+    clavier_->actualiser();
     panelCouleurs_->setVisible(outil == Outil::Peinture);
     if (outil == Outil::Peinture) {
         setCursor(CurseurProgramme(1));

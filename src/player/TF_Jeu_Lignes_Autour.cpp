@@ -536,6 +536,7 @@ void TF_Jeu_Lignes_Autour::choisirOutil(Outil outil)
         PanelCouleurs->hide();
     }
     planche_.choisirOutil(outil);
+    clavier_->actualiser();
 }
 
 // Drawing comes back only while an exercise is being played: before the first one,

@@ -1,7 +1,9 @@
 #include "BarreOutils.h"
+#include "Couleurs.h"
 #include "SigneVerdict.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -68,4 +70,46 @@ TEST(Accessibilite, LesBoutonsEnImagesOntUnNomEtLesCouleursDisentLeLeur)
     EXPECT_EQ(vertFonce->toolTip(), QStringLiteral("Vert foncé"));
     for (const QToolButton* b : outils.findChildren<QToolButton*>() + couleurs.findChildren<QToolButton*>())
         EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+}
+
+// Every key of the tool bar presses its own button, and only a button that is there: the
+// tools' letters, G for the eraser, 1 to 9 and 0 for the colours in the box's order.
+TEST(Accessibilite, ChaqueToucheAppuieSurSonBouton)
+{
+    QWidget outils;
+    QWidget couleurs;
+    const DispositionOutils d = {{{{"ModeTrait", "Trait", {4, 4}},
+                                   {"ModeRect", "Carré ou rectangle", {44, 4}},
+                                   {"ModeEllipse", "Cercle", {84, 4}},
+                                   {"ModeArc", "Quart de cercle", {124, 4}},
+                                   {"ModePeinture", "Colorier", {204, 4}}}},
+                                 {"SpeedButton2", "gomme", {164, 4}},
+                                 true};
+    BarreOutils barre(&outils, &couleurs, d);
+    QSignalSpy outilsChoisis(&barre, &BarreOutils::outilChoisi);
+    QSignalSpy couleursChoisies(&barre, &BarreOutils::couleurChoisie);
+    QSignalSpy gomme(&barre, &BarreOutils::gommeCliquee);
+    const struct {
+        Qt::Key touche;
+        Outil outil;
+    } lettres[] = {{Qt::Key_T, Outil::Trait}, {Qt::Key_R, Outil::Rectangle}, {Qt::Key_C, Outil::Cercle},
+                   {Qt::Key_Q, Outil::QuartDeCercle}, {Qt::Key_P, Outil::Peinture}};
+    for (const auto& l : lettres) {
+        ASSERT_TRUE(barre.touche(l.touche)) << l.touche;
+        EXPECT_EQ(outilsChoisis.takeLast().at(0).value<Outil>(), l.outil) << l.touche;
+        EXPECT_TRUE(barre.bouton(l.outil)->isChecked()) << l.touche;
+    }
+    EXPECT_TRUE(barre.touche(Qt::Key_G));
+    EXPECT_EQ(gomme.count(), 1);
+    const quint32 boite[] = {CouleurBleu, CouleurBleuClair, CouleurRose, CouleurRouge, CouleurGrisFonce,
+                             CouleurMarron, CouleurJaune, CouleurVert, CouleurVertFonce, CouleurGris};
+    for (int i = 0; i < 10; ++i) {
+        const Qt::Key touche = i == 9 ? Qt::Key_0 : Qt::Key(Qt::Key_1 + i);
+        ASSERT_TRUE(barre.touche(touche)) << touche;
+        EXPECT_EQ(couleursChoisies.takeLast().at(0).value<quint32>(), boite[i]) << touche;
+    }
+    EXPECT_FALSE(barre.touche(Qt::Key_X));
+    barre.bouton(Outil::Peinture)->hide();
+    EXPECT_FALSE(barre.touche(Qt::Key_P)) << "a hidden tool is not there";
+    EXPECT_TRUE(outilsChoisis.isEmpty());
 }
