@@ -31,6 +31,8 @@
 
 namespace {
 const QString TexteConsigne = QStringLiteral("Utilise la souris pour dessiner le symétrique");
+const QString TexteConsigneClavier =
+    QStringLiteral("Utilise les flèches et la touche Espace pour dessiner le symétrique");
 // The help after "Faux": right images in green, missing ones in orange, strokes that are
 // the image of nothing dashed red; the solution in blue.
 constexpr int DureeCalqueMs = 4000;
@@ -145,6 +147,7 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
+    saisie_ = new DerniereSaisie(this);
 }
 
 void TF_Jeu_Lignes_Autour::creerOutils()
@@ -312,7 +315,8 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     ParametresAxe_.fill(0);
     const ExerciceJeu jeu = exerciceJeu(contexte_.numeroExercice);
     setWindowTitle(QString::fromUtf8(jeu.legende));
-    Dire(contexte_, TexteConsigne);
+    Panel1->setText(consigne());
+    Dire(contexte_, consigne());
     barreOutils_->bouton(Outil::Peinture)->setVisible(jeu.peinture);
     Timer1->demarrer();
     LabelResultat->clear();
@@ -684,7 +688,13 @@ void TF_Jeu_Lignes_Autour::BoutonSolutionClick()
 
 void TF_Jeu_Lignes_Autour::finDuCalque()
 {
-    Panel1->setText(TexteConsigne);
+    Panel1->setText(consigne());
+}
+
+// The instruction for the pupil's hands: the keyboard's way once a key was pressed last.
+QString TF_Jeu_Lignes_Autour::consigne() const
+{
+    return saisie_->clavier() ? TexteConsigneClavier : TexteConsigne;
 }
 
 // "Faux" goes one second after it first appeared, however often it is asked again within

@@ -87,6 +87,7 @@ private:
     QPushButton* BoutonSolution;
     CalqueCorrection* calque_ = nullptr;
     ClavierDessin* clavier_ = nullptr;
+    DerniereSaisie* saisie_ = nullptr;
 
     ChoisirExercice* choix_ = nullptr;
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success
@@ -150,6 +151,7 @@ private:
     void proposerSolution();
     void BoutonSolutionClick();
     void finDuCalque();
+    QString consigne() const;
 
     void afficherAide();
 };

@@ -360,6 +360,19 @@ TEST(VoixHaute, LaConsigneEtLeVerdictSontLusSeulementSiLEnseignantLeDemande)
     monde.jeu().hide();
     monde.jeu().show();
     EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
+
+    // A pupil at the keyboard (the menu's button pressed with Entrée) hears the keyboard's
+    // way, and reads it below the grid; back to the mouse, the mouse's.
+    const QString clavier = QStringLiteral("Utilise les flèches et la touche Espace pour dessiner le symétrique");
+    monde.jeu().hide();
+    QTest::keyClick(monde.bouton(QStringLiteral("BoutonQuitter")), Qt::Key_Shift);
+    monde.jeu().show();
+    EXPECT_EQ(voix.phrases.last(), clavier);
+    EXPECT_EQ(monde.etiquette(QStringLiteral("Panel1"))->text(), clavier);
+    monde.jeu().hide();
+    QTest::mouseClick(monde.bouton(QStringLiteral("BoutonQuitter")), Qt::LeftButton);
+    monde.jeu().show();
+    EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
 }
 
 TEST(SonsVerdict, UnSonParVerdictSeulementSiLEnseignantLeDemande)
