@@ -93,12 +93,9 @@ void CalqueCorrection::cacher()
 void CalqueCorrection::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!zones_.isNull()) {
-        // The pupil's own drawing stays visible through the colours.
-        p.setOpacity(0.7);
+    // In their own colours, exactly: seen through, red over green would look brown.
+    if (!zones_.isNull())
         p.drawImage(0, 0, zones_);
-        p.setOpacity(1.0);
-    }
     p.setRenderHint(QPainter::Antialiasing);
     const qreal epaisseur = std::max(3.0, tailleCase_ / 5.0);
     for (const Trace& t : traces_) {
