@@ -24,6 +24,15 @@ int pixelsProches(const QImage& image, QColor couleur)
     return n;
 }
 
+// The player's tool bar.
+const DispositionOutils DispositionJoueur = {{{{"ModeTrait", "Trait", {4, 4}},
+                                              {"ModeRect", "Carré ou rectangle", {44, 4}},
+                                              {"ModeEllipse", "Cercle", {84, 4}},
+                                              {"ModeArc", "Quart de cercle", {124, 4}},
+                                              {"ModePeinture", "Colorier", {204, 4}}}},
+                                            {"SpeedButton2", "gomme", {164, 4}},
+                                            true};
+
 } // namespace
 
 TEST(Accessibilite, LeSigneSuitLeVerdictSansSeFierALaCouleur)
@@ -54,14 +63,7 @@ TEST(Accessibilite, LesBoutonsEnImagesOntUnNomEtLesCouleursDisentLeLeur)
 {
     QWidget outils;
     QWidget couleurs;
-    const DispositionOutils d = {{{{"ModeTrait", "Trait", {4, 4}},
-                                   {"ModeRect", "Carré ou rectangle", {44, 4}},
-                                   {"ModeEllipse", "Cercle", {84, 4}},
-                                   {"ModeArc", "Quart de cercle", {124, 4}},
-                                   {"ModePeinture", "Colorier", {204, 4}}}},
-                                 {"SpeedButton2", "gomme", {164, 4}},
-                                 true};
-    BarreOutils barre(&outils, &couleurs, d);
+    BarreOutils barre(&outils, &couleurs, DispositionJoueur);
     EXPECT_EQ(barre.bouton(Outil::Rectangle)->accessibleName(), QStringLiteral("Carré ou rectangle"));
     EXPECT_EQ(outils.findChild<QToolButton*>(QStringLiteral("SpeedButton2"))->accessibleName(),
               QStringLiteral("Gomme"));
@@ -78,14 +80,7 @@ TEST(Accessibilite, ChaqueToucheAppuieSurSonBouton)
 {
     QWidget outils;
     QWidget couleurs;
-    const DispositionOutils d = {{{{"ModeTrait", "Trait", {4, 4}},
-                                   {"ModeRect", "Carré ou rectangle", {44, 4}},
-                                   {"ModeEllipse", "Cercle", {84, 4}},
-                                   {"ModeArc", "Quart de cercle", {124, 4}},
-                                   {"ModePeinture", "Colorier", {204, 4}}}},
-                                 {"SpeedButton2", "gomme", {164, 4}},
-                                 true};
-    BarreOutils barre(&outils, &couleurs, d);
+    BarreOutils barre(&outils, &couleurs, DispositionJoueur);
     QSignalSpy outilsChoisis(&barre, &BarreOutils::outilChoisi);
     QSignalSpy couleursChoisies(&barre, &BarreOutils::couleurChoisie);
     QSignalSpy gomme(&barre, &BarreOutils::gommeCliquee);
