@@ -60,13 +60,16 @@ public:
     }
 
     // The pot and a colour's key, the cursor to the crossing above and left of a cell, Z
-    // so many times, Espace.
+    // so many times (the screen reader told which area it is), Espace.
     void peindre(int couleur, QPoint cellule, int zones = 0)
     {
         taper(Qt::Key_P);
         taper(couleur);
         allerA(cellule);
         taper(Qt::Key_Z, zones);
+        if (zones > 0) {
+            EXPECT_TRUE(grille_->accessibleDescription().contains(QStringLiteral("zone %1 sur").arg(zones + 1)));
+        }
         taper(Qt::Key_Space);
     }
 
