@@ -238,6 +238,16 @@ void RemplirPlancher(benchmark::State& etat)
     }
 }
 
+// What an arrow key costs with the paint pot in hand: the areas of the cursor's cell, in a
+// cell of the big area around every figure, which the fills cover almost whole.
+void ZonesCase(benchmark::State& etat)
+{
+    const Scene& s = LaScene();
+    const int t = s.grille.TailleCase;
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(ZonesDansCase(s.image, QRect(17 * t, 33 * t, t, t)));
+}
+
 Figure DeuxCentsElements()
 {
     const Scene& s = LaScene();
@@ -337,6 +347,7 @@ BENCHMARK(Redessiner)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RedessinerPlancher)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Remplir)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RemplirPlancher)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ZonesCase)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Lire)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LirePlancher)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Ecrire)->Unit(benchmark::kMicrosecond);

@@ -43,6 +43,29 @@ void AnnoncerVerdict(const Contexte& contexte, bool juste)
     Dire(contexte, juste ? QStringLiteral("Juste") : QStringLiteral("Faux"));
 }
 
+DerniereSaisie::DerniereSaisie(QObject* parent)
+    : QObject(parent)
+{
+    qApp->installEventFilter(this);
+}
+
+bool DerniereSaisie::eventFilter(QObject*, QEvent* evenement)
+{
+    switch (evenement->type()) {
+    case QEvent::KeyPress:
+        clavier_ = true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
+        clavier_ = false;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
 void AfficherAide(const QString& sujet)
 {
     dialogues().afficherAide(FichierAide + QStringLiteral("::") + sujet);

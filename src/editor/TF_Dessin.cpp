@@ -198,7 +198,7 @@ void TF_Dessin::creerOutils()
         false,
     };
     barreOutils_ = new BarreOutils(panelOutils_, panelCouleurs_, disposition);
-    new ClavierDessin(image1_, geste_, planche_, grille_);
+    clavier_ = new ClavierDessin(image1_, geste_, planche_, grille_);
     connect(barreOutils_, &BarreOutils::outilChoisi, this, &TF_Dessin::choisirOutil);
     connect(barreOutils_, &BarreOutils::gommeCliquee, this, &TF_Dessin::SpeedButton1Click);
     connect(barreOutils_, &BarreOutils::couleurChoisie, this,
@@ -279,7 +279,7 @@ void TF_Dessin::creerCommandes()
 
 void TF_Dessin::creerMarqueurs()
 {
-    marqueurs_ = new Marqueurs(panelJeu_, NbMarqueurs, panelRef_->font());
+    marqueurs_ = new Marqueurs(panelJeu_, NbMarqueurs, panelRef_->font(), image1_);
     connect(marqueurs_, &Marqueurs::clique, this, &TF_Dessin::MarqueurClick);
 }
 
@@ -410,8 +410,10 @@ void TF_Dessin::choisirOutil(Outil outil)
     if (planche_.modeGomme()) {
         cacherMarqueurs();
         image1_->setEnabled(true);
+        image1_->setFocus(Qt::OtherFocusReason);
     }
     planche_.choisirOutil(outil);
+    clavier_->actualiser();
     panelCouleurs_->setVisible(outil == Outil::Peinture);
     if (outil == Outil::Peinture) {
         setCursor(CurseurProgramme(1));
@@ -437,6 +439,7 @@ void TF_Dessin::quitterModeGomme()
     cacherMarqueurs();
     enfoncerOutilCourant();
     image1_->setEnabled(true);
+    image1_->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Dessin::Image1MouseDown(QPoint position)
@@ -485,8 +488,10 @@ void TF_Dessin::SpeedButton1Click()
         return;
     }
     planche_.basculerGomme();
-    image1_->setEnabled(false);
     marqueurs_->montrer(figure(), image1_->pos(), grille_.TailleCase);
+    if (focusWidget() == image1_)
+        marqueurs_->donnerClavier();
+    image1_->setEnabled(false);
 }
 
 void TF_Dessin::MarqueurClick(int numero)
@@ -499,6 +504,7 @@ void TF_Dessin::MarqueurClick(int numero)
     enfoncerOutilCourant();
     redessiner();
     image1_->setEnabled(true);
+    image1_->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Dessin::SpeedButton2Click()

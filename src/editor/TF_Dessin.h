@@ -14,6 +14,7 @@
 
 struct Contexte;
 class BarreOutils;
+class ClavierDessin;
 class GesteDessin;
 class Marqueurs;
 class QDialog;
@@ -123,6 +124,7 @@ private:
     QFrame* panelJeu_;
     SurfaceDessin* image1_;
     GesteDessin* geste_; // the mouse on Image1, with its rubber band PaintBox4
+    ClavierDessin* clavier_ = nullptr;
     QFrame* panelEtalon_;
     QFrame* panelOutils_;
     QFrame* panelCouleurs_;

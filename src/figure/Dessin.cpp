@@ -487,6 +487,27 @@ void RedessinerTout(QImage& image, const Quadrillage& grille, int numeroExercice
     DessinerFigure(image, eleve, Rendu::Joueur, grille.EpaisseurTrait);
 }
 
+QImage ZonesColoriees(const QImage& image, const Figure& figure)
+{
+    const QImage dessin = image.convertToFormat(QImage::Format_RGB32);
+    QImage marquee = dessin;
+    for (int i = 1; i <= std::min(figure.NbElements, Figure::Capacite); ++i)
+        if (EstColoriage(figure[i].GenreElement))
+            RemplirJusquAuNoir(marquee, figure[i].X1, figure[i].Y1, CouleurNoir);
+    QImage zones(dessin.size(), QImage::Format_ARGB32);
+    zones.fill(Qt::transparent);
+    constexpr QRgb Couleur = 0x00FFFFFFu;
+    for (int y = 0; y < dessin.height(); ++y) {
+        const auto* avant = reinterpret_cast<const QRgb*>(dessin.constScanLine(y));
+        const auto* apres = reinterpret_cast<const QRgb*>(std::as_const(marquee).constScanLine(y));
+        auto* zone = reinterpret_cast<QRgb*>(zones.scanLine(y));
+        for (int x = 0; x < dessin.width(); ++x)
+            if ((avant[x] & Couleur) != 0 && (apres[x] & Couleur) == 0)
+                zone[x] = avant[x] | 0xFF000000u;
+    }
+    return zones;
+}
+
 quint32 CouleurPixel(const QImage& image, int x, int y)
 {
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())

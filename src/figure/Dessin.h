@@ -4,6 +4,10 @@
 #include "Quadrillage.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include <vector>
 
 // Drawing rules of the grid pictures. Pictures are QImage::Format_RGB32, drawn without
 // antialiasing; every colour is given as 0x00BBGGRR.
@@ -47,6 +51,17 @@ void RedessinerTout(QImage& image, const Quadrillage& grille, int numeroExercice
 // Border fill: recolours every pixel 4-connected to the seed that is not black. A seed on
 // black or outside the picture fills nothing.
 void RemplirJusquAuNoir(QImage& image, int x, int y, quint32 couleur);
+
+// Where the painted areas of a figure lie in a picture drawn with it (after the outlines
+// that bound them): each area's fill, in the picture's colour there, on a transparent
+// ARGB32 picture of the same size.
+QImage ZonesColoriees(const QImage& image, const Figure& figure);
+
+// The areas a click in a cell could paint, told apart as the fill tells them (bounded by
+// black): one point per area, the area with the most pixels in the cell first (reading
+// order among equals), each point the one of its area deepest inside the cell (the nearest
+// the cell's centre among equals). An uncut cell gives its centre.
+std::vector<QPoint> ZonesDansCase(const QImage& image, const QRect& cellule);
 
 // The colour (0x00BBGGRR) of a pixel; white outside the picture.
 quint32 CouleurPixel(const QImage& image, int x, int y);

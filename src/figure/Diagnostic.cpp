@@ -1,5 +1,8 @@
 #include "Diagnostic.h"
 
+#include "Couleurs.h"
+#include "Dessin.h"
+
 #include <QPoint>
 
 #include <algorithm>
@@ -114,12 +117,63 @@ bool symetriqueAutreAxe(const Quadrillage& grille, const Figure& reference,
     return false;
 }
 
-// A drawn outline lying on the axis line, whose mirror is itself.
-bool surLAxe(const Quadrillage& grille, const ElementFigure& e, const QRect& zone)
+// Which of the points an element covers: an outline where it sets pixels, drawn alone as
+// the player draws it (in a picture of its own box); a painted area where its fill spreads
+// in the picture.
+std::vector<bool> pointsCouverts(const ElementFigure& e, const QImage& image,
+                                 const std::vector<QPoint>& points)
 {
-    bool trouve = false;
-    ParcourirElement(e, zone, [&](QPoint p) { trouve = trouve || ImageMiroir(grille, p) == p; });
-    return trouve;
+    std::vector<bool> couverts(points.size(), false);
+    if (EstColoriage(e.GenreElement)) {
+        QImage rempli = image;
+        RemplirJusquAuNoir(rempli, e.X1, e.Y1, CouleurNoir);
+        for (std::size_t k = 0; k < points.size(); ++k)
+            couverts[k] = CouleurPixel(image, points[k].x(), points[k].y()) != CouleurNoir
+                && CouleurPixel(rempli, points[k].x(), points[k].y()) == CouleurNoir;
+        return couverts;
+    }
+    // Wide enough for a circle in its box and a quarter circle around its first point.
+    const QPoint p1(e.X1, e.Y1);
+    const QPoint p2(e.X2, e.Y2);
+    const int r = std::max(std::abs(e.X2 - e.X1), std::abs(e.Y2 - e.Y1)) + 2;
+    const QRect boite = (QRect(p1, p2).normalized() | QRect(p1 - QPoint(r, r), p1 + QPoint(r, r)))
+                            .intersected(image.rect().adjusted(-2, -2, 2, 2));
+    if (boite.isEmpty())
+        return couverts;
+    QImage seul = NouvelleImage(boite.width(), boite.height());
+    ElementFigure place = e;
+    place.X1 -= boite.left();
+    place.X2 -= boite.left();
+    place.Y1 -= boite.top();
+    place.Y2 -= boite.top();
+    DessinerElement(seul, place, Rendu::Joueur);
+    for (std::size_t k = 0; k < points.size(); ++k)
+        couverts[k] = boite.contains(points[k])
+            && CouleurPixel(seul, points[k].x() - boite.left(), points[k].y() - boite.top()) == CouleurNoir;
+    return couverts;
+}
+
+// The drawn elements that cover axis samples which the reference leaves free: those are
+// the image of nothing, whatever else lies near them.
+std::vector<bool> surLAxe(const Quadrillage& grille, const QImage& image, const Figure& reference,
+                          const Figure& eleve)
+{
+    const std::vector<QPoint> points = PointsAxe(grille, image.rect());
+    std::vector<bool> libres(points.size(), true);
+    for (int i = 1; i <= std::min(reference.NbElements, Figure::Capacite); ++i) {
+        const std::vector<bool> couverts = pointsCouverts(reference[i], image, points);
+        for (std::size_t k = 0; k < points.size(); ++k)
+            libres[k] = libres[k] && !couverts[k];
+    }
+    std::vector<bool> fautifs;
+    for (int i = 1; i <= std::min(eleve.NbElements, Figure::Capacite); ++i) {
+        const std::vector<bool> couverts = pointsCouverts(eleve[i], image, points);
+        bool fautif = false;
+        for (std::size_t k = 0; k < points.size(); ++k)
+            fautif = fautif || (couverts[k] && libres[k]);
+        fautifs.push_back(fautif);
+    }
+    return fautifs;
 }
 
 QString phraseColoriage(const Quadrillage& grille, const QImage& image, const Figure& reference,
@@ -129,9 +183,16 @@ QString phraseColoriage(const Quadrillage& grille, const QImage& image, const Fi
         if (d.referenceJuste[std::size_t(i - 1)] || reference[i].GenreElement != GenreColoriage)
             continue;
         const QPoint miroir = ImageMiroir(grille, {reference[i].X1, reference[i].Y1});
-        const bool blanc = !image.rect().contains(miroir) || image.pixel(miroir) == qRgb(255, 255, 255);
-        return blanc ? QStringLiteral("Les traits sont justes ; une zone n'est pas coloriée.")
-                     : QStringLiteral("Les traits sont justes ; une zone n'a pas la bonne couleur.");
+        // The model's point is not black (its colour differs from its image's), so black
+        // there is a stroke of the pupil's that the exact image does not have.
+        switch (CouleurPixel(image, miroir.x(), miroir.y())) {
+        case CouleurBlanc:
+            return QStringLiteral("Les traits sont justes ; une zone n'est pas coloriée.");
+        case CouleurNoir:
+            return QStringLiteral("Un trait en trop passe sur une zone à colorier.");
+        default:
+            return QStringLiteral("Les traits sont justes ; une zone n'a pas la bonne couleur.");
+        }
     }
     return {};
 }
@@ -204,8 +265,7 @@ DiagnosticFaux DiagnostiquerFaux(const Quadrillage& grille, const QImage& image,
     const bool toutVert = std::count(d.referenceJuste.begin(), d.referenceJuste.end(), false) == 0
         && std::count(d.eleveEnTrop.begin(), d.eleveEnTrop.end(), true) == 0;
     if (toutVert && !controle.ReponseJuste()) {
-        for (int i = 1; i <= nbEleve; ++i)
-            d.eleveEnTrop[std::size_t(i - 1)] = surLAxe(grille, eleve[i], image.rect());
+        d.eleveEnTrop = surLAxe(grille, image, reference, eleve);
         if (std::count(d.eleveEnTrop.begin(), d.eleveEnTrop.end(), true) == 0)
             std::fill(d.eleveEnTrop.begin(), d.eleveEnTrop.end(), true);
     }

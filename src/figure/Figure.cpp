@@ -2,6 +2,8 @@
 
 #include "Bornes.h"
 
+#include <algorithm>
+
 ElementFigure& Figure::operator[](int i)
 {
     Q_ASSERT(i >= 1 && i <= Capacite);
@@ -36,6 +38,13 @@ void Figure::ViderAuDela(int jusqua)
 {
     for (int i = std::max(NbElements, 0) + 1; i <= std::min(jusqua, Capacite); ++i)
         (*this)[i] = ElementFigure{};
+}
+
+bool Figure::operator==(const Figure& autre) const
+{
+    const int n = std::clamp(NbElements, 0, Capacite);
+    return NbElements == autre.NbElements
+        && std::equal(Elements.begin() + 1, Elements.begin() + 1 + n, autre.Elements.begin() + 1);
 }
 
 ElementFigure ElementDepuisPixels(Genre genre, int x1, int y1, int x2, int y2, quint32 couleur,

@@ -39,6 +39,8 @@ struct ElementFigure
     qint32 CaseX2 = 0;
     qint32 CaseY2 = 0;
     quint32 Couleur = CouleurBlanc; // 0x00BBGGRR; used by painted areas only
+
+    bool operator==(const ElementFigure&) const = default;
 };
 
 // A list of elements numbered from 1, in drawing order. Room for 500; the editor keeps at
@@ -60,6 +62,9 @@ struct Figure
     void Retirer(int i);
     // Resets every slot above the count, up to `jusqua`, to an empty element.
     void ViderAuDela(int jusqua);
+
+    // The same elements in the same order; what lies above the count does not matter.
+    bool operator==(const Figure& autre) const;
 };
 
 // An element made in the editor or by the pupil from its pixel points; the cell fields

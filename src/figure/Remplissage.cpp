@@ -2,7 +2,9 @@
 
 #include "Couleurs.h"
 
+#include <algorithm>
 #include <bit>
+#include <numeric>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -163,4 +165,89 @@ void RemplirJusquAuNoir(QImage& image, int x, int y, quint32 couleur)
     if (image.format() != QImage::Format_RGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
     Remplissage(image, couleur).depuis(x, y);
+}
+
+namespace {
+
+constexpr int Loin = 1 << 28;
+
+// Chamfer distance (3 for a step, 4 for a diagonal) from each pixel of the zone to the
+// nearest pixel that is not in it, the cell's outside included.
+std::vector<int> DistancesAuBord(const std::vector<int>& zones, int zone, int largeur, int hauteur)
+{
+    std::vector<int> d(zones.size());
+    for (std::size_t i = 0; i < zones.size(); ++i)
+        d[i] = zones[i] == zone ? Loin : 0;
+    const auto lire = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= largeur || y >= hauteur ? 0 : d[std::size_t(y * largeur + x)];
+    };
+    for (int y = 0; y < hauteur; ++y)
+        for (int x = 0; x < largeur; ++x) {
+            int& v = d[std::size_t(y * largeur + x)];
+            v = std::min({v, lire(x - 1, y) + 3, lire(x, y - 1) + 3, lire(x - 1, y - 1) + 4,
+                          lire(x + 1, y - 1) + 4});
+        }
+    for (int y = hauteur - 1; y >= 0; --y)
+        for (int x = largeur - 1; x >= 0; --x) {
+            int& v = d[std::size_t(y * largeur + x)];
+            v = std::min({v, lire(x + 1, y) + 3, lire(x, y + 1) + 3, lire(x + 1, y + 1) + 4,
+                          lire(x - 1, y + 1) + 4});
+        }
+    return d;
+}
+
+} // namespace
+
+std::vector<QPoint> ZonesDansCase(const QImage& image, const QRect& cellule)
+{
+    const QRect c = cellule & image.rect();
+    if (c.isEmpty())
+        return {};
+    const int largeur = c.width();
+    const int hauteur = c.height();
+    const auto point = [&](std::size_t i) { return c.topLeft() + QPoint(int(i) % largeur, int(i) / largeur); };
+
+    // Each zone is filled black in a copy, so that the next free pixel of the cell is
+    // another zone's; the pixels that turned black are the zone's part of the cell.
+    QImage marquee = image.convertToFormat(QImage::Format_RGB32);
+    std::vector<int> zones(std::size_t(largeur) * std::size_t(hauteur), -1);
+    std::vector<int> tailles;
+    for (std::size_t i = 0; i < zones.size(); ++i) {
+        const QPoint p = point(i);
+        if (zones[i] >= 0 || CouleurPixel(marquee, p.x(), p.y()) == CouleurNoir)
+            continue;
+        RemplirJusquAuNoir(marquee, p.x(), p.y(), CouleurNoir);
+        const int zone = int(tailles.size());
+        tailles.push_back(0);
+        for (std::size_t j = i; j < zones.size(); ++j) {
+            const QPoint q = point(j);
+            if (zones[j] < 0 && CouleurPixel(image, q.x(), q.y()) != CouleurNoir
+                && CouleurPixel(marquee, q.x(), q.y()) == CouleurNoir) {
+                zones[j] = zone;
+                ++tailles.back();
+            }
+        }
+    }
+
+    const QPoint centre = cellule.topLeft() + QPoint(cellule.width() / 2, cellule.height() / 2);
+    std::vector<QPoint> points;
+    for (int zone = 0; zone < int(tailles.size()); ++zone) {
+        const std::vector<int> d = DistancesAuBord(zones, zone, largeur, hauteur);
+        std::size_t meilleur = 0;
+        const auto ecart = [&](std::size_t i) {
+            const QPoint v = point(i) - centre;
+            return v.x() * v.x() + v.y() * v.y();
+        };
+        for (std::size_t i = 1; i < d.size(); ++i)
+            if (d[i] > d[meilleur] || (d[i] == d[meilleur] && ecart(i) < ecart(meilleur)))
+                meilleur = i;
+        points.push_back(point(meilleur));
+    }
+    std::vector<int> ordre(tailles.size());
+    std::iota(ordre.begin(), ordre.end(), 0);
+    std::stable_sort(ordre.begin(), ordre.end(), [&](int a, int b) { return tailles[std::size_t(a)] > tailles[std::size_t(b)]; });
+    std::vector<QPoint> tries;
+    for (int zone : ordre)
+        tries.push_back(points[std::size_t(zone)]);
+    return tries;
 }

@@ -390,22 +390,48 @@ void MarquerElement(MasqueReference& masque, const ElementFigure& e)
 
 namespace {
 
-// Samples (x0 + g·px, y0 + g·py) for g = premier..dernier that are not axis red. Once a
-// sample has left the picture and moves on away from it, all the rest are outside too,
-// hence white, hence covered: they are counted without being visited.
-qint64 CompterSerie(const QImage& image, qint64 x0, qint64 y0, qint64 px, qint64 py,
-                    qint64 premier, qint64 dernier)
+// Samples (x0 + g·px, y0 + g·py) for g = premier..dernier.
+struct SerieAxe {
+    qint64 x0, y0, px, py, premier, dernier;
+};
+
+// The grid nodes, then the middles of the grid edges, along the axis drawn with no shift;
+// none about a point.
+std::vector<SerieAxe> SeriesAxe(const Quadrillage& g)
+{
+    const qint64 t = g.TailleCase;
+    const qint64 demi = t / 2;
+    const qint64 c = g.NbColonnes;
+    const qint64 l = g.NbLignes;
+    switch (g.TypeAxe) {
+    case AxeVertical:
+        return {{(c / 2) * t, 0, 0, t, 0, l}, {(c / 2) * t, demi, 0, t, 0, l - 1}};
+    case AxeHorizontal:
+        return {{0, (l / 2) * t, t, 0, 1, c}, {demi, (l / 2) * t, t, 0, 1, c - 1}};
+    case AxeObliqueHB:
+        return {{0, 0, t, t, 1, c}, {demi, demi, t, t, 1, c - 1}};
+    case AxeObliqueBH:
+        return {{0, l * t, t, -t, 1, c}, {demi, l * t - demi, t, -t, 1, c - 1}};
+    default:
+        return {};
+    }
+}
+
+// The samples of a series that are not axis red. Once a sample has left the picture and
+// moves on away from it, all the rest are outside too, hence white, hence covered: they
+// are counted without being visited.
+qint64 CompterSerie(const QImage& image, const SerieAxe& s)
 {
     qint64 couverts = 0;
-    for (qint64 g = premier; g <= dernier; ++g) {
-        const qint64 x = x0 + g * px;
-        const qint64 y = y0 + g * py;
-        const bool parti = (px > 0 && x >= image.width()) || (px < 0 && x < 0)
-                           || (py > 0 && y >= image.height()) || (py < 0 && y < 0);
-        if (parti || (px == 0 && py == 0)) {
+    for (qint64 g = s.premier; g <= s.dernier; ++g) {
+        const qint64 x = s.x0 + g * s.px;
+        const qint64 y = s.y0 + g * s.py;
+        const bool parti = (s.px > 0 && x >= image.width()) || (s.px < 0 && x < 0)
+                           || (s.py > 0 && y >= image.height()) || (s.py < 0 && y < 0);
+        if (parti || (s.px == 0 && s.py == 0)) {
             const bool couvert =
                 parti || CouleurPixel(image, int(x), int(y)) != CouleurRougeAxe;
-            return couverts + (couvert ? dernier - g + 1 : 0);
+            return couverts + (couvert ? s.dernier - g + 1 : 0);
         }
         if (CouleurPixel(image, int(x), int(y)) != CouleurRougeAxe)
             ++couverts;
@@ -413,35 +439,44 @@ qint64 CompterSerie(const QImage& image, qint64 x0, qint64 y0, qint64 px, qint64
     return couverts;
 }
 
+// The steps g for which v0 + g·pas lies in [bas, haut], within [premier, dernier].
+void BornerPas(qint64 v0, qint64 pas, qint64 bas, qint64 haut, qint64& premier, qint64& dernier)
+{
+    if (pas == 0) {
+        if (v0 < bas || v0 > haut)
+            dernier = premier - 1;
+        return;
+    }
+    const auto plancher = [](qint64 a, qint64 b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
+    const auto plafond = [&](qint64 a, qint64 b) { return -plancher(-a, b); };
+    const qint64 d1 = pas > 0 ? plafond(bas - v0, pas) : plafond(haut - v0, pas);
+    const qint64 d2 = pas > 0 ? plancher(haut - v0, pas) : plancher(bas - v0, pas);
+    premier = std::max(premier, d1);
+    dernier = std::min(dernier, d2);
+}
+
 } // namespace
 
 int CompterPointsAxeCouverts(const Quadrillage& g, const QImage& image)
 {
-    const qint64 t = g.TailleCase;
-    const qint64 demi = t / 2;
-    const qint64 c = g.NbColonnes;
-    const qint64 l = g.NbLignes;
     qint64 n = 0;
-    switch (g.TypeAxe) {
-    case AxeVertical:
-        n = CompterSerie(image, (c / 2) * t, 0, 0, t, 0, l)
-            + CompterSerie(image, (c / 2) * t, demi, 0, t, 0, l - 1);
-        break;
-    case AxeHorizontal:
-        n = CompterSerie(image, 0, (l / 2) * t, t, 0, 1, c)
-            + CompterSerie(image, demi, (l / 2) * t, t, 0, 1, c - 1);
-        break;
-    case AxeObliqueHB:
-        n = CompterSerie(image, 0, 0, t, t, 1, c) + CompterSerie(image, demi, demi, t, t, 1, c - 1);
-        break;
-    case AxeObliqueBH:
-        n = CompterSerie(image, 0, l * t, t, -t, 1, c)
-            + CompterSerie(image, demi, l * t - demi, t, -t, 1, c - 1);
-        break;
-    default:
-        break;
-    }
+    for (const SerieAxe& s : SeriesAxe(g))
+        n += CompterSerie(image, s);
     return int(std::min<qint64>(n, INT_MAX));
+}
+
+std::vector<QPoint> PointsAxe(const Quadrillage& g, const QRect& zone)
+{
+    std::vector<QPoint> points;
+    for (const SerieAxe& s : SeriesAxe(g)) {
+        qint64 premier = s.premier;
+        qint64 dernier = s.dernier;
+        BornerPas(s.x0, s.px, zone.left(), zone.right(), premier, dernier);
+        BornerPas(s.y0, s.py, zone.top(), zone.bottom(), premier, dernier);
+        for (qint64 pas = premier; pas <= dernier; ++pas)
+            points.emplace_back(int(s.x0 + pas * s.px), int(s.y0 + pas * s.py));
+    }
+    return points;
 }
 
 // ---- the check --------------------------------------------------------------------------

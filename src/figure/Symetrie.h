@@ -67,6 +67,8 @@ void MarquerElement(MasqueReference& masque, const ElementFigure& element);
 // Number of axis samples (nodes and edge middles along the axis drawn with no shift)
 // whose pixel is not axis red. Always 0 about a point.
 int CompterPointsAxeCouverts(const Quadrillage& grille, const QImage& image);
+// The same samples, those that lie in the zone.
+std::vector<QPoint> PointsAxe(const Quadrillage& grille, const QRect& zone);
 
 enum class ModeComparaison { Image, Masque };
 

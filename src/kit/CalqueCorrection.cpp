@@ -67,9 +67,10 @@ CalqueCorrection::CalqueCorrection(QWidget* surface, int dureeMs)
     hide();
 }
 
-void CalqueCorrection::montrer(std::vector<Trace> traces, int tailleCase)
+void CalqueCorrection::montrer(std::vector<Trace> traces, int tailleCase, QImage zones)
 {
     traces_ = std::move(traces);
+    zones_ = std::move(zones);
     tailleCase_ = std::max(tailleCase, 1);
     setGeometry(surface_->rect());
     show();
@@ -85,12 +86,16 @@ void CalqueCorrection::cacher()
         return;
     hide();
     traces_.clear();
+    zones_ = QImage();
     emit cache();
 }
 
 void CalqueCorrection::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // In their own colours, exactly: seen through, red over green would look brown.
+    if (!zones_.isNull())
+        p.drawImage(0, 0, zones_);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal epaisseur = std::max(3.0, tailleCase_ / 5.0);
     for (const Trace& t : traces_) {

@@ -3,6 +3,7 @@
 #include "Figure.h"
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 #include <vector>
@@ -22,9 +23,12 @@ public:
     };
 
     CalqueCorrection(QWidget* surface, int dureeMs);
-    void montrer(std::vector<Trace> traces, int tailleCase);
+    // Painted areas come as a picture of the surface's size, transparent where there is
+    // none, laid under the outlines.
+    void montrer(std::vector<Trace> traces, int tailleCase, QImage zones = {});
     void cacher();
     const std::vector<Trace>& traces() const { return traces_; }
+    const QImage& zones() const { return zones_; }
 
 signals:
     void cache();
@@ -37,5 +41,6 @@ private:
     QWidget* surface_;
     QTimer* minuterie_;
     std::vector<Trace> traces_;
+    QImage zones_;
     int tailleCase_ = 1;
 };

@@ -1,5 +1,6 @@
 #include "ClavierDessin.h"
 
+#include "Dessin.h"
 #include "GesteDessin.h"
 #include "PlancheDessin.h"
 #include "SurfaceDessin.h"
@@ -55,6 +56,12 @@ ClavierDessin::ClavierDessin(SurfaceDessin* surface, GesteDessin* geste, const P
 void ClavierDessin::recentrer()
 {
     noeud_ = QPoint(grille_.NbColonnes / 2, grille_.NbLignes / 2);
+    zone_ = 0;
+    annoncer();
+}
+
+void ClavierDessin::actualiser()
+{
     annoncer();
 }
 
@@ -87,6 +94,12 @@ bool ClavierDessin::touche(int code)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: valider(); return true;
+    case Qt::Key_Z:
+        if (planche_.outil() != Outil::Peinture)
+            return false;
+        ++zone_;
+        annoncer();
+        return true;
     case Qt::Key_Escape:
         if (!planche_.traceEnCours())
             return false;
@@ -101,21 +114,21 @@ void ClavierDessin::deplacer(QPoint pas)
 {
     noeud_.setX(std::clamp(noeud_.x() + pas.x(), 0, std::max(grille_.NbColonnes, 0)));
     noeud_.setY(std::clamp(noeud_.y() + pas.y(), 0, std::max(grille_.NbLignes, 0)));
+    zone_ = 0;
     annoncer();
     if (planche_.traceEnCours())
         geste_->deplacer(pixel());
 }
 
-// A stroke starts and ends on the crossing; the paint pot goes in the cell below and to
-// the right of it, since a crossing lies on the black grid.
+// A stroke starts and ends on the crossing; the paint pot goes into the chosen area of its
+// cell, as the picture is now.
 void ClavierDessin::valider()
 {
     if (planche_.traceEnCours()) {
         geste_->relacher(pixel());
         return;
     }
-    const int c = grille_.TailleCase;
-    const QPoint point = planche_.outil() == Outil::Peinture ? pixel() + QPoint(c / 2, c / 2) : pixel();
+    const QPoint point = planche_.outil() == Outil::Peinture ? pointPeinture(zones()) : pixel();
     geste_->appuyer(point);
     if (planche_.traceEnCours())
         geste_->deplacer(point);
@@ -126,11 +139,32 @@ QPoint ClavierDessin::pixel() const
     return noeud_ * grille_.TailleCase;
 }
 
+// The cell below and to the right of the crossing, or the last one at the grid's far edges.
+std::vector<QPoint> ClavierDessin::zones() const
+{
+    const int c = grille_.TailleCase;
+    const QPoint cellule(std::clamp(noeud_.x(), 0, std::max(grille_.NbColonnes - 1, 0)),
+                         std::clamp(noeud_.y(), 0, std::max(grille_.NbLignes - 1, 0)));
+    return ZonesDansCase(surface_->image(), QRect(cellule * c, QSize(c, c)));
+}
+
+QPoint ClavierDessin::pointPeinture(const std::vector<QPoint>& zones) const
+{
+    if (zones.empty()) // all black: the pot would do nothing anywhere in the cell
+        return pixel() + QPoint(grille_.TailleCase / 2, grille_.TailleCase / 2);
+    return zones[std::size_t(zone_) % zones.size()];
+}
+
 void ClavierDessin::annoncer()
 {
-    curseur_->setGeometry(QRect(pixel() - QPoint(RayonAnneau, RayonAnneau), QSize(2 * RayonAnneau, 2 * RayonAnneau)));
+    const bool peinture = planche_.outil() == Outil::Peinture && !planche_.traceEnCours();
+    const std::vector<QPoint> aires = peinture ? zones() : std::vector<QPoint>{};
+    const QPoint centre = peinture ? pointPeinture(aires) : pixel();
+    curseur_->setGeometry(QRect(centre - QPoint(RayonAnneau, RayonAnneau), QSize(2 * RayonAnneau, 2 * RayonAnneau)));
     curseur_->raise();
-    const QString position = QStringLiteral("colonne %1, ligne %2").arg(noeud_.x()).arg(noeud_.y());
+    QString position = QStringLiteral("colonne %1, ligne %2").arg(noeud_.x()).arg(noeud_.y());
+    if (aires.size() > 1)
+        position += QStringLiteral(", zone %1 sur %2").arg(zone_ % int(aires.size()) + 1).arg(aires.size());
     surface_->setAccessibleDescription(position);
     QAccessibleEvent evenement(surface_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&evenement);

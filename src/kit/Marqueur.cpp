@@ -51,9 +51,10 @@ void Marqueur::mousePressEvent(QMouseEvent* evenement)
         emit clique(etiquette_);
 }
 
-Marqueurs::Marqueurs(QWidget* parent, int nombre, const QFont& police)
+Marqueurs::Marqueurs(QWidget* parent, int nombre, const QFont& police, QWidget* surface)
     : QObject(parent)
     , parent_(parent)
+    , surface_(surface)
     , nombre_(nombre)
     , police_(police)
 {
@@ -69,6 +70,7 @@ Marqueur* Marqueurs::marqueur(int numero)
         marqueur->setGeometry(0, 0, 12, 12);
         marqueur->hide();
         connect(marqueur, &Marqueur::clique, this, &Marqueurs::clique);
+        QWidget::setTabOrder(marqueurs_.empty() ? surface_ : marqueurs_.back(), marqueur);
         marqueurs_.push_back(marqueur);
     }
     return marqueurs_[std::size_t(numero - 1)];
@@ -94,4 +96,10 @@ void Marqueurs::cacher()
 {
     for (Marqueur* marqueur : marqueurs_)
         marqueur->hide();
+}
+
+void Marqueurs::donnerClavier()
+{
+    if (!marqueurs_.empty() && marqueurs_.front()->isVisible())
+        marqueurs_.front()->setFocus(Qt::TabFocusReason);
 }

@@ -29,17 +29,20 @@ private:
     int etiquette_;
 };
 
-// Markers "Marqueur1" to "MarqueurN", hidden until the eraser shows them.
+// Markers "Marqueur1" to "MarqueurN", hidden until the eraser shows them. They come in
+// the Tab order right after the drawing surface, before every button.
 class Marqueurs : public QObject {
     Q_OBJECT
 public:
-    Marqueurs(QWidget* parent, int nombre, const QFont& police);
+    Marqueurs(QWidget* parent, int nombre, const QFont& police, QWidget* surface);
 
     // One marker per element of the figure, at its element's mark (PositionMarqueur)
     // offset by `origine`, sized for the cells: a painted area's in its colour, the
     // others silver.
     void montrer(const Figure& figure, QPoint origine, int tailleCase);
     void cacher();
+    // The keyboard to the first marker shown (none: nothing changes).
+    void donnerClavier();
 
 signals:
     void clique(int numero);
@@ -50,6 +53,7 @@ private:
     Marqueur* marqueur(int numero);
 
     QWidget* parent_;
+    QWidget* surface_;
     int nombre_;
     QFont police_;
     std::vector<Marqueur*> marqueurs_; // element i has marqueurs_[i - 1]

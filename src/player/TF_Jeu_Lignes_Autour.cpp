@@ -31,6 +31,8 @@
 
 namespace {
 const QString TexteConsigne = QStringLiteral("Utilise la souris pour dessiner le symétrique");
+const QString TexteConsigneClavier =
+    QStringLiteral("Utilise les flèches et la touche Espace pour dessiner le symétrique");
 // The help after "Faux": right images in green, missing ones in orange, strokes that are
 // the image of nothing dashed red; the solution in blue.
 constexpr int DureeCalqueMs = 4000;
@@ -145,6 +147,7 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
+    saisie_ = new DerniereSaisie(this);
 }
 
 void TF_Jeu_Lignes_Autour::creerOutils()
@@ -207,7 +210,7 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
 // Created after the scaling: their size follows the cell size, not the design.
 void TF_Jeu_Lignes_Autour::creerMarqueurs()
 {
-    MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font());
+    MarqueursElements = new Marqueurs(PanelJeu, MaxElementsEleve, font(), Image1);
     calque_ = new CalqueCorrection(Image1, DureeCalqueMs);
     new SigneVerdict(LabelResultat);
     clavier_ = new ClavierDessin(Image1, geste_, planche_, Quadrillage_);
@@ -312,7 +315,8 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     ParametresAxe_.fill(0);
     const ExerciceJeu jeu = exerciceJeu(contexte_.numeroExercice);
     setWindowTitle(QString::fromUtf8(jeu.legende));
-    Dire(contexte_, TexteConsigne);
+    Panel1->setText(consigne());
+    Dire(contexte_, consigne());
     barreOutils_->bouton(Outil::Peinture)->setVisible(jeu.peinture);
     Timer1->demarrer();
     LabelResultat->clear();
@@ -341,6 +345,7 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     LabelResultat->clear();
     calque_->cacher();
     nbFaux_ = 0;
+    figureVerifiee_.reset();
     BoutonSolution->hide();
     // Ready to play, but the picture waits for the exercise.
     appliquerEtat(EtatJeu::EnCours);
@@ -526,6 +531,7 @@ void TF_Jeu_Lignes_Autour::choisirOutil(Outil outil)
     if (planche_.modeGomme()) {
         cacherMarqueurs();
         Image1->setEnabled(exerciceEnCours_);
+        rendreClavierALaGrille();
     }
     if (outil == Outil::Peinture) {
         PanelCouleurs->setEnabled(true);
@@ -534,6 +540,7 @@ void TF_Jeu_Lignes_Autour::choisirOutil(Outil outil)
         PanelCouleurs->hide();
     }
     planche_.choisirOutil(outil);
+    clavier_->actualiser();
 }
 
 // Drawing comes back only while an exercise is being played: before the first one,
@@ -544,6 +551,15 @@ void TF_Jeu_Lignes_Autour::quitterModeGomme(bool peintureSeulementSiCouleurs)
     cacherMarqueurs();
     enfoncerOutilCourant(peintureSeulementSiCouleurs);
     Image1->setEnabled(exerciceEnCours_);
+    rendreClavierALaGrille();
+}
+
+// Whatever ended the eraser (a marker, its key, a tool), the arrows move the grid's cursor
+// again rather than the focus among buttons.
+void TF_Jeu_Lignes_Autour::rendreClavierALaGrille()
+{
+    if (exerciceEnCours_)
+        Image1->setFocus(Qt::OtherFocusReason);
 }
 
 void TF_Jeu_Lignes_Autour::enfoncerOutilCourant(bool peintureSeulementSiCouleurs)
@@ -560,8 +576,10 @@ void TF_Jeu_Lignes_Autour::SpeedButton2Click()
         return;
     }
     planche_.basculerGomme();
-    Image1->setEnabled(false);
     MarqueursElements->montrer(planche_.figure(), Image1->pos(), Quadrillage_.TailleCase);
+    if (focusWidget() == Image1)
+        MarqueursElements->donnerClavier();
+    Image1->setEnabled(false);
 }
 
 void TF_Jeu_Lignes_Autour::cacherMarqueurs()
@@ -581,6 +599,7 @@ void TF_Jeu_Lignes_Autour::MarqueurClick(int i)
     RedessinerTout();
     rafraichir();
     Image1->setEnabled(exerciceEnCours_);
+    rendreClavierALaGrille();
 }
 
 void TF_Jeu_Lignes_Autour::effacer(bool tout)
@@ -606,9 +625,11 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
     }
     const bool juste = VerifierSymetrie(Quadrillage_, Image1->image(), Masque_,
                                         FigureReference_, planche_.figure(), NbPointsAxeCouverts_);
+    const bool nouvelEssai = figureVerifiee_ != planche_.figure();
+    figureVerifiee_ = planche_.figure();
     montrerResultat(juste);
     if (!juste) {
-        ++nbFaux_;
+        nbFaux_ += nouvelEssai ? 1 : 0;
         expliquerFaux();
         proposerSolution();
         return;
@@ -656,14 +677,24 @@ void TF_Jeu_Lignes_Autour::BoutonSolutionClick()
     const Figure solution = FigureMiroir(Quadrillage_, FigureReference_);
     std::vector<CalqueCorrection::Trace> traces;
     for (int i = 1; i <= solution.NbElements; ++i)
-        traces.push_back({solution[i], CouleurCalqueSolution});
-    calque_->montrer(std::move(traces), Quadrillage_.TailleCase);
+        if (!EstColoriage(solution[i].GenreElement))
+            traces.push_back({solution[i], CouleurCalqueSolution});
+    // The areas as the fill would paint them, bounded by the solution's own outlines.
+    QImage resolu = NouvelleImage(Image1->image().width(), Image1->image().height());
+    ::RedessinerTout(resolu, Quadrillage_, contexte_.numeroExercice, FigureReference_, solution);
+    calque_->montrer(std::move(traces), Quadrillage_.TailleCase, ZonesColoriees(resolu, solution));
     Panel1->setText(QStringLiteral("Voici la solution. À toi de la dessiner !"));
 }
 
 void TF_Jeu_Lignes_Autour::finDuCalque()
 {
-    Panel1->setText(TexteConsigne);
+    Panel1->setText(consigne());
+}
+
+// The instruction for the pupil's hands: the keyboard's way once a key was pressed last.
+QString TF_Jeu_Lignes_Autour::consigne() const
+{
+    return saisie_->clavier() ? TexteConsigneClavier : TexteConsigne;
 }
 
 // "Faux" goes one second after it first appeared, however often it is asked again within

@@ -11,6 +11,7 @@
 #include <QPoint>
 
 #include <array>
+#include <optional>
 
 struct Contexte;
 class BarreOutils;
@@ -86,6 +87,7 @@ private:
     QPushButton* BoutonSolution;
     CalqueCorrection* calque_ = nullptr;
     ClavierDessin* clavier_ = nullptr;
+    DerniereSaisie* saisie_ = nullptr;
 
     ChoisirExercice* choix_ = nullptr;
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success
@@ -101,6 +103,8 @@ private:
     int NbPointsAxeCouverts_ = 0; // covered axis samples when the exercise was shown
     bool exerciceEnCours_ = false;
     int nbFaux_ = 0; // "Faux" on the exercise shown, for the offer of the solution
+    // The drawing at the last check: pressing "Vérifier" again without a change is no new try.
+    std::optional<Figure> figureVerifiee_;
 
     void creerControles();
     void creerOutils();
@@ -133,6 +137,7 @@ private:
     void choisirOutil(Outil outil);
     void quitterModeGomme(bool peintureSeulementSiCouleurs = false);
     void enfoncerOutilCourant(bool peintureSeulementSiCouleurs);
+    void rendreClavierALaGrille();
     void SpeedButton2Click();
     void cacherMarqueurs();
     void MarqueurClick(int i);
@@ -146,6 +151,7 @@ private:
     void proposerSolution();
     void BoutonSolutionClick();
     void finDuCalque();
+    QString consigne() const;
 
     void afficherAide();
 };

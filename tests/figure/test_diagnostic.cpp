@@ -53,14 +53,27 @@ TEST(Diagnostic, ChaqueErreurDonneSesCouleursEtSaPhrase)
         const int decalageAxe = axe == AxeObliqueHB || axe == AxeObliqueBH ? 1 : 0;
         SCOPED_TRACE(testing::Message() << "axis " << axe);
 
-        Partie decalee(axe, 2, decalageAxe);
-        decalee.montrer(FigureL());
-        for (int i = 1; i <= 3; ++i)
-            decalee.tracer(decale(decalee.miroir(FigureL()[i]), {1, 0}));
-        Resultat r = juger(decalee);
-        EXPECT_FALSE(r.juste);
-        EXPECT_EQ(r.diagnostic.phrase, QStringLiteral("Ta figure est décalée d'un carreau vers la droite."));
-        EXPECT_EQ(compter(r.diagnostic.eleveEnTrop, true), 3);
+        const struct {
+            QPoint cases;
+            const char* phrase;
+        } decalages[] = {
+            {{1, 0}, "Ta figure est décalée d'un carreau vers la droite."},
+            {{-2, 0}, "Ta figure est décalée de 2 carreaux vers la gauche."},
+            {{0, 1}, "Ta figure est décalée d'un carreau vers le bas."},
+            {{0, -3}, "Ta figure est décalée de 3 carreaux vers le haut."},
+            {{-1, 2}, "Ta figure est décalée d'un carreau vers la gauche et de 2 carreaux vers le bas."},
+        };
+        Resultat r;
+        for (const auto& d : decalages) {
+            Partie decalee(axe, 2, decalageAxe);
+            decalee.montrer(FigureL());
+            for (int i = 1; i <= 3; ++i)
+                decalee.tracer(decale(decalee.miroir(FigureL()[i]), d.cases));
+            r = juger(decalee);
+            EXPECT_FALSE(r.juste);
+            EXPECT_EQ(r.diagnostic.phrase, QString::fromUtf8(d.phrase));
+            EXPECT_EQ(compter(r.diagnostic.eleveEnTrop, true), 3);
+        }
 
         Partie recopiee(axe, 2, decalageAxe);
         recopiee.montrer(FigureL());
@@ -129,6 +142,20 @@ TEST(Diagnostic, ExerciceTroisLesZonesSansCouleurOuDUneAutreCouleur)
                       ? QStringLiteral("Les traits sont justes ; une zone n'est pas coloriée.")
                       : QStringLiteral("Les traits sont justes ; une zone n'a pas la bonne couleur."));
     }
+
+    // The area painted right, but a stroke near the image of the slanted line, close
+    // enough to pass for part of it, covers the point where the area's colour is looked for.
+    Figure penche;
+    penche.Ajouter(Forme(GenreTrait, {1, 6}, {8, 7}));
+    penche.Ajouter(Peinture({38, 119}, CouleurRouge));
+    Partie p(AxeVertical, 3);
+    p.montrer(penche);
+    p.tracer(p.miroir(penche[1]));
+    p.tracer(p.miroir(Forme(GenreTrait, {1, 6}, {2, 6})));
+    p.tracer(Peinture({400, 300}, CouleurRouge));
+    const Resultat r = juger(p);
+    EXPECT_FALSE(r.juste);
+    EXPECT_EQ(r.diagnostic.phrase, QStringLiteral("Un trait en trop passe sur une zone à colorier."));
 }
 
 // The colours never contradict the verdict: every subset of the exact image, about every
@@ -147,6 +174,40 @@ TEST(Diagnostic, JusteSiEtSeulementSiToutEstVertSansRouge)
             const bool toutVert = compter(r.diagnostic.referenceJuste, false) == 0
                 && compter(r.diagnostic.eleveEnTrop, true) == 0;
             EXPECT_EQ(r.juste, toutVert) << "axis " << axe << " subset " << sousEnsemble;
+        }
+    }
+}
+
+// A drawing wrong only because a stroke covers the axis: the stroke marked is the one that
+// is the image of nothing, whether it was drawn before or after the right image, from
+// either end, about a vertical axis or (the same figure turned) a horizontal one. The
+// right image crosses the axis, the stray stroke only touches it.
+TEST(Diagnostic, SurLAxeLeTraitMarqueEstCeluiQuiNEstLImageDeRien)
+{
+    for (Axe axe : {AxeVertical, AxeHorizontal}) {
+        const auto tourne = [axe](QPoint p) { return axe == AxeVertical ? p : p.transposed(); };
+        const ElementFigure modele = Forme(GenreTrait, tourne({6, 2}), tourne({13, 3}));
+        for (bool egareDAbord : {true, false}) {
+            for (bool versLAxe : {true, false}) {
+                SCOPED_TRACE(testing::Message() << "axis " << axe << (egareDAbord ? ", stray first" : ", stray last")
+                                                << (versLAxe ? ", towards the axis" : ", from the axis"));
+                Figure reference;
+                reference.Ajouter(modele);
+                Partie p(axe);
+                p.montrer(reference);
+                const QPoint surAxe = tourne({12, 3});
+                const QPoint aCote = tourne({11, 3});
+                const ElementFigure egare = versLAxe ? Forme(GenreTrait, aCote, surAxe) : Forme(GenreTrait, surAxe, aCote);
+                if (egareDAbord)
+                    p.tracer(egare);
+                p.tracer(p.miroir(modele));
+                if (!egareDAbord)
+                    p.tracer(egare);
+                const Resultat r = juger(p);
+                EXPECT_FALSE(r.juste);
+                EXPECT_EQ(r.diagnostic.eleveEnTrop,
+                          egareDAbord ? (std::vector<bool>{true, false}) : (std::vector<bool>{false, true}));
+            }
         }
     }
 }

@@ -22,6 +22,15 @@ int pixelsProches(const QImage& image, QColor couleur)
     return n;
 }
 
+// The player's tool bar.
+const DispositionOutils DispositionJoueur = {{{{"ModeTrait", "Trait", {4, 4}},
+                                              {"ModeRect", "Carré ou rectangle", {44, 4}},
+                                              {"ModeEllipse", "Cercle", {84, 4}},
+                                              {"ModeArc", "Quart de cercle", {124, 4}},
+                                              {"ModePeinture", "Colorier", {204, 4}}}},
+                                            {"SpeedButton2", "gomme", {164, 4}},
+                                            true};
+
 } // namespace
 
 TEST(Accessibilite, LeSigneSuitLeVerdictSansSeFierALaCouleur)
@@ -52,14 +61,7 @@ TEST(Accessibilite, LesBoutonsEnImagesOntUnNomEtLesCouleursDisentLeLeur)
 {
     QWidget outils;
     QWidget couleurs;
-    const DispositionOutils d = {{{{"ModeTrait", "Trait", {4, 4}},
-                                   {"ModeRect", "Carré ou rectangle", {44, 4}},
-                                   {"ModeEllipse", "Cercle", {84, 4}},
-                                   {"ModeArc", "Quart de cercle", {124, 4}},
-                                   {"ModePeinture", "Colorier", {204, 4}}}},
-                                 {"SpeedButton2", "gomme", {164, 4}},
-                                 true};
-    BarreOutils barre(&outils, &couleurs, d);
+    BarreOutils barre(&outils, &couleurs, DispositionJoueur);
     EXPECT_EQ(barre.bouton(Outil::Rectangle)->accessibleName(), QStringLiteral("Carré ou rectangle"));
     EXPECT_EQ(outils.findChild<QToolButton*>(QStringLiteral("SpeedButton2"))->accessibleName(),
               QStringLiteral("Gomme"));
@@ -68,4 +70,25 @@ TEST(Accessibilite, LesBoutonsEnImagesOntUnNomEtLesCouleursDisentLeLeur)
     EXPECT_EQ(vertFonce->toolTip(), QStringLiteral("Vert foncé"));
     for (const QToolButton* b : outils.findChildren<QToolButton*>() + couleurs.findChildren<QToolButton*>())
         EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+}
+
+// Every key of the tool bar presses its own button, and only a button that is there: the
+// tools' letters, G for the eraser, 1 to 9 and 0 for the colours in the box's order.
+TEST(Accessibilite, ChaqueToucheAppuieSurSonBouton)
+{
+    QWidget fenetre;
+    BarreOutils barre(new QWidget(&fenetre), new QWidget(&fenetre), DispositionJoueur);
+    const std::pair<int, const char*> touches[] = {
+        {Qt::Key_T, "ModeTrait"}, {Qt::Key_R, "ModeRect"}, {Qt::Key_C, "ModeEllipse"}, {Qt::Key_Q, "ModeArc"},
+        {Qt::Key_P, "ModePeinture"}, {Qt::Key_G, "SpeedButton2"}, {Qt::Key_1, "BoutonBleu"},
+        {Qt::Key_2, "BoutonBleuClair"}, {Qt::Key_3, "BoutonRose"}, {Qt::Key_4, "BoutonRouge"},
+        {Qt::Key_5, "BoutonGrisFonce"}, {Qt::Key_6, "BoutonMarron"}, {Qt::Key_7, "BoutonJaune"},
+        {Qt::Key_8, "BoutonVert"}, {Qt::Key_9, "BoutonVertFonce"}, {Qt::Key_0, "BoutonGris"}};
+    for (const auto& [touche, nom] : touches) {
+        EXPECT_TRUE(barre.touche(touche)) << nom;
+        EXPECT_TRUE(fenetre.findChild<QToolButton*>(QLatin1String(nom))->isChecked()) << nom;
+    }
+    EXPECT_FALSE(barre.touche(Qt::Key_X));
+    barre.bouton(Outil::Peinture)->hide();
+    EXPECT_FALSE(barre.touche(Qt::Key_P)) << "a hidden tool is not there";
 }

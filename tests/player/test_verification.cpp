@@ -264,13 +264,13 @@ TEST(AideApresFaux, SansLOptionRienNeChangeAvecElleLesErreursPuisLaSolution)
 {
     MondeJeu monde(2);
     monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-    monde.tracerNoeuds({ 22, 2 }, { 16, 8 }); // the image, one cell to the right
     monde.cliquer(QStringLiteral("BoutonCorrection"));
     EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
     EXPECT_FALSE(calque(monde)->isVisible()) << "both options off: the program as it was";
     EXPECT_FALSE(monde.bouton(QStringLiteral("BoutonSolution"))->isVisible());
 
     monde.contexte().retours = { 1, 2 };
+    monde.tracerNoeuds({ 22, 2 }, { 16, 8 }); // the image, one cell to the right
     monde.cliquer(QStringLiteral("BoutonCorrection"));
     ASSERT_TRUE(calque(monde)->isVisible());
     ASSERT_EQ(calque(monde)->traces().size(), 2u);
@@ -292,125 +292,46 @@ TEST(AideApresFaux, SansLOptionRienNeChangeAvecElleLesErreursPuisLaSolution)
     EXPECT_TRUE(monde.active(QStringLiteral("BoutonCorrection"))) << "the exercise stays to be done";
 }
 
-TEST(Clavier, UnExerciceSeJoueSansSouris)
+// After "Faux", the solution shows the area where the fill would paint it, over the whole
+// mirror square, not a spot at its seed.
+TEST_F(Coloriage, LaSolutionMontreLaZoneCommeLeRemplissageLaPeindrait)
+{
+    monde->contexte().retours = { 0, 1 };
+    monde->cliquer(QStringLiteral("BoutonCorrection"));
+    ASSERT_EQ(monde->resultat(), QStringLiteral("Faux"));
+    monde->cliquer(QStringLiteral("BoutonSolution"));
+    const CalqueCorrection* solution = calque(*monde);
+    ASSERT_TRUE(solution->isVisible());
+    for (const CalqueCorrection::Trace& t : solution->traces())
+        EXPECT_FALSE(EstColoriage(t.element.GenreElement));
+    const int t = monde->tailleCase();
+    const QImage& zones = solution->zones();
+    EXPECT_EQ(zones.pixel(18 * t + 3, 6 * t - 3), qRgb(255, 0, 0)) << "a corner of the square, far from the seed";
+    EXPECT_EQ(zones.pixel(20 * t, 4 * t), qRgb(255, 0, 0)) << "over the grid lines too";
+    EXPECT_EQ(qAlpha(zones.pixel(17 * t, 4 * t)), 0) << "outside the square";
+    EXPECT_EQ(qAlpha(zones.pixel(18 * t, 4 * t)), 0) << "on its black outline";
+}
+
+// A try is a drawing checked: "Vérifier" pressed again on the same drawing, even after
+// changes undone, is no new try and never brings the solution nearer.
+TEST(AideApresFaux, SeulUnDessinChangeCompteCommeUnNouvelEssai)
 {
     MondeJeu monde(2);
     monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-    QWidget* grille = monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
-    ASSERT_EQ(monde.jeu().focusWidget(), grille) << "a new exercise gives the grid the keyboard";
-    const auto taper = [&](Qt::Key touche, int fois = 1) {
-        for (int i = 0; i < fois; ++i)
-            QTest::keyClick(grille, touche);
-    };
-    // A stroke dropped with Échap leaves nothing.
-    taper(Qt::Key_Space);
-    taper(Qt::Key_Right, 3);
-    taper(Qt::Key_Escape);
-    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
-
-    // From the middle (12, 12) to (21, 2), then to (15, 8): the image of the model.
-    taper(Qt::Key_Right, 6);
-    taper(Qt::Key_Up, 10);
-    taper(Qt::Key_Space);
-    taper(Qt::Key_Left, 6);
-    taper(Qt::Key_Down, 6);
-    EXPECT_EQ(grille->accessibleDescription(), QStringLiteral("colonne 15, ligne 8"));
-    taper(Qt::Key_Return);
-    ASSERT_EQ(monde.jeu().figureEleve().NbElements, 1);
-    taper(Qt::Key_R);
-    EXPECT_EQ(monde.jeu().outilCourant(), GenreRectangle);
-    taper(Qt::Key_T);
-    taper(Qt::Key_V);
-    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
+    monde.contexte().retours = { 0, 2 };
+    QAbstractButton* solution = monde.bouton(QStringLiteral("BoutonSolution"));
+    for (int i = 0; i < 3; ++i)
+        monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_FALSE(solution->isVisible()) << "three presses on an empty grid are one try";
+    monde.tracerNoeuds({ 1, 1 }, { 2, 2 });
+    monde.cliquer(QStringLiteral("BoutonEffacer1L"));
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_FALSE(solution->isVisible()) << "a stroke undone leaves the same drawing";
+    monde.tracerNoeuds({ 22, 2 }, { 16, 8 });
+    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    EXPECT_EQ(monde.resultat(), QStringLiteral("Faux"));
+    EXPECT_TRUE(solution->isVisible()) << "the second drawing checked";
 }
-
-namespace {
-
-// One gesture at the keyboard: the tool's key (and a colour key for the paint pot), then
-// the cursor to de, Espace, and for a stroke the cursor to a and Entrée.
-struct GesteClavier {
-    Qt::Key outil;
-    QPoint de;
-    QPoint a;
-    Qt::Key couleur = Qt::Key_unknown;
-};
-
-struct CasClavier {
-    const char* nom;
-    int numero;
-    Axe typeAxe;
-    QVector<MotsElement> modele;
-    std::vector<GesteClavier> gestes;
-};
-
-const CasClavier CasClaviers[] = {
-    { "coloriage", 3, AxeVertical,
-      { { GenreRectangle, 2, 2, 6, 6 }, { GenreColoriage, 3, 3, 5, 5, CouleurRouge } },
-      { { Qt::Key_R, { 22, 2 }, { 18, 6 } }, { Qt::Key_P, { 19, 3 }, {}, Qt::Key_4 } } },
-    { "oblique_haut_bas", 4, AxeObliqueHB,
-      { { GenreTrait, 3, 2, 9, 8 }, { GenreRectangle, 14, 2, 18, 6 } },
-      { { Qt::Key_T, { 2, 3 }, { 8, 9 } }, { Qt::Key_R, { 2, 14 }, { 6, 18 } } } },
-    { "oblique_bas_haut", 4, AxeObliqueBH,
-      { { GenreTrait, 3, 2, 9, 8 } },
-      { { Qt::Key_T, { 22, 21 }, { 16, 15 } } } },
-    { "centre", 5, AxePoint,
-      { { GenreTrait, 3, 2, 9, 8 }, { GenreCercle, 2, 14, 6, 18 } },
-      { { Qt::Key_T, { 21, 22 }, { 15, 16 } }, { Qt::Key_C, { 22, 10 }, { 18, 6 } } } },
-};
-
-class ClavierSeul : public ::testing::TestWithParam<CasClavier> {
-protected:
-    void SetUp() override
-    {
-        const CasClavier& cas = GetParam();
-        monde.charger(ContenuFichier(cas.numero, cas.typeAxe, N, 20, cas.modele));
-        grille = monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
-        ASSERT_EQ(monde.jeu().focusWidget(), grille);
-    }
-    void taper(Qt::Key touche, int fois = 1)
-    {
-        for (int i = 0; i < fois; ++i)
-            QTest::keyClick(grille, touche);
-    }
-    void allerA(QPoint noeud)
-    {
-        const QPoint pas = noeud - ici;
-        taper(pas.x() < 0 ? Qt::Key_Left : Qt::Key_Right, std::abs(pas.x()));
-        taper(pas.y() < 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(pas.y()));
-        ici = noeud;
-        EXPECT_EQ(grille->accessibleDescription(), QStringLiteral("colonne %1, ligne %2").arg(ici.x()).arg(ici.y()));
-    }
-    void faire(const GesteClavier& g)
-    {
-        taper(g.outil);
-        if (g.couleur != Qt::Key_unknown)
-            taper(g.couleur);
-        allerA(g.de);
-        taper(Qt::Key_Space);
-        if (g.outil == Qt::Key_P)
-            return;
-        allerA(g.a);
-        taper(Qt::Key_Return);
-    }
-
-    MondeJeu monde{ GetParam().numero };
-    QWidget* grille = nullptr;
-    QPoint ici{ N / 2, N / 2 };
-};
-
-TEST_P(ClavierSeul, LeSymetriqueSeDessineEtSeVerifieAuClavier)
-{
-    for (const GesteClavier& g : GetParam().gestes)
-        faire(g);
-    EXPECT_EQ(monde.jeu().figureEleve().NbElements, int(GetParam().gestes.size()));
-    taper(Qt::Key_V);
-    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
-}
-
-INSTANTIATE_TEST_SUITE_P(ChaqueType, ClavierSeul, ::testing::ValuesIn(CasClaviers),
-                         [](const ::testing::TestParamInfo<CasClavier>& info) { return std::string(info.param.nom); });
-
-} // namespace
 
 namespace {
 
@@ -437,6 +358,19 @@ TEST(VoixHaute, LaConsigneEtLeVerdictSontLusSeulementSiLEnseignantLeDemande)
     EXPECT_EQ(voix.phrases, (QStringList{ QStringLiteral("Faux"),
                                           QStringLiteral("Ta figure est décalée d'un carreau vers la droite.") }));
     monde.jeu().hide();
+    monde.jeu().show();
+    EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
+
+    // A pupil at the keyboard (the menu's button pressed with Entrée) hears the keyboard's
+    // way, and reads it below the grid; back to the mouse, the mouse's.
+    const QString clavier = QStringLiteral("Utilise les flèches et la touche Espace pour dessiner le symétrique");
+    monde.jeu().hide();
+    QTest::keyClick(monde.bouton(QStringLiteral("BoutonQuitter")), Qt::Key_Shift);
+    monde.jeu().show();
+    EXPECT_EQ(voix.phrases.last(), clavier);
+    EXPECT_EQ(monde.etiquette(QStringLiteral("Panel1"))->text(), clavier);
+    monde.jeu().hide();
+    QTest::mouseClick(monde.bouton(QStringLiteral("BoutonQuitter")), Qt::LeftButton);
     monde.jeu().show();
     EXPECT_EQ(voix.phrases.last(), QStringLiteral("Utilise la souris pour dessiner le symétrique"));
 }

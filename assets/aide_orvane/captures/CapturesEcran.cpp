@@ -8,6 +8,7 @@
 #include "ChoixExercice.h"
 #include "Classes.h"
 #include "Couleurs.h"
+#include "Dessin.h"
 #include "Demarrage.h"
 #include "Dessin.h"
 #include "Dossiers.h"
@@ -151,7 +152,8 @@ QString boutonOutil(Genre genre)
     }
 }
 
-QString boutonCouleur(quint32 couleur)
+// The colour buttons in the box's order, which is also the order of the keys 1 to 9 and 0.
+const QList<QPair<quint32, QString>>& boutonsCouleurs()
 {
     static const QList<QPair<quint32, QString>> boutons = {
         {CouleurBleu, QStringLiteral("BoutonBleu")},
@@ -165,10 +167,26 @@ QString boutonCouleur(quint32 couleur)
         {CouleurVertFonce, QStringLiteral("BoutonVertFonce")},
         {CouleurGris, QStringLiteral("BoutonGris")},
     };
-    for (const auto& [valeur, nom] : boutons)
-        if (valeur == couleur)
-            return nom;
+    return boutons;
+}
+
+int rangCouleur(quint32 couleur)
+{
+    for (int i = 0; i < boutonsCouleurs().size(); ++i)
+        if (boutonsCouleurs()[i].first == couleur)
+            return i;
     abandonner(QStringLiteral("couleur sans bouton : ") + QString::number(couleur, 16));
+}
+
+QString boutonCouleur(quint32 couleur)
+{
+    return boutonsCouleurs()[rangCouleur(couleur)].second;
+}
+
+Qt::Key toucheCouleur(quint32 couleur)
+{
+    const int rang = rangCouleur(couleur);
+    return rang == 9 ? Qt::Key_0 : Qt::Key(Qt::Key_1 + rang);
 }
 
 void glisser(QWidget* image, QPoint depart, QPoint arrivee)
@@ -180,13 +198,15 @@ void glisser(QWidget* image, QPoint depart, QPoint arrivee)
 }
 
 // Draws the exact image of the reference figure: outlines first, then the painted areas,
-// which need their outlines to stop them.
-void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice)
+// which need their outlines to stop them (unless asked for the outlines alone).
+void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice, bool avecColoriages = true)
 {
     QWidget* zone = trouver(fenetre, QStringLiteral("Image1"));
     const Quadrillage& grille = exercice.Grille;
     const Figure& figure = exercice.Elements;
     for (bool coloriages : {false, true}) {
+        if (coloriages && !avecColoriages)
+            break;
         for (int i = 1; i <= figure.NbElements; ++i) {
             const ElementFigure& e = figure[i];
             if (EstColoriage(e.GenreElement) != coloriages)
@@ -222,6 +242,67 @@ void jouerEtCapturer(QWidget* menu, const Exercice& exercice, const QString& ima
     if (resultat != QStringLiteral("Juste"))
         abandonner(QStringLiteral("l'exercice %1 donne « %2 »").arg(exercice.numero).arg(resultat));
     capturer(jeu, QStringLiteral("exercice%1.png").arg(exercice.numero));
+    cliquer(jeu, QStringLiteral("BoutonQuitter"));
+}
+
+// Exercise 3 opened and played at the keyboard's way: the outlines drawn, the paint pot in
+// hand, the ring sent into the area to paint of a cell that outlines cut in several areas.
+void capturerPotAuClavier(QWidget* menu)
+{
+    auto* bouton = trouver<QAbstractButton>(menu, QStringLiteral("BoutonJLC"));
+    bouton->setFocus();
+    QTest::keyClick(bouton, Qt::Key_Space);
+    QTest::qWait(PauseMs);
+    auto* jeu = static_cast<TF_Jeu_Lignes_Autour*>(fenetreVisible(QStringLiteral("F_Jeu_Lignes_Autour")));
+    choisirPendantOuverture(QString());
+    QTest::keyClick(jeu, Qt::Key_N);
+    QTest::qWait(PauseMs);
+    const ExerciceLu exercice = exerciceChoisi(jeu);
+    dessinerLeSymetrique(jeu, exercice, false);
+
+    const Quadrillage& grille = exercice.Grille;
+    const int t = grille.TailleCase;
+    const Figure image = [&] {
+        Figure f;
+        for (int i = 1; i <= exercice.Elements.NbElements; ++i)
+            if (EstColoriage(exercice.Elements[i].GenreElement))
+                f.Ajouter(ElementMiroir(grille, exercice.Elements[i]));
+        return f;
+    }();
+    if (image.NbElements == 0)
+        abandonner(QStringLiteral("l'exercice 3 choisi n'a pas de zone à colorier"));
+    // The first area whose cell is cut in several areas, or else the first area.
+    ElementFigure zone = image[1];
+    for (int i = 1; i <= image.NbElements; ++i)
+        if (ZonesDansCase(jeu->image(), QRect(image[i].X1 / t * t, image[i].Y1 / t * t, t, t)).size() > 1) {
+            zone = image[i];
+            break;
+        }
+    // The ring shows while the grid has the keyboard, in the active window.
+    jeu->activateWindow();
+    QTest::qWaitForWindowActive(jeu);
+    QWidget* grilleJeu = trouver(jeu, QStringLiteral("Image1"));
+    grilleJeu->setFocus();
+    // "colonne 12, ligne 12"
+    const QStringList position = grilleJeu->accessibleDescription().split(QLatin1Char(' '));
+    const QPoint ici(position.value(1).chopped(1).toInt(), position.value(3).toInt());
+    QTest::keyClick(grilleJeu, Qt::Key_P);
+    QTest::keyClick(grilleJeu, toucheCouleur(zone.Couleur));
+    const QPoint pas = QPoint(zone.X1 / t, zone.Y1 / t) - ici;
+    for (int i = 0; i < std::abs(pas.x()); ++i)
+        QTest::keyClick(grilleJeu, pas.x() < 0 ? Qt::Key_Left : Qt::Key_Right);
+    for (int i = 0; i < std::abs(pas.y()); ++i)
+        QTest::keyClick(grilleJeu, pas.y() < 0 ? Qt::Key_Up : Qt::Key_Down);
+    QImage aire = jeu->image();
+    RemplirJusquAuNoir(aire, zone.X1, zone.Y1, CouleurNoir);
+    const QWidget* anneau = trouver(jeu, QStringLiteral("CurseurClavier"));
+    for (int essai = 0; essai < 8; ++essai) {
+        const QPoint pot = anneau->pos() + QPoint(anneau->width() / 2, anneau->height() / 2);
+        if (CouleurPixel(aire, pot.x(), pot.y()) == CouleurNoir)
+            break;
+        QTest::keyClick(grilleJeu, Qt::Key_Z);
+    }
+    capturer(jeu, QStringLiteral("clavier_pot.png"));
     cliquer(jeu, QStringLiteral("BoutonQuitter"));
 }
 
@@ -355,6 +436,7 @@ int main(int argc, char** argv)
     for (const Exercice& exercice : exercices)
         jouerEtCapturer(menu, exercice,
                         exercice.numero == 2 ? QStringLiteral("choix.png") : QString());
+    capturerPotAuClavier(menu);
     capturerEditeur(menu);
     capturerSuivi(menu);
     capturerSerieHasard(menu);
