@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -19,6 +20,30 @@ QString fichierSansCasse(const QString& dossier, const QString& nom)
         }
     }
     return ici.filePath(nom);
+}
+
+void ouvrirAuGroupe(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (!(QFileInfo(info.absolutePath()).permissions() & QFileDevice::WriteGroup))
+        return;
+    QFileDevice::Permissions groupe = QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    if (info.isDir())
+        groupe |= QFileDevice::ExeGroup;
+    if ((info.permissions() & groupe) != groupe)
+        QFile::setPermissions(chemin, info.permissions() | groupe);
+}
+
+bool creerDossier(const QString& dossier)
+{
+    const QFileInfo info(dossier);
+    if (info.isDir())
+        return true;
+    // From the top down, so that each new folder takes its group from the one above it.
+    if (!creerDossier(info.absolutePath()) || !QDir().mkdir(info.absoluteFilePath()))
+        return QFileInfo(dossier).isDir();
+    ouvrirAuGroupe(info.absoluteFilePath());
+    return true;
 }
 
 QChar separateur()
