@@ -24,6 +24,8 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -111,23 +113,26 @@ enum class Creation { Cree, Occupe, Impossible };
 
 Creation creer(const QString& chemin, const QByteArray& contenu)
 {
-    QFile f(chemin);
-    if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        const bool ecrit = f.write(contenu) == contenu.size() && f.flush();
-        f.close();
-        if (!ecrit) {
-            f.remove();
-            return Creation::Impossible;
-        }
-        ouvrirAuGroupe(chemin);
-        return Creation::Cree;
+    QFile f;
+#ifdef Q_OS_UNIX
+    // Created only where nothing is, not even a link; only "already there" means held.
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST ? Creation::Occupe : Creation::Impossible;
+    f.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+#else
+    f.setFileName(chemin);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return QFileInfo::exists(chemin) ? Creation::Occupe : Creation::Impossible;
+#endif
+    const bool ecrit = f.write(contenu) == contenu.size() && f.flush();
+    f.close();
+    if (!ecrit) {
+        QFile::remove(chemin);
+        return Creation::Impossible;
     }
-    // Gone again since the refusal, a lock let go an instant ago: its folder, still there
-    // and writable, says so, and the next try takes it.
-    const QFileInfo info(chemin);
-    const QFileInfo dossier(info.absolutePath());
-    const bool laissee = dossier.isDir() && dossier.isWritable();
-    return info.exists() || info.isSymLink() || laissee ? Creation::Occupe : Creation::Impossible;
+    ouvrirAuGroupe(chemin);
+    return Creation::Cree;
 }
 
 bool processusVivant(qint64 processus)

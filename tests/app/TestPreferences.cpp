@@ -290,8 +290,10 @@ TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteEtDit)
     EXPECT_EQ(contenu(FichierReglages), QByteArray("\x02\x01\x01\x00", 4));
     EXPECT_TRUE(QFileInfo(FichierImages).isDir());
     EXPECT_EQ(contenu(FichierDossierBilans).size(), 353);
-    ASSERT_EQ(dialogues.messages.size(), 1);
-    EXPECT_TRUE(dialogues.messages[0].texte.startsWith(
+    // Said as it is read, then as it cannot be written.
+    ASSERT_EQ(dialogues.messages.size(), 2);
+    EXPECT_TRUE(dialogues.messages[0].texte.contains(QStringLiteral("« ImagesOrvane.pfr »")));
+    EXPECT_TRUE(dialogues.messages[1].texte.startsWith(
         QStringLiteral("Les préférences n'ont pas toutes été enregistrées.\nErreur d'entrée/sortie sur le fichier "
                        "« ImagesOrvane.pfr » :")));
 }
