@@ -245,7 +245,7 @@ bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* e
 #ifdef Q_OS_UNIX
     // On the disk before it takes the old file's place: a computer switched off just
     // after a pupil's success must not leave an empty results file.
-    if (ecrit && ::fsync(provisoire.handle()) != 0) {
+    if (ecrit && ::fdatasync(provisoire.handle()) != 0) {
         ecrit = false;
         cause = QString::fromLocal8Bit(std::strerror(errno));
     }
