@@ -78,8 +78,8 @@ void TF_efface_bilans::FormActivate()
     Label1->clear();
     Label5->clear();
     if (dossier_.isEmpty()) {
-        Label1->setText(QStringLiteral("Le dossier des bilans « %1 » est introuvable.")
-                            .arg(contexte_.dossierBilans.dossier()));
+        Label1->setText(QStringLiteral("Le dossier des bilans est introuvable :"));
+        Label5->setText(contexte_.dossierBilans.dossier());
         return;
     }
     for (const EntreeDossier& entree : listerDossier(dossier_, MasqueBilans)) {

@@ -3,6 +3,7 @@
 #include "SupportEleves.h"
 #include "TF_efface_bilans.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -209,6 +210,19 @@ TEST_F(GestionBilans, DossierVide)
     EXPECT_EQ(liste->count(), 0);
     EXPECT_FALSE(effacer->isEnabled());
     EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Gestion des bilans"));
+}
+
+// A results folder out of reach is named; the program folder's files are not listed in
+// its place.
+TEST_F(GestionBilans, UnDossierIntrouvableEstNommeSansListerAilleurs)
+{
+    ecrire(programme.fichier(QStringLiteral("Bilan Orvane individuel Paul.Reu")), "x");
+    contexte.dossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent/")));
+    fenetre.show();
+    EXPECT_EQ(liste->count(), 0);
+    EXPECT_EQ(fenetre.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Le dossier des bilans est introuvable :"));
+    EXPECT_EQ(fenetre.findChild<QLabel*>(QStringLiteral("Label5"))->text(), programme.fichier(QStringLiteral("absent/")));
 }
 
 TEST_F(GestionBilans, ListeEtEffaceLesDeuxFormes)
