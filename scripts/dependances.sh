@@ -15,6 +15,7 @@ paquets=(
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
   qt6-multimedia-dev libqt6multimedia6
   dbus-daemon at-spi2-core python3-pyatspi
+  faketime
 )
 
 manquants=()

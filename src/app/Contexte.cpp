@@ -47,7 +47,12 @@ QString Contexte::fichierProgramme(const QString& nom) const
 QString Contexte::dossierBilansAccessible() const
 {
     const QString dossier = dossierBilans.dossier();
-    if (!dossier.isEmpty() && QFileInfo(dossier).isDir())
-        return dossier;
-    return dossierProgramme;
+    if (dossier.isEmpty() || QDir(dossier) == QDir(dossierProgramme))
+        return dossierProgramme;
+    return QFileInfo(dossier).isDir() ? dossier : QString();
+}
+
+bool Contexte::dossierCommun() const
+{
+    return QFileInfo::exists(fichierProgramme(FichierRepereCommun));
 }

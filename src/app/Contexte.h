@@ -16,6 +16,9 @@ inline const QString FichierImages = QStringLiteral("ImagesOrvane.pfr");
 inline const QString FichierDossierBilans = QStringLiteral("DossierOrvane.pfr");
 inline const QString FichierDossierExercices = QStringLiteral("DossierExosOrvane.pfr");
 inline const QString FichierRetours = QStringLiteral("RetoursOrvane.pfr");
+// The marker of a school's shared folder, written by the launcher when it first sets the
+// folder up, or by the administrator (see orvane-lanceur).
+inline const QString FichierRepereCommun = QStringLiteral(".orvane-commun");
 inline const QString ImageAPropos = QStringLiteral("Orvane.bmp");
 inline const QString FondAPropos = QStringLiteral("fond27.bmp");
 inline const QString TexteVersion = QStringLiteral("Orvane   version 3.1");
@@ -130,6 +133,10 @@ struct Contexte {
     QString imagePourCase(int slot) const;
     // A file of the program folder, by its name.
     QString fichierProgramme(const QString& nom) const;
-    // The results folder when it can be reached, the program folder otherwise.
+    // The results folder chosen when it can be reached; empty when it cannot (a share
+    // not mounted on this computer), since results written anywhere else would be lost
+    // to the teacher. A folder never chosen is the program folder.
     QString dossierBilansAccessible() const;
+    // Whether the program runs in a school's shared folder (it holds the marker).
+    bool dossierCommun() const;
 };

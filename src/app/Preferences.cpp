@@ -6,6 +6,8 @@
 #include "Contexte.h"
 #include "Verrou.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -26,6 +28,40 @@ bool reglagesValides(const EnregistrementReglages& r)
     return reglageValide(r.TailleJeu1, 4) && reglageValide(r.NbColoreesJeu1, 4) && r.BilanReussite <= 1;
 }
 
+// The first record of a preference file. A file that is missing or short gives the
+// defaults silently; one that is there but refused (a link or a pipe planted in a shared
+// folder) or unreadable is said, naming it.
+std::optional<QByteArray> lirePreference(const Contexte& contexte, const QString& fichier, qsizetype taille)
+{
+    QString erreur;
+    std::optional<QByteArray> octets = lirePremierEnregistrement(contexte.fichierProgramme(fichier), taille, &erreur);
+    if (!erreur.isEmpty())
+        avertir(messageErreurFichier(fichier, erreur));
+    return octets;
+}
+
+// A folder of the program folder, relative to it ("bilans/", "./" for the folder itself),
+// or nothing for a folder elsewhere.
+std::optional<QString> dossierRelatif(const QString& dossier, const QString& dossierProgramme)
+{
+    const QString relatif = QDir(dossierProgramme).relativeFilePath(QDir::cleanPath(dossier));
+    if (relatif.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relatif))
+        return std::nullopt;
+    return avecSeparateur(relatif.isEmpty() ? QStringLiteral(".") : relatif);
+}
+
+QByteArray octetsDossier(const Contexte& contexte, const EnregistrementDossier& dossier)
+{
+    if (!contexte.dossierCommun())
+        return dossier.octets;
+    const std::optional<QString> relatif = dossierRelatif(dossier.dossier(), contexte.dossierProgramme);
+    if (!relatif)
+        return dossier.octets;
+    EnregistrementDossier ecrit = dossier;
+    ecrit.fixerDossier(*relatif);
+    return ecrit.octets;
+}
+
 bool dossierValide(const QByteArray& octets)
 {
     return lireTexteCourt(octets, 0, EnregistrementDossier::CapaciteDossier)
@@ -36,8 +72,7 @@ bool dossierValide(const QByteArray& octets)
 
 void ChargerFichierImages(Contexte& contexte)
 {
-    contexte.imagesChoisies = ImagesLues(
-        lirePremierEnregistrement(contexte.fichierProgramme(FichierImages), EnregistrementImages::Taille));
+    contexte.imagesChoisies = ImagesLues(lirePreference(contexte, FichierImages, EnregistrementImages::Taille));
 }
 
 EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets)
@@ -52,8 +87,7 @@ EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets)
 
 void ChargerFichierReglages(Contexte& contexte)
 {
-    contexte.reglages = ReglagesLus(
-        lirePremierEnregistrement(contexte.fichierProgramme(FichierReglages), TailleFichierReglages));
+    contexte.reglages = ReglagesLus(lirePreference(contexte, FichierReglages, TailleFichierReglages));
 }
 
 EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets)
@@ -68,7 +102,7 @@ EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets)
 void ChargerFichierRetours(Contexte& contexte)
 {
     const QString fichier = contexte.fichierProgramme(FichierRetours);
-    std::optional<QByteArray> octets = lirePremierEnregistrement(fichier, EnregistrementRetours::Taille);
+    std::optional<QByteArray> octets = lirePreference(contexte, FichierRetours, EnregistrementRetours::Taille);
     if (!octets)
         octets = lirePremierEnregistrement(fichier, EnregistrementRetours::TailleSansSons);
     contexte.retours = RetoursLus(octets);
@@ -89,9 +123,7 @@ EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets)
 
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
 {
-    dossier = DossierLu(
-        lirePremierEnregistrement(contexte.fichierProgramme(fichier), EnregistrementDossier::Taille),
-        contexte.dossierProgramme);
+    dossier = DossierLu(lirePreference(contexte, fichier, EnregistrementDossier::Taille), contexte.dossierProgramme);
 }
 
 EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const QString& dossierProgramme)
@@ -100,34 +132,79 @@ EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const Q
     dossier.fixerDossier(DossierParDefaut(dossierProgramme));
     if (octets && octets->size() == EnregistrementDossier::Taille && dossierValide(*octets))
         dossier.octets = *octets;
+    // A folder of a school's shared folder is stored relative to it, since each computer
+    // may mount the share elsewhere.
+    const QString texte = dossier.dossier();
+    if (!texte.isEmpty() && QDir::isRelativePath(texte))
+        dossier.fixerDossier(avecSeparateur(QDir::cleanPath(QDir(dossierProgramme).filePath(texte))));
     return dossier;
 }
 
-void EcrireFichiersPreferences(const Contexte& contexte)
+ContenusPreferences ContenusAEcrire(const Contexte& contexte)
 {
-    // The four files are one set of settings: one lock, beside the first, covers them.
-    const Verrou verrou(contexte.fichierProgramme(FichierReglages));
-    if (verrou.refuse()) {
-        avertir(verrou.message());
-        return;
-    }
     const EnregistrementReglages& r = contexte.reglages;
+    const EnregistrementRetours& retours = contexte.retours;
     QByteArray reglages;
     for (quint8 octet : {r.TailleJeu1, r.NbColoreesJeu1, r.ModifChoixJeu1, r.BilanReussite})
         reglages.append(static_cast<char>(octet));
-    const auto ecrire = [&](const QString& fichier, const QByteArray& octets) {
-        ecrireFichier(contexte.fichierProgramme(fichier), octets);
-    };
-    ecrire(FichierReglages, reglages);
-    ecrire(FichierImages, contexte.imagesChoisies.octets);
-    ecrire(FichierDossierBilans, contexte.dossierBilans.octets);
-    ecrire(FichierDossierExercices, contexte.dossierExercices.octets);
-    QByteArray retours;
-    retours.append(static_cast<char>(contexte.retours.MontrerErreurs));
-    retours.append(static_cast<char>(contexte.retours.EssaisAvantSolution));
-    retours.append(static_cast<char>(contexte.retours.LireAVoixHaute));
-    retours.append(static_cast<char>(contexte.retours.JouerSons));
-    ecrire(FichierRetours, retours);
+    QByteArray aide;
+    for (quint8 octet : {retours.MontrerErreurs, retours.EssaisAvantSolution, retours.LireAVoixHaute, retours.JouerSons})
+        aide.append(static_cast<char>(octet));
+    return {{FichierReglages, reglages},
+            {FichierImages, contexte.imagesChoisies.octets},
+            {FichierDossierBilans, octetsDossier(contexte, contexte.dossierBilans)},
+            {FichierDossierExercices, octetsDossier(contexte, contexte.dossierExercices)},
+            {FichierRetours, aide}};
+}
+
+ContenusPreferences LireFichiersPreferences(const Contexte& contexte)
+{
+    ContenusPreferences contenus;
+    for (const QString& fichier : FichiersPreferences)
+        contenus.insert(fichier, lireFichier(contexte.fichierProgramme(fichier)));
+    return contenus;
+}
+
+ResultatPreferences EcrireFichiersPreferences(const Contexte& contexte, const std::optional<ContenusPreferences>& vus)
+{
+    // The files are one set of settings: one lock, beside the first, covers them all.
+    ResultatPreferences resultat = ResultatPreferences::Echec;
+    ChangerSousVerrou(contexte.fichierProgramme(FichierReglages), [&] {
+        // A program folder gone (a share lost) is no change made elsewhere: the writes
+        // below fail and say so.
+        if (vus && QFileInfo(contexte.dossierProgramme).isDir() && LireFichiersPreferences(contexte) != *vus) {
+            resultat = ResultatPreferences::ChangeesAilleurs;
+            return QString();
+        }
+        QStringList echecs;
+        const ContenusPreferences contenus = ContenusAEcrire(contexte);
+        for (auto c = contenus.cbegin(); c != contenus.cend(); ++c) {
+            QString erreur;
+            if (!ecrireFichier(contexte.fichierProgramme(c.key()), *c.value(), &erreur))
+                echecs.append(messageErreurFichier(c.key(), erreur));
+        }
+        if (echecs.isEmpty()) {
+            resultat = ResultatPreferences::Ecrites;
+            return QString();
+        }
+        return QStringLiteral("Les préférences n'ont pas toutes été enregistrées.\n") + echecs.join(QLatin1Char('\n'));
+    });
+    return resultat;
+}
+
+bool EffacerFichiersPreferences(const Contexte& contexte)
+{
+    return ChangerSousVerrou(contexte.fichierProgramme(FichierReglages), [&] {
+        QStringList echecs;
+        for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours}) {
+            QFile f(contexte.fichierProgramme(fichier));
+            if ((f.exists() || QFileInfo(f.fileName()).isSymLink()) && !f.remove())
+                echecs.append(messageErreurFichier(fichier, f.errorString()));
+        }
+        return echecs.isEmpty() ? QString()
+                                : QStringLiteral("Les préférences n'ont pas toutes été effacées.\n")
+                + echecs.join(QLatin1Char('\n'));
+    });
 }
 
 QString DossierParDefaut(const QString& dossier)

@@ -4,6 +4,7 @@
 // window that need no window of their own.
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -30,9 +31,28 @@ EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets);
 EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets);
 EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const QString& dossierProgramme);
 
-// Writes the four files and the help file, each whole or not at all; a file that cannot
-// be written is skipped and keeps its previous content.
-void EcrireFichiersPreferences(const Contexte& contexte);
+// The preference files by name, each with its bytes (nothing for a missing file).
+using ContenusPreferences = QMap<QString, std::optional<QByteArray>>;
+inline const QStringList FichiersPreferences = {FichierReglages, FichierImages, FichierDossierBilans,
+                                                FichierDossierExercices, FichierRetours};
+
+// The bytes the context gives each file. In a school's shared folder, a folder inside it
+// is stored relative to it (read back against wherever the next computer mounts it).
+ContenusPreferences ContenusAEcrire(const Contexte& contexte);
+// The files as they are now.
+ContenusPreferences LireFichiersPreferences(const Contexte& contexte);
+
+enum class ResultatPreferences { Ecrites, Echec, ChangeesAilleurs };
+// Writes the four files and the help file under one lock, each whole or not at all; a
+// file that cannot be written keeps its previous content, and every failure (the lock
+// held elsewhere too) is said in French once the lock is released. When vus is given,
+// the files are written only if they still hold those bytes: another teacher's changes
+// since are not written over without a question (ChangeesAilleurs, nothing written).
+ResultatPreferences EcrireFichiersPreferences(const Contexte& contexte,
+                                              const std::optional<ContenusPreferences>& vus = std::nullopt);
+// "Valeurs par défaut": deletes the files but the exercises folder's, under the same
+// lock. False after saying why.
+bool EffacerFichiersPreferences(const Contexte& contexte);
 
 // A folder followed by the separator, cut to the 250 characters of a folder slot.
 QString DossierParDefaut(const QString& dossier);

@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -362,6 +361,8 @@ void TF_preferences::FormActivate()
 
 void TF_preferences::ChargerPreferences()
 {
+    // Read before the values are: a change made in between is taken for one made since.
+    vus_ = LireFichiersPreferences(contexte_);
     ChargerFichierImages(contexte_);
     ChargerFichierReglages(contexte_);
 
@@ -390,11 +391,23 @@ void TF_preferences::ChargerPreferences()
     montrerDossiers();
 }
 
-void TF_preferences::EnregistrerPreferences()
+bool TF_preferences::EnregistrerPreferences()
 {
-    EcrireFichiersPreferences(contexte_);
+    const ResultatPreferences resultat = EcrireFichiersPreferences(contexte_, vus_);
+    if (resultat == ResultatPreferences::ChangeesAilleurs) {
+        const ContenusPreferences autres = LireFichiersPreferences(contexte_);
+        if (confirmer(QStringLiteral("Les préférences ont été changées sur un autre ordinateur depuis "
+                                     "l'ouverture de cette fenêtre. Les remplacer par celles-ci ?"))
+            != Reponse::Oui)
+            return false;
+        vus_ = autres;
+        return EnregistrerPreferences();
+    }
+    if (resultat == ResultatPreferences::Ecrites)
+        vus_ = LireFichiersPreferences(contexte_);
     for (int slot = 0; slot < 3; ++slot)
         contexte_.imagesCourantes[slot] = contexte_.imagesChoisies.image(slot);
+    return true;
 }
 
 void TF_preferences::etiqueterNbCasesCouleur()
@@ -468,8 +481,13 @@ void TF_preferences::AucuneClick(int slot)
 
 void TF_preferences::SpeedButton1Click()
 {
-    EnregistrerPreferences();
-    accept();
+    // Kept from being written over, the other computer's preferences are shown instead.
+    if (EnregistrerPreferences()) {
+        accept();
+        return;
+    }
+    ChargerPreferences();
+    repeindreApercus();
 }
 
 void TF_preferences::SpeedButton2Click()
@@ -492,8 +510,8 @@ void TF_preferences::reject()
 
 void TF_preferences::Par_defautClick()
 {
-    for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours})
-        QFile::remove(contexte_.fichierProgramme(fichier));
+    if (!EffacerFichiersPreferences(contexte_))
+        return;
     ChargerPreferences();
     repeindreApercus();
     const QString ici = DossierParDefaut(contexte_.dossierProgramme);

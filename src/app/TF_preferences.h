@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Contexte.h"
+#include "Preferences.h"
 
 #include <QDialog>
 
@@ -27,8 +28,10 @@ public:
 
     // Loads the four preference files into the shared state and into the controls.
     void ChargerPreferences();
-    // Writes the four preference files from the shared state.
-    void EnregistrerPreferences();
+    // Writes the preference files from the shared state, asking first when another
+    // computer changed them since they were loaded. False when the teacher kept the other
+    // computer's preferences (nothing written).
+    bool EnregistrerPreferences();
 
     void FormActivate();
     void ModifChoix1Click(int item);
@@ -85,4 +88,6 @@ private:
     QString copieDossierBilans_;
     QString copieDossierExercices_;
     std::array<QString, 3> copieImages_;
+    // The files as loaded, to tell whether another computer changed them since.
+    ContenusPreferences vus_;
 };

@@ -260,9 +260,12 @@ void TF_choix_exo::ListBox1Click()
 
 void TF_choix_exo::ListerExercices()
 {
+    // A results folder out of reach has no records to show; the player says so when it
+    // cannot record.
+    const QString bilans = contexte_.dossierBilansAccessible();
     if (suiviMontre())
-        bilan_ = LireBilan(CheminBilan(contexte_.dossierBilansAccessible(), contexte_.nomEleve,
-                                       contexte_.nomClasse));
+        bilan_ = bilans.isEmpty() ? QStringList()
+                                  : LireBilan(CheminBilan(bilans, contexte_.nomEleve, contexte_.nomClasse));
     const QString masque = MasqueExercices(contexte_.numeroExercice, tousLesTypes_);
     for (const EntreeDossier& entree : listerDossier(QDir(dossier_).filePath(SerieChoisie_), masque))
         ajouterExercice(entree.nom);

@@ -9,6 +9,7 @@
 #include "Verrou.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <initializer_list>
 
@@ -57,16 +58,12 @@ bool ecrire(const QString& chemin, const Quadrillage& grille, const Figure& figu
             const ParametresEcriture& parametres)
 {
     // Teachers of a school may save into the same shared exercises folder at once.
-    const Verrou verrou(chemin);
-    if (verrou.refuse()) {
-        avertir(verrou.message());
-        return false;
-    }
-    QString erreur;
-    if (ecrireFichier(chemin, ContenuExercice(grille, figure, parametres), &erreur))
-        return true;
-    avertir(messageErreurFichier(chemin, erreur));
-    return false;
+    return ChangerSousVerrou(chemin, [&] {
+        QString erreur;
+        return ecrireFichier(chemin, ContenuExercice(grille, figure, parametres), &erreur)
+            ? QString()
+            : messageErreurFichier(chemin, erreur);
+    });
 }
 
 // A refusal: the reasons, then the refusal itself.
@@ -81,7 +78,10 @@ void refuser(const QString& raison = QString())
 QString SousDossierExercices(const QString& dossierExercices, const QString& nom)
 {
     const QString dossier = QDir(dossierExercices).absoluteFilePath(nom);
-    QDir().mkpath(dossier);
+    // Only inside an exercises folder that is there: one on a share not mounted here
+    // must not be made again on this computer, where nobody else would see it.
+    if (QFileInfo(dossierExercices).isDir())
+        creerDossier(dossier);
     return dossier;
 }
 

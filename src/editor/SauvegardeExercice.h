@@ -8,8 +8,8 @@
 
 #include <QString>
 
-// A folder inside the exercises folder, created when missing (a failure shows later, when
-// the file is written).
+// A folder inside the exercises folder, created when missing if the exercises folder is
+// there (a failure shows later, when the file is written, naming the folder).
 QString SousDossierExercices(const QString& dossierExercices, const QString& nom);
 
 // The exercise type of a chosen path: its extension (".ex2" to ".ex5", in lower case), or

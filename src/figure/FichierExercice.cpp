@@ -1,6 +1,7 @@
 #include "FichierExercice.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -116,6 +117,15 @@ ResultatLecture LireExercice(QIODevice* appareil)
 
 ResultatLecture LireExercice(const QString& chemin)
 {
+    // An exercise is a small regular file: a link, a pipe or a device planted in a shared
+    // exercises folder would hang or flood the reader.
+    constexpr qint64 TailleMax = 16 * 1024 * 1024;
+    const QFileInfo info(chemin);
+    if (info.isSymLink() || (info.exists() && (!info.isFile() || info.size() > TailleMax))) {
+        ResultatLecture resultat;
+        resultat.Erreur = QStringLiteral("« %1 » n'est pas un fichier d'exercice ordinaire : Orvane ne le lit pas.").arg(chemin);
+        return resultat;
+    }
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
         ResultatLecture resultat;

@@ -4,8 +4,13 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 QString fichierSansCasse(const QString& dossier, const QString& nom)
 {
@@ -19,6 +24,41 @@ QString fichierSansCasse(const QString& dossier, const QString& nom)
         }
     }
     return ici.filePath(nom);
+}
+
+void ouvrirAuGroupe(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (!(QFileInfo(info.absolutePath()).permissions() & QFileDevice::WriteGroup))
+        return;
+#ifdef Q_OS_UNIX
+    // By its mode bits: Qt's permissions would drop the set-group bit that a new folder
+    // takes from a shared one, and with it the group of what is made inside later.
+    struct stat etat {};
+    const QByteArray nom = QFile::encodeName(chemin);
+    if (::lstat(nom.constData(), &etat) != 0 || S_ISLNK(etat.st_mode))
+        return;
+    const mode_t groupe = S_IRGRP | S_IWGRP | (S_ISDIR(etat.st_mode) ? S_IXGRP : 0);
+    if ((etat.st_mode & groupe) != groupe)
+        ::chmod(nom.constData(), (etat.st_mode & 07777) | groupe);
+#else
+    QFileDevice::Permissions groupe = QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    if (info.isDir())
+        groupe |= QFileDevice::ExeGroup;
+    QFile::setPermissions(chemin, info.permissions() | groupe);
+#endif
+}
+
+bool creerDossier(const QString& dossier)
+{
+    const QFileInfo info(dossier);
+    if (info.isDir())
+        return true;
+    // From the top down, so that each new folder takes its group from the one above it.
+    if (!creerDossier(info.absolutePath()) || !QDir().mkdir(info.absoluteFilePath()))
+        return QFileInfo(dossier).isDir();
+    ouvrirAuGroupe(info.absoluteFilePath());
+    return true;
 }
 
 QChar separateur()

@@ -27,6 +27,15 @@ QString fichierSansCasse(const QString& dossier, const QString& nom);
 // earlier versions did.
 QList<EntreeDossier> listerDossier(const QString& dossier, const QString& masque);
 
+// A file or folder just made, opened to the group of the folder that holds it when that
+// folder is group-writable (a school's shared folder, which its administrator gives to a
+// group): every account of the school may then change what another one made, whatever
+// the umask. Elsewhere the umask decides, as for any file.
+void ouvrirAuGroupe(const QString& chemin);
+// Makes a folder and any missing one above it, each opened to the group as above. False
+// when the folder is not there afterwards.
+bool creerDossier(const QString& dossier);
+
 // Native separator ('/' here) appended when the text does not already end with one.
 QString avecSeparateur(const QString& dossier);
 QChar separateur();

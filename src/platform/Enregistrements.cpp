@@ -1,11 +1,25 @@
 #include "Enregistrements.h"
 
+#include "Dossiers.h"
+#include "Verrou.h"
+
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 const char* const nomCodage = "windows-1252";
@@ -103,18 +117,100 @@ int octetWindows1252(char16_t caractere)
     return caractere < PageWindows1252::Etendue ? page().octets[caractere] : -1;
 }
 
-std::optional<QByteArray> lireFichier(const QString& fichier)
+namespace {
+QString nomDe(const QString& fichier)
 {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return f.readAll();
+    return QFileInfo(fichier).fileName();
 }
 
-std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille)
+const QString CauseNonOrdinaire = QStringLiteral("ce n'est pas un fichier ordinaire, Orvane ne s'en sert pas");
+
+// Opens a stored file for reading when it is a regular file of sensible size; otherwise,
+// when the file exists, the cause in French. The open itself must not wait: a named pipe
+// planted in a shared folder blocks an ordinary open until someone writes to it, and a
+// link may lead anywhere, so neither is followed.
+bool ouvrirFichierOrdinaire(QFile& f, const QString& fichier, QString* cause)
 {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly))
+    const auto refuser = [&](const QString& raison) {
+        if (cause)
+            *cause = raison;
+        return false;
+    };
+    const QString tropGrand = QStringLiteral("il dépasse %1 Mo, Orvane ne le lit pas").arg(TailleMaxFichierLu / (1024 * 1024));
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(fichier).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int erreur = errno;
+        if (erreur == ENOENT)
+            return false;
+        return refuser(erreur == ELOOP ? CauseNonOrdinaire : QString::fromLocal8Bit(std::strerror(erreur)));
+    }
+    struct stat etat {};
+    const bool ordinaire = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode);
+    if (!ordinaire || etat.st_size > TailleMaxFichierLu) {
+        ::close(fd);
+        return refuser(ordinaire ? tropGrand : CauseNonOrdinaire);
+    }
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refuser(f.errorString());
+    }
+    return true;
+#else
+    const QFileInfo info(fichier);
+    if (!info.exists() && !info.isSymLink())
+        return false;
+    if (info.isSymLink() || !info.isFile())
+        return refuser(CauseNonOrdinaire);
+    if (info.size() > TailleMaxFichierLu)
+        return refuser(tropGrand);
+    f.setFileName(fichier);
+    return f.open(QIODevice::ReadOnly) || refuser(f.errorString());
+#endif
+}
+
+// The new file beside the one it replaces, under a name nobody can guess, created: never
+// opened through something already there.
+bool creerProvisoire(QFile& provisoire, const QString& fichier)
+{
+    const QFileInfo info(fichier);
+    const QString nom = QStringLiteral(".%1.%2.provisoire")
+                            .arg(info.fileName())
+                            .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+    provisoire.setFileName(info.dir().filePath(nom));
+    return provisoire.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+bool remplacer(const QString& provisoire, const QString& fichier, QString* cause)
+{
+    std::error_code code;
+    // A rename replaces whatever has the name, a link included, without following it.
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(provisoire).toStdString()),
+                            std::filesystem::path(QFile::encodeName(fichier).toStdString()), code);
+    if (code && cause)
+        *cause = QString::fromLocal8Bit(code.message());
+    return !code;
+}
+} // namespace
+
+std::optional<QByteArray> lireFichier(const QString& fichier, QString* erreur)
+{
+    QFile f;
+    if (!ouvrirFichierOrdinaire(f, fichier, erreur))
+        return std::nullopt;
+    // At most the size found on opening, itself at most TailleMaxFichierLu.
+    QByteArray octets = f.read(f.size());
+    if (f.error() == QFileDevice::NoError)
+        return octets;
+    if (erreur)
+        *erreur = f.errorString();
+    return std::nullopt;
+}
+
+std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille, QString* erreur)
+{
+    QFile f;
+    if (!ouvrirFichierOrdinaire(f, fichier, erreur))
         return std::nullopt;
     return premierEnregistrement(f.read(taille), taille);
 }
@@ -128,14 +224,47 @@ std::optional<QByteArray> premierEnregistrement(const QByteArray& contenu, qsize
 
 bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur)
 {
-    QSaveFile f(fichier);
-    // The explicit flush reports a write the file system refused (a full disk): commit()
-    // alone would rename the partly written file over the previous one.
-    const bool reussi = f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size()
-        && f.flush() && f.commit();
-    if (!reussi && erreur)
-        *erreur = f.errorString();
-    return reussi;
+    const auto echec = [&](const QString& cause) {
+        if (erreur)
+            *erreur = cause;
+        return false;
+    };
+    const QFileInfo ancien(fichier);
+    const bool existe = ancien.exists() || ancien.isSymLink();
+    if (existe && (ancien.isSymLink() || !ancien.isFile()))
+        return echec(CauseNonOrdinaire);
+    if (existe && !ancien.isWritable())
+        return echec(QStringLiteral("le fichier est protégé en écriture"));
+    QFile provisoire;
+    if (!creerProvisoire(provisoire, fichier))
+        return echec(provisoire.errorString());
+    // The explicit flush reports a write the file system refused (a full disk) before the
+    // new file takes the old one's place.
+    bool ecrit = provisoire.write(contenu) == contenu.size() && provisoire.flush();
+    QString cause = provisoire.errorString();
+#ifdef Q_OS_UNIX
+    // On the disk before it takes the old file's place: a computer switched off just
+    // after a pupil's success must not leave an empty results file.
+    if (ecrit && ::fdatasync(provisoire.handle()) != 0) {
+        ecrit = false;
+        cause = QString::fromLocal8Bit(std::strerror(errno));
+    }
+#endif
+    constexpr QFileDevice::Permissions pourLUtilisateur =
+        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    if (ecrit && existe)
+        ecrit = provisoire.setPermissions(ancien.permissions() & ~pourLUtilisateur);
+    provisoire.close();
+    if (ecrit)
+        ouvrirAuGroupe(provisoire.fileName());
+    if (ecrit && !Verrou::toujoursTenuSur(fichier)) {
+        ecrit = false;
+        cause = QStringLiteral("un autre ordinateur a repris son verrou, il n'a pas été modifié");
+    }
+    if (ecrit && remplacer(provisoire.fileName(), fichier, &cause))
+        return true;
+    provisoire.remove();
+    return echec(cause);
 }
 
 std::optional<QString> lireTexteCourt(const QByteArray& enregistrement, qsizetype offset,

@@ -15,16 +15,27 @@ QString depuisWindows1252(const QByteArray& octets);
 QChar caractereWindows1252(uchar octet);
 int octetWindows1252(char16_t caractere);
 
+// A stored file is read only when it is a regular file (not a link, a pipe or a device
+// planted in a shared folder, which would hang or flood the reader) of at most this size.
+constexpr qint64 TailleMaxFichierLu = 16 * 1024 * 1024;
+
 // The first record of a file, when the file exists and holds at least one whole record.
-std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille);
+// When the file exists but is refused or cannot be read, the French reason naming it.
+std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille,
+                                                    QString* erreur = nullptr);
 // The same from the bytes of a file.
 std::optional<QByteArray> premierEnregistrement(const QByteArray& contenu, qsizetype taille);
 
-// The whole file, when it exists and can be read.
-std::optional<QByteArray> lireFichier(const QString& fichier);
+// The whole file, when it exists, is a regular file of at most TailleMaxFichierLu bytes
+// and can be read; otherwise, for a file that exists, the French reason naming it.
+std::optional<QByteArray> lireFichier(const QString& fichier, QString* erreur = nullptr);
 
-// Writes the file whole or not at all. On failure returns false and, when asked,
-// the reason in French.
+// Writes the file whole or not at all, through a new file renamed over the old one, so
+// that a link planted in its place is replaced rather than followed. Refuses to replace
+// anything but a regular file, and refuses the write when another computer has taken
+// over the lock this process held on the file. A new file is writable by the folder's
+// group when the folder is (a school's shared folder), whatever the umask; a replaced
+// file keeps its permissions. On failure returns false and, when asked, the reason.
 bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur = nullptr);
 
 // The short text at offset in a record, or nothing when the slot lies outside the

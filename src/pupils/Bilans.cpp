@@ -24,18 +24,15 @@ QString sansSeparateurs(QString nom)
     return nom.remove(QLatin1Char('\\')).remove(QLatin1Char('/'));
 }
 
-// Loads the pupil's file into the buffer when it exists. False (after telling the user)
-// when it exists but cannot be read, so that nobody writes over records not read.
-bool chargerBilan(TamponLignes& tampon, const QString& chemin)
+// Loads the pupil's file into the buffer when it exists. The French message when it
+// exists but cannot be read, so that nobody writes over records not read.
+QString chargerBilan(TamponLignes& tampon, const QString& chemin)
 {
     tampon.vider();
-    if (!QFileInfo::exists(chemin))
-        return true;
     QString erreur;
-    if (tampon.charger(chemin, &erreur))
-        return true;
-    avertir(messageErreurFichier(QFileInfo(chemin).fileName(), erreur));
-    return false;
+    if (tampon.charger(chemin, &erreur) || erreur.isEmpty())
+        return {};
+    return messageErreurFichier(QFileInfo(chemin).fileName(), erreur);
 }
 
 bool contientLigne(const TamponLignes& tampon, const QString& ligne)
@@ -68,40 +65,47 @@ void EnregistrerReussite(const QString& dossier, const QString& eleve, const QSt
 {
     if (eleve.isEmpty() || eleve == NomEntrainement)
         return;
+    if (dossier.isEmpty()) {
+        avertir(MessageDossierBilansIntrouvable());
+        return;
+    }
     const QString chemin = CheminBilan(dossier, eleve, classe);
-    TamponLignes tampon;
     // Other computers record for the same pupil, or erase the file: it is read again and
     // written under the lock, so that no record of theirs is written over.
-    const Verrou verrou(chemin);
-    if (verrou.refuse()) {
-        avertir(verrou.message());
-    } else if (chargerBilan(tampon, chemin) && !contientLigne(tampon, ligneBilan)) {
+    ChangerSousVerrou(chemin, [&] {
+        TamponLignes tampon;
+        QString message = chargerBilan(tampon, chemin);
+        if (!message.isEmpty() || contientLigne(tampon, ligneBilan))
+            return message;
         tampon.ajouter(ligneBilan);
         QString erreur;
         if (!tampon.enregistrer(chemin, &erreur))
-            avertir(messageErreurFichier(QFileInfo(chemin).fileName(), erreur));
-    }
+            message = messageErreurFichier(QFileInfo(chemin).fileName(), erreur);
+        return message;
+    });
 }
 
 bool EffacerBilan(const QString& chemin)
 {
-    const Verrou verrou(chemin);
-    if (verrou.refuse()) {
-        avertir(verrou.message());
-        return false;
-    }
-    QFile f(chemin);
-    if (f.remove())
-        return true;
-    avertir(messageErreurFichier(QFileInfo(chemin).fileName(), f.errorString()));
-    return false;
+    return ChangerSousVerrou(chemin, [&] {
+        QFile f(chemin);
+        return f.remove() ? QString() : messageErreurFichier(QFileInfo(chemin).fileName(), f.errorString());
+    });
 }
 
 QStringList LireBilan(const QString& chemin)
 {
     TamponLignes tampon;
-    chargerBilan(tampon, chemin);
+    const QString message = chargerBilan(tampon, chemin);
+    if (!message.isEmpty())
+        avertir(message);
     return LignesComparees(tampon);
+}
+
+QString MessageDossierBilansIntrouvable()
+{
+    return QStringLiteral("Le dossier des bilans choisi dans les préférences est introuvable : la réussite n'a pas "
+                          "été enregistrée. Préviens ton enseignant.");
 }
 
 QStringList LireBilan(const QByteArray& octets)

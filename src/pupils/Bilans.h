@@ -18,9 +18,13 @@ QString CheminBilan(const QString& dossier, const QString& eleve, const QString&
 
 // Appends the record of a solved exercise (series + "\" + name) to a pupil's results file
 // in the folder unless it is already there. Nothing happens in training or when nobody is
-// identified.
+// identified. An empty folder is one that cannot be reached: the pupil is told, and
+// nothing is written anywhere else.
 void EnregistrerReussite(const QString& dossier, const QString& eleve, const QString& classe,
                          const QString& ligneBilan);
+
+// What a pupil is told when the results folder cannot be reached.
+QString MessageDossierBilansIntrouvable();
 
 // Erases a results file, under its lock so that a success being recorded on another
 // computer is not merged into it. False after telling the user.

@@ -2,7 +2,7 @@
 
 #include "Enregistrements.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -15,15 +15,18 @@ QString MessageClasseIncomplete()
 
 LectureClasse LireClasse(const QString& fichier)
 {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QString erreur;
+    const std::optional<QByteArray> octets = lireFichier(fichier, &erreur);
+    if (!octets) {
         LectureClasse lecture;
-        lecture.erreur = f.errorString();
+        lecture.erreur = erreur.isEmpty() ? QStringLiteral("le fichier est introuvable") : erreur;
         return lecture;
     }
-    LectureClasse lecture = LireClasse(f);
-    if (f.error() != QFileDevice::NoError)
-        lecture.erreur = f.errorString();
+    QByteArray contenu = *octets;
+    QBuffer tampon(&contenu);
+    tampon.open(QIODevice::ReadOnly);
+    LectureClasse lecture = LireClasse(tampon);
+    lecture.octets = contenu;
     return lecture;
 }
 

@@ -21,6 +21,7 @@ struct LectureClasse {
     QList<QByteArray> enregistrements; // the whole record of each name
     bool complete = true;  // false when the file held more pupils than the buffer
     QString erreur;        // French cause when the file could not be read
+    QByteArray octets;     // the file as read, to tell later whether it changed since
 };
 
 // What the teacher is told when a class file held more than NbMaxEleves pupils.

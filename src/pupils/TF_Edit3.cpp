@@ -4,7 +4,6 @@
 #include "Operations.h"
 #include "Rtf.h"
 
-#include <QFile>
 #include <QKeyEvent>
 
 void TamponLignes::vider()
@@ -14,14 +13,10 @@ void TamponLignes::vider()
 
 bool TamponLignes::charger(const QString& fichier, QString* erreur)
 {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (erreur)
-            *erreur = f.errorString();
-        return false;
-    }
-    lire(f.readAll());
-    return true;
+    const std::optional<QByteArray> octets = lireFichier(fichier, erreur);
+    if (octets)
+        lire(*octets);
+    return octets.has_value();
 }
 
 void TamponLignes::lire(const QByteArray& octets)

@@ -7,7 +7,8 @@
 class TamponLignes {
 public:
     void vider();
-    // Replaces the content by the file's lines (rich text, or plain text).
+    // Replaces the content by the file's lines (rich text, or plain text). False, with the
+    // cause, for a file missing, refused (not a regular file, too large) or unreadable.
     bool charger(const QString& fichier, QString* erreur = nullptr);
     // The same from the bytes of a file.
     void lire(const QByteArray& octets);

@@ -10,6 +10,8 @@
 #include "Operations.h"
 #include "Verrou.h"
 
+#include <optional>
+
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
@@ -155,6 +157,8 @@ void TF_Listes::reject()
 void TF_Listes::viderBoites()
 {
     enregistrementsLus_.clear();
+    fichierConnu_.clear();
+    contenuConnu_.reset();
     ListBox1->clear();
     Edit1->clear();
     Edit2->clear();
@@ -209,6 +213,9 @@ void TF_Listes::bouton_ouvrirClick()
         viderBoites();
         const LectureClasse lecture = LireClasse(fichier);
         enregistrementsLus_ = lecture.enregistrements;
+        fichierConnu_ = QFileInfo(fichier).absoluteFilePath();
+        if (lecture.erreur.isEmpty())
+            contenuConnu_ = lecture.octets;
         for (const QString& nom : lecture.noms)
             ListBox1->ajouter(nom);
         if (!lecture.erreur.isEmpty())
@@ -236,21 +243,39 @@ bool TF_Listes::bouton_enregistrerClick()
     }
     // A class is saved in the program folder, into its existing file whatever the case of
     // its letters.
-    const QString chemin = fichierSansCasse(contexte_.dossierProgramme, classe + ExtensionClasse);
+    const QString chemin = QFileInfo(fichierSansCasse(contexte_.dossierProgramme, classe + ExtensionClasse))
+                               .absoluteFilePath();
     const QString fichier = QFileInfo(chemin).fileName();
-    // The class may be saved from another computer of the school at the same moment.
-    const Verrou verrou(chemin);
-    if (verrou.refuse()) {
-        avertir(verrou.message());
-        return false;
+    const QStringList noms = ListBox1->textes();
+    // Another teacher may have saved this class since this window read it: read again
+    // and written under the lock, it is replaced only when the teacher says so.
+    bool changeeAilleurs = false;
+    std::optional<QByteArray> actuel;
+    const bool ecrite = ChangerSousVerrou(chemin, [&] {
+        actuel = lireFichier(chemin);
+        if (chemin == fichierConnu_ && actuel != contenuConnu_) {
+            changeeAilleurs = true;
+            return QString();
+        }
+        QString erreur;
+        if (!EcrireClasse(chemin, noms, enregistrementsLus_, &erreur))
+            return messageErreurFichier(fichier, erreur);
+        fichierConnu_ = chemin;
+        contenuConnu_ = lireFichier(chemin);
+        return QString();
+    });
+    if (changeeAilleurs) {
+        if (confirmer(QStringLiteral("La classe « %1 » a été changée sur un autre ordinateur depuis son "
+                                     "ouverture. La remplacer par la liste affichée ?")
+                          .arg(classe))
+            != Reponse::Oui)
+            return false;
+        contenuConnu_ = actuel;
+        return bouton_enregistrerClick();
     }
-    QString erreur;
-    if (!EcrireClasse(chemin, ListBox1->textes(), enregistrementsLus_, &erreur)) {
-        avertir(messageErreurFichier(fichier, erreur));
-        return false;
-    }
-    modifiee_ = false;
-    return true;
+    if (ecrite)
+        modifiee_ = false;
+    return ecrite;
 }
 
 void TF_Listes::bouton_quitterClick()

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <optional>
+
 struct Contexte;
 class ListeEleves;
 class QFrame;
@@ -50,6 +52,10 @@ private:
     QPushButton* bouton_rayer;
     bool modifiee_ = false;
     QList<QByteArray> enregistrementsLus_; // of the class opened, kept when it is saved
+    // The class file as this window last read or wrote it, to tell whether another
+    // teacher changed it since.
+    QString fichierConnu_;
+    std::optional<QByteArray> contenuConnu_;
 
     void creerControles();
     void creerMenu();

@@ -77,6 +77,11 @@ void TF_efface_bilans::FormActivate()
     BoutonSuppressionReussites->setEnabled(false);
     Label1->clear();
     Label5->clear();
+    if (dossier_.isEmpty()) {
+        Label1->setText(QStringLiteral("Le dossier des bilans est introuvable :"));
+        Label5->setText(contexte_.dossierBilans.dossier());
+        return;
+    }
     for (const EntreeDossier& entree : listerDossier(dossier_, MasqueBilans)) {
         if (entree.attributs & Attribut::Repertoire)
             continue;

@@ -256,6 +256,11 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
             + demande.dossierExercices + QStringLiteral("\nChoisissez-le dans les préférences.");
         return tableau;
     }
+    if (!QFileInfo(demande.dossierBilans).isDir()) {
+        tableau.erreur = QStringLiteral("Le dossier des bilans est introuvable : ") + demande.dossierBilans
+            + QStringLiteral("\nChoisissez-le dans les préférences.");
+        return tableau;
+    }
     const LectureClasse eleves = ElevesDeClasse(demande);
     tableau.erreur = eleves.erreur;
     if (!tableau.erreur.isEmpty())

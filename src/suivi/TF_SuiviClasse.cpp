@@ -149,7 +149,10 @@ DemandeSuivi TF_SuiviClasse::demande() const
 {
     const QString type = ComboType->currentText();
     const QString serie = ComboSerie->currentText();
-    return {contexte_.dossierProgramme, contexte_.dossierBilansAccessible(), dossierExercices(),
+    // A results folder out of reach is named in the overview's message, never replaced.
+    const QString accessible = contexte_.dossierBilansAccessible();
+    return {contexte_.dossierProgramme, accessible.isEmpty() ? contexte_.dossierBilans.dossier() : accessible,
+            dossierExercices(),
             ComboClasse->currentText(),
             type == TousLesTypes ? 0 : type.toInt(), serie == ToutesLesSeries ? QString() : serie};
 }

@@ -279,7 +279,7 @@ TEST_F(Preferences, UnFichierPlusLongEstLuSurSonPremierEnregistrementEtLaReserve
     EXPECT_EQ(contenu(FichierReglages), QByteArray("\x04\x01\x05\x01", 4));
 }
 
-TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteSansMessage)
+TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteEtDit)
 {
     QDir().mkdir(FichierImages); // a folder where the file should go
     ASSERT_TRUE(DossierTemporaire::ecrire(FichierReglages, QByteArray("\x01\x01\x01\x00", 4)));
@@ -290,7 +290,12 @@ TEST_F(Preferences, UnFichierQuiNePeutEtreEcritEstSauteSansMessage)
     EXPECT_EQ(contenu(FichierReglages), QByteArray("\x02\x01\x01\x00", 4));
     EXPECT_TRUE(QFileInfo(FichierImages).isDir());
     EXPECT_EQ(contenu(FichierDossierBilans).size(), 353);
-    EXPECT_TRUE(dialogues.messages.isEmpty());
+    // Said as it is read, then as it cannot be written.
+    ASSERT_EQ(dialogues.messages.size(), 2);
+    EXPECT_TRUE(dialogues.messages[0].texte.contains(QStringLiteral("« ImagesOrvane.pfr »")));
+    EXPECT_TRUE(dialogues.messages[1].texte.startsWith(
+        QStringLiteral("Les préférences n'ont pas toutes été enregistrées.\nErreur d'entrée/sortie sur le fichier "
+                       "« ImagesOrvane.pfr » :")));
 }
 
 TEST(PartieDossier, GardeLeDossierEtUnSeulSeparateur)

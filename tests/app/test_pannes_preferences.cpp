@@ -1,6 +1,6 @@
 // "&Valider" when the preference files cannot be written: on a full disk and when the
-// program folder has disappeared. Each file keeps what it held, nothing is said (a file
-// that cannot be created is skipped silently), and the choices stay in force in memory.
+// program folder has disappeared. Each file keeps what it held, the failure is said, and
+// the choices stay in force in memory.
 
 #include "DialoguesScriptes.h"
 #include "DisquePlein.h"
@@ -15,9 +15,6 @@
 #include <QFile>
 
 namespace {
-
-const QStringList FichiersPreferences = {FichierReglages, FichierImages, FichierDossierBilans,
-                                         FichierDossierExercices, FichierRetours};
 
 QByteArray contenu(const QString& fichier)
 {
@@ -63,7 +60,8 @@ TEST_F(PannesPreferences, DisquePleinLesFichiersGardentLeurContenu)
     EXPECT_EQ(contenus(), avant);
     EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden).size(), FichiersPreferences.size())
         << "no temporary file left";
-    EXPECT_TRUE(dialogues.messages.isEmpty());
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.messages[0].texte.startsWith(QStringLiteral("Les préférences n'ont pas toutes été enregistrées.")));
     EXPECT_EQ(fenetre.result(), QDialog::Accepted);
     EXPECT_EQ(contexte.reglages.TailleJeu1, 1);
 
@@ -85,7 +83,8 @@ TEST_F(PannesPreferences, SansDossierDuProgrammeRienNEstEcritNiPerdu)
 
     cliquer(&fenetre, QStringLiteral("SpeedButton1"));
     EXPECT_FALSE(QFileInfo::exists(disparu));
-    EXPECT_TRUE(dialogues.messages.isEmpty());
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.messages[0].texte.startsWith(QStringLiteral("Les préférences n'ont pas toutes été enregistrées.")));
     EXPECT_EQ(contexte.reglages.TailleJeu1, 1);
     EXPECT_EQ(QDir(dossier.chemin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{}) << "nothing may land beside the vanished folder";

@@ -3,6 +3,7 @@
 #include "SupportEleves.h"
 #include "TF_efface_bilans.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -156,13 +157,15 @@ TEST_F(Bilans, UnFichierEnTexteSimpleEstReluEtReecritEnRtf)
               (QStringList{QStringLiteral("Série 1\\Ex01"), QStringLiteral("Série 1\\Ex02"), Ex05}));
 }
 
-TEST_F(Bilans, SansDossierDesBilansLeDossierDuProgrammeSert)
+// A results folder out of reach (a share not mounted on this computer) is said; the
+// success is not written where the teacher would never see it.
+TEST_F(Bilans, UnDossierDesBilansIntrouvableEstDitEtRienNEstEcritAilleurs)
 {
-    contexte.dossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent")));
+    contexte.dossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent/")));
     identifier(QStringLiteral("Ana"));
     reussir(Ex05);
-    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{nomBilan()});
-    EXPECT_TRUE(dialogues.messages.isEmpty());
+    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{});
+    EXPECT_EQ(dialogues.textes(), QStringList{MessageDossierBilansIntrouvable()});
 }
 
 TEST_F(Bilans, UnFichierIlisibleNEstPasEcraseEtLEchecEstDit)
@@ -207,6 +210,19 @@ TEST_F(GestionBilans, DossierVide)
     EXPECT_EQ(liste->count(), 0);
     EXPECT_FALSE(effacer->isEnabled());
     EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Gestion des bilans"));
+}
+
+// A results folder out of reach is named; the program folder's files are not listed in
+// its place.
+TEST_F(GestionBilans, UnDossierIntrouvableEstNommeSansListerAilleurs)
+{
+    ecrire(programme.fichier(QStringLiteral("Bilan Orvane individuel Paul.Reu")), "x");
+    contexte.dossierBilans.fixerDossier(programme.fichier(QStringLiteral("absent/")));
+    fenetre.show();
+    EXPECT_EQ(liste->count(), 0);
+    EXPECT_EQ(fenetre.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Le dossier des bilans est introuvable :"));
+    EXPECT_EQ(fenetre.findChild<QLabel*>(QStringLiteral("Label5"))->text(), programme.fichier(QStringLiteral("absent/")));
 }
 
 TEST_F(GestionBilans, ListeEtEffaceLesDeuxFormes)

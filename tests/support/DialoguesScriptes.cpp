@@ -13,6 +13,8 @@ DialoguesScriptes::~DialoguesScriptes()
 Reponse DialoguesScriptes::message(GenreMessage genre, const QString& texte, BoutonsMessage boutons)
 {
     messages.append({genre, texte, boutons});
+    if (pendantMessage)
+        pendantMessage();
     if (!reponses.isEmpty())
         return reponses.dequeue();
     return boutons == BoutonsMessage::Ok ? Reponse::Ok : Reponse::Non;

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 // Test double for every dialog: records each call and answers as scripted.
 // Unscripted messages answer OK, or Non for questions; unscripted file dialogs and text
 // boxes are cancelled. Installs itself for its lifetime.
@@ -33,6 +35,7 @@ public:
     QList<DemandeTexte> demandesTexte;
 
     QQueue<Reponse> reponses;          // answers to the next messages
+    std::function<void()> pendantMessage; // run while a message is shown, when set
     QQueue<QString> fichiersOuverts;   // answers to the next open dialogs ("" cancels)
     QQueue<QString> fichiersEnregistres; // answers to the next save dialogs ("" cancels)
     QQueue<std::optional<QString>> textesTapes; // answers to the next text boxes (none cancels)

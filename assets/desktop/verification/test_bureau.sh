@@ -23,6 +23,7 @@ pwd > "$ORVANE_TRACE"
 echo "$#" >> "$ORVANE_TRACE"
 echo "${ORVANE_AIDE:-}" >> "$ORVANE_TRACE"
 echo "$*" >> "$ORVANE_TRACE"
+umask >> "$ORVANE_TRACE"
 PROGRAMME
 chmod +x "$installe/orvane" "$installe/bin/orvane-lanceur"
 echo "sommaire 1" > "$installe/aide_orvane/sommaire.htm"
@@ -119,6 +120,79 @@ verifier "dossier commun : aucune copie provisoire ne reste" \
 for f in bin lib share LISEZMOI.txt; do
     verifier "dossier commun : $f ne doit pas être copié" test ! -e "$commun/$f"
 done
+
+verifier "dossier commun d'une version antérieure : le repère y est écrit" test -f "$commun/.orvane-commun"
+
+# Each sample is copied once per shared folder: one the teacher deleted stays deleted, one
+# a newer install brings is copied in, and one that cannot be copied is said once without
+# stopping the start.
+rm "$commun/Série 3/Ex01.ex5"
+echo "ex" > "$installe/Série 3/Ex02.ex5"
+mkdir -p "$installe/Série 4" && echo "ex" > "$installe/Série 4/Ex01.ex2"
+echo "pas un dossier" > "$commun/Série 4"
+message=$("$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+verifier "exemple impossible à copier : le programme démarre" test "$(head -n1 "$ORVANE_TRACE")" = "$commun"
+verifier "exemple impossible à copier : c'est dit" grep -qF "n'a pas pu copier 1 exemple(s)" <<<"$message"
+verifier "un exemple effacé par l'enseignant ne revient pas" test ! -e "$commun/Série 3/Ex01.ex5"
+verifier "un nouvel exemple de l'installation est copié" test -f "$commun/Série 3/Ex02.ex5"
+message=$("$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+verifier "exemple impossible à copier : dit une seule fois" test -z "$message"
+rm "$commun/Série 4"
+
+# Links planted in the share: neither a folder nor a copy is written through them, under
+# any name the launcher uses.
+victime="$tmp/maison de l'enseignant"
+mkdir -p "$victime" && echo "document" > "$victime/document.txt"
+ln -s "$victime" "$commun/Série 5"
+mkdir -p "$installe/Série 5" && echo "ex" > "$installe/Série 5/Ex01.ex3"
+echo "ex" > "$installe/Série 1 - débutant/Ex03.ex2"
+dernier=$(cat /proc/sys/kernel/ns_last_pid 2>/dev/null || echo 1)
+for ((p = dernier; p < dernier + 400; p++)); do
+    ln -s "$victime/document.txt" "$commun/Série 1 - débutant/.Ex03.ex2.$p.copie"
+done
+"$installe/bin/orvane-lanceur" 2>/dev/null
+verifier "liens plantés : le programme démarre" test "$(head -n1 "$ORVANE_TRACE")" = "$commun"
+verifier "liens plantés : rien n'est écrit au bout d'un lien" \
+    test "$(ls "$victime")" = document.txt -a "$(cat "$victime/document.txt")" = document
+verifier "liens plantés : l'exemple est copié à côté" test -f "$commun/Série 1 - débutant/Ex03.ex2"
+rm -f "$commun/Série 5" "$commun/Série 1 - débutant"/.*.copie
+
+# What the launcher makes in a shared folder that its group may write is the group's to
+# change too, whatever the umask, and so is what the program makes there.
+groupe="$tmp/partage du groupe"
+mkdir -p "$groupe" && chmod 2775 "$groupe"
+(umask 022 && ORVANE_DOSSIER_COMMUN="$groupe" "$installe/bin/orvane-lanceur")
+verifier "dossier du groupe : le programme démarre avec un umask qui laisse écrire le groupe" \
+    test "$(sed -n 5p "$ORVANE_TRACE")" = 0002
+verifier "dossier du groupe : série modifiable par le groupe" \
+    test -n "$(find "$groupe/Série 2/Niveau B" -maxdepth 0 -perm -2070)"
+verifier "dossier du groupe : exemple modifiable par le groupe" \
+    test -n "$(find "$groupe/Série 2/Niveau B/Ex01.EX4" -perm -060)"
+verifier "dossier du groupe : repère modifiable par le groupe" test -n "$(find "$groupe/.orvane-commun" -perm -060)"
+
+# The marker: written at the first use of an empty folder; a folder where it was seen and
+# that has lost it (the share is not mounted: its mount point is empty) stops the start,
+# as does a folder without it that holds other files; one the administrator marked is used.
+monte="$tmp/montage"
+mkdir -p "$monte"
+ORVANE_DOSSIER_COMMUN="$monte" "$installe/bin/orvane-lanceur" 2>/dev/null
+verifier "premier usage d'un dossier vide : le programme y démarre" test "$(head -n1 "$ORVANE_TRACE")" = "$monte"
+verifier "premier usage d'un dossier vide : le repère y est écrit" test -f "$monte/.orvane-commun"
+mv "$monte" "$monte.partage" && mkdir "$monte"
+rm -f "$ORVANE_TRACE"
+message=$(ORVANE_DOSSIER_COMMUN="$monte" "$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+verifier "partage non monté (point de montage vide) : code de retour 2" test $? -eq 2
+verifier "partage non monté : le programme ne démarre pas" test ! -e "$ORVANE_TRACE"
+verifier "partage non monté : rien n'est écrit au point de montage" test -z "$(ls -A "$monte")"
+verifier "partage non monté : le message parle du repère" grep -qF "ne porte plus son repère" <<<"$message"
+etranger="$tmp/autres fichiers"
+mkdir -p "$etranger" && echo "notes" > "$etranger/notes.txt"
+message=$(ORVANE_DOSSIER_COMMUN="$etranger" "$installe/bin/orvane-lanceur" 2>&1 >/dev/null)
+verifier "dossier d'autres fichiers sans repère : code de retour 2" test $? -eq 2
+verifier "dossier d'autres fichiers sans repère : message" grep -qF "ne porte pas le repère" <<<"$message"
+touch "$etranger/.orvane-commun"
+ORVANE_DOSSIER_COMMUN="$etranger" "$installe/bin/orvane-lanceur" 2>/dev/null
+verifier "repère posé par l'administrateur : le programme démarre" test "$(head -n1 "$ORVANE_TRACE")" = "$etranger"
 
 # The environment wins over the file; set but empty, it asks for the user's own copy.
 autre="$tmp/autre partage"
