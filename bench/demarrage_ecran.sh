@@ -41,9 +41,13 @@ for _ in $(seq 100); do [ -s "$travail/affichage" ] && break; sleep 0.1; done
 [ -s "$travail/affichage" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(tr -d '[:space:]' <"$travail/affichage")"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
+# openbox names itself on the root window early in its start, but a window mapped before it
+# has finished starting may never be managed (seen under load: the window stays unmapped).
+# It runs its --startup command once it is ready.
+openbox --startup "touch $travail/gestionnaire-pret" >/dev/null 2>&1 &
 gestionnaire=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+for _ in $(seq 300); do [ -e "$travail/gestionnaire-pret" ] && break; sleep 0.1; done
+[ -e "$travail/gestionnaire-pret" ] || { echo "openbox did not start"; exit 1; }
 
 mediane() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
