@@ -30,6 +30,23 @@ constexpr int TailleParDefaut = 1; // 7 mm
 constexpr int NombreHasardParDefaut = 8;
 // Items of the exercise list made by the program carry their code in this role.
 constexpr int RoleCode = Qt::UserRole + 1;
+
+// The dialog asked about the name it gave back, never about one made from it nor about
+// the answers beside it: those are asked here, all in one question.
+bool remplacementAccepte(const QStringList& fichiers, const QString& dejaConfirme)
+{
+    QStringList noms;
+    for (const QString& fichier : fichiers)
+        if (fichier != dejaConfirme && QFileInfo::exists(fichier))
+            noms.append(QStringLiteral("« %1 »").arg(QFileInfo(fichier).fileName()));
+    if (noms.isEmpty())
+        return true;
+    const QString question = noms.size() == 1
+        ? QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(noms.first())
+        : QStringLiteral("Les fichiers %1 existent déjà. Voulez-vous les remplacer ?")
+              .arg(noms.join(QStringLiteral(" et ")));
+    return confirmer(question) == Reponse::Oui;
+}
 } // namespace
 
 TF_Fiches::TF_Fiches(const Contexte& contexte, std::function<quint32()> graineAuHasard, QWidget* parent)
@@ -275,12 +292,15 @@ void TF_Fiches::BoutonEnregistrerPdfClick()
         : ListeSeries->texteChoisi();
     demande.filtre = QStringLiteral("Documents PDF (*.pdf)");
     demande.extensionParDefaut = QStringLiteral("pdf");
-    QString chemin = dialogues().enregistrerFichier(demande);
-    if (chemin.isEmpty())
+    const QString choisi = dialogues().enregistrerFichier(demande);
+    if (choisi.isEmpty())
         return;
     // The dialog leaves some typed names as they are: a PDF must say so to be opened.
+    QString chemin = choisi;
     if (QFileInfo(chemin).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
         chemin += QStringLiteral(".pdf");
+    if (!remplacementAccepte(FichiersFiches(options(), chemin), choisi))
+        return;
     const BilanFiches bilan = EnregistrerFiches(serie, options(), chemin);
     if (!bilan.Ecrit) {
         avertir(bilan.Message);

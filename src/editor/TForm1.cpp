@@ -3,6 +3,7 @@
 #include "ChoixExercice.h"
 #include "Couleurs.h"
 #include "Dessin.h"
+#include "GeometrieGrille.h"
 #include "Dialogues.h"
 #include "Enregistrements.h"
 #include "Contexte.h"
@@ -42,11 +43,18 @@ Dimensions dimensions(const Quadrillage& g)
     return {n, m, std::clamp<qint64>(g.DecalageAxe, -(n + m), n + m)};
 }
 
-void tracerPoint(QPainter& p, const Dimensions& t)
+// The grid at the export's cells, its shift held as above.
+Quadrillage grilleExportee(const Quadrillage& g, const Dimensions& t)
 {
-    const qint64 px = C * (t.n / 2);
-    const qint64 py = C * (t.m / 2);
-    p.drawEllipse(QRect(QPoint(int(px - 4), int(py - 4)), QPoint(int(px + 4), int(py + 4))));
+    Quadrillage exportee = g;
+    exportee.TailleCase = int(C);
+    exportee.DecalageAxe = qint32(t.d);
+    return exportee;
+}
+
+void ligne(QPainter& p, const Segment64& s)
+{
+    ligne(p, s.x1, s.y1, s.x2, s.y2);
 }
 
 void tracerQuadrillage(QPainter& p, const Dimensions& t)
@@ -58,63 +66,34 @@ void tracerQuadrillage(QPainter& p, const Dimensions& t)
         ligne(p, C * k, 0, C * k, C * t.m);
 }
 
-// The axis line of a straight or oblique axis, from its top end.
-QLine ligneAxe(Axe typeAxe, const Dimensions& t)
+void tracerDisque(QPainter& p, const Quadrillage& g)
 {
-    const auto [n, m, d] = t;
-    const auto point = [](qint64 x, qint64 y) { return QPoint(int(x), int(y)); };
-    switch (typeAxe) {
-    case AxeVertical: return {point(C * (n / 2 + d), 0), point(C * (n / 2 + d), C * m)};
-    case AxeHorizontal: return {point(0, C * (m / 2 + d)), point(C * n, C * (m / 2 + d))};
-    case AxeObliqueHB: return {point(C * d, 0), point(C * n, C * (m - d))};
-    default: return {point(C * (n + d), 0), point(C * d, C * m)};
-    }
-}
-
-bool axeDroitOuOblique(Axe typeAxe)
-{
-    return typeAxe >= AxeVertical && typeAxe <= AxeObliqueBH;
-}
-
-void tracerDisque(QPainter& p, const Dimensions& t)
-{
+    const auto [px, py] = CentreGrille(g);
     p.setBrush(QColor::fromRgb(VersQRgb(CouleurRougeAxe)));
-    tracerPoint(p, t);
+    p.drawEllipse(QRect(QPoint(int(px - 4), int(py - 4)), QPoint(int(px + 4), int(py + 4))));
     p.setBrush(Qt::NoBrush);
 }
 
 // A centre point takes the axis pen too: its small ellipse grows into a disc about 16 pixels
 // across, as visible on paper as an axis line.
-void tracerAxe(QPainter& p, Axe typeAxe, const Dimensions& t)
+void tracerAxe(QPainter& p, const Quadrillage& g)
 {
     p.setPen(plume(CouleurRougeAxe, 8));
-    if (axeDroitOuOblique(typeAxe))
-        p.drawLine(ligneAxe(typeAxe, t));
-    else if (typeAxe == AxePoint)
-        tracerDisque(p, t);
+    if (const std::optional<Segment64> axe = SegmentAxe(g))
+        ligne(p, *axe);
+    else if (g.TypeAxe == AxePoint)
+        tracerDisque(p, g);
 }
 
 // Exercise 3: the black lines beside the axis, 4 pixels from it, that hold the fills.
-// Each is the axis line with its two ends moved along the edges they lie on.
-void tracerBordsAxe(QPainter& p, Axe typeAxe, const Dimensions& t)
+void tracerBordsAxe(QPainter& p, const Quadrillage& g)
 {
-    constexpr int e = 4;
-    struct Bords {
-        QPoint debut1, fin1, debut2, fin2;
-    };
-    const Bords bords[] = {
-        {{-e, 0}, {-e, 0}, {e, 0}, {e, 0}},  // vertical
-        {{0, -e}, {0, -e}, {0, e}, {0, e}},  // horizontal
-        {{0, e}, {-e, 0}, {e, 0}, {0, -e}},  // top-left to bottom-right
-        {{-e, 0}, {0, -e}, {0, e}, {e, 0}}}; // bottom-left to top-right
     p.setPen(plume(CouleurNoir, 1));
-    if (axeDroitOuOblique(typeAxe)) {
-        const QLine axe = ligneAxe(typeAxe, t);
-        const Bords& b = bords[Code(typeAxe) - Code(AxeVertical)];
-        p.drawLine(axe.p1() + b.debut1, axe.p2() + b.fin1);
-        p.drawLine(axe.p1() + b.debut2, axe.p2() + b.fin2);
-    } else if (typeAxe == AxePoint) {
-        tracerDisque(p, t);
+    if (const auto bords = BordsAxe(g, 4)) {
+        for (const Segment64& bord : *bords)
+            ligne(p, bord);
+    } else if (g.TypeAxe == AxePoint) {
+        tracerDisque(p, g);
     }
 }
 
@@ -145,10 +124,11 @@ QImage TForm1::ImageExercice(const Quadrillage& grille, const Figure& figure, in
     if (figure.NbElements > 0) {
         {
             QPainter p(&Image1);
+            const Quadrillage exportee = grilleExportee(grille, t);
             tracerQuadrillage(p, t);
-            tracerAxe(p, grille.TypeAxe, t);
+            tracerAxe(p, exportee);
             if (numeroExercice == 3)
-                tracerBordsAxe(p, grille.TypeAxe, t);
+                tracerBordsAxe(p, exportee);
             tracerCadre(p, t);
         }
         // The shapes at their nodes and the seeds at the same place in their cells.

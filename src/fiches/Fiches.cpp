@@ -4,12 +4,12 @@
 #include "Dessin.h"
 #include "Enregistrements.h"
 #include "FichierExercice.h"
+#include "GeometrieGrille.h"
 #include "Generateur.h"
 #include "Symetrie.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
@@ -163,37 +163,16 @@ bool PointsRaisonnables(const ElementFigure& e)
 
 // ---- vector drawing --------------------------------------------------------------------
 
-void TracerAxe(QPainter& p, const Quadrillage& g, qreal decalage)
+void TracerSegment(QPainter& p, const Segment64& s)
 {
-    const qreal c = g.TailleCase, n = g.NbColonnes, m = g.NbLignes, d = g.DecalageAxe;
-    const qreal milieuX = c * (g.NbColonnes / 2 + g.DecalageAxe);
-    const qreal milieuY = c * (g.NbLignes / 2 + g.DecalageAxe);
-    const qreal e = decalage;
-    switch (g.TypeAxe) {
-    case AxeVertical:
-        p.drawLine(QPointF(milieuX + e, 0), QPointF(milieuX + e, c * m));
-        break;
-    case AxeHorizontal:
-        p.drawLine(QPointF(0, milieuY + e), QPointF(c * n, milieuY + e));
-        break;
-    case AxeObliqueHB: // the flanking lines move along the edges their ends lie on
-        p.drawLine(QPointF(c * d + std::max(e, 0.0), std::max(-e, 0.0)),
-                   QPointF(c * n + std::min(e, 0.0), c * (m - d) - std::max(e, 0.0)));
-        break;
-    case AxeObliqueBH:
-        p.drawLine(QPointF(c * (n + d) + std::min(e, 0.0), std::max(e, 0.0)),
-                   QPointF(c * d + std::max(e, 0.0), c * m + std::min(e, 0.0)));
-        break;
-    default:
-        break;
-    }
+    p.drawLine(QPointF(qreal(s.x1), qreal(s.y1)), QPointF(qreal(s.x2), qreal(s.y2)));
 }
 
 void TracerPointCentral(QPainter& p, const Quadrillage& g)
 {
-    const QPointF centre(g.TailleCase * (g.NbColonnes / 2), g.TailleCase * (g.NbLignes / 2));
+    const auto [x, y] = CentreGrille(g);
     p.setBrush(Couleur(CouleurRougeAxe));
-    p.drawEllipse(centre, 5.0, 5.0);
+    p.drawEllipse(QPointF(qreal(x), qreal(y)), 5.0, 5.0);
     p.setBrush(Qt::NoBrush);
 }
 
@@ -206,10 +185,10 @@ void TracerQuadrillage(QPainter& p, const Quadrillage& g, int numeroExercice)
     for (int k = 0; k <= g.NbColonnes; ++k)
         p.drawLine(QPointF(c * k, 0), QPointF(c * k, c * g.NbLignes));
     p.setPen(Plume(CouleurRougeAxe, (numeroExercice == 3 ? 4 : 3) * g.EpaisseurQuadrillage));
-    if (g.TypeAxe == AxePoint)
+    if (const std::optional<Segment64> axe = SegmentAxe(g))
+        TracerSegment(p, *axe);
+    else if (g.TypeAxe == AxePoint)
         TracerPointCentral(p, g);
-    else
-        TracerAxe(p, g, 0);
 }
 
 // Exercise 3: the black lines beside the axis that hold the painted areas; then the frame.
@@ -217,52 +196,15 @@ void TracerBordsEtCadre(QPainter& p, const Quadrillage& g, int numeroExercice)
 {
     p.setPen(Plume(CouleurNoir, g.EpaisseurQuadrillage, Qt::FlatCap));
     if (numeroExercice == 3) {
-        const qreal e = 2 * g.EpaisseurQuadrillage;
-        if (g.TypeAxe == AxePoint) {
+        if (const auto bords = BordsAxe(g, 2 * g.EpaisseurQuadrillage)) {
+            for (const Segment64& bord : *bords)
+                TracerSegment(p, bord);
+        } else if (g.TypeAxe == AxePoint) {
             TracerPointCentral(p, g);
-        } else {
-            TracerAxe(p, g, -e);
-            TracerAxe(p, g, e);
         }
     }
     const qreal c = g.TailleCase;
     p.drawRect(QRectF(0, 0, c * g.NbColonnes, c * g.NbLignes));
-}
-
-// The player plots circles pixel by pixel around a centre pixel: their centre is that
-// pixel's middle, where the painter's outlines stand on its corner.
-const QPointF CentrePixel(0.5, 0.5);
-
-void TracerElement(QPainter& p, const ElementFigure& e)
-{
-    if (!PointsRaisonnables(e))
-        return;
-    const QPointF a(e.X1, e.Y1);
-    const QPointF b(e.X2, e.Y2);
-    switch (e.GenreElement) {
-    case GenreTrait:
-        p.drawLine(a, b);
-        break;
-    case GenreRectangle:
-        p.drawRect(QRectF(a, b).normalized());
-        break;
-    case GenreCercle: {
-        const qreal r = std::abs(qint64(e.X2) - e.X1) / 2;
-        p.drawEllipse(QPointF(std::min(e.X1, e.X2) + r, std::min(e.Y1, e.Y2) + r) + CentrePixel, r, r);
-        break;
-    }
-    case GenreQuartDeCercle: {
-        if (e.X1 == e.X2 || e.Y1 == e.Y2)
-            break;
-        const qreal r = std::abs(qint64(e.X2) - e.X1);
-        // The quarter that holds the second point, counterclockwise from three o'clock.
-        const int debut = e.X2 > e.X1 ? (e.Y2 < e.Y1 ? 0 : 270) : (e.Y2 > e.Y1 ? 180 : 90);
-        p.drawArc(QRectF(e.X1 - r, e.Y1 - r, 2 * r, 2 * r).translated(CentrePixel), debut * 16, 90 * 16);
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 void TracerContours(QPainter& p, const Figure& figure, quint32 couleur, int epaisseur)
@@ -270,7 +212,8 @@ void TracerContours(QPainter& p, const Figure& figure, quint32 couleur, int epai
     p.setPen(Plume(couleur, epaisseur));
     p.setBrush(Qt::NoBrush);
     for (int i = 1; i <= figure.NbElements; ++i)
-        TracerElement(p, figure[i]);
+        if (PointsRaisonnables(figure[i]))
+            p.drawPath(CheminContour(figure[i]));
 }
 
 // ---- pages ---------------------------------------------------------------------------
@@ -394,14 +337,6 @@ QString ConsigneExercice(const ExerciceFiche& exercice)
     return consigne + QLatin1Char('.');
 }
 
-Figure FigureAttendue(const ExerciceFiche& exercice)
-{
-    Figure attendue;
-    for (int i = 1; i <= exercice.Reference.NbElements; ++i)
-        attendue.Ajouter(ElementMiroir(exercice.Grille, exercice.Reference[i]));
-    return attendue;
-}
-
 std::vector<ZoneColoriee> ZonesColoriees(const ExerciceFiche& exercice, const Figure& ajout)
 {
     QImage image = ImageDuQuadrillage(exercice);
@@ -425,7 +360,7 @@ std::vector<ZoneColoriee> ZonesColoriees(const ExerciceFiche& exercice, const Fi
 void DessinerGrilleFiche(QPainter& p, const ExerciceFiche& exercice, bool corrige)
 {
     const Quadrillage& g = exercice.Grille;
-    const Figure attendue = corrige ? FigureAttendue(exercice) : Figure{};
+    const Figure attendue = corrige ? FigureMiroir(exercice.Grille, exercice.Reference) : Figure{};
     p.save();
     p.setClipRect(QRectF(0, 0, g.TailleCase * g.NbColonnes + 4.0, g.TailleCase * g.NbLignes + 4.0));
     TracerQuadrillage(p, g, exercice.NumeroExercice);
@@ -511,32 +446,47 @@ QByteArray Pdf(const SerieFiches& serie, const OptionsFiches& options, Pages pag
 
 } // namespace
 
+namespace {
+
+QList<QPair<QString, Pages>> PagesDesFichiers(const OptionsFiches& options, const QString& cheminPdf)
+{
+    switch (options.AvecCorriges) {
+    case Corriges::MemePdf: return {{cheminPdf, Pages::Tout}};
+    case Corriges::SecondFichier:
+        return {{cheminPdf, Pages::Fiches}, {CheminCorriges(cheminPdf), Pages::Corriges}};
+    case Corriges::Aucun: break;
+    }
+    return {{cheminPdf, Pages::Fiches}};
+}
+
+} // namespace
+
+QStringList FichiersFiches(const OptionsFiches& options, const QString& cheminPdf)
+{
+    QStringList chemins;
+    for (const auto& fichier : PagesDesFichiers(options, cheminPdf))
+        chemins.append(fichier.first);
+    return chemins;
+}
+
 BilanFiches EnregistrerFiches(const SerieFiches& serie, const OptionsFiches& options,
                               const QString& cheminPdf)
 {
-    BilanFiches bilan;
-    QList<QPair<QString, Pages>> fichiers;
-    switch (options.AvecCorriges) {
-    case Corriges::Aucun: fichiers = {{cheminPdf, Pages::Fiches}}; break;
-    case Corriges::MemePdf: fichiers = {{cheminPdf, Pages::Tout}}; break;
-    case Corriges::SecondFichier:
-        fichiers = {{cheminPdf, Pages::Fiches}, {CheminCorriges(cheminPdf), Pages::Corriges}};
-        break;
-    }
     QStringList reduits;
-    for (const auto& [chemin, pages] : fichiers) {
-        QString erreur;
-        if (!ecrireFichier(chemin, Pdf(serie, options, pages, reduits), &erreur)) {
-            // Worksheets without the answers asked for would mislead: all or nothing.
-            for (const QString& ecrit : std::as_const(bilan.Fichiers))
-                QFile::remove(ecrit);
-            bilan.Fichiers.clear();
-            bilan.Message = messageErreurFichier(chemin, erreur);
-            return bilan;
-        }
-        bilan.Fichiers.append(chemin);
+    QList<FichierAEcrire> fichiers;
+    for (const auto& [chemin, pages] : PagesDesFichiers(options, cheminPdf))
+        fichiers.append({chemin, Pdf(serie, options, pages, reduits)});
+    BilanFiches bilan;
+    QString enEchec;
+    QString erreur;
+    // Worksheets without the answers asked for would mislead: both files or neither, and
+    // the older ones stay until both are written.
+    if (!ecrireFichiers(fichiers, &enEchec, &erreur)) {
+        bilan.Message = messageErreurFichier(enEchec, erreur);
+        return bilan;
     }
     bilan.Ecrit = true;
+    bilan.Fichiers = FichiersFiches(options, cheminPdf);
     bilan.Message = MessageFiches(serie, options, reduits);
     return bilan;
 }

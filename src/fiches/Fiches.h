@@ -56,9 +56,6 @@ inline constexpr quint32 CouleurCorrige = 0x00C05A00;
 // The instruction printed under the title.
 QString ConsigneExercice(const ExerciceFiche& exercice);
 
-// The figure the pupil is expected to draw: the image of every reference element.
-Figure FigureAttendue(const ExerciceFiche& exercice);
-
 // One painted area as the player fills it, in pixels of the grid.
 struct ZoneColoriee {
     QPainterPath Chemin;
@@ -89,13 +86,16 @@ QString MessageFiches(const SerieFiches& serie, const OptionsFiches& options,
 // The second file of the answers, beside the worksheets.
 QString CheminCorriges(const QString& cheminFiches);
 
+// The files a save writes, the worksheets first.
+QStringList FichiersFiches(const OptionsFiches& options, const QString& cheminPdf);
+
 struct BilanFiches {
     bool Ecrit = false;
     QStringList Fichiers; // the files written
     QString Message;      // what to tell the teacher; the French I/O message on failure
 };
 
-// Writes the worksheets (and their answers, as the options say) as PDF, whole or not at
-// all.
+// Writes the worksheets (and their answers, as the options say) as PDF: every file whole,
+// or none of them and the older ones as they were.
 BilanFiches EnregistrerFiches(const SerieFiches& serie, const OptionsFiches& options,
                               const QString& cheminPdf);

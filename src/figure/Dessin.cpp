@@ -3,6 +3,7 @@
 #include "Bornes.h"
 #include "Cercles.h"
 #include "Couleurs.h"
+#include "GeometrieGrille.h"
 
 #include <QPainter>
 
@@ -153,11 +154,14 @@ void TracerLignesQuadrillage(QPainter& p, const QImage& image, const Quadrillage
         TracerLigne(p, k * c, 0, k * c, finY);
 }
 
+void TracerSegment(QPainter& p, const Segment64& s)
+{
+    TracerLigne(p, s.x1, s.y1, s.x2, s.y2);
+}
+
 void TracerPointCentral(QPainter& p, const Quadrillage& g)
 {
-    const auto [c, n, m, d] = MesuresDe(g);
-    const qint64 px = c * (n / 2);
-    const qint64 py = c * (m / 2);
+    const auto [px, py] = CentreGrille(g);
     if (!BoiteDansLimite(px - 5, py - 5, px + 5, py + 5))
         return;
     p.setBrush(VersQColor(CouleurRougeAxe));
@@ -167,63 +171,24 @@ void TracerPointCentral(QPainter& p, const Quadrillage& g)
 
 void TracerAxe(QPainter& p, const Quadrillage& g, int numeroExercice, Rendu rendu)
 {
-    const auto [c, n, m, d] = MesuresDe(g);
     const int facteur = numeroExercice == 3 ? 4 : (rendu == Rendu::Apercu ? 2 : 3);
     p.setPen(Plume(CouleurRougeAxe, facteur * g.EpaisseurQuadrillage));
-    switch (g.TypeAxe) {
-    case AxeVertical:
-        TracerLigne(p, c * (n / 2 + d), 0, c * (n / 2 + d), c * m);
-        break;
-    case AxeHorizontal:
-        TracerLigne(p, 0, c * (m / 2 + d), c * n, c * (m / 2 + d));
-        break;
-    case AxeObliqueHB:
-        TracerLigne(p, c * d, 0, c * n, c * (m - d));
-        break;
-    case AxeObliqueBH:
-        TracerLigne(p, c * (n + d), 0, c * d, c * m);
-        break;
-    case AxePoint:
+    if (const std::optional<Segment64> axe = SegmentAxe(g))
+        TracerSegment(p, *axe);
+    else if (g.TypeAxe == AxePoint)
         TracerPointCentral(p, g); // outlined with the axis pen
-        break;
-    default:
-        break;
-    }
 }
 
 // Exercise 3: two black lines beside the axis, so that painted areas (which stop only at
 // black) never cross it.
 void TracerBordsAxe(QPainter& p, const Quadrillage& g)
 {
-    const auto [c, n, m, d] = MesuresDe(g);
-    const qint64 e = 2 * g.EpaisseurQuadrillage;
     p.setPen(Plume(CouleurNoir, 1));
-    switch (g.TypeAxe) {
-    case AxeVertical: {
-        const qint64 x0 = c * (n / 2 + d);
-        TracerLigne(p, x0 - e, 0, x0 - e, c * m);
-        TracerLigne(p, x0 + e, 0, x0 + e, c * m);
-        break;
-    }
-    case AxeHorizontal: {
-        const qint64 y0 = c * (m / 2 + d);
-        TracerLigne(p, 0, y0 - e, c * n, y0 - e);
-        TracerLigne(p, 0, y0 + e, c * n, y0 + e);
-        break;
-    }
-    case AxeObliqueHB:
-        TracerLigne(p, c * d, e, c * n - e, c * (m - d));
-        TracerLigne(p, c * d + e, 0, c * n, c * (m - d) - e);
-        break;
-    case AxeObliqueBH:
-        TracerLigne(p, c * (n + d) - e, 0, c * d, c * m - e);
-        TracerLigne(p, c * (n + d), e, c * d + e, c * m);
-        break;
-    case AxePoint:
+    if (const auto bords = BordsAxe(g, 2 * g.EpaisseurQuadrillage)) {
+        for (const Segment64& bord : *bords)
+            TracerSegment(p, bord);
+    } else if (g.TypeAxe == AxePoint) {
         TracerPointCentral(p, g);
-        break;
-    default:
-        break;
     }
 }
 

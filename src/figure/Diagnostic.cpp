@@ -1,7 +1,9 @@
 #include "Diagnostic.h"
 
+#include "Cercles.h"
 #include "Couleurs.h"
 #include "Dessin.h"
+#include "GeometrieGrille.h"
 
 #include <QPoint>
 
@@ -12,7 +14,8 @@
 
 namespace {
 
-// An outline as a comparable value, whatever the order its points were drawn in.
+// An outline as a comparable value: the line the player draws, whatever the order its
+// points were drawn in. The first two values are a point of it, which a shift moves.
 using Forme = std::tuple<qint32, qint32, qint32, qint32, qint32>;
 
 Forme formeDe(const ElementFigure& e, QPoint decalage = {})
@@ -21,18 +24,16 @@ Forme formeDe(const ElementFigure& e, QPoint decalage = {})
     const qint32 y1 = e.Y1 + decalage.y();
     const qint32 x2 = e.X2 + decalage.x();
     const qint32 y2 = e.Y2 + decalage.y();
-    switch (e.GenreElement) {
-    case GenreTrait:
-        if (std::pair(x1, y1) > std::pair(x2, y2))
-            return {Code(GenreTrait), x2, y2, x1, y1};
-        return {Code(GenreTrait), x1, y1, x2, y2};
-    case GenreRectangle:
-    case GenreCercle:
-        return {Code(e.GenreElement), std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
+    ArcJoueur arc{};
+    if (e.GenreElement == GenreTrait && std::pair(x1, y1) > std::pair(x2, y2))
+        return {Code(GenreTrait), x2, y2, x1, y1};
+    if (e.GenreElement == GenreRectangle)
+        return {Code(GenreRectangle), std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
                 std::max(y1, y2)};
-    default:
-        return {Code(e.GenreElement), x1, y1, x2, y2};
-    }
+    if (ArcDe(e, arc))
+        return {Code(e.GenreElement), qint32(arc.cx) + decalage.x(), qint32(arc.cy) + decalage.y(),
+                qint32(arc.r), arc.premierQuart};
+    return {Code(e.GenreElement), x1, y1, x2, y2};
 }
 
 std::vector<const ElementFigure*> contours(const Figure& figure)
@@ -132,12 +133,15 @@ std::vector<bool> pointsCouverts(const ElementFigure& e, const QImage& image,
                 && CouleurPixel(rempli, points[k].x(), points[k].y()) == CouleurNoir;
         return couverts;
     }
-    // Wide enough for a circle in its box and a quarter circle around its first point.
-    const QPoint p1(e.X1, e.Y1);
-    const QPoint p2(e.X2, e.Y2);
-    const int r = std::max(std::abs(e.X2 - e.X1), std::abs(e.Y2 - e.Y1)) + 2;
-    const QRect boite = (QRect(p1, p2).normalized() | QRect(p1 - QPoint(r, r), p1 + QPoint(r, r)))
-                            .intersected(image.rect().adjusted(-2, -2, 2, 2));
+    // The outline's line, widened by the player's pen (or the radii on each side of a
+    // circle's) and a pixel more.
+    const QPainterPath contour = CheminContour(e);
+    if (contour.isEmpty())
+        return couverts;
+    const QRect boite = contour.boundingRect()
+                            .adjusted(-3, -3, 3, 3)
+                            .intersected(QRectF(image.rect().adjusted(-2, -2, 2, 2)))
+                            .toAlignedRect();
     if (boite.isEmpty())
         return couverts;
     QImage seul = NouvelleImage(boite.width(), boite.height());
@@ -238,14 +242,6 @@ QString phraseDe(const Quadrillage& grille, const QImage& image, const Figure& r
 }
 
 } // namespace
-
-Figure FigureMiroir(const Quadrillage& grille, const Figure& reference)
-{
-    Figure image;
-    for (int i = 1; i <= std::min(reference.NbElements, Figure::Capacite); ++i)
-        image.Ajouter(ElementMiroir(grille, reference[i]));
-    return image;
-}
 
 DiagnosticFaux DiagnostiquerFaux(const Quadrillage& grille, const QImage& image,
                                  const MasqueReference& masque, const Figure& reference,

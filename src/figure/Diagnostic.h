@@ -25,6 +25,3 @@ struct DiagnosticFaux {
 DiagnosticFaux DiagnostiquerFaux(const Quadrillage& grille, const QImage& image,
                                  const MasqueReference& masque, const Figure& reference,
                                  const Figure& eleve, int nbPointsAxeInitial);
-
-// The expected image of the reference: each element mirrored.
-Figure FigureMiroir(const Quadrillage& grille, const Figure& reference);

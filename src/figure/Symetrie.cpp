@@ -81,6 +81,14 @@ ElementFigure ElementMiroir(const Quadrillage& grille, const ElementFigure& elem
     return image;
 }
 
+Figure FigureMiroir(const Quadrillage& grille, const Figure& figure)
+{
+    Figure image;
+    for (int i = 1; i <= std::min(figure.NbElements, Figure::Capacite); ++i)
+        image.Ajouter(ElementMiroir(grille, figure[i]));
+    return image;
+}
+
 bool SymetriqueDansQuadrillage(const Quadrillage& g, int x, int y)
 {
     const qint64 n = g.NbColonnes;

@@ -24,6 +24,10 @@ QPoint ImageMiroir(const Quadrillage& grille, QPoint point);
 // in the quadrant of the image, a painted area's seed is mirrored with its colour.
 ElementFigure ElementMiroir(const Quadrillage& grille, const ElementFigure& element);
 
+// The expected image of a figure, the one the check accepts: each element mirrored, in
+// order.
+Figure FigureMiroir(const Quadrillage& grille, const Figure& figure);
+
 // Whether the image of a grid crossing (in cells) lies in the grid, edges included.
 bool SymetriqueDansQuadrillage(const Quadrillage& grille, int x, int y);
 

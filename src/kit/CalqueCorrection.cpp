@@ -1,53 +1,22 @@
 #include "CalqueCorrection.h"
 
+#include "GeometrieGrille.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
 
-#include <cmath>
-
 namespace {
 
-// A quarter circle: centre at the first point, through the quadrant of the second.
-QPainterPath quartDeCercle(QPoint centre, QPoint vers)
+// An outline as the player draws it; a painted area, which has none, as a disc on its seed.
+QPainterPath cheminTrace(const ElementFigure& e, int tailleCase)
 {
-    const int r = std::abs(vers.x() - centre.x());
-    const bool droite = vers.x() >= centre.x();
-    const bool haut = vers.y() < centre.y();
-    // Qt counts angles anticlockwise from three o'clock, with y downwards on screen.
-    const double debut = droite ? (haut ? 0 : 270) : (haut ? 90 : 180);
-    QPainterPath chemin;
-    const QRectF boite(centre.x() - r, centre.y() - r, 2.0 * r, 2.0 * r);
-    chemin.arcMoveTo(boite, debut);
-    chemin.arcTo(boite, debut, 90);
-    return chemin;
-}
-
-QPainterPath cheminElement(const ElementFigure& e, int tailleCase)
-{
-    const QPoint p1(e.X1, e.Y1);
-    const QPoint p2(e.X2, e.Y2);
-    QPainterPath chemin;
-    switch (e.GenreElement) {
-    case GenreTrait:
-        chemin.moveTo(p1);
-        chemin.lineTo(p2);
-        break;
-    case GenreRectangle:
-        chemin.addRect(QRectF(p1, p2).normalized());
-        break;
-    case GenreCercle:
-        chemin.addEllipse(QRectF(p1, p2).normalized());
-        break;
-    case GenreQuartDeCercle:
-        chemin = quartDeCercle(p1, p2);
-        break;
-    default: // a painted area: a disc on its seed
-        chemin.addEllipse(QPointF(p1), tailleCase / 3.0, tailleCase / 3.0);
-        break;
-    }
-    return chemin;
+    if (!EstColoriage(e.GenreElement))
+        return CheminContour(e);
+    QPainterPath disque;
+    disque.addEllipse(QPointF(e.X1, e.Y1), tailleCase / 3.0, tailleCase / 3.0);
+    return disque;
 }
 
 } // namespace
@@ -102,7 +71,7 @@ void CalqueCorrection::paintEvent(QPaintEvent*)
         QPen plume(t.couleur, epaisseur, t.pointille ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap);
         p.setPen(plume);
         p.setBrush(EstColoriage(t.element.GenreElement) ? QBrush(t.couleur) : QBrush());
-        p.drawPath(cheminElement(t.element, tailleCase_));
+        p.drawPath(cheminTrace(t.element, tailleCase_));
     }
 }
 

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -222,12 +223,14 @@ std::optional<QByteArray> premierEnregistrement(const QByteArray& contenu, qsize
     return contenu.left(taille);
 }
 
-bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur)
+namespace {
+// The new contents in a file of their own beside the file they are to replace, on the
+// disk and with the permissions they will have there: its name, or nothing and the cause.
+std::optional<QString> preparer(const QString& fichier, const QByteArray& contenu, QString* cause)
 {
-    const auto echec = [&](const QString& cause) {
-        if (erreur)
-            *erreur = cause;
-        return false;
+    const auto echec = [&](const QString& raison) -> std::optional<QString> {
+        *cause = raison;
+        return std::nullopt;
     };
     const QFileInfo ancien(fichier);
     const bool existe = ancien.exists() || ancien.isSymLink();
@@ -241,13 +244,13 @@ bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* e
     // The explicit flush reports a write the file system refused (a full disk) before the
     // new file takes the old one's place.
     bool ecrit = provisoire.write(contenu) == contenu.size() && provisoire.flush();
-    QString cause = provisoire.errorString();
+    *cause = provisoire.errorString();
 #ifdef Q_OS_UNIX
     // On the disk before it takes the old file's place: a computer switched off just
     // after a pupil's success must not leave an empty results file.
     if (ecrit && ::fdatasync(provisoire.handle()) != 0) {
         ecrit = false;
-        cause = QString::fromLocal8Bit(std::strerror(errno));
+        *cause = QString::fromLocal8Bit(std::strerror(errno));
     }
 #endif
     constexpr QFileDevice::Permissions pourLUtilisateur =
@@ -255,16 +258,83 @@ bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* e
     if (ecrit && existe)
         ecrit = provisoire.setPermissions(ancien.permissions() & ~pourLUtilisateur);
     provisoire.close();
-    if (ecrit)
-        ouvrirAuGroupe(provisoire.fileName());
-    if (ecrit && !Verrou::toujoursTenuSur(fichier)) {
-        ecrit = false;
-        cause = QStringLiteral("un autre ordinateur a repris son verrou, il n'a pas été modifié");
+    if (!ecrit) {
+        provisoire.remove();
+        return std::nullopt;
     }
-    if (ecrit && remplacer(provisoire.fileName(), fichier, &cause))
+    ouvrirAuGroupe(provisoire.fileName());
+    return provisoire.fileName();
+}
+
+// The prepared file in the old one's place; on failure it goes, and the old one stays.
+bool mettreEnPlace(const QString& provisoire, const QString& fichier, QString* cause)
+{
+    bool ecrit = true;
+    if (!Verrou::toujoursTenuSur(fichier)) {
+        ecrit = false;
+        *cause = QStringLiteral("un autre ordinateur a repris son verrou, il n'a pas été modifié");
+    }
+    if (ecrit && remplacer(provisoire, fichier, cause))
         return true;
-    provisoire.remove();
-    return echec(cause);
+    QFile::remove(provisoire);
+    return false;
+}
+} // namespace
+
+bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur)
+{
+    QString cause;
+    const std::optional<QString> provisoire = preparer(fichier, contenu, &cause);
+    if (provisoire && mettreEnPlace(*provisoire, fichier, &cause))
+        return true;
+    if (erreur)
+        *erreur = cause;
+    return false;
+}
+
+bool ecrireFichiers(const QList<FichierAEcrire>& fichiers, QString* fichierEnEchec, QString* erreur)
+{
+    QStringList provisoires;
+    // File i failed: the new files not yet in place, from `restants` on, go.
+    const auto echec = [&](qsizetype i, qsizetype restants, const QString& cause) {
+        for (qsizetype k = restants; k < provisoires.size(); ++k)
+            QFile::remove(provisoires[k]);
+        if (fichierEnEchec)
+            *fichierEnEchec = fichiers[i].chemin;
+        if (erreur)
+            *erreur = cause;
+        return false;
+    };
+    // Written whole first: a full disk or a folder refused shows before any old file goes.
+    QString cause;
+    for (const FichierAEcrire& f : fichiers) {
+        const std::optional<QString> provisoire = preparer(f.chemin, f.contenu, &cause);
+        if (!provisoire)
+            return echec(provisoires.size(), 0, cause);
+        provisoires.append(*provisoire);
+    }
+    // Then put in place; should one of them still fail, the ones already replaced get
+    // their old bytes back, or go if they were not there.
+    struct Ancien {
+        bool present;
+        std::optional<QByteArray> octets;
+    };
+    std::vector<Ancien> anciens;
+    for (const FichierAEcrire& f : fichiers)
+        anciens.push_back({QFileInfo::exists(f.chemin), lireFichier(f.chemin)});
+    for (qsizetype i = 0; i < fichiers.size(); ++i) {
+        if (mettreEnPlace(provisoires[i], fichiers[i].chemin, &cause))
+            continue;
+        for (qsizetype j = 0; j < i; ++j) {
+            const Ancien& ancien = anciens[std::size_t(j)];
+            if (!ancien.present)
+                QFile::remove(fichiers[j].chemin);
+            else if (ancien.octets)
+                ecrireFichier(fichiers[j].chemin, *ancien.octets);
+        }
+        return echec(i, i + 1, cause);
+    }
+    return true;
 }
 
 std::optional<QString> lireTexteCourt(const QByteArray& enregistrement, qsizetype offset,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -37,6 +38,18 @@ std::optional<QByteArray> lireFichier(const QString& fichier, QString* erreur = 
 // group when the folder is (a school's shared folder), whatever the umask; a replaced
 // file keeps its permissions. On failure returns false and, when asked, the reason.
 bool ecrireFichier(const QString& fichier, const QByteArray& contenu, QString* erreur = nullptr);
+
+// Several files that go together (worksheets and their answers), each written as
+// ecrireFichier writes one: all of them are written beside the old ones first, and the
+// old files are replaced only once every one is written. On failure every old file is as
+// it was (one that did not exist is still absent); returns false with the file that
+// failed and, when asked, the reason.
+struct FichierAEcrire {
+    QString chemin;
+    QByteArray contenu;
+};
+bool ecrireFichiers(const QList<FichierAEcrire>& fichiers, QString* fichierEnEchec = nullptr,
+                    QString* erreur = nullptr);
 
 // The short text at offset in a record, or nothing when the slot lies outside the
 // record or its length byte exceeds the capacity (a damaged record).

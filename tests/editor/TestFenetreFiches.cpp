@@ -1,9 +1,11 @@
 // The worksheets window: it opens on the type last used with every exercise ticked, and
-// saves only the ticked ones as a PDF, named so even when the name was typed without it.
+// saves only the ticked ones as a PDF, named so even when the name was typed without it,
+// never over a file the teacher was not asked about.
 
 #include "Contexte.h"
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
+#include "Enregistrements.h"
 #include "FichierExercice.h"
 #include "TF_Fiches.h"
 
@@ -61,6 +63,63 @@ TEST(FenetreFiches, CocheToutEtEnregistreLesExercicesCoches)
 
     QTest::keyClick(&fenetre, Qt::Key_F1);
     EXPECT_EQ(dialogues.aides, QStringList(QStringLiteral("aide_orvane.chm::fiches.htm")));
+}
+
+// A file the dialog did not ask about (the name it gave back made a PDF, or the answers
+// beside it) is replaced only after a question, which names every such file at once.
+TEST(FenetreFiches, DemandeAvantDeRemplacerCeQueLeDialogueNAPasVu)
+{
+    const QString fiches = QStringLiteral("fiches.pdf");
+    const QString corriges = QStringLiteral("fiches - corrigés.pdf");
+    const struct {
+        const char* cas;
+        const char* nomDuDialogue;
+        int corrigesChoisis; // index in ChoixCorriges
+        QStringList existants;
+        Reponse reponse;
+        QString question; // empty: none asked
+        bool ecrit;
+    } cas[] = {
+        {"typed without .pdf, kept", "fiches", 0, {fiches}, Reponse::Non,
+         QStringLiteral("Le fichier « fiches.pdf » existe déjà. Voulez-vous le remplacer ?"), false},
+        {"typed without .pdf, replaced", "fiches", 0, {fiches}, Reponse::Oui,
+         QStringLiteral("Le fichier « fiches.pdf » existe déjà. Voulez-vous le remplacer ?"), true},
+        {"the dialog asked about the worksheets, not the answers", "fiches.pdf", 2, {fiches, corriges},
+         Reponse::Non, QStringLiteral("Le fichier « fiches - corrigés.pdf » existe déjà. Voulez-vous le remplacer ?"),
+         false},
+        {"both unseen, one question", "fiches", 2, {fiches, corriges}, Reponse::Oui,
+         QStringLiteral("Les fichiers « fiches.pdf » et « fiches - corrigés.pdf » existent déjà. Voulez-vous "
+                        "les remplacer ?"),
+         true},
+        {"nothing to replace", "fiches", 2, {}, Reponse::Non, QString(), true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.cas);
+        DossierTemporaire dossier;
+        DialoguesScriptes dialogues;
+        Contexte contexte(dossier.chemin());
+        contexte.dossierExercices.fixerDossier(dossier.chemin() + QLatin1Char('/'));
+        EcrireExercices(dossier.fichier(QStringLiteral("Série A")), {QStringLiteral("Ex1.ex2")});
+        for (const QString& existant : c.existants)
+            ASSERT_TRUE(DossierTemporaire::ecrire(existant, QByteArray("ancien")));
+
+        TF_Fiches fenetre(contexte);
+        fenetre.show();
+        fenetre.findChild<QComboBox*>(QStringLiteral("ChoixCorriges"))->setCurrentIndex(c.corrigesChoisis);
+        dialogues.fichiersEnregistres.enqueue(dossier.fichier(QString::fromUtf8(c.nomDuDialogue)));
+        dialogues.reponses.enqueue(c.reponse);
+        QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("BoutonEnregistrerPdf")),
+                          Qt::LeftButton);
+
+        EXPECT_EQ(dialogues.textes(), c.question.isEmpty() ? QStringList() : QStringList(c.question));
+        for (const QString& nom : {fiches, corriges}) {
+            const QByteArray octets = lireFichier(dossier.fichier(nom)).value_or(QByteArray());
+            if (c.ecrit && (nom == fiches || c.corrigesChoisis == 2))
+                EXPECT_TRUE(octets.startsWith("%PDF")) << nom.toStdString();
+            else
+                EXPECT_EQ(octets, c.existants.contains(nom) ? QByteArray("ancien") : QByteArray()) << nom.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -4,11 +4,14 @@
 #include "Fiches.h"
 
 #include "Couleurs.h"
+#include "DisquePlein.h"
 #include "DossierTemporaire.h"
 #include "Dessin.h"
 #include "Enregistrements.h"
 #include "FichierExercice.h"
+#include "Symetrie.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -16,6 +19,8 @@
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -81,14 +86,38 @@ QImage ImageFiche(const ExerciceFiche& exercice, bool corrige)
     return image;
 }
 
+// The answer drawn on paper is the picture the player shows for the exact mirror, which
+// the player's check accepts: about every axis kind, shifted either way, and the centre
+// point; in exercise 3 (wider axis, black lines beside it, painted areas) and in 4.
 TEST(Fiches, LeCorrigeEstLImageExacteQueLeJoueurAttend)
 {
-    for (const Axe axe : {AxeVertical, AxeHorizontal, AxeObliqueHB, AxeObliqueBH, AxePoint}) {
-        SCOPED_TRACE(Code(axe));
+    const struct {
+        Axe axe;
+        int decalage;
+        int numero;
+    } cas[] = {
+        {AxeVertical, 0, 3}, {AxeVertical, -3, 3},  {AxeHorizontal, 1, 3},  {AxeHorizontal, -2, 4},
+        {AxeObliqueHB, 0, 3}, {AxeObliqueHB, 1, 3}, {AxeObliqueHB, -2, 4},  {AxeObliqueBH, 0, 3},
+        {AxeObliqueBH, 1, 4}, {AxeObliqueBH, -4, 3}, {AxePoint, 0, 3},      {AxePoint, 0, 5},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(testing::Message() << "axis " << Code(c.axe) << " shifted " << c.decalage
+                                        << ", exercise " << c.numero);
         ExerciceFiche exercice = ExerciceComplet();
-        exercice.Grille.TypeAxe = axe;
+        exercice.NumeroExercice = c.numero;
+        exercice.Grille.TypeAxe = c.axe;
+        exercice.Grille.DecalageAxe = c.decalage;
+        const Quadrillage& g = exercice.Grille;
+        const Figure attendue = FigureMiroir(g, exercice.Reference);
         QImage joueur = NouvelleImage(T * 24 + 4, T * 24 + 4);
-        RedessinerTout(joueur, exercice.Grille, 3, exercice.Reference, FigureAttendue(exercice));
+        DessinerQuadrillage(joueur, g, c.numero, Rendu::Joueur);
+        DessinerFigure(joueur, exercice.Reference, Rendu::Joueur);
+        const int axeInitial = CompterPointsAxeCouverts(g, joueur);
+        DessinerFigure(joueur, attendue, Rendu::Joueur);
+        MasqueReference masque(joueur.width(), joueur.height());
+        for (int i = 1; i <= exercice.Reference.NbElements; ++i)
+            MarquerElement(masque, exercice.Reference[i]);
+        EXPECT_TRUE(VerifierSymetrie(g, joueur, masque, exercice.Reference, attendue, axeInitial));
 
         const QImage corrige = ImageFiche(exercice, true);
         EXPECT_EQ(Differences(joueur, corrige, T * 24), 0);
@@ -198,8 +227,7 @@ TEST(Fiches, LesMauvaisesEntreesSontNommeesEtRienNEstEcritAMoitie)
               QStringLiteral("Quadrillages trop grands pour des cases de 1 cm, imprimés plus "
                              "petits : Ex01 (7,5 mm)."));
 
-    // A folder that cannot be written: the usual message, and no file at all, not even the
-    // worksheets when the answers were the ones to fail.
+    // A folder that cannot be written: the usual message, and no file at all.
     options.AvecCorriges = Corriges::SecondFichier;
     const QString absent = dossier.fichier(QStringLiteral("absent/c.pdf"));
     const BilanFiches echec = EnregistrerFiches(seul, options, absent);
@@ -207,6 +235,33 @@ TEST(Fiches, LesMauvaisesEntreesSontNommeesEtRienNEstEcritAMoitie)
     EXPECT_TRUE(echec.Message.startsWith(messageErreurFichier(absent, QString()).left(20)))
         << echec.Message.toStdString();
     EXPECT_FALSE(QFile::exists(absent));
+
+    // Older worksheets and answers stay as they were, whichever file fails: the answers
+    // (a folder holds their name) or both (a full disk). Nothing new is left beside them.
+    for (const bool disquePlein : {false, true}) {
+        SCOPED_TRACE(disquePlein ? "full disk" : "answers not writable");
+        DossierTemporaire ici;
+        const QString fiches = ici.fichier(QStringLiteral("fiches.pdf"));
+        const QString corriges = CheminCorriges(fiches);
+        ASSERT_TRUE(DossierTemporaire::ecrire(fiches, "ancien"));
+        ASSERT_TRUE(disquePlein ? DossierTemporaire::ecrire(corriges, "anciens corrigés") : QDir().mkdir(corriges));
+        const QStringList avant = QDir(ici.chemin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        BilanFiches bilan;
+        {
+            std::optional<DisquePlein> plein;
+            if (disquePlein)
+                plein.emplace();
+            bilan = EnregistrerFiches(seul, options, fiches);
+        }
+        EXPECT_FALSE(bilan.Ecrit);
+        EXPECT_TRUE(bilan.Message.startsWith(messageErreurFichier(disquePlein ? fiches : corriges, QString())))
+            << bilan.Message.toStdString();
+        EXPECT_EQ(lireFichier(fiches), QByteArray("ancien"));
+        if (disquePlein) {
+            EXPECT_EQ(lireFichier(corriges), QByteArray("anciens corrigés"));
+        }
+        EXPECT_EQ(QDir(ici.chemin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), avant);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ImpressionFigure.h"
 #include "Dessin.h"
+#include "Symetrie.h"
 
 #include <gtest/gtest.h>
 
@@ -266,28 +267,33 @@ TEST(Dessin, RemplissageDUneGrandeImage)
               2000 * 2000);
 }
 
+// Whatever the axis' shift, the black lines follow the axis on both sides of it: a fill
+// started four pixels from the axis stays there, in exercise 3 only.
 TEST(Dessin, LesLignesDeLExercice3RetiennentLaPeinture)
 {
     struct Cas
     {
         Axe axe;
-        QPoint graine, enFace;
-    } cas[] = {{AxeVertical, {100, 100}, {400, 100}},
-               {AxeHorizontal, {100, 100}, {100, 400}},
-               {AxeObliqueHB, {400, 100}, {100, 400}},
-               {AxeObliqueBH, {100, 100}, {400, 400}},
-               {AxePoint, {100, 100}, {240, 240}}};
+        QPoint (*graine)(int d); // four pixels across from the axis shifted d cells
+    } cas[] = {{AxeVertical, [](int d) { return QPoint(20 * (12 + d) - 4, 110); }},
+               {AxeHorizontal, [](int d) { return QPoint(110, 20 * (12 + d) - 4); }},
+               {AxeObliqueHB, [](int d) { return QPoint(110 + 20 * d + 4, 110); }},
+               {AxeObliqueBH, [](int d) { return QPoint(20 * (24 + d) - 110 - 4, 110); }},
+               {AxePoint, [](int) { return QPoint(100, 100); }}};
     for (const Cas& c : cas)
-        for (int exercice : {2, 3}) {
-            QImage image = NouvelleImage(500, 500);
-            DessinerQuadrillage(image, Grille(c.axe), exercice, Rendu::Joueur);
-            RemplirJusquAuNoir(image, c.graine.x(), c.graine.y(), CouleurJaune);
-            EXPECT_EQ(CouleurPixel(image, c.graine.x(), c.graine.y()), CouleurJaune);
-            EXPECT_EQ(CouleurPixel(image, c.enFace.x(), c.enFace.y()) == CouleurJaune,
-                      exercice != 3)
-                << "axis " << c.axe << ", exercise " << exercice;
-            EXPECT_EQ(CouleurPixel(image, 482, 101), CouleurBlanc) << "the frame holds it";
-        }
+        for (int decalage : {0, -3, 2})
+            for (int exercice : {2, 3}) {
+                const Quadrillage grille = Grille(c.axe, decalage);
+                const QPoint graine = c.graine(decalage);
+                const QPoint enFace = c.axe == AxePoint ? QPoint(240, 240) : ImageMiroir(grille, graine);
+                QImage image = NouvelleImage(500, 500);
+                DessinerQuadrillage(image, grille, exercice, Rendu::Joueur);
+                RemplirJusquAuNoir(image, graine.x(), graine.y(), CouleurJaune);
+                EXPECT_EQ(CouleurPixel(image, graine.x(), graine.y()), CouleurJaune);
+                EXPECT_EQ(CouleurPixel(image, enFace.x(), enFace.y()) == CouleurJaune, exercice != 3)
+                    << "axis " << c.axe << " shifted " << decalage << ", exercise " << exercice;
+                EXPECT_EQ(CouleurPixel(image, 482, 101), CouleurBlanc) << "the frame holds it";
+            }
 }
 
 TEST(Dessin, LOrdreDesElementsFaitPartieDuDessin)
