@@ -366,7 +366,8 @@ private:
         if (!enTrop && n > colonnes_.dernierChampUtile())
             return true;
         remarquer(e.ligne, QStringLiteral("%1 au lieu de %2 : ligne non importée.")
-                               .arg(nombreColonnes(n), nombreColonnes(colonnes_.nbChamps)));
+                               .arg(nombreColonnes(n))
+                               .arg(colonnes_.nbChamps));
         return false;
     }
 

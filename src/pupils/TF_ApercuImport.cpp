@@ -102,13 +102,13 @@ void TF_ApercuImport::creerControles()
     RadioAjouter->setChecked(true);
 
     CreerEtiquette(Panel1, QStringLiteral("LabelClasses"), QStringLiteral("Classes"), {12, 146, 0, 0}, gras, CouleurNoir);
-    ListeClasses = creerListe(Panel1, QStringLiteral("ListeClasses"), QStringLiteral("Classes trouvées"), {12, 170, 260, 220});
+    ListeClasses = creerListe(Panel1, QStringLiteral("ListeClasses"), QStringLiteral("Classes trouvées"), {12, 170, 260, 190});
     CreerEtiquette(Panel1, QStringLiteral("LabelNoms"), QStringLiteral("La liste de la classe après l'import"),
                    {286, 146, 0, 0}, gras, CouleurNoir);
-    ListeNoms = creerListe(Panel1, QStringLiteral("ListeNoms"), QStringLiteral("Élèves de la classe"), {286, 170, 486, 220});
+    ListeNoms = creerListe(Panel1, QStringLiteral("ListeNoms"), QStringLiteral("Élèves de la classe"), {286, 170, 486, 190});
     CreerEtiquette(Panel1, QStringLiteral("LabelRemarques"), QStringLiteral("Ce qui n'a pas pu être lu tel quel"),
-                   {12, 398, 0, 0}, gras, CouleurNoir);
-    ListeRemarques = creerListe(Panel1, QStringLiteral("ListeRemarques"), QStringLiteral("Remarques"), {12, 422, 760, 70});
+                   {12, 368, 0, 0}, gras, CouleurNoir);
+    ListeRemarques = creerListe(Panel1, QStringLiteral("ListeRemarques"), QStringLiteral("Remarques"), {12, 392, 760, 100});
     ListeRemarques->setWordWrap(true);
     ColorerTexte(ListeRemarques, CouleurMarron);
 
