@@ -328,6 +328,7 @@ void TF_SuiviClasse::BoutonArchiveClick()
 {
     if (archive_) {
         fermerArchive();
+        ComboClasse->clear();
         FormActivate();
         return;
     }
@@ -351,6 +352,8 @@ void TF_SuiviClasse::BoutonArchiveClick()
     LabelArchive->setText(QStringLiteral("Archive « %1 », en lecture").arg(nomArchive_));
     LabelArchive->setToolTip(fichier);
     BoutonArchive->setText(QStringLiteral("Revenir à l'année"));
+    // Another year has other classes: its first is shown.
+    ComboClasse->clear();
     FormActivate();
 }
 
