@@ -28,16 +28,20 @@ constexpr std::array<DifferenceLatin9, 8> Latin9 = {{{0xA4, u'€'}, {0xA6, u'Š
 // some keyboards, in either code page).
 bool estLatin9(const QByteArray& octets)
 {
-    bool lettreLatin9 = false;
-    for (char c : octets) {
+    static const std::array<bool, 256> lettreLatin9 = [] {
+        std::array<bool, 256> lettres{};
+        for (const DifferenceLatin9& d : Latin9)
+            lettres[d.octet] = d.octet != 0xB4;
+        return lettres;
+    }();
+    bool trouvee = false;
+    for (const char c : octets) {
         const auto octet = static_cast<uchar>(c);
         if (octet >= 0x80 && octet <= 0x9F)
             return false;
-        lettreLatin9 = lettreLatin9
-            || std::any_of(Latin9.begin(), Latin9.end(),
-                           [octet](const DifferenceLatin9& d) { return d.octet == octet && octet != 0xB4; });
+        trouvee = trouvee || lettreLatin9[octet];
     }
-    return lettreLatin9;
+    return trouvee;
 }
 
 QString depuisLatin9(const QByteArray& octets)
@@ -48,17 +52,6 @@ QString depuisLatin9(const QByteArray& octets)
     return texte;
 }
 
-bool finDeLigne(QChar c)
-{
-    return c == u'\n' || c == u'\r';
-}
-
-// The index after the line end at i; CR LF is one line end.
-qsizetype apresFinDeLigne(QStringView texte, qsizetype i)
-{
-    return texte[i] == u'\r' && i + 1 < texte.size() && texte[i + 1] == u'\n' ? i + 2 : i + 1;
-}
-
 struct Guillemets {
     QString texte;
     qsizetype fin = 0; // the index after the closing quote
@@ -66,35 +59,103 @@ struct Guillemets {
     bool ferme = false;
 };
 
-// The field that starts after an opening quote at debut - 1.
-Guillemets lireEntreGuillemets(QStringView texte, qsizetype debut)
-{
-    Guillemets g;
-    qsizetype i = debut;
-    while (i < texte.size()) {
-        const qsizetype guillemet = texte.indexOf(u'"', i);
-        const qsizetype fin = guillemet < 0 ? texte.size() : guillemet;
-        for (qsizetype k = i; k < fin; ++k)
-            g.lignes += texte[k] == u'\n' || (texte[k] == u'\r' && (k + 1 == texte.size() || texte[k + 1] != u'\n'));
-        g.texte += texte.mid(i, fin - i);
-        if (guillemet < 0)
-            break;
-        if (guillemet + 1 < texte.size() && texte[guillemet + 1] == u'"') {
-            g.texte += u'"';
-            i = guillemet + 2;
-            continue;
-        }
-        g.fin = guillemet + 1;
-        g.ferme = true;
-        break;
+// A text read unit by unit: files of thousands of lines are cut here.
+class LecteurCsv {
+public:
+    LecteurCsv(const QString& texte, QChar separateur)
+        : t_(reinterpret_cast<const char16_t*>(texte.utf16()))
+        , n_(texte.size())
+        , separateur_(separateur.unicode())
+        , separe_(!separateur.isNull())
+    {
     }
-    return g;
-}
 
-bool estVide(const EnregistrementCsv& e)
-{
-    return std::all_of(e.champs.begin(), e.champs.end(), [](const QString& c) { return c.trimmed().isEmpty(); });
-}
+    QList<EnregistrementCsv> lire()
+    {
+        QList<EnregistrementCsv> enregistrements;
+        qsizetype i = 0;
+        int ligne = 1;
+        while (i < n_) {
+            EnregistrementCsv e;
+            e.ligne = ligne;
+            for (bool suite = true; suite;) {
+                QString champ;
+                if (t_[i] == u'"') {
+                    Guillemets g = entreGuillemets(i + 1);
+                    if (g.ferme) {
+                        champ = std::move(g.texte);
+                        i = g.fin;
+                        ligne += g.lignes;
+                    } else {
+                        e.guillemetOuvert = true;
+                    }
+                }
+                qsizetype fin = i;
+                while (fin < n_ && !finDeChamp(fin))
+                    ++fin;
+                champ += morceau(i, fin);
+                e.champs.append(champ);
+                i = fin;
+                suite = i < n_ && separe_ && t_[i] == separateur_;
+                if (suite) {
+                    ++i;
+                } else if (i < n_) {
+                    i = apresFinDeLigne(i);
+                    ++ligne;
+                }
+            }
+            if (!estVide(e))
+                enregistrements.append(std::move(e));
+        }
+        return enregistrements;
+    }
+
+private:
+    const char16_t* t_;
+    qsizetype n_;
+    char16_t separateur_;
+    bool separe_;
+
+    bool finDeLigne(qsizetype i) const { return t_[i] == u'\n' || t_[i] == u'\r'; }
+    bool finDeChamp(qsizetype i) const { return (separe_ && t_[i] == separateur_) || finDeLigne(i); }
+    // The index after the line end at i; CR LF is one line end.
+    qsizetype apresFinDeLigne(qsizetype i) const { return t_[i] == u'\r' && i + 1 < n_ && t_[i + 1] == u'\n' ? i + 2 : i + 1; }
+    QString morceau(qsizetype debut, qsizetype fin) const
+    {
+        return QString(reinterpret_cast<const QChar*>(t_ + debut), fin - debut);
+    }
+
+    // The field that starts after an opening quote at debut - 1.
+    Guillemets entreGuillemets(qsizetype debut) const
+    {
+        Guillemets g;
+        for (qsizetype i = debut; i < n_;) {
+            qsizetype guillemet = i;
+            while (guillemet < n_ && t_[guillemet] != u'"') {
+                if (finDeLigne(guillemet) && apresFinDeLigne(guillemet) == guillemet + 1)
+                    ++g.lignes;
+                ++guillemet;
+            }
+            g.texte += morceau(i, guillemet);
+            if (guillemet == n_)
+                break;
+            if (guillemet + 1 < n_ && t_[guillemet + 1] == u'"') {
+                g.texte += u'"';
+                i = guillemet + 2;
+                continue;
+            }
+            g.fin = guillemet + 1;
+            g.ferme = true;
+            break;
+        }
+        return g;
+    }
+
+    static bool estVide(const EnregistrementCsv& e)
+    {
+        return std::all_of(e.champs.begin(), e.champs.end(), [](const QString& c) { return c.trimmed().isEmpty(); });
+    }
+};
 
 // How many times the character stands outside quotes in a line.
 int compterHorsGuillemets(QStringView ligne, QChar c)
@@ -132,43 +193,7 @@ TexteDecode DecoderTexte(const QByteArray& octets)
 
 QList<EnregistrementCsv> LireCsv(const QString& texte, QChar separateur)
 {
-    const QStringView t(texte);
-    const bool separe = !separateur.isNull();
-    auto finDeChamp = [&](QChar c) { return (separe && c == separateur) || finDeLigne(c); };
-    QList<EnregistrementCsv> enregistrements;
-    qsizetype i = 0;
-    int ligne = 1;
-    while (i < t.size()) {
-        EnregistrementCsv e;
-        e.ligne = ligne;
-        for (bool suite = true; suite;) {
-            QString champ;
-            if (i < t.size() && t[i] == u'"') {
-                Guillemets g = lireEntreGuillemets(t, i + 1);
-                if (g.ferme) {
-                    champ = std::move(g.texte);
-                    i = g.fin;
-                    ligne += g.lignes;
-                } else {
-                    e.guillemetOuvert = true;
-                }
-            }
-            const qsizetype fin = std::find_if(t.begin() + i, t.end(), finDeChamp) - t.begin();
-            champ += t.mid(i, fin - i);
-            e.champs.append(champ);
-            i = fin;
-            suite = i < t.size() && separe && t[i] == separateur;
-            if (suite) {
-                ++i;
-            } else if (i < t.size()) {
-                i = apresFinDeLigne(t, i);
-                ++ligne;
-            }
-        }
-        if (!estVide(e))
-            enregistrements.append(std::move(e));
-    }
-    return enregistrements;
+    return LecteurCsv(texte, separateur).lire();
 }
 
 QChar DevinerSeparateur(const QString& texte)

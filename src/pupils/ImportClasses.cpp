@@ -466,10 +466,11 @@ QString refusDuFormat(const QByteArray& octets, const QString& nomFichier)
                               "fichier CSV.")
             .arg(nomFichier);
     const bool utf16 = octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF");
-    const qsizetype controles = std::count_if(octets.begin(), octets.end(), [](char c) {
+    qsizetype controles = 0;
+    for (const char c : octets) {
         const auto o = static_cast<uchar>(c);
-        return (o < 0x20 && o != '\t' && o != '\n' && o != '\r' && o != '\f') || o == 0x7F;
-    });
+        controles += (o < 0x20 && o != '\t' && o != '\n' && o != '\r' && o != '\f') || o == 0x7F;
+    }
     if (!utf16 && (octets.contains('\0') || controles * 100 > octets.size()))
         return QStringLiteral("« %1 » n'est pas une liste de noms : choisissez un fichier CSV ou texte.").arg(nomFichier);
     return {};
@@ -487,8 +488,11 @@ QString messageTaille(const QString& nomFichier, qint64 taille)
 QString initiale(const QString& nom)
 {
     for (QChar c : nom)
-        if (c.isLetter())
-            return c.toUpper() + QStringLiteral(".");
+        if (c.isLetter()) {
+            // "µ" has its capital in Greek only.
+            const QChar capitale = c.toUpper();
+            return (octetWindows1252(capitale.unicode()) >= 0 ? capitale : c) + QStringLiteral(".");
+        }
     return nom;
 }
 
@@ -675,8 +679,11 @@ LectureImport LireImport(const QByteArray& octets, const QString& nomFichier, Or
     lecture.remarques = avantTitres;
     Lecteur lecteur(lecture, *colonnes);
     for (const EnregistrementCsv& e : enregistrements)
-        if (!lecteur.lire(e))
+        if (!lecteur.lire(e)) {
+            lecture.classes.clear();
+            lecture.nbEleves = 0;
             return lecture;
+        }
     lecteur.conclure();
     return lecture;
 }
