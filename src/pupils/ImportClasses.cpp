@@ -4,14 +4,13 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "OrdreAlphabetique.h"
 #include "Tableur.h"
 #include "Verrou.h"
 
-#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
@@ -291,16 +290,6 @@ QString nomDeClasseImportee(const QString& brut, QString* remarque)
     return nom;
 }
 
-const QCollator& ordreAlphabetique()
-{
-    static const QCollator collateur = [] {
-        QCollator c{QLocale(QLocale::French, QLocale::France)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collateur;
-}
-
 QString messageTropDeClasses()
 {
     return QStringLiteral("Le fichier nomme plus de %1 classes : ce n'est sans doute pas une liste d'élèves.")
@@ -344,7 +333,7 @@ public:
         if (nonNommees_ > 0)
             l_.remarques.append({0, QStringLiteral("Et %1 autres remarques.").arg(nonNommees_)});
         std::stable_sort(l_.classes.begin(), l_.classes.end(), [](const ClasseImportee& a, const ClasseImportee& b) {
-            return ordreAlphabetique().compare(a.nom, b.nom) < 0;
+            return OrdreAlphabetique().compare(a.nom, b.nom) < 0;
         });
     }
 
@@ -536,7 +525,7 @@ QStringList nomsAffiches(const QList<EleveImporte>& eleves, PresentationNoms pre
         affiches.append(nom);
     }
     std::stable_sort(affiches.begin(), affiches.end(),
-                     [](const QString& a, const QString& b) { return ordreAlphabetique().compare(a, b) < 0; });
+                     [](const QString& a, const QString& b) { return OrdreAlphabetique().compare(a, b) < 0; });
     return affiches;
 }
 

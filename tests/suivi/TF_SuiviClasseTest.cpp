@@ -26,18 +26,30 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(octets);
 }
+
+// A program folder with its results folder and one exercise, "Série 1\Ex05".
+struct ProgrammeSuivi {
+    QTemporaryDir racine;
+    QDir r{racine.path()};
+    Contexte contexte{racine.path()};
+
+    ProgrammeSuivi()
+    {
+        r.mkpath(QStringLiteral("exercices/Série 1"));
+        r.mkpath(QStringLiteral("bilans"));
+        contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
+        contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
+        ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    }
+};
 } // namespace
 
 TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
 {
-    QTemporaryDir racine;
-    const QDir r(racine.path());
-    r.mkpath(QStringLiteral("exercices/Série 1"));
-    r.mkpath(QStringLiteral("bilans"));
-    Contexte contexte(racine.path());
-    contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
-    contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
-    ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    ProgrammeSuivi programme;
+    const QTemporaryDir& racine = programme.racine;
+    const QDir& r = programme.r;
+    const Contexte& contexte = programme.contexte;
     // A class of 51 pupils, one of them with a very long name.
     const QString nomLong = QStringLiteral("Marie-Charlotte Élisabeth ").repeated(8);
     QStringList eleves{QStringLiteral("Léa"), QStringLiteral("Paul"), nomLong};
@@ -102,14 +114,10 @@ QString texteDuPdf(const QString& pdf)
 
 TEST(FenetreSuivi, NomsMasquesDansLaFenetreEtLePdfEtAnneeArchiveeRelue)
 {
-    QTemporaryDir racine;
-    const QDir r(racine.path());
-    r.mkpath(QStringLiteral("exercices/Série 1"));
-    r.mkpath(QStringLiteral("bilans"));
-    Contexte contexte(racine.path());
-    contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
-    contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
-    ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    ProgrammeSuivi programme;
+    const QTemporaryDir& racine = programme.racine;
+    const QDir& r = programme.r;
+    const Contexte& contexte = programme.contexte;
     const QStringList eleves{QStringLiteral("Léa Martin"), QStringLiteral("Lucas Moreau"), QStringLiteral("Jean-Luc")};
     ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves));
     ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa Martin.reu")), documentRtf({QStringLiteral("Série 1\\Ex05")}));
