@@ -131,6 +131,12 @@ void TF_efface_bilans::Bouton_QuitterClick()
 // files leave the folders only once the archive is written and read back whole.
 void TF_efface_bilans::BoutonFinAnneeClick()
 {
+    // A year is ended whole: never its class lists without its results.
+    if (dossier_.isEmpty()) {
+        avertir(QStringLiteral("Le dossier des bilans « %1 » est introuvable : rien n'a été archivé.")
+                    .arg(contexte_.dossierBilans.dossier()));
+        return;
+    }
     const FichiersAnnee fichiers = FichiersDeLAnnee(dossier_, contexte_.dossierProgramme);
     if (fichiers.nombre() == 0) {
         informer(QStringLiteral("Il n'y a ni bilan ni liste d'élèves à archiver."));

@@ -165,12 +165,7 @@ DemandeSuivi TF_SuiviClasse::demande() const
 {
     const QString type = ComboType->currentText();
     const QString serie = ComboSerie->currentText();
-    // A results folder out of reach is named in the overview's message, never replaced.
-    const QString accessible = contexte_.dossierBilansAccessible();
-    const QString bilans = archive_ ? archive_->filePath(DossierBilansArchive)
-        : accessible.isEmpty()      ? contexte_.dossierBilans.dossier()
-                                    : accessible;
-    return {dossierListes(), bilans, dossierExercices(),
+    return {dossierListes(), dossierBilans(), dossierExercices(),
             ComboClasse->currentText(),
             type == TousLesTypes ? 0 : type.toInt(), serie == ToutesLesSeries ? QString() : serie};
 }
@@ -320,6 +315,15 @@ void TF_SuiviClasse::BoutonImprimerClick()
 QString TF_SuiviClasse::dossierListes() const
 {
     return archive_ ? archive_->filePath(DossierListesArchive) : contexte_.dossierProgramme;
+}
+
+QString TF_SuiviClasse::dossierBilans() const
+{
+    if (archive_)
+        return archive_->filePath(DossierBilansArchive);
+    // A results folder out of reach is named in the overview's message, never replaced.
+    const QString accessible = contexte_.dossierBilansAccessible();
+    return accessible.isEmpty() ? contexte_.dossierBilans.dossier() : accessible;
 }
 
 // A past year, read from its archive unfolded in a private temporary folder; nothing of it

@@ -64,6 +64,7 @@ private:
     void FormActivate();
     QString dossierExercices() const;
     QString dossierListes() const;
+    QString dossierBilans() const;
     void fermerArchive();
     DemandeSuivi demande() const;
     QString titre() const;
