@@ -7,7 +7,7 @@ paquets=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 libfontconfig-dev
+  fonts-liberation2 libfontconfig-dev libzip-dev
   desktop-file-utils appstream file dpkg-dev
   clang clang-14 libclang-rt-14-dev
   xvfb openbox x11-utils libx11-dev imagemagick

@@ -4,11 +4,10 @@
 #include <QEvent>
 
 #include "Couleurs.h"
+#include "OrdreAlphabetique.h"
 
-#include <QCollator>
 #include <QFrame>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 
 QFont Police(const QString& famille, int pixels, bool gras)
@@ -100,25 +99,13 @@ ListeEleves::ListeEleves(QWidget* parent, const QString& nom, const QRect& geome
     setGeometry(geometrie);
 }
 
-namespace {
-const QCollator& ordreAlphabetique()
-{
-    static const QCollator collateur = [] {
-        QCollator c{QLocale(QLocale::French, QLocale::France)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collateur;
-}
-} // namespace
-
 QListWidgetItem* ListeEleves::ajouter(const QString& texte, const QString& donnee)
 {
     int rang = count();
     if (triee_) {
         // After the equal ones, so equal names stay in the order they came.
         rang = 0;
-        while (rang < count() && ordreAlphabetique().compare(item(rang)->text(), texte) <= 0)
+        while (rang < count() && OrdreAlphabetique().compare(item(rang)->text(), texte) <= 0)
             ++rang;
     }
     auto* element = new QListWidgetItem(texte);

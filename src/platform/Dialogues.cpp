@@ -55,3 +55,8 @@ Reponse confirmer(const QString& texte, BoutonsMessage boutons)
 {
     return dialogues().message(GenreMessage::Confirmation, texte, boutons);
 }
+
+QString compter(qsizetype nombre, const QString& singulier, const QString& pluriel)
+{
+    return QString::number(nombre) + QLatin1Char(' ') + (nombre > 1 ? pluriel : singulier);
+}

@@ -51,3 +51,6 @@ QString titreMessage(GenreMessage genre);
 void avertir(const QString& texte);
 void informer(const QString& texte);
 Reponse confirmer(const QString& texte, BoutonsMessage boutons = BoutonsMessage::OuiNon);
+
+// A count in a message, its noun agreeing: "1 élève", "0 élève", "3 élèves".
+QString compter(qsizetype nombre, const QString& singulier, const QString& pluriel);

@@ -7,11 +7,14 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "ImportClasses.h"
 #include "Operations.h"
+#include "TF_ApercuImport.h"
 #include "Verrou.h"
 
 #include <optional>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
@@ -102,6 +105,14 @@ void TF_Listes::creerControles()
                                QStringLiteral("&Rayer l'élève de la liste."), {406, 426, 261, 45},
                                boutons);
 
+    // A class list made from a file the school has, and a class list for a spreadsheet.
+    bouton_importer = CreerBouton(Panel1, QStringLiteral("bouton_importer"), QStringLiteral("Importer..."),
+                                  {562, 28, 105, 36}, boutons);
+    bouton_exporter = CreerBouton(Panel1, QStringLiteral("bouton_exporter"), QStringLiteral("Exporter..."),
+                                  {562, 72, 105, 36}, boutons);
+    connect(bouton_importer, &QPushButton::clicked, this, &TF_Listes::bouton_importerClick);
+    connect(bouton_exporter, &QPushButton::clicked, this, &TF_Listes::bouton_exporterClick);
+
     connect(bouton_nouveau, &QPushButton::clicked, this, &TF_Listes::bouton_nouveauClick);
     connect(bouton_ouvrir, &QPushButton::clicked, this, &TF_Listes::bouton_ouvrirClick);
     connect(bouton_enregistrer, &QPushButton::clicked, this, &TF_Listes::bouton_enregistrerClick);
@@ -127,6 +138,9 @@ void TF_Listes::creerMenu()
                        &TF_Listes::bouton_ouvrirClick);
     fichier->addAction(QStringLiteral("Enregistrer la classe en cours"), this,
                        &TF_Listes::bouton_enregistrerClick);
+    fichier->addSeparator();
+    fichier->addAction(QStringLiteral("Importer des élèves..."), this, &TF_Listes::bouton_importerClick);
+    fichier->addAction(QStringLiteral("Exporter la classe..."), this, &TF_Listes::bouton_exporterClick);
     fichier->addSeparator();
     fichier->addAction(QStringLiteral("Quitter"), this, &TF_Listes::bouton_quitterClick);
     MainMenu1->addAction(QStringLiteral("Aide     "), this,
@@ -288,4 +302,51 @@ void TF_Listes::bouton_quitterClick()
     viderBoites();
     modifiee_ = false;
     accept();
+}
+
+void TF_Listes::bouton_importerClick()
+{
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Importer des élèves");
+    demande.dossierInitial = QDir::homePath();
+    demande.filtre = QStringLiteral("listes d'élèves (*.csv *.txt);;tous les fichiers (*)");
+    const QString fichier = dialogues().ouvrirFichier(demande);
+    if (fichier.isEmpty())
+        return;
+    const LectureImport lecture = LireFichierImport(fichier);
+    if (!lecture.erreur.isEmpty()) {
+        avertir(lecture.erreur);
+        return;
+    }
+    if (!apercuImport_)
+        apercuImport_ = new TF_ApercuImport(contexte_, this);
+    apercuImport_->montrer(fichier, lecture);
+    if (apercuImport_->exec() != QDialog::Accepted)
+        return;
+    const ResultatImport resultat =
+        EcrireImport(apercuImport_->apercu(), apercuImport_->mode(), contexte_.dossierProgramme);
+    if (!resultat.ecrites.isEmpty())
+        informer(QStringLiteral("Classes importées : %1.").arg(resultat.ecrites.join(QStringLiteral(", "))));
+    if (!resultat.echecs.isEmpty())
+        avertir(resultat.echecs.join(QLatin1Char('\n')));
+}
+
+// The list shown, as a spreadsheet opens it.
+void TF_Listes::bouton_exporterClick()
+{
+    if (!Edit1->isEnabled()) {
+        avertir(QStringLiteral("Ouvrez ou créez d'abord une classe : c'est la liste affichée qui est exportée."));
+        return;
+    }
+    const QString classe = Edit1->text();
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Exporter la classe");
+    demande.dossierInitial = contexte_.dossierProgramme;
+    demande.nomPropose = (classe.isEmpty() ? QStringLiteral("classe") : classe) + QStringLiteral(".csv");
+    demande.filtre = QStringLiteral("tableur (*.csv)");
+    demande.extensionParDefaut = QStringLiteral("csv");
+    const QString fichier = dialogues().enregistrerFichier(demande);
+    QString erreur;
+    if (!fichier.isEmpty() && !ecrireFichier(fichier, ContenuExportClasse(classe, ListBox1->textes()), &erreur))
+        avertir(messageErreurFichier(QFileInfo(fichier).fileName(), erreur));
 }

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
+class TF_ApercuImport;
 
 // "Création de listes d'élèves.": the teacher makes, opens and saves class lists.
 class TF_Listes : public QDialog {
@@ -30,6 +31,8 @@ public:
     void bouton_rayerClick();
     void ListBox1Click();
     void ajouterEleve();
+    void bouton_importerClick();
+    void bouton_exporterClick();
 
 protected:
     void keyPressEvent(QKeyEvent* evenement) override;
@@ -50,6 +53,9 @@ private:
     QPushButton* bouton_enregistrer;
     QPushButton* bouton_quitter;
     QPushButton* bouton_rayer;
+    QPushButton* bouton_importer;
+    QPushButton* bouton_exporter;
+    TF_ApercuImport* apercuImport_ = nullptr; // made at the first import
     bool modifiee_ = false;
     QList<QByteArray> enregistrementsLus_; // of the class opened, kept when it is saved
     // The class file as this window last read or wrote it, to tell whether another

@@ -7,10 +7,13 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "FinAnnee.h"
 #include "Operations.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,6 +58,16 @@ void TF_efface_bilans::creerControles()
                                  {566, 400, 133, 49}, PoliceArial(16, true));
     Bouton_Quitter->setFlat(true);
     ColorerTexte(Bouton_Quitter, CouleurSarcelle);
+    BoutonFinAnnee = CreerBouton(Panel1, QStringLiteral("BoutonFinAnnee"), QStringLiteral("Fin d'année"),
+                                 {451, 230, 324, 40}, PoliceArial(16, true));
+    BoutonFinAnnee->setFlat(true);
+    ColorerTexte(BoutonFinAnnee, CouleurMarron);
+    auto* explication = CreerEtiquette(Panel1, QStringLiteral("LabelFinAnnee"),
+                                       QStringLiteral("Range les bilans et les listes d'élèves de l'année dans une "
+                                                      "archive, puis les efface."),
+                                       {455, 274, 316, 60}, PoliceArial(14), CouleurNoir);
+    explication->setWordWrap(true);
+    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5 = CreerEtiquette(Panel1, QStringLiteral("Label5"), QString(), {15, 465, 446, 32},
                             PoliceArial(16), CouleurNoir);
 
@@ -62,6 +75,7 @@ void TF_efface_bilans::creerControles()
     connect(BoutonSuppressionReussites, &QPushButton::clicked, this,
             &TF_efface_bilans::BoutonSuppressionReussitesClick);
     connect(Bouton_Quitter, &QPushButton::clicked, this, &TF_efface_bilans::Bouton_QuitterClick);
+    connect(BoutonFinAnnee, &QPushButton::clicked, this, &TF_efface_bilans::BoutonFinAnneeClick);
 }
 
 void TF_efface_bilans::showEvent(QShowEvent* evenement)
@@ -111,6 +125,57 @@ void TF_efface_bilans::Bouton_QuitterClick()
 {
     ListBox3->clear();
     accept();
+}
+
+// The year ends in one archive the teacher keeps where the school keeps its records; the
+// files leave the folders only once the archive is written and read back whole.
+void TF_efface_bilans::BoutonFinAnneeClick()
+{
+    // A year is ended whole: never its class lists without its results.
+    if (dossier_.isEmpty()) {
+        avertir(QStringLiteral("Le dossier des bilans « %1 » est introuvable : rien n'a été archivé.")
+                    .arg(contexte_.dossierBilans.dossier()));
+        return;
+    }
+    const FichiersAnnee fichiers = FichiersDeLAnnee(dossier_, contexte_.dossierProgramme);
+    if (fichiers.nombre() == 0) {
+        informer(QStringLiteral("Il n'y a ni bilan ni liste d'élèves à archiver."));
+        return;
+    }
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Archiver l'année");
+    demande.dossierInitial = QDir::homePath();
+    demande.nomPropose = NomArchiveAnnee(QDate::currentDate());
+    demande.filtre = QStringLiteral("archive ZIP (*.zip)");
+    demande.extensionParDefaut = QStringLiteral("zip");
+    QString archive = dialogues().enregistrerFichier(demande);
+    if (archive.isEmpty())
+        return;
+    if (!archive.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
+        archive += QStringLiteral(".zip");
+    const QString question = QStringLiteral("Ranger dans l'archive « %1 » les fichiers de l'année, puis les effacer ? "
+                                            "Cela fait %2 : %3 et %4.")
+                                 .arg(QFileInfo(archive).fileName(),
+                                      compter(fichiers.nombre(), QStringLiteral("fichier"), QStringLiteral("fichiers")),
+                                      compter(fichiers.bilans.size(), QStringLiteral("bilan"), QStringLiteral("bilans")),
+                                      compter(fichiers.classes.size(), QStringLiteral("liste d'élèves"),
+                                              QStringLiteral("listes d'élèves")));
+    if (confirmer(question) != Reponse::Oui)
+        return;
+    const BilanFinAnnee bilan = ArchiverEtEffacer(fichiers, archive);
+    ListBox3->clear();
+    FormActivate();
+    if (!bilan.erreur.isEmpty()) {
+        avertir(bilan.erreur);
+        return;
+    }
+    QString compte = QStringLiteral("L'archive « %1 » est écrite et relue ; fichiers effacés : %2. Le suivi de la "
+                                    "classe peut l'ouvrir à nouveau.")
+                         .arg(QFileInfo(archive).fileName())
+                         .arg(bilan.effaces);
+    if (!bilan.gardes.isEmpty())
+        compte += QStringLiteral("\n\n") + bilan.gardes.join(QLatin1Char('\n'));
+    (bilan.gardes.isEmpty() ? informer : avertir)(compte);
 }
 
 void TF_efface_bilans::hideEvent(QHideEvent* evenement)

@@ -9,7 +9,8 @@ class QLabel;
 class QPushButton;
 
 // "Gestion des bilans": lists the results files of the results folder and erases the one
-// the teacher selects.
+// the teacher selects; at the end of a school year, archives the year's results files and
+// class lists and erases them.
 class TF_efface_bilans : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
     void ListBox3Click();
     void BoutonSuppressionReussitesClick();
     void Bouton_QuitterClick();
+    void BoutonFinAnneeClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -35,6 +37,7 @@ private:
     ListeEleves* ListBox3;
     QPushButton* BoutonSuppressionReussites;
     QPushButton* Bouton_Quitter;
+    QPushButton* BoutonFinAnnee;
     QString dossier_; // the results folder listed
     QString FichierAEffacer_;
     int IndiceAEffacer_ = -1;

@@ -7,6 +7,7 @@
 #include "Dossiers.h"
 #include "Enregistrements.h"
 #include "Rtf.h"
+#include "Tableur.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -166,29 +167,6 @@ void compterTotaux(TableauSuivi& tableau)
     }
 }
 
-// A field as a spreadsheet reads it back: quoted when it holds a separator, a quote or
-// a line end, its quotes doubled. A spreadsheet runs a field that starts like a formula,
-// and pupils type their own names: such a field starts with an apostrophe, quoted.
-QString champCsv(const QString& texte)
-{
-    static const QString speciaux = QStringLiteral(";\"\r\n");
-    static const QString debutsFormule = QStringLiteral("=+-@\t\r");
-    const bool formule = !texte.isEmpty() && debutsFormule.contains(texte.front());
-    if (!formule && std::none_of(texte.begin(), texte.end(), [](QChar c) { return speciaux.contains(c); }))
-        return texte;
-    const QString champ = formule ? QLatin1Char('\'') + texte : texte;
-    return QLatin1Char('"') + QString(champ).replace(QLatin1Char('"'), QStringLiteral("\"\""))
-        + QLatin1Char('"');
-}
-
-QString ligneCsv(const QStringList& champs)
-{
-    QStringList sortie;
-    for (const QString& champ : champs)
-        sortie.append(champCsv(champ));
-    return sortie.join(QLatin1Char(';')) + QStringLiteral("\r\n");
-}
-
 QStringList champsEleve(const LigneSuivi& ligne)
 {
     QStringList champs{ligne.eleve};
@@ -276,18 +254,45 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
     return tableau;
 }
 
+QString Initiales(const QString& eleve)
+{
+    QStringList mots;
+    for (const QString& mot : eleve.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStringList parties;
+        for (const QString& partie : mot.split(QLatin1Char('-'), Qt::SkipEmptyParts)) {
+            const auto lettre = std::find_if(partie.begin(), partie.end(), [](QChar c) { return c.isLetter(); });
+            if (lettre != partie.end())
+                parties.append(lettre->toUpper() + QStringLiteral("."));
+        }
+        if (!parties.isEmpty())
+            mots.append(parties.join(QLatin1Char('-')));
+    }
+    return mots.join(QLatin1Char(' '));
+}
+
+TableauSuivi MasquerNoms(TableauSuivi tableau)
+{
+    QHash<QString, int> vus;
+    for (LigneSuivi& ligne : tableau.lignes) {
+        const QString initiales = Initiales(ligne.eleve);
+        const int rang = ++vus[initiales];
+        ligne.eleve = rang == 1 ? initiales : QStringLiteral("%1 (%2)").arg(initiales).arg(rang);
+    }
+    return tableau;
+}
+
 QByteArray ContenuCsv(const TableauSuivi& tableau)
 {
     QStringList entete{QStringLiteral("Élève")};
     for (const ColonneSuivi& colonne : tableau.colonnes)
         entete.append(colonne.serie + QLatin1Char('\\') + NomColonne(tableau, colonne));
     entete << QStringLiteral("Total") << QStringLiteral("autres");
-    QString texte = ligneCsv(entete);
+    QString texte = LigneCsv(entete);
     for (const LigneSuivi& ligne : tableau.lignes)
-        texte += ligneCsv(champsEleve(ligne));
+        texte += LigneCsv(champsEleve(ligne));
     QStringList totaux{QStringLiteral("Total")};
     for (int n : tableau.totauxColonnes)
         totaux.append(QString::number(n));
-    texte += ligneCsv(totaux << QString::number(tableau.totalReussites) << QString::number(tableau.totalAutres));
-    return QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8();
+    texte += LigneCsv(totaux << QString::number(tableau.totalReussites) << QString::number(tableau.totalAutres));
+    return DocumentCsv(texte);
 }

@@ -73,6 +73,12 @@ QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice);
 
 TableauSuivi ConstruireSuivi(const DemandeSuivi& demande);
 
+// A pupil as initials, for a table the whole class sees: "Léa Martin" and "Léa M." give
+// "L. M.", "Jean-Luc" gives "J.-L.".
+QString Initiales(const QString& eleve);
+// The table with every pupil as initials, those alike numbered ("L. M. (2)").
+TableauSuivi MasquerNoms(TableauSuivi tableau);
+
 // The table as a spreadsheet file: UTF-8 with a byte-order mark, ";" between fields, a
 // header row, one row per pupil and a row of totals. No field is ever read as a formula.
 QByteArray ContenuCsv(const TableauSuivi& tableau);

@@ -6,11 +6,14 @@
 #include "Couleurs.h"
 #include "Dialogues.h"
 #include "Enregistrements.h"
+#include "FinAnnee.h"
 #include "MiseEnPageSuivi.h"
 #include "Operations.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
@@ -20,6 +23,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace {
 const QString TousLesTypes = QStringLiteral("Tous");
@@ -55,6 +59,8 @@ TF_SuiviClasse::TF_SuiviClasse(const Contexte& contexte, QWidget* parent)
     CentrerPanneau(Panel1);
 }
 
+TF_SuiviClasse::~TF_SuiviClasse() = default;
+
 void TF_SuiviClasse::creerControles()
 {
     Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 12, 784, 548}, CouleurPanneauGestion);
@@ -77,10 +83,18 @@ void TF_SuiviClasse::creerControles()
     LabelMessage = CreerEtiquette(Panel1, QStringLiteral("LabelMessage"), QString(), {12, 46, 760, 36},
                                   PoliceArial(15, true), CouleurRouge);
     LabelMessage->setWordWrap(true);
+    CaseMasquerNoms = new QCheckBox(QStringLiteral("Masquer les noms"), Panel1);
+    CaseMasquerNoms->setObjectName(QStringLiteral("CaseMasquerNoms"));
+    CaseMasquerNoms->setGeometry(12, 88, 190, 28);
+    CaseMasquerNoms->setFont(PoliceArial(15, true));
+    LabelArchive = CreerEtiquette(Panel1, QStringLiteral("LabelArchive"), QString(), {214, 88, 340, 28},
+                                  PoliceArial(14, true), CouleurBleu);
+    BoutonArchive = CreerBouton(Panel1, QStringLiteral("BoutonArchive"), QStringLiteral("Ouvrir une archive..."),
+                                {562, 86, 210, 32}, PoliceArial(15, true));
     TableSuivi = new QTableWidget(Panel1);
     TableSuivi->setAccessibleName(QStringLiteral("Réussites de la classe"));
     TableSuivi->setObjectName(QStringLiteral("TableSuivi"));
-    TableSuivi->setGeometry(12, 86, 760, 396);
+    TableSuivi->setGeometry(12, 124, 760, 358);
     TableSuivi->setFont(PoliceArial(14));
     TableSuivi->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableSuivi->verticalHeader()->hide();
@@ -89,6 +103,8 @@ void TF_SuiviClasse::creerControles()
     connect(ComboClasse, &QComboBox::activated, this, &TF_SuiviClasse::ComboClasseChange);
     connect(ComboType, &QComboBox::activated, this, &TF_SuiviClasse::ComboTypeChange);
     connect(ComboSerie, &QComboBox::activated, this, &TF_SuiviClasse::ComboClasseChange);
+    connect(CaseMasquerNoms, &QCheckBox::clicked, this, &TF_SuiviClasse::ComboClasseChange);
+    connect(BoutonArchive, &QPushButton::clicked, this, &TF_SuiviClasse::BoutonArchiveClick);
 }
 
 void TF_SuiviClasse::creerBoutons()
@@ -120,7 +136,7 @@ void TF_SuiviClasse::FormActivate()
 {
     const QString classe = ComboClasse->currentText();
     ComboClasse->clear();
-    ComboClasse->addItems(ClassesDuDossier(contexte_.dossierProgramme));
+    ComboClasse->addItems(ClassesDuDossier(dossierListes()));
     if (ComboClasse->findText(classe) >= 0)
         ComboClasse->setCurrentText(classe);
     ComboTypeChange();
@@ -149,10 +165,7 @@ DemandeSuivi TF_SuiviClasse::demande() const
 {
     const QString type = ComboType->currentText();
     const QString serie = ComboSerie->currentText();
-    // A results folder out of reach is named in the overview's message, never replaced.
-    const QString accessible = contexte_.dossierBilansAccessible();
-    return {contexte_.dossierProgramme, accessible.isEmpty() ? contexte_.dossierBilans.dossier() : accessible,
-            dossierExercices(),
+    return {dossierListes(), dossierBilans(), dossierExercices(),
             ComboClasse->currentText(),
             type == TousLesTypes ? 0 : type.toInt(), serie == ToutesLesSeries ? QString() : serie};
 }
@@ -160,6 +173,8 @@ DemandeSuivi TF_SuiviClasse::demande() const
 void TF_SuiviClasse::ComboClasseChange()
 {
     tableau_ = ConstruireSuivi(demande());
+    if (CaseMasquerNoms->isChecked())
+        tableau_ = MasquerNoms(tableau_);
     LabelMessage->setText(tableau_.erreur.isEmpty() ? tableau_.avertissement : tableau_.erreur);
     remplirTable();
 }
@@ -254,6 +269,8 @@ QString TF_SuiviClasse::titre() const
         + ComboType->currentText().toLower();
     if (ComboSerie->currentText() != ToutesLesSeries)
         texte += QStringLiteral(" — série ") + ComboSerie->currentText();
+    if (archive_)
+        texte += QStringLiteral(" — archive « ") + nomArchive_ + QStringLiteral(" »");
     return texte;
 }
 
@@ -293,6 +310,71 @@ void TF_SuiviClasse::BoutonImprimerClick()
     QPrintDialog choix(&imprimante, this);
     if (choix.exec() == QDialog::Accepted)
         ImprimerSuivi(imprimante, tableau_, titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+QString TF_SuiviClasse::dossierListes() const
+{
+    return archive_ ? archive_->filePath(DossierListesArchive) : contexte_.dossierProgramme;
+}
+
+QString TF_SuiviClasse::dossierBilans() const
+{
+    if (archive_)
+        return archive_->filePath(DossierBilansArchive);
+    // A results folder out of reach is named in the overview's message, never replaced.
+    const QString accessible = contexte_.dossierBilansAccessible();
+    return accessible.isEmpty() ? contexte_.dossierBilans.dossier() : accessible;
+}
+
+// A past year, read from its archive unfolded in a private temporary folder; nothing of it
+// is ever written back.
+void TF_SuiviClasse::BoutonArchiveClick()
+{
+    if (archive_) {
+        fermerArchive();
+        ComboClasse->clear();
+        FormActivate();
+        return;
+    }
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Ouvrir une archive de fin d'année");
+    demande.dossierInitial = QDir::homePath();
+    demande.filtre = QStringLiteral("archive ZIP (*.zip)");
+    demande.extensionParDefaut = QStringLiteral("zip");
+    const QString fichier = dialogues().ouvrirFichier(demande);
+    if (fichier.isEmpty())
+        return;
+    auto dossier = std::make_unique<QTemporaryDir>();
+    const QString erreur = dossier->isValid() ? DeplierArchiveAnnee(fichier, dossier->path())
+                                              : QStringLiteral("Aucun dossier temporaire ne peut être créé.");
+    if (!erreur.isEmpty()) {
+        avertir(erreur);
+        return;
+    }
+    archive_ = std::move(dossier);
+    nomArchive_ = QFileInfo(fichier).fileName();
+    LabelArchive->setText(QStringLiteral("Archive « %1 », en lecture").arg(nomArchive_));
+    LabelArchive->setToolTip(fichier);
+    BoutonArchive->setText(QStringLiteral("Revenir à l'année"));
+    // Another year has other classes: its first is shown.
+    ComboClasse->clear();
+    FormActivate();
+}
+
+void TF_SuiviClasse::fermerArchive()
+{
+    archive_.reset();
+    nomArchive_.clear();
+    LabelArchive->clear();
+    LabelArchive->setToolTip(QString());
+    BoutonArchive->setText(QStringLiteral("Ouvrir une archive..."));
+}
+
+void TF_SuiviClasse::hideEvent(QHideEvent* evenement)
+{
+    QDialog::hideEvent(evenement);
+    if (!evenement->spontaneous())
+        fermerArchive();
 }
 
 void TF_SuiviClasse::resizeEvent(QResizeEvent* evenement)

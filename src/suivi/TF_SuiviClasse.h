@@ -4,28 +4,37 @@
 
 #include <QDialog>
 
+#include <memory>
+
 struct Contexte;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTemporaryDir;
 
 // "Suivi de la classe": the teacher's table of who has done which exercise, with its
-// spreadsheet, print and PDF copies. It only reads the results files.
+// spreadsheet, print and PDF copies. It only reads the results files, those of the year
+// or those an archive of a past year keeps. Names may be hidden behind initials for a
+// table shown to the whole class.
 class TF_SuiviClasse : public QDialog {
     Q_OBJECT
 public:
     explicit TF_SuiviClasse(const Contexte& contexte, QWidget* parent = nullptr);
+    ~TF_SuiviClasse() override;
 
     void ComboClasseChange();
     void ComboTypeChange();
     void BoutonTableurClick();
     void BoutonImprimerClick();
     void BoutonPdfClick();
+    void BoutonArchiveClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
 
@@ -37,17 +46,26 @@ private:
     QComboBox* ComboType;
     QComboBox* ComboSerie;
     QLabel* LabelMessage;
+    QCheckBox* CaseMasquerNoms;
+    QLabel* LabelArchive;
+    QPushButton* BoutonArchive;
     QTableWidget* TableSuivi;
     QPushButton* BoutonTableur;
     QPushButton* BoutonImprimer;
     QPushButton* BoutonPdf;
     QPushButton* BoutonFermer;
     TableauSuivi tableau_;
+    // The archive unfolded while it is shown, removed when the window closes.
+    std::unique_ptr<QTemporaryDir> archive_;
+    QString nomArchive_;
 
     void creerControles();
     void creerBoutons();
     void FormActivate();
     QString dossierExercices() const;
+    QString dossierListes() const;
+    QString dossierBilans() const;
+    void fermerArchive();
     DemandeSuivi demande() const;
     QString titre() const;
     void remplirTable();

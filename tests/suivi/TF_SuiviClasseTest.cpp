@@ -3,12 +3,16 @@
 #include "Classes.h"
 #include "Contexte.h"
 #include "DialoguesScriptes.h"
+#include "FinAnnee.h"
 #include "Rtf.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,18 +26,30 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(octets);
 }
+
+// A program folder with its results folder and one exercise, "Série 1\Ex05".
+struct ProgrammeSuivi {
+    QTemporaryDir racine;
+    QDir r{racine.path()};
+    Contexte contexte{racine.path()};
+
+    ProgrammeSuivi()
+    {
+        r.mkpath(QStringLiteral("exercices/Série 1"));
+        r.mkpath(QStringLiteral("bilans"));
+        contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
+        contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
+        ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    }
+};
 } // namespace
 
 TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
 {
-    QTemporaryDir racine;
-    const QDir r(racine.path());
-    r.mkpath(QStringLiteral("exercices/Série 1"));
-    r.mkpath(QStringLiteral("bilans"));
-    Contexte contexte(racine.path());
-    contexte.dossierExercices.fixerDossier(r.filePath(QStringLiteral("exercices")));
-    contexte.dossierBilans.fixerDossier(r.filePath(QStringLiteral("bilans")));
-    ecrire(r.filePath(QStringLiteral("exercices/Série 1/Ex05.ex2")), "x");
+    ProgrammeSuivi programme;
+    const QTemporaryDir& racine = programme.racine;
+    const QDir& r = programme.r;
+    const Contexte& contexte = programme.contexte;
     // A class of 51 pupils, one of them with a very long name.
     const QString nomLong = QStringLiteral("Marie-Charlotte Élisabeth ").repeated(8);
     QStringList eleves{QStringLiteral("Léa"), QStringLiteral("Paul"), nomLong};
@@ -84,4 +100,68 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     EXPECT_TRUE(fenetre.findChild<QLabel*>(QStringLiteral("LabelMessage"))
                     ->text().startsWith(QStringLiteral("Le dossier des exercices est introuvable")));
     EXPECT_EQ(table->rowCount(), 0);
+}
+
+namespace {
+QString texteDuPdf(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+TEST(FenetreSuivi, NomsMasquesDansLaFenetreEtLePdfEtAnneeArchiveeRelue)
+{
+    ProgrammeSuivi programme;
+    const QTemporaryDir& racine = programme.racine;
+    const QDir& r = programme.r;
+    const Contexte& contexte = programme.contexte;
+    const QStringList eleves{QStringLiteral("Léa Martin"), QStringLiteral("Lucas Moreau"), QStringLiteral("Jean-Luc")};
+    ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves));
+    ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa Martin.reu")), documentRtf({QStringLiteral("Série 1\\Ex05")}));
+    DialoguesScriptes dialogues;
+    TF_SuiviClasse fenetre(contexte);
+    fenetre.show();
+    auto* table = fenetre.findChild<QTableWidget*>(QStringLiteral("TableSuivi"));
+    auto* masquer = fenetre.findChild<QCheckBox*>(QStringLiteral("CaseMasquerNoms"));
+    ASSERT_TRUE(table && masquer);
+
+    masquer->click();
+    const QStringList initiales{QStringLiteral("L. M."), QStringLiteral("L. M. (2)"), QStringLiteral("J.-L.")};
+    for (int i = 0; i < eleves.size(); ++i) {
+        EXPECT_EQ(table->item(i + 1, 0)->text(), initiales[i]);
+        EXPECT_EQ(table->item(i + 1, 0)->toolTip(), initiales[i]) << "the whole name is not in the tooltip either";
+    }
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("✓"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        const QString pdf = r.filePath(QStringLiteral("suivi.pdf"));
+        dialogues.fichiersEnregistres.enqueue(pdf);
+        fenetre.BoutonPdfClick();
+        const QString texte = texteDuPdf(pdf);
+        EXPECT_TRUE(texte.contains(QStringLiteral("L. M. (2)"))) << texte.toStdString();
+        for (const QString& nom : {QStringLiteral("Léa"), QStringLiteral("Martin"), QStringLiteral("Moreau"), QStringLiteral("Jean")})
+            EXPECT_FALSE(texte.contains(nom)) << nom.toStdString();
+    }
+    masquer->click();
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Léa Martin"));
+
+    // A past year, read from its archive while this year's files are gone.
+    const QString archive = r.filePath(QStringLiteral("annee.zip"));
+    ASSERT_TRUE(ArchiverEtEffacer(FichiersDeLAnnee(r.filePath(QStringLiteral("bilans")), racine.path()), archive).erreur.isEmpty());
+    fenetre.hide();
+    fenetre.show();
+    auto* classes = fenetre.findChild<QComboBox*>(QStringLiteral("ComboClasse"));
+    EXPECT_EQ(classes->currentText(), SansClasse) << "no class list left";
+    dialogues.fichiersOuverts.enqueue(archive);
+    fenetre.BoutonArchiveClick();
+    EXPECT_EQ(classes->currentText(), QStringLiteral("CM1"));
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Léa Martin"));
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("✓"));
+    EXPECT_TRUE(fenetre.findChild<QLabel*>(QStringLiteral("LabelArchive"))->text().contains(QStringLiteral("annee.zip")));
+    EXPECT_TRUE(QDir(r.filePath(QStringLiteral("bilans"))).isEmpty()) << "the archive is read where it was unfolded";
+    fenetre.hide();
+    fenetre.show();
+    EXPECT_EQ(classes->currentText(), SansClasse) << "closing the window leaves the archive";
 }

@@ -38,7 +38,7 @@ verifier "aucun programme de test ni de vérification" \
 verifier "tout appartient à root" test -z "$(awk '$2 != "root/root"' <<<"$contenu")"
 
 depend=$(dpkg-deb -f "$paquet" Depends)
-for d in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
+for d in libqt6widgets6 libqt6gui6 libqt6multimedia6 libzip4 qt6-qpa-plugins fonts-liberation2; do
     verifier "dépendance $d" grep -qE "(^|, )$d( |,|$)" <<<"$depend"
 done
 verifier "section education" test "$(dpkg-deb -f "$paquet" Section)" = education

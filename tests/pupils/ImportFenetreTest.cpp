@@ -1,0 +1,160 @@
+// Class lists imported and exported through the real windows, offscreen: the class lists
+// window, its preview, and the pupil window that shows the lists afterwards.
+
+#include "Classes.h"
+#include "ExportsEcole.h"
+#include "SupportEleves.h"
+#include "TF_ApercuImport.h"
+#include "TF_Listes.h"
+#include "TF_nom_eleve.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+class ImportParLaFenetre : public TestEleves {
+protected:
+    TF_Listes listes{contexte};
+    TF_nom_eleve eleve{contexte};
+
+    QString fichierEcrit(const QString& nom, const QByteArray& octets)
+    {
+        const QString chemin = QDir(dossierExercices()).filePath(nom);
+        ecrire(chemin, octets);
+        return chemin;
+    }
+
+    // "Importer..." with the file chosen; the preview, modal, is handled from inside its own
+    // event loop. Any window still open afterwards is closed, so that a test never hangs.
+    void importer(const QString& fichier, const std::function<void(TF_ApercuImport&)>& dansApercu)
+    {
+        dialogues.fichiersOuverts.enqueue(fichier);
+        QTimer::singleShot(0, &listes, [this, dansApercu] {
+            auto* apercu = listes.findChild<TF_ApercuImport*>();
+            if (apercu && apercu->isVisible())
+                dansApercu(*apercu);
+        });
+        QTimer::singleShot(5000, &listes, [] {
+            if (QWidget* ouverte = QApplication::activeModalWidget(); ouverte && ouverte->objectName() == QStringLiteral("F_ApercuImport"))
+                ouverte->close();
+        });
+        listes.show();
+        listes.bouton_importerClick();
+    }
+
+    static void cliquer(QWidget& fenetre, const char* bouton)
+    {
+        QTest::mouseClick(fenetre.findChild<QAbstractButton*>(QString::fromLatin1(bouton)), Qt::LeftButton);
+    }
+
+    // The names the pupil window shows for a class.
+    QStringList elevesDe(const QString& classe)
+    {
+        eleve.show();
+        auto* classes = eleve.findChild<QListWidget*>(QStringLiteral("ListBox3"));
+        cliquerItem(classes, classe);
+        const QStringList noms = textesListe(eleve.findChild<QListWidget*>(QStringLiteral("ListBox1")));
+        eleve.hide();
+        return noms;
+    }
+};
+
+} // namespace
+
+TEST_F(ImportParLaFenetre, ExportWindows1252EtListeUtf8ArriventDansLaFenetreDeLEleve)
+{
+    importer(fichierEcrit(QStringLiteral("export.csv"), exportEcole(false)), [](TF_ApercuImport& apercu) {
+        EXPECT_FALSE(apercu.findChild<QLineEdit*>(QStringLiteral("EditClasse"))->isVisible()) << "the file names its classes";
+        cliquer(apercu, "BoutonImporter");
+    });
+    ASSERT_EQ(dialogues.textes(),
+              QStringList{QStringLiteral("Classes importées : CE2 (2 élèves), CM1 A (3 élèves), CM2 (2 élèves).")});
+    EXPECT_EQ(elevesDe(QStringLiteral("CM1 A")),
+              (QStringList{QStringLiteral("Léa MARTIN"), QStringLiteral("Léa MOREAU"), QStringLiteral("Noé")}));
+    EXPECT_EQ(elevesDe(QStringLiteral("CM2")), (QStringList{QStringLiteral("Aïssatou"), QStringLiteral("François")}));
+    EXPECT_EQ(elevesDe(QStringLiteral("CE2")), (QStringList{QStringLiteral("Chloé"), QStringLiteral("Maël")}));
+
+    importer(fichierEcrit(QStringLiteral("ma liste.csv"), listeDeuxColonnes()), [](TF_ApercuImport& apercu) {
+        auto* classe = apercu.findChild<QLineEdit*>(QStringLiteral("EditClasse"));
+        EXPECT_EQ(classe->text(), QStringLiteral("ma liste")) << "the file's name until the teacher names the class";
+        classe->setText(QStringLiteral("CE1 Œ"));
+        emit classe->textEdited(classe->text());
+        auto* noms = apercu.findChild<QComboBox*>(QStringLiteral("ComboPresentation"));
+        noms->setCurrentIndex(1);
+        emit noms->activated(1);
+        cliquer(apercu, "BoutonImporter");
+    });
+    EXPECT_EQ(elevesDe(QStringLiteral("CE1 Œ")),
+              (QStringList{QStringLiteral("Léa Martin"), QStringLiteral("Maël Œuvrard"), QStringLiteral("Zoé Garçon")}));
+
+    // Nothing but names reached the class lists.
+    for (const QString& fichier : nomsDans(programme.chemin())) {
+        const QByteArray octets = lire(programme.fichier(fichier));
+        for (const QString& donnee : DonneesEcartees)
+            EXPECT_FALSE(octets.contains(donnee.toLatin1())) << fichier.toStdString() << " " << donnee.toStdString();
+    }
+}
+
+TEST_F(ImportParLaFenetre, UneClasseExistanteNEstRemplaceeQuApresUneSecondeQuestion)
+{
+    const QString cm2 = programme.fichier(QStringLiteral("CM2.elv"));
+    ecrire(cm2, ContenuClasse({QStringLiteral("Arthur"), QStringLiteral("François")}));
+    const QString fichier = fichierEcrit(QStringLiteral("export.csv"), exportEcole(true));
+
+    // Cancelled: nothing is written.
+    importer(fichier, [](TF_ApercuImport& apercu) { cliquer(apercu, "BoutonAnnuler"); });
+    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{QStringLiteral("CM2.elv")});
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+
+    // "Remplacer" asks once more; "Non" keeps the preview open.
+    dialogues.reponses << Reponse::Non << Reponse::Oui;
+    importer(fichier, [](TF_ApercuImport& apercu) {
+        auto* remplacer = apercu.findChild<QRadioButton*>(QStringLiteral("RadioRemplacer"));
+        ASSERT_TRUE(remplacer->isVisible());
+        remplacer->click();
+        cliquer(apercu, "BoutonImporter");
+        EXPECT_TRUE(apercu.isVisible());
+        cliquer(apercu, "BoutonImporter");
+    });
+    ASSERT_GE(dialogues.textes().size(), 3);
+    EXPECT_EQ(dialogues.textes()[0], dialogues.textes()[1]);
+    EXPECT_TRUE(dialogues.textes()[0].startsWith(QStringLiteral("Remplacer les listes de CM2 (2 élèves en tout)")));
+    EXPECT_EQ(LireClasse(cm2).noms, (QStringList{QStringLiteral("Aïssatou"), QStringLiteral("François")}));
+
+    // "Ajouter les nouveaux élèves" keeps the list's own names first.
+    ecrire(cm2, ContenuClasse({QStringLiteral("Arthur"), QStringLiteral("François")}));
+    importer(fichier, [](TF_ApercuImport& apercu) { cliquer(apercu, "BoutonImporter"); });
+    EXPECT_EQ(LireClasse(cm2).noms, (QStringList{QStringLiteral("Arthur"), QStringLiteral("François"), QStringLiteral("Aïssatou")}));
+}
+
+TEST_F(ImportParLaFenetre, UnClasseurEstRefuseEtLaListeAfficheeSExporte)
+{
+    importer(fichierEcrit(QStringLiteral("classe.xlsx"), QByteArray("PK\x03\x04\x14\0\x06\0", 8)), [](TF_ApercuImport& apercu) {
+        ADD_FAILURE() << "no preview for a spreadsheet's own format";
+        apercu.reject();
+    });
+    ASSERT_EQ(dialogues.messages.size(), 1);
+    EXPECT_TRUE(dialogues.textes()[0].contains(QStringLiteral("enregistrez d'abord en CSV")));
+    EXPECT_TRUE(nomsDans(programme.chemin()).isEmpty());
+
+    listes.bouton_nouveauClick();
+    listes.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("CP"));
+    auto* nouvel = listes.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    for (const QString& nom : {QStringLiteral("Zoé"), QStringLiteral("Léa")}) {
+        nouvel->setText(nom);
+        QTest::keyClick(nouvel, Qt::Key_Return);
+    }
+    const QString csv = QDir(dossierExercices()).filePath(QStringLiteral("CP.csv"));
+    dialogues.fichiersEnregistres.enqueue(csv);
+    listes.bouton_exporterClick();
+    EXPECT_EQ(dialogues.enregistrements.value(0).nomPropose, QStringLiteral("CP.csv"));
+    EXPECT_EQ(lire(csv), QByteArray("\xEF\xBB\xBF" "Classe;\xC3\x89l\xC3\xA8ve\r\nCP;L\xC3\xA9" "a\r\nCP;Zo\xC3\xA9\r\n"));
+}
