@@ -6,98 +6,62 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstring>
 
 namespace {
 
 // J: "Juste", no offer; S/s: "Juste" with the next level offered, taken/declined;
-// F: "Faux", no offer; P/p: "Faux" with the level below offered, taken/declined;
-// N: "Nouveau".
-struct Scenario {
-    const char* nom;
+// F: "Faux", no offer; P/p: "Faux" with the level below offered, taken/declined (a level
+// taken after "Faux" brings a new exercise at once); N: "Nouveau".
+const struct {
     int niveau;
     bool offres;
     const char* jeu;
     int niveauApres;
+} Scenarios[] = {
+    {1, true, "JNJNSN", 2},         // three in a row
+    {2, true, "JNJNsNJNJNSN", 3},   // declined, offered again after three more
+    {1, true, "JNJNFJNJNSN", 2},    // a "Faux" starts the count again
+    {6, true, "JNJNJNJN", 6},       // nothing above the last level
+    {3, true, "FFP", 2},            // three "Faux" on one exercise
+    {3, true, "FFpFFFJN", 3},       // once per exercise
+    {3, true, "FFJNFFP", 2},        // counted exercise by exercise
+    {1, true, "FFFFJN", 1},         // nothing below the first level
+    {3, false, "JNJNJNJFFFFN", 3},  // the teacher turned the offers off
 };
 
-const Scenario Scenarios[] = {
-    {"trois justes de suite offrent le niveau suivant", 1, true, "JNJNS N", 2},
-    {"refusé, il revient après trois de plus", 2, true, "JNJNsNJNJNS N", 3},
-    {"un faux entre deux justes recommence le compte", 1, true, "JNJNFJNJNS N", 2},
-    {"au dernier niveau rien n'est offert", 6, true, "JNJNJNJ N", 6},
-    {"trois faux sur un exercice offrent le niveau d'en dessous", 3, true, "FFP", 2},
-    {"une seule fois par exercice", 3, true, "FFpFFFJ N", 3},
-    {"les faux se comptent exercice par exercice", 3, true, "FFJNFFP", 2},
-    {"au premier niveau rien n'est offert", 1, true, "FFFFJ N", 1},
-    {"sans les propositions le niveau ne change pas", 3, false, "JNJNJNJ FFFF N", 3},
-};
-
-class Offres : public ::testing::TestWithParam<Scenario> {};
-
-TEST_P(Offres, LeNiveauSuitLesVerdictsEtLesReponses)
+TEST(Parcours, LeNiveauSuitLesVerdictsEtLesReponses)
 {
-    const Scenario& s = GetParam();
-    ParcoursHasard parcours({4, s.niveau, 8271}, s.offres);
-    for (const char* c = s.jeu; *c; ++c) {
-        const std::string ici = std::string("at ") + std::to_string(c - s.jeu) + " of " + s.jeu;
-        switch (*c) {
-        case 'N':
-            parcours.suivant();
-            break;
-        case 'J':
-        case 'S':
-        case 's': {
-            const OffreNiveau attendue = *c == 'J' ? OffreNiveau::Aucune : OffreNiveau::Suivant;
-            const OffreNiveau offre = parcours.reussite();
-            ASSERT_EQ(offre, attendue) << ici;
-            if (*c == 'S')
-                parcours.accepter(offre);
-            break;
-        }
-        case 'F':
-        case 'P':
-        case 'p': {
-            const OffreNiveau attendue = *c == 'F' ? OffreNiveau::Aucune : OffreNiveau::Precedent;
-            const OffreNiveau offre = parcours.faux();
-            ASSERT_EQ(offre, attendue) << ici;
-            if (*c == 'P') {
-                EXPECT_EQ(parcours.niveauOffert(offre), parcours.code().Niveau - 1);
-                parcours.accepter(offre);
-                parcours.suivant(); // the exercise found too hard is left at once
+    for (const auto& s : Scenarios) {
+        ParcoursHasard parcours({4, s.niveau, 8271}, s.offres);
+        for (const char* c = s.jeu; *c; ++c) {
+            if (*c == 'N') {
+                parcours.suivant();
+                continue;
             }
-            break;
+            const bool juste = std::strchr("JSs", *c) != nullptr;
+            const OffreNiveau offre = juste ? parcours.reussite() : parcours.faux();
+            const OffreNiveau attendue = std::strchr("JF", *c) ? OffreNiveau::Aucune
+                : juste                                        ? OffreNiveau::Suivant
+                                                               : OffreNiveau::Precedent;
+            ASSERT_EQ(offre, attendue) << s.jeu << " at " << c - s.jeu;
+            if (*c == 'S' || *c == 'P')
+                parcours.accepter(offre);
+            if (*c == 'P')
+                parcours.suivant();
         }
-        default:
-            break;
-        }
+        EXPECT_EQ(parcours.code().Niveau, s.niveauApres) << s.jeu;
     }
-    EXPECT_EQ(parcours.code().Niveau, s.niveauApres);
 }
 
-INSTANTIATE_TEST_SUITE_P(Parcours, Offres, ::testing::ValuesIn(Scenarios),
-                         [](const ::testing::TestParamInfo<Scenario>& info) {
-                             std::string nom;
-                             for (const char* c = info.param.nom; *c; ++c)
-                                 nom += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-                             return nom;
-                         });
-
-// The run goes on through the numbers of an endless run whatever the level, and keeps
-// the type.
+// Whatever the level, the numbers follow those of an endless run, in the same type.
 TEST(Parcours, LesNumerosSuiventLaSuiteQuelQueSoitLeNiveau)
 {
     ParcoursHasard parcours({5, 2, 99999});
-    CodeExercice attendu{5, 2, 99999};
-    for (int i = 0; i < 4; ++i) {
-        parcours.reussite();
-        attendu = CodeSuivant(attendu);
-        EXPECT_EQ(parcours.suivant(), attendu);
-    }
     parcours.accepter(OffreNiveau::Suivant);
-    attendu = CodeSuivant(attendu);
-    attendu.Niveau = 3;
+    CodeExercice attendu = CodeSuivant({5, 3, 99999});
     EXPECT_EQ(parcours.suivant(), attendu);
+    EXPECT_EQ(parcours.suivant(), CodeSuivant(attendu));
 }
 
 } // namespace

@@ -19,23 +19,10 @@
 
 namespace {
 
-constexpr quint32 Graine = 8271;
-
-// "Au hasard" then "Valider", once the chooser is shown.
-void AuHasardAuProchainChoix()
-{
-    QTimer::singleShot(0, [] {
-        auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
-        ASSERT_NE(choix, nullptr) << "the chooser is not shown";
-        choix->fixerSourceGraine([] { return Graine; });
-        choix->BoutonHasardClick();
-        choix->Button1Click();
-    });
-}
-
 class AuHasard : public ::testing::Test {
 protected:
     MondeJeu monde{4};
+    const QString bilan = QDir(monde.dossier()).filePath(NomFichierBilan(QStringLiteral("Zoé"), QStringLiteral("CM1")));
 
     AuHasard()
     {
@@ -46,12 +33,27 @@ protected:
         c.nomClasse = QStringLiteral("CM1");
     }
 
+    // A new opening of the window, then "Au hasard" and "Valider" in the chooser.
+    void commencerAuHasard()
+    {
+        monde.jeu().hide();
+        monde.jeu().show();
+        QTimer::singleShot(0, [] {
+            auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
+            ASSERT_NE(choix, nullptr) << "the chooser is not shown";
+            choix->fixerSourceGraine([] { return 8271u; });
+            choix->BoutonHasardClick();
+            choix->Button1Click();
+        });
+        monde.cliquer(QStringLiteral("BoutonNouveau"));
+    }
+
     CodeExercice code() { return monde.jeu().codeMontre().value_or(CodeExercice{0, 0, 0}); }
     QString niveauMontre() { return monde.etiquette(QStringLiteral("LabelHasard"))->text(); }
 
-    // The image of every segment, drawn from crossing to crossing (the first levels of
-    // exercise 4 are segments only).
-    void dessinerLeSymetrique()
+    // The image of every segment (the first levels of exercise 4 have no other element),
+    // drawn from crossing to crossing, then checked.
+    void reussir()
     {
         const Figure& modele = monde.jeu().figureReference();
         for (int i = 1; i <= modele.NbElements; ++i) {
@@ -59,29 +61,17 @@ protected:
             const ElementFigure image = ElementMiroir(monde.jeu().grille(), modele[i]);
             monde.tracer({image.X1, image.Y1}, {image.X2, image.Y2});
         }
-    }
-
-    void reussir()
-    {
-        dessinerLeSymetrique();
         monde.cliquer(QStringLiteral("BoutonCorrection"));
         EXPECT_EQ(monde.resultat(), QStringLiteral("Juste")) << TexteCode(code()).toStdString();
-    }
-
-    QStringList enregistrements() const
-    {
-        return LireBilan(QDir(monde.dossier()).filePath(NomFichierBilan(QStringLiteral("Zoé"), QStringLiteral("CM1"))));
     }
 };
 
 TEST_F(AuHasard, TroisReussitesDeSuiteMenentAuNiveauDeuxQuiEstRetenu)
 {
-    AuHasardAuProchainChoix();
-    monde.cliquer(QStringLiteral("BoutonNouveau"));
-    EXPECT_EQ(code(), (CodeExercice{4, 1, Graine})) << "the first time, the first level";
+    commencerAuHasard();
+    EXPECT_EQ(code(), (CodeExercice{4, 1, 8271})) << "the first time, the first level";
     EXPECT_EQ(niveauMontre(), QStringLiteral("Niveau 1 · exercice 4-1-8271"));
     EXPECT_TRUE(monde.bouton(QStringLiteral("BoutonChoisir"))->isVisible());
-
     for (int i = 1; i <= 3; ++i) {
         if (i == 3)
             monde.dialogues().reponses.enqueue(Reponse::Oui);
@@ -90,49 +80,39 @@ TEST_F(AuHasard, TroisReussitesDeSuiteMenentAuNiveauDeuxQuiEstRetenu)
         monde.cliquer(QStringLiteral("BoutonNouveau"));
         EXPECT_EQ(code().Niveau, i == 3 ? 2 : 1) << i;
     }
-    EXPECT_EQ(monde.dialogues().textes(),
-              QStringList{QStringLiteral("Bravo ! Tu as réussi trois exercices de suite au niveau 1. "
-                                         "Veux-tu passer au niveau 2 ?")});
+    EXPECT_EQ(monde.dialogues().textes(), QStringList{QStringLiteral("Bravo ! Tu as réussi trois exercices de suite "
+                                                                     "au niveau 1. Veux-tu passer au niveau 2 ?")});
     EXPECT_TRUE(niveauMontre().startsWith(QStringLiteral("Niveau 2 · exercice 4-2-")));
-    EXPECT_EQ(enregistrements(), QStringList{LigneHasard(4, 1)}) << "one record for the level";
+    EXPECT_EQ(LireBilan(bilan), QStringList{LigneHasard(4, 1)}) << "one record for the level";
     reussir();
-    EXPECT_EQ(enregistrements(), (QStringList{LigneHasard(4, 1), LigneHasard(4, 2)}));
+    EXPECT_EQ(LireBilan(bilan), (QStringList{LigneHasard(4, 1), LigneHasard(4, 2)}));
 
-    // Next lesson: the pupil's results file gives the level to start at.
-    monde.jeu().hide();
-    monde.jeu().show();
-    EXPECT_FALSE(monde.etiquette(QStringLiteral("LabelHasard"))->isVisible());
-    AuHasardAuProchainChoix();
-    monde.cliquer(QStringLiteral("BoutonNouveau"));
-    EXPECT_EQ(code(), (CodeExercice{4, 2, Graine}));
+    // Next lesson: the results file gives the level to start at.
+    commencerAuHasard();
+    EXPECT_EQ(code(), (CodeExercice{4, 2, 8271}));
 }
 
 // The third "Faux" on one exercise offers the level below, which comes at once; the
 // teacher may turn the offers off.
 TEST_F(AuHasard, TroisFauxProposentLeNiveauDEnDessousSaufSiLEnseignantNeVeutPas)
 {
+    ASSERT_TRUE(ecrireFichier(bilan, documentRtf({LigneHasard(4, 2)})));
     for (bool offres : {true, false}) {
         monde.contexte().hasard.ProposerNiveaux = offres ? 1 : 0;
         monde.dialogues().messages.clear();
-        ecrireFichier(QDir(monde.dossier()).filePath(NomFichierBilan(QStringLiteral("Zoé"), QStringLiteral("CM1"))),
-                      documentRtf({LigneHasard(4, 2)}));
-        monde.jeu().hide();
-        monde.jeu().show();
-        AuHasardAuProchainChoix();
-        monde.cliquer(QStringLiteral("BoutonNouveau"));
-        ASSERT_EQ(code().Niveau, 2);
+        monde.dialogues().reponses.clear();
         monde.dialogues().reponses.enqueue(Reponse::Oui);
+        commencerAuHasard();
+        ASSERT_EQ(code().Niveau, 2);
         for (int essai = 0; essai < 4; ++essai) {
             monde.tracerNoeuds({1, 1 + 3 * essai}, {2, 3 + 3 * essai});
             monde.cliquer(QStringLiteral("BoutonCorrection"));
         }
         EXPECT_EQ(monde.dialogues().textes(),
                   offres ? QStringList{QStringLiteral("Cet exercice est difficile. Veux-tu essayer un exercice du niveau 1 ?")}
-                         : QStringList())
-            << offres;
-        EXPECT_EQ(code().Niveau, offres ? 1 : 2) << offres;
-        EXPECT_EQ(monde.jeu().figureEleve().NbElements, offres ? 1 : 4) << "the easier exercise is fresh";
-        monde.dialogues().reponses.clear();
+                         : QStringList());
+        EXPECT_EQ(code().Niveau, offres ? 1 : 2);
+        EXPECT_EQ(monde.jeu().figureEleve().NbElements, offres ? 1 : 4) << "the easier exercise comes fresh";
     }
 }
 
