@@ -19,6 +19,7 @@ inline const QString FichierRetours = QStringLiteral("RetoursOrvane.pfr");
 // The marker of a school's shared folder, written by the launcher when it first sets the
 // folder up, or by the administrator (see orvane-lanceur).
 inline const QString FichierRepereCommun = QStringLiteral(".orvane-commun");
+inline const QString FichierHasard = QStringLiteral("HasardOrvane.pfr");
 inline const QString ImageAPropos = QStringLiteral("Orvane.bmp");
 inline const QString FondAPropos = QStringLiteral("fond27.bmp");
 inline const QString TexteVersion = QStringLiteral("Orvane   version 3.1");
@@ -47,6 +48,14 @@ struct EnregistrementRetours {
     quint8 EssaisAvantSolution = 0;
     quint8 LireAVoixHaute = 0;
     quint8 JouerSons = 0;
+};
+
+// The exercises the program makes for a pupil (file "HasardOrvane.pfr", 1 byte): offer
+// the next level after three successes in a row, and the level below after three "Faux"
+// on one exercise. Without the file the offers are made.
+struct EnregistrementHasard {
+    static constexpr int Taille = 1;
+    quint8 ProposerNiveaux = 1;
 };
 
 class Sons;
@@ -110,6 +119,7 @@ struct Contexte {
     bool suiviEleve = false;
     EnregistrementReglages reglages;
     EnregistrementRetours retours;
+    EnregistrementHasard hasard;
     // The voice that reads aloud when the teacher asks for it (none: nothing is said).
     Voix* voix = nullptr;
     // What plays the verdicts' sounds when the teacher asks for them (none: silence).

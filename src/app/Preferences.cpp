@@ -121,6 +121,19 @@ EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets)
     return lus;
 }
 
+void ChargerFichierHasard(Contexte& contexte)
+{
+    contexte.hasard = HasardLu(lirePreference(contexte, FichierHasard, EnregistrementHasard::Taille));
+}
+
+EnregistrementHasard HasardLu(const std::optional<QByteArray>& octets)
+{
+    if (!octets || octets->size() != EnregistrementHasard::Taille)
+        return {};
+    const EnregistrementHasard lu{static_cast<quint8>(octets->at(0))};
+    return lu.ProposerNiveaux <= 1 ? lu : EnregistrementHasard{};
+}
+
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
 {
     dossier = DossierLu(lirePreference(contexte, fichier, EnregistrementDossier::Taille), contexte.dossierProgramme);
@@ -154,7 +167,8 @@ ContenusPreferences ContenusAEcrire(const Contexte& contexte)
             {FichierImages, contexte.imagesChoisies.octets},
             {FichierDossierBilans, octetsDossier(contexte, contexte.dossierBilans)},
             {FichierDossierExercices, octetsDossier(contexte, contexte.dossierExercices)},
-            {FichierRetours, aide}};
+            {FichierRetours, aide},
+            {FichierHasard, QByteArray(1, static_cast<char>(contexte.hasard.ProposerNiveaux))}};
 }
 
 ContenusPreferences LireFichiersPreferences(const Contexte& contexte)
@@ -196,7 +210,7 @@ bool EffacerFichiersPreferences(const Contexte& contexte)
 {
     return ChangerSousVerrou(contexte.fichierProgramme(FichierReglages), [&] {
         QStringList echecs;
-        for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours}) {
+        for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours, FichierHasard}) {
             QFile f(contexte.fichierProgramme(fichier));
             if ((f.exists() || QFileInfo(f.fileName()).isSymLink()) && !f.remove())
                 echecs.append(messageErreurFichier(fichier, f.errorString()));

@@ -134,6 +134,10 @@ TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     construirePageExercices(exercices);
     construirePageImages(images);
     construirePageRetours(retours);
+    auto* hasard = new QWidget;
+    hasard->setObjectName(QStringLiteral("TabHasard"));
+    PageControl1->addTab(hasard, QStringLiteral("Au hasard"));
+    construirePageHasard(hasard);
     PageControl1->setCurrentIndex(1);
     construirePanelBoutons();
 
@@ -235,6 +239,30 @@ void TF_preferences::construirePageRetours(QWidget* page)
     connect(ChoixLireAVoixHaute, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
     connect(ChoixJouerSons, &QCheckBox::clicked, this, &TF_preferences::retoursChanges);
     connect(EssaisSolution, &QSpinBox::valueChanged, this, &TF_preferences::retoursChanges);
+}
+
+// The exercises the program makes for a pupil, level by level: without the offers, the
+// pupil stays at the level the run starts at.
+void TF_preferences::construirePageHasard(QWidget* page)
+{
+    auto* cadre = new QGroupBox(QStringLiteral("Exercices au hasard"), page);
+    cadre->setGeometry(8, 8, 750, 380);
+    ChoixProposerNiveaux = new QCheckBox(QStringLiteral("Proposer de changer de niveau"), cadre);
+    ChoixProposerNiveaux->setObjectName(QStringLiteral("ChoixProposerNiveaux"));
+    ChoixProposerNiveaux->setGeometry(12, 40, 720, 36);
+    ChoixProposerNiveaux->setFont(police(QStringLiteral("Arial"), 21, true));
+    colorer(ChoixProposerNiveaux, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+    auto* explication = etiquette(
+        QStringLiteral("Un élève qui choisit «\u00A0Au hasard\u00A0» joue des exercices fabriqués "
+                       "par Orvane, à son niveau. Après trois exercices réussis de suite, Orvane "
+                       "lui propose le niveau suivant ; après trois «\u00A0Faux\u00A0» sur le "
+                       "même exercice, le niveau d'en dessous. Sans ces propositions, l'élève "
+                       "reste au niveau où il commence : le plus haut qu'il a réussi, ou celui "
+                       "d'un code que vous lui donnez."),
+        QRect(12, 90, 720, 150), cadre);
+    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(ChoixProposerNiveaux, &QCheckBox::clicked, this,
+            [this](bool coche) { contexte_.hasard.ProposerNiveaux = coche ? 1 : 0; });
 }
 
 void TF_preferences::montrerRetours()
@@ -375,6 +403,9 @@ void TF_preferences::ChargerPreferences()
     ChargerFichierRetours(contexte_);
     copieRetours_ = contexte_.retours;
     montrerRetours();
+    ChargerFichierHasard(contexte_);
+    copieHasard_ = contexte_.hasard;
+    ChoixProposerNiveaux->setChecked(contexte_.hasard.ProposerNiveaux == 1);
 
     for (int slot = 0; slot < 3; ++slot) {
         copieImages_[slot] = contexte_.imagesChoisies.image(slot);
@@ -494,6 +525,7 @@ void TF_preferences::SpeedButton2Click()
 {
     contexte_.reglages = {copieReglages_[0], copieReglages_[1], copieReglages_[2], copieReglages_[3]};
     contexte_.retours = copieRetours_;
+    contexte_.hasard = copieHasard_;
     contexte_.dossierBilans.fixerDossier(copieDossierBilans_);
     contexte_.dossierExercices.fixerDossier(copieDossierExercices_);
     for (int slot = 0; slot < 3; ++slot) {

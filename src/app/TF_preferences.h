@@ -18,8 +18,8 @@ class QTabWidget;
 class QWidget;
 class TenirGeometrie;
 
-// The teacher's settings: exercise 1, the recording switch, the two folders and the three
-// background pictures. Every change takes effect in memory at once; the preference files
+// The teacher's settings: exercise 1, the recording switch, the two folders, the three
+// background pictures, the help after "Faux" and the levels offered au hasard. Every change takes effect in memory at once; the preference files
 // change only on "&Valider" (and "Valeurs par &défaut", which deletes them).
 class TF_preferences : public QDialog {
     Q_OBJECT
@@ -58,6 +58,7 @@ private:
     void construirePageExercices(QWidget* page);
     void construirePageImages(QWidget* page);
     void construirePageRetours(QWidget* page);
+    void construirePageHasard(QWidget* page);
     void montrerRetours();
     void retoursChanges();
     void construirePanelBoutons();
@@ -75,6 +76,7 @@ private:
     QCheckBox* ChoixProposerSolution;
     QCheckBox* ChoixLireAVoixHaute;
     QCheckBox* ChoixJouerSons;
+    QCheckBox* ChoixProposerNiveaux;
     QSpinBox* EssaisSolution;
     QLabel* Label_Emplacement;
     QLabel* Label_EmplacementExos;
@@ -85,6 +87,7 @@ private:
     // Copies kept for "&Annuler".
     std::array<quint8, 4> copieReglages_{};
     EnregistrementRetours copieRetours_;
+    EnregistrementHasard copieHasard_;
     QString copieDossierBilans_;
     QString copieDossierExercices_;
     std::array<QString, 3> copieImages_;

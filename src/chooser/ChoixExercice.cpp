@@ -1,5 +1,6 @@
 #include "ChoixExercice.h"
 
+#include "Bilans.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Contexte.h"
@@ -45,4 +46,12 @@ QString DossierExercicesAccessible(const Contexte& contexte)
     if (!QFileInfo(contexte.dossierProgramme).isDir())
         avertir(QStringLiteral("Impossible de trouver le répertoire ") + contexte.dossierProgramme);
     return contexte.dossierProgramme;
+}
+
+ExerciceChoisi ExerciceDuCode(const CodeExercice& code)
+{
+    ExerciceChoisi choisi;
+    choisi.Code = code;
+    choisi.LigneBilan = LigneHasard(code.Type, code.Niveau);
+    return choisi;
 }

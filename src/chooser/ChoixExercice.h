@@ -3,21 +3,30 @@
 // What the exercise chooser hands its callers (the player and the editor), and the
 // series rule they share with it.
 
+#include "CodeExercice.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 struct Contexte;
 struct EntreeDossier;
 
-// The exercise a chooser hands back; every field is empty when the choice was cancelled.
+// The exercise a chooser hands back: a file of a series, or an exercise the program makes
+// from its code; every field is empty when the choice was cancelled.
 struct ExerciceChoisi {
     QString Serie;      // series folder, relative to the exercises folder
     QString Fichier;    // file name with its extension, without folder
     QString Extension;  // the file's extension, dot included, at most four characters
     QString LigneBilan; // recorded in the pupil's results file on success: series + "\" + name
+    std::optional<CodeExercice> Code; // instead of a file
 
-    bool estVide() const { return Fichier.isEmpty(); }
+    bool estVide() const { return Fichier.isEmpty() && !Code; }
 };
+
+// The exercise a code makes, recorded on success as a success at its type and level.
+ExerciceChoisi ExerciceDuCode(const CodeExercice& code);
 
 // How the player and the editor ask for an exercise among the series of a folder. From
 // the editor the chooser also offers the files of every exercise type.

@@ -8,14 +8,20 @@
 #include "Dossiers.h"
 #include "Contexte.h"
 #include "FichierExercice.h"
+#include "Generateur.h"
+#include "Niveaux.h"
 #include "Operations.h"
 
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 namespace {
 constexpr quint32 CouleurFenetre = 0x00CCFFFF;
@@ -72,6 +78,7 @@ void ImageApercu::paintEvent(QPaintEvent*)
 TF_choix_exo::TF_choix_exo(const Contexte& contexte, QWidget* parent)
     : QDialog(parent)
     , contexte_(contexte)
+    , sourceGraine_([] { return QRandomGenerator::system()->bounded(CodeExercice::GraineMax + 1); })
 {
     setObjectName(QStringLiteral("F_choix_exo"));
     setWindowTitle(QStringLiteral("Choix de l'exercice"));
@@ -144,6 +151,47 @@ void TF_choix_exo::creerControles()
                           {561, 403, 177, 49}, PoliceArial(16, true));
     Button2 = CreerBouton(PanelMilieu, QStringLiteral("Button2"), QStringLiteral("Annuler"),
                           {561, 459, 177, 49}, PoliceArial(16, true));
+    creerControlesHasard();
+}
+
+// "Au hasard" sits under the series, where the editor has its "Tous les fichiers"; the
+// code goes above the preview; what the program makes takes the place of the exercises.
+void TF_choix_exo::creerControlesHasard()
+{
+    BoutonHasard = CreerBouton(PanelMilieu, QStringLiteral("BoutonHasard"), QStringLiteral("Au hasard"),
+                               {6, 459, 213, 49}, PoliceArial(16, true));
+    ColorerTexte(BoutonHasard, CouleurBleuMarine);
+    LabelCode = CreerEtiquette(PanelMilieu, QStringLiteral("LabelCode"), QStringLiteral("Code d'un exercice :"),
+                               {518, 40, 250, 22}, PoliceArial(15, true), CouleurBleuMarine);
+    EditCode = new QLineEdit(PanelMilieu);
+    EditCode->setObjectName(QStringLiteral("EditCode"));
+    EditCode->setGeometry(518, 66, 162, 32);
+    EditCode->setFont(PoliceArial(16));
+    EditCode->setPlaceholderText(QStringLiteral("4-3-8271"));
+    EditCode->setAccessibleName(QStringLiteral("Code d'un exercice"));
+    BoutonCode = CreerBouton(PanelMilieu, QStringLiteral("BoutonCode"), QStringLiteral("Ouvrir"),
+                             {686, 66, 82, 32}, PoliceArial(15, true));
+
+    Panel_hasard = CreerPanneau(PanelMilieu, QStringLiteral("Panel_hasard"), {224, 66, 289, 442},
+                                CouleurSarcelle);
+    auto* titre = CreerEtiquette(Panel_hasard, QStringLiteral("LabelHasard"), QStringLiteral("Au hasard"),
+                                 {8, 4, 273, 22}, PoliceArial(16, true), CouleurBlanc);
+    titre->setAlignment(Qt::AlignCenter);
+    LabelNiveau = CreerEtiquette(Panel_hasard, QStringLiteral("LabelNiveau"), QString(), {8, 36, 273, 34},
+                                 PoliceArial(26, true), CouleurBlanc);
+    LabelDescription = CreerEtiquette(Panel_hasard, QStringLiteral("LabelDescription"), QString(),
+                                      {12, 78, 265, 130}, PoliceArial(16), CouleurBlanc);
+    LabelCodeChoisi = CreerEtiquette(Panel_hasard, QStringLiteral("LabelCodeChoisi"), QString(),
+                                     {8, 214, 273, 26}, PoliceArial(16, true), CouleurBlanc);
+    LabelExplication = CreerEtiquette(Panel_hasard, QStringLiteral("LabelExplication"), QString(),
+                                      {12, 254, 265, 180}, PoliceArial(15), CouleurBlanc);
+    for (QLabel* texte : {LabelNiveau, LabelCodeChoisi})
+        texte->setAlignment(Qt::AlignCenter);
+    for (QLabel* texte : {LabelDescription, LabelExplication}) {
+        texte->setWordWrap(true);
+        texte->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    Panel_hasard->hide();
 }
 
 void TF_choix_exo::relierControles()
@@ -165,6 +213,13 @@ void TF_choix_exo::relierControles()
     connect(SpeedButton1, &QPushButton::clicked, this, &TF_choix_exo::SpeedButton1Click);
     connect(Button1, &QPushButton::clicked, this, &TF_choix_exo::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TF_choix_exo::Button2Click);
+    connect(BoutonHasard, &QPushButton::clicked, this, &TF_choix_exo::BoutonHasardClick);
+    connect(BoutonCode, &QPushButton::clicked, this, &TF_choix_exo::BoutonCodeClick);
+}
+
+void TF_choix_exo::fixerSourceGraine(std::function<quint32()> source)
+{
+    sourceGraine_ = std::move(source);
 }
 
 ExerciceChoisi TF_choix_exo::choisir(const QString& dossierExercices, bool depuisEditeur)
@@ -198,8 +253,11 @@ void TF_choix_exo::resizeEvent(QResizeEvent* evenement)
 
 void TF_choix_exo::keyPressEvent(QKeyEvent* evenement)
 {
+    const bool entree = evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter;
     if (evenement->key() == Qt::Key_F1)
         AfficherSommaireAide();
+    else if (entree && EditCode->hasFocus())
+        BoutonCodeClick(); // the code typed, not "Valider" on what was chosen before
     else
         QDialog::keyPressEvent(evenement);
 }
@@ -212,10 +270,10 @@ void TF_choix_exo::reject()
 
 void TF_choix_exo::FormActivate()
 {
-    const bool suivi = suiviMontre();
-    Panel_exos1->setVisible(suivi);
-    Panel_exos2->setVisible(suivi);
-    ListBox4->setVisible(!suivi);
+    montrerListes();
+    for (QWidget* controle : std::initializer_list<QWidget*>{BoutonHasard, LabelCode, EditCode, BoutonCode})
+        controle->setVisible(hasardOffert());
+    EditCode->clear();
     dimensionnerApercu(CasesAccueil, CasesAccueil);
     Image1->image().fill(Qt::white);
     Image1->update();
@@ -233,6 +291,21 @@ void TF_choix_exo::FormActivate()
 bool TF_choix_exo::suiviMontre() const
 {
     return contexte_.suiviEleve && !depuisEditeur_;
+}
+
+// For the pupil; the editor opens a code from its own menu.
+bool TF_choix_exo::hasardOffert() const
+{
+    return !depuisEditeur_ && NombreNiveaux(contexte_.numeroExercice) > 0;
+}
+
+void TF_choix_exo::montrerListes()
+{
+    const bool suivi = suiviMontre();
+    Panel_hasard->hide();
+    Panel_exos1->setVisible(suivi);
+    Panel_exos2->setVisible(suivi);
+    ListBox4->setVisible(!suivi);
 }
 
 void TF_choix_exo::ListerSeries()
@@ -253,6 +326,7 @@ void TF_choix_exo::ListBox1Click()
     // The exercise chosen in the previous series is not in this one.
     choisi_ = {};
     Button1->setEnabled(false);
+    montrerListes();
     for (ListeEleves* liste : {ListBox2, ListBox3, ListBox4})
         liste->clear();
     ListerExercices();
@@ -292,7 +366,7 @@ void TF_choix_exo::ExerciceClick(ListeEleves* liste)
     // Each listed name keeps the file it came from: in the all-types listing the files of
     // one series may have different extensions.
     const QString fichier = element->data(Qt::UserRole).toString();
-    choisi_ = {SerieChoisie_, fichier, extensionDe(fichier), SerieChoisie_ + QLatin1Char('\\') + base};
+    choisi_ = {SerieChoisie_, fichier, extensionDe(fichier), SerieChoisie_ + QLatin1Char('\\') + base, std::nullopt};
     DessinerApercu();
 }
 
@@ -320,6 +394,67 @@ void TF_choix_exo::Button2Click()
     QDialog::reject();
 }
 
+// The pupil's level: the highest where the results file records a success (the first the
+// first time, and always in training).
+void TF_choix_exo::BoutonHasardClick()
+{
+    const int type = contexte_.numeroExercice;
+    int niveau = 1;
+    if (suiviMontre())
+        niveau = std::max(niveau, NiveauAtteint(CheminBilan(contexte_.dossierBilansAccessible(), contexte_.nomEleve,
+                                                            contexte_.nomClasse),
+                                                type));
+    choisirCode({type, niveau, sourceGraine_() % (CodeExercice::GraineMax + 1)});
+}
+
+// "Valider" opens what was typed last: a code refused leaves nothing chosen.
+void TF_choix_exo::BoutonCodeClick()
+{
+    const CodeLu lu = LireCode(EditCode->text());
+    QString refus = lu.Erreur;
+    if (lu.Code && lu.Code->Type != contexte_.numeroExercice)
+        refus = QStringLiteral("Le code %1 est celui d'un exercice n°%2 : ouvre-le depuis le jeu n°%2.")
+                    .arg(TexteCode(*lu.Code))
+                    .arg(lu.Code->Type);
+    if (refus.isEmpty()) {
+        choisirCode(*lu.Code);
+        return;
+    }
+    if (choisi_.Code) {
+        choisi_ = {};
+        Button1->setEnabled(false);
+        montrerListes();
+        viderApercu();
+    }
+    avertir(refus);
+}
+
+// The exercise is made, shown and chosen; a series clicked afterwards takes its place.
+void TF_choix_exo::choisirCode(const CodeExercice& code)
+{
+    ListBox1->clearSelection();
+    SerieChoisie_.clear();
+    choisi_ = ExerciceDuCode(code);
+    const NiveauExercice* niveau = NiveauDe(code.Type, code.Niveau);
+    Panel_exos1->hide();
+    Panel_exos2->hide();
+    ListBox4->hide();
+    Panel_hasard->show();
+    LabelNiveau->setText(QStringLiteral("Niveau %1").arg(code.Niveau));
+    LabelDescription->setText(TitreNiveau(*niveau) + QStringLiteral(" ; ") + TexteAxeNiveau(*niveau)
+                              + QStringLiteral(" ; ") + TextePlaceNiveau(*niveau) + QLatin1Char('.'));
+    LabelCodeChoisi->setText(QStringLiteral("Exercice ") + TexteCode(code));
+    QString explication = QStringLiteral("Orvane invente l'exercice pour toi. Quand tu l'as réussi, "
+                                         "« Nouveau » t'en donne un autre du même niveau.");
+    if (contexte_.hasard.ProposerNiveaux == 1)
+        explication += QStringLiteral(" Après trois exercices réussis de suite, Orvane te propose le niveau "
+                                      "suivant.");
+    LabelExplication->setText(explication);
+    Button1->setEnabled(true);
+    viderApercu();
+    DessinerApercu();
+}
+
 void TF_choix_exo::viderApercu()
 {
     effacerAvecBord(Image1->image());
@@ -337,20 +472,29 @@ void TF_choix_exo::DessinerApercu()
 {
     if (choisi_.estVide())
         return;
+    if (choisi_.Code) {
+        ExerciceLu exercice = GenererExercice(*choisi_.Code);
+        dessinerExercice(exercice, TexteCode(*choisi_.Code));
+        return;
+    }
     const QString chemin = QDir(QDir(dossier_).filePath(choisi_.Serie)).filePath(choisi_.Fichier);
     ResultatLecture lecture = LireExercice(chemin);
     if (!lecture.Reussi) {
         avertir(lecture.Erreur);
         return;
     }
-    ExerciceLu& exercice = lecture.Exercice;
+    dessinerExercice(lecture.Exercice, choisi_.Fichier);
+}
+
+void TF_choix_exo::dessinerExercice(ExerciceLu& exercice, const QString& nom)
+{
     const Quadrillage& grille = exercice.Grille;
     const int c = CalculerTailleCase(Panel_Etalon->width(), grille.NbColonnes);
     if (c <= 0 || grille.NbLignes <= 0
         || qint64(c) * grille.NbLignes > qint64(HauteurMaxEnEtalons) * Panel_Etalon->width()) {
         avertir(QStringLiteral("L'aperçu de « %1 » ne peut pas être dessiné : son quadrillage "
                                "(%2 colonnes, %3 lignes) ne tient pas dans le cadre.")
-                    .arg(choisi_.Fichier)
+                    .arg(nom)
                     .arg(grille.NbColonnes)
                     .arg(grille.NbLignes));
         return;

@@ -5,10 +5,14 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
+
 struct Contexte;
 class ListeEleves;
 class QFrame;
 class QLabel;
+class QLineEdit;
+struct ExerciceLu;
 class QListWidgetItem;
 class QPushButton;
 
@@ -32,6 +36,8 @@ private:
 // The exercise chooser: series on the left, their exercises ("réussis" and "à faire" for
 // a tracked pupil playing, a plain list otherwise and always in the editor), a preview of the exercise clicked, and
 // "Valider" (accepted) or "Annuler" (rejected), which hands back the exercise or nothing.
+// A pupil may also ask for exercises made by the program ("Au hasard", at the pupil's
+// level) or type the code of one.
 class TF_choix_exo : public QDialog, public ChoisirExercice {
     Q_OBJECT
 public:
@@ -47,12 +53,17 @@ public:
 
     QString serieChoisie() const { return SerieChoisie_; }
     int tailleCaseApercu() const { return TailleCaseApercu_; }
+    // Where "Au hasard" takes the number of its first exercise (the system's randomness
+    // unless a test gives its own).
+    void fixerSourceGraine(std::function<quint32()> source);
 
     void ListBox1Click();
     void ExerciceClick(ListeEleves* liste);
     void SpeedButton1Click();
     void Button1Click();
     void Button2Click();
+    void BoutonHasardClick();
+    void BoutonCodeClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -77,6 +88,15 @@ private:
     ImageApercu* Image1;
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* BoutonHasard;
+    QLabel* LabelCode;
+    QLineEdit* EditCode;
+    QPushButton* BoutonCode;
+    QFrame* Panel_hasard;
+    QLabel* LabelNiveau;
+    QLabel* LabelDescription;
+    QLabel* LabelCodeChoisi;
+    QLabel* LabelExplication;
 
     QString SerieChoisie_;
     ExerciceChoisi choisi_;
@@ -85,15 +105,21 @@ private:
     bool tousLesTypes_ = false;
     QStringList bilan_; // the tracked pupil's records, read for each series listed
     int TailleCaseApercu_ = 0;
+    std::function<quint32()> sourceGraine_;
 
     void creerControles();
+    void creerControlesHasard();
     void relierControles();
     void FormActivate();
     bool suiviMontre() const;
+    bool hasardOffert() const;
+    void montrerListes();
+    void choisirCode(const CodeExercice& code);
     void ListerSeries();
     void ListerExercices();
     void ajouterExercice(const QString& fichier);
     void viderApercu();
     void DessinerApercu();
+    void dessinerExercice(ExerciceLu& exercice, const QString& nom);
     void dimensionnerApercu(int nbColonnes, int nbLignes);
 };

@@ -14,7 +14,9 @@
 #include "Diagnostic.h"
 #include "FichierExercice.h"
 #include "GesteDessin.h"
+#include "Generateur.h"
 #include "GlyphesBoutons.h"
+#include "Niveaux.h"
 #include "SigneVerdict.h"
 #include "SurfaceDessin.h"
 #include "TraceSouris.h"
@@ -44,6 +46,9 @@ constexpr quint32 CouleurBleuMarine = 0x00800000;
 constexpr quint32 CouleurMarronTexte = 0x00000080;
 constexpr quint32 CouleurVertJuste = 0x00008000;
 constexpr int CasesAuDepart = 24;
+// "Nouveau" makes room for "Choisir" during a run of made-up exercises.
+constexpr int LargeurNouveau = 248;
+constexpr int LargeurNouveauCourt = 120;
 
 struct ExerciceJeu {
     const char* legende;
@@ -91,11 +96,17 @@ TF_Jeu_Lignes_Autour::TF_Jeu_Lignes_Autour(Contexte& contexte, QWidget* parent)
     centrerPanneau();
     creerMarqueurs();
     Image1->prevoirImage(Image1->size());
+    largeurNouveau_ = BoutonNouveau->width();
 }
 
 void TF_Jeu_Lignes_Autour::connaitreChoix(ChoisirExercice* choix)
 {
     choix_ = choix;
+}
+
+std::optional<CodeExercice> TF_Jeu_Lignes_Autour::codeMontre() const
+{
+    return exercice_.Code;
 }
 
 const QImage& TF_Jeu_Lignes_Autour::image() const
@@ -201,9 +212,17 @@ void TF_Jeu_Lignes_Autour::creerBoutons()
                                  QStringLiteral("Voir la solution"), QRect(522, 262, 248, 32),
                                  policeMarron);
     BoutonSolution->hide();
+    BoutonChoisir = CreerBouton(PanelMilieu, QStringLiteral("BoutonChoisir"), QStringLiteral("Choisir"),
+                                QRect(648, 395, 122, 48), policeMarine);
+    BoutonChoisir->hide();
+    LabelHasard = CreerEtiquette(PanelMilieu, QStringLiteral("LabelHasard"), QString(), QRect(522, 1, 248, 22),
+                                 PoliceArial(16, true), CouleurBleuMarine);
+    LabelHasard->setAlignment(Qt::AlignCenter);
+    ColorerFond(LabelHasard, CouleurBlanc);
+    LabelHasard->hide();
     for (QPushButton* b : { BoutonEffacer1L, BoutonEffacer, BoutonSolution })
         ColorerTexte(b, CouleurMarronTexte);
-    for (QPushButton* b : { BoutonCorrection, BoutonNouveau, SpeedButton1, BoutonQuitter })
+    for (QPushButton* b : { BoutonCorrection, BoutonNouveau, BoutonChoisir, SpeedButton1, BoutonQuitter })
         ColorerTexte(b, CouleurBleuMarine);
 }
 
@@ -230,7 +249,8 @@ void TF_Jeu_Lignes_Autour::relierControles()
     connect(BoutonEffacer, &QPushButton::clicked, this, [this] { effacer(true); });
     connect(BoutonCorrection, &QPushButton::clicked, this,
             &TF_Jeu_Lignes_Autour::BoutonCorrectionClick);
-    connect(BoutonNouveau, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::NouvelExercice);
+    connect(BoutonNouveau, &QPushButton::clicked, this, [this] { NouvelExercice(); });
+    connect(BoutonChoisir, &QPushButton::clicked, this, [this] { NouvelExercice(Provenance::Choix); });
     connect(SpeedButton1, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::afficherAide);
     connect(BoutonQuitter, &QPushButton::clicked, this, &QWidget::close);
     connect(BoutonSolution, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::BoutonSolutionClick);
@@ -321,6 +341,9 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     Timer1->demarrer();
     LabelResultat->clear();
     BoutonNouveau->setText(QStringLiteral("Commencer"));
+    parcours_.reset();
+    exercice_ = {};
+    montrerParcours();
     appliquerEtat(EtatJeu::Attente);
     Quadrillage& grille = Quadrillage_;
     grille.TypeAxe = jeu.typeAxe;
@@ -357,7 +380,7 @@ void TF_Jeu_Lignes_Autour::ReinitialiserJeu()
     rafraichir();
 }
 
-void TF_Jeu_Lignes_Autour::NouvelExercice()
+void TF_Jeu_Lignes_Autour::NouvelExercice(Provenance provenance)
 {
     // A cancelled choice or a refused file must not leave the last exercise's axis shifted.
     ParametresAxe_.fill(0);
@@ -366,7 +389,9 @@ void TF_Jeu_Lignes_Autour::NouvelExercice()
 
     ReinitialiserJeu();
     FigureReference_.NbElements = 0;
-    ChargerExercice();
+    exercice_ = {};
+    ChargerExercice(provenance);
+    montrerParcours();
     // The chooser covered the window: show it whole again, whatever comes next.
     update();
     if (FigureReference_.NbElements == 0) {
@@ -399,7 +424,21 @@ void TF_Jeu_Lignes_Autour::appliquerEtat(EtatJeu etat)
     BoutonNouveau->setEnabled(!enCours);
 }
 
-void TF_Jeu_Lignes_Autour::ChargerExercice()
+// The one place that decides what the pupil plays next.
+void TF_Jeu_Lignes_Autour::ChargerExercice(Provenance provenance)
+{
+    if (parcours_ && provenance == Provenance::Suite) {
+        ExerciceLu genere = GenererExercice(parcours_->suivant());
+        if (!prendreExercice(genere, ExerciceDuCode(parcours_->code())))
+            FigureReference_.NbElements = 0;
+        return;
+    }
+    // Whatever is chosen now, the run ends here; a code chosen starts another.
+    parcours_.reset();
+    OuvrirLeChoix();
+}
+
+void TF_Jeu_Lignes_Autour::OuvrirLeChoix()
 {
     QString dossier = DossierExercicesAccessible(contexte_);
     // Without a series there, the program folder's own series are the exercises.
@@ -414,7 +453,14 @@ void TF_Jeu_Lignes_Autour::ChargerExercice()
         AvertirSiDossierProgrammeDisparu(contexte_); // the pupil's results were read
     if (choisi.estVide())
         return;
-    const bool lu = lireFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
+    bool lu = false;
+    if (choisi.Code) {
+        parcours_.emplace(*choisi.Code, contexte_.hasard.ProposerNiveaux == 1);
+        ExerciceLu genere = GenererExercice(*choisi.Code);
+        lu = prendreExercice(genere, choisi);
+    } else {
+        lu = lireFichierChoisi(QDir(dossier).filePath(choisi.Serie), choisi);
+    }
     if (!lu)
         FigureReference_.NbElements = 0;
 }
@@ -430,7 +476,12 @@ bool TF_Jeu_Lignes_Autour::lireFichierChoisi(const QString& dossierSerie,
         avertir(lecture.Erreur);
         return false;
     }
-    ExerciceLu& exercice = lecture.Exercice;
+    return prendreExercice(lecture.Exercice, choisi);
+}
+
+// An exercise made by the program is taken as its file would be read.
+bool TF_Jeu_Lignes_Autour::prendreExercice(ExerciceLu& exercice, const ExerciceChoisi& choisi)
+{
     const QString motif = motifRefus(exercice);
     if (!motif.isEmpty()) {
         avertir(motif);
@@ -463,6 +514,45 @@ QString TF_Jeu_Lignes_Autour::motifRefus(const ExerciceLu& exercice) const
                               "affiché.")
             .arg(exercice.Grille.NbLignes);
     return {};
+}
+
+// During a run, the level and the code of the exercise shown (a teacher can make it
+// again from the code), and "Choisir" beside "Nouveau" to go back to the series.
+void TF_Jeu_Lignes_Autour::montrerParcours()
+{
+    const bool enParcours = parcours_.has_value();
+    LabelHasard->setVisible(enParcours);
+    BoutonChoisir->setVisible(enParcours);
+    const int largeur = enParcours ? largeurNouveau_ * LargeurNouveauCourt / LargeurNouveau : largeurNouveau_;
+    BoutonNouveau->resize(largeur, BoutonNouveau->height());
+    if (!enParcours)
+        return;
+    const CodeExercice& code = parcours_->code();
+    LabelHasard->setText(QStringLiteral("Niveau %1 · exercice %2").arg(code.Niveau).arg(TexteCode(code)));
+    if (const NiveauExercice* niveau = NiveauDe(code.Type, code.Niveau))
+        LabelHasard->setToolTip(DescriptionNiveau(*niveau));
+}
+
+// The pupil is asked, and the level changes only with a yes. The exercise found too hard
+// is left at once for one of the level below; after a success, "Nouveau" gives the first
+// of the next level.
+void TF_Jeu_Lignes_Autour::proposerNiveau(OffreNiveau offre)
+{
+    if (offre == OffreNiveau::Aucune)
+        return;
+    const int niveau = parcours_->niveauOffert(offre);
+    const QString question = offre == OffreNiveau::Suivant
+        ? QStringLiteral("Bravo ! Tu as réussi trois exercices de suite au niveau %1. Veux-tu passer au "
+                         "niveau %2 ?")
+              .arg(parcours_->code().Niveau)
+              .arg(niveau)
+        : QStringLiteral("Cet exercice est difficile. Veux-tu essayer un exercice du niveau %1 ?").arg(niveau);
+    Dire(contexte_, question);
+    if (confirmer(question) != Reponse::Oui)
+        return;
+    parcours_->accepter(offre);
+    if (offre == OffreNiveau::Precedent)
+        NouvelExercice();
 }
 
 void TF_Jeu_Lignes_Autour::AfficherModele()
@@ -632,6 +722,8 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
         nbFaux_ += nouvelEssai ? 1 : 0;
         expliquerFaux();
         proposerSolution();
+        if (parcours_ && nouvelEssai)
+            proposerNiveau(parcours_->faux());
         return;
     }
     calque_->cacher();
@@ -642,6 +734,8 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
                             exercice_.LigneBilan);
         AvertirSiDossierProgrammeDisparu(contexte_);
     }
+    if (parcours_)
+        proposerNiveau(parcours_->reussite());
 }
 
 void TF_Jeu_Lignes_Autour::expliquerFaux()

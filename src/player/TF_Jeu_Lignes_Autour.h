@@ -5,6 +5,7 @@
 #include "Figure.h"
 #include "GesteSouris.h"
 #include "Operations.h"
+#include "ParcoursHasard.h"
 #include "PlancheDessin.h"
 #include "Symetrie.h"
 
@@ -41,8 +42,11 @@ public:
 
     explicit TF_Jeu_Lignes_Autour(Contexte& contexte, QWidget* parent = nullptr);
 
-    // The chooser shown by "Commencer" and "Nouveau".
+    // The chooser shown by "Commencer" and "Nouveau" (and "Choisir" during a run of
+    // exercises made by the program).
     void connaitreChoix(ChoisirExercice* choix);
+    // The exercise shown when it was made by the program from its code.
+    std::optional<CodeExercice> codeMontre() const;
 
     const Figure& figureReference() const { return FigureReference_; }
     const Quadrillage& grille() const { return Quadrillage_; }
@@ -77,6 +81,9 @@ private:
     QLabel* LabelResultat;
     QPushButton* BoutonCorrection;
     QPushButton* BoutonNouveau;
+    QPushButton* BoutonChoisir;
+    QLabel* LabelHasard;
+    int largeurNouveau_ = 0;
     QPushButton* SpeedButton1;
     QPushButton* BoutonQuitter;
     Marqueur* PanelRef;
@@ -91,6 +98,8 @@ private:
 
     ChoisirExercice* choix_ = nullptr;
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success
+    // The exercises the program makes for the pupil, while the pupil plays them.
+    std::optional<ParcoursHasard> parcours_;
 
     // Exercise and drawing state.
     Quadrillage Quadrillage_; // the grid shown, in this window's cell size
@@ -116,9 +125,16 @@ private:
     // Loading and display.
     void DemarrerJeu();
     void ReinitialiserJeu();
-    void NouvelExercice();
-    void ChargerExercice();
+    // Where the next exercise comes from: the run of made-up exercises while one goes on,
+    // the chooser otherwise and whenever the pupil asks for it.
+    enum class Provenance { Suite, Choix };
+    void NouvelExercice(Provenance provenance = Provenance::Suite);
+    void ChargerExercice(Provenance provenance);
+    void OuvrirLeChoix();
     bool lireFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi);
+    bool prendreExercice(ExerciceLu& exercice, const ExerciceChoisi& choisi);
+    void montrerParcours();
+    void proposerNiveau(OffreNiveau offre);
     QString motifRefus(const ExerciceLu& exercice) const;
     // What can be used in each state of the window.
     enum class EtatJeu { Attente, SansExercice, EnCours, Resolu };

@@ -4,6 +4,7 @@
 #include "Dialogues.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "Niveaux.h"
 #include "TF_Edit3.h"
 #include "Verrou.h"
 
@@ -130,4 +131,45 @@ QStringList LignesComparees(const TamponLignes& tampon)
 bool ExerciceReussi(const QStringList& bilan, const QString& ligne)
 {
     return bilan.contains(ligne);
+}
+
+QString LigneHasard(int type, int niveau)
+{
+    return QStringLiteral("Au hasard %1\\Niveau %2").arg(type).arg(niveau);
+}
+
+int NiveauDeLigne(const QString& ligne, int type)
+{
+    // Only the form the program writes, so that a record typed otherwise is no level.
+    const QString debut = QStringLiteral("Au hasard %1\\Niveau ").arg(type);
+    if (!ligne.startsWith(debut))
+        return 0;
+    const QString nombre = ligne.mid(debut.size());
+    bool lu = false;
+    const int niveau = nombre.toInt(&lu);
+    const bool forme = lu && nombre == QString::number(niveau);
+    return forme && niveau >= 1 && niveau <= NombreNiveaux(type) ? niveau : 0;
+}
+
+bool EstLigneHasard(const QString& ligne)
+{
+    for (int type = PremierTypeHasard; type <= DernierTypeHasard; ++type)
+        if (NiveauDeLigne(ligne, type) > 0)
+            return true;
+    return false;
+}
+
+int NiveauAtteint(const QStringList& lignes, int type)
+{
+    int plusHaut = 0;
+    for (const QString& ligne : lignes)
+        plusHaut = std::max(plusHaut, NiveauDeLigne(ligne, type));
+    return plusHaut;
+}
+
+int NiveauAtteint(const QString& chemin, int type)
+{
+    TamponLignes tampon;
+    chargerBilan(tampon, chemin);
+    return NiveauAtteint(tampon.lignes(), type);
 }

@@ -41,3 +41,22 @@ QStringList LignesComparees(const TamponLignes& tampon);
 
 // True when one of the records read is exactly ligne.
 bool ExerciceReussi(const QStringList& bilan, const QString& ligne);
+
+// A success at an exercise the program made, at its type and level: "Au hasard 4\Niveau 3".
+// Like every record it is written once, at the first success at that level, so the lines
+// of a pupil's results file say the levels where the pupil has succeeded. The chooser of
+// every version of the program takes it for the record of an exercise "Niveau 3" of a
+// series "Au hasard 4", a series nobody makes (the program names the teacher's series
+// "Au hasard 4 - niveau 3"), so it marks no exercise done.
+QString LigneHasard(int type, int niveau);
+// The level such a record names for that type, or 0 for any other record (another type,
+// a level the type does not have, another spelling).
+int NiveauDeLigne(const QString& ligne, int type);
+// True for the record of a success at a level of any type.
+bool EstLigneHasard(const QString& ligne);
+// The highest level of a type among the records (0 when the pupil never succeeded at one).
+int NiveauAtteint(const QStringList& lignes, int type);
+// The same from a pupil's whole results file, every line read (the chooser's limit of 1001
+// records is for exercises: a level first reached late in a long file still counts). A
+// missing file gives 0; an unreadable one gives 0 after telling the user.
+int NiveauAtteint(const QString& chemin, int type);

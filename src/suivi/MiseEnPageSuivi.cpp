@@ -23,9 +23,16 @@ constexpr int HauteurLigne = 45;
 constexpr int LargeurNom = 450;
 constexpr int LargeurExercice = 55;
 constexpr int LargeurTotal = 120;
+constexpr int LargeurNiveau = 110;
 constexpr int TaillePolice = 30;
 
-constexpr int ColonnesParPage = (Largeur - LargeurNom - 2 * LargeurTotal) / LargeurExercice;
+// The exercises that fit beside the names, the totals and the levels repeated on each page.
+int colonnesParPage(const TableauSuivi& tableau)
+{
+    const int niveaux = static_cast<int>(tableau.typesHasard.size()) * LargeurNiveau;
+    return std::max(1, (Largeur - LargeurNom - 2 * LargeurTotal - niveaux) / LargeurExercice);
+}
+
 constexpr int LignesParPage =
     (Hauteur - HauteurTitre - HauteurSeries - HauteurExercices - HauteurPied) / HauteurLigne;
 
@@ -70,6 +77,7 @@ private:
 
     static int debutLignes() { return HauteurTitre + HauteurSeries + HauteurExercices; }
     int xTotal() const { return LargeurNom + page_.nbColonnes * LargeurExercice; }
+    int xNiveau(int i) const { return xTotal() + 2 * LargeurTotal + i * LargeurNiveau; }
 
     // Text wider than its cell ends in an ellipsis rather than being clipped, which
     // would read as another name ("Côtés B" as "Côtés E").
@@ -91,10 +99,15 @@ private:
         cellule({0, haut, LargeurNom, bas - haut}, QStringLiteral("Élève"), Qt::AlignLeft);
         cellule({xTotal(), haut, LargeurTotal, bas - haut}, QStringLiteral("Total"));
         cellule({xTotal() + LargeurTotal, haut, LargeurTotal, bas - haut}, QStringLiteral("autres"));
+        const int nbNiveaux = static_cast<int>(t_.typesHasard.size());
+        if (nbNiveaux > 0)
+            cellule({xNiveau(0), haut, nbNiveaux * LargeurNiveau, HauteurSeries}, TitreNiveaux);
+        for (int i = 0; i < nbNiveaux; ++i)
+            enColonne(xNiveau(i), LargeurNiveau, NomColonneNiveau(t_.typesHasard[i]));
         int debutSerie = 0;
         for (int i = 0; i < page_.nbColonnes; ++i) {
             const ColonneSuivi& c = t_.colonnes[page_.premiereColonne + i];
-            exercice(LargeurNom + i * LargeurExercice, NomColonne(t_, c));
+            enColonne(LargeurNom + i * LargeurExercice, LargeurExercice, NomColonne(t_, c));
             const bool finSerie = i + 1 == page_.nbColonnes
                 || t_.colonnes[page_.premiereColonne + i + 1].serie != c.serie;
             if (finSerie) {
@@ -106,15 +119,15 @@ private:
         }
     }
 
-    // Exercise names read upwards, so that the columns stay narrow.
-    void exercice(int x, const QString& nom)
+    // Column names read upwards, so that the columns stay narrow.
+    void enColonne(int x, int largeur, const QString& nom)
     {
         const int y = HauteurTitre + HauteurSeries;
-        p_.drawRect(x, y, LargeurExercice, HauteurExercices);
+        p_.drawRect(x, y, largeur, HauteurExercices);
         p_.save();
         p_.translate(x, y + HauteurExercices);
         p_.rotate(-90);
-        ecrire(QRect(8, 0, HauteurExercices - 16, LargeurExercice), Qt::AlignLeft | Qt::AlignVCenter, nom);
+        ecrire(QRect(8, 0, HauteurExercices - 16, largeur), Qt::AlignLeft | Qt::AlignVCenter, nom);
         p_.restore();
     }
 
@@ -163,6 +176,9 @@ private:
         }
         cellule({xTotal(), y, LargeurTotal, HauteurLigne}, total);
         cellule({xTotal() + LargeurTotal, y, LargeurTotal, HauteurLigne}, autres);
+        for (int i = 0; i < t_.typesHasard.size(); ++i)
+            cellule({xNiveau(i), y, LargeurNiveau, HauteurLigne},
+                    eleve && i < eleve->niveaux.size() ? TexteNiveau(eleve->niveaux[i]) : QString());
     }
 };
 
@@ -184,9 +200,10 @@ QList<Page> pages(const TableauSuivi& tableau)
     QList<Page> liste;
     const int n = static_cast<int>(tableau.colonnes.size());
     const int m = static_cast<int>(nombreLignes(tableau));
-    for (int c = 0; c < tranches(n, ColonnesParPage); ++c)
+    const int parPage = colonnesParPage(tableau);
+    for (int c = 0; c < tranches(n, parPage); ++c)
         for (int l = 0; l < tranches(m, LignesParPage); ++l)
-            liste.append({c * ColonnesParPage, std::min(ColonnesParPage, n - c * ColonnesParPage),
+            liste.append({c * parPage, std::min(parPage, n - c * parPage),
                           l * LignesParPage, std::min(LignesParPage, m - l * LignesParPage)});
     return liste;
 }
@@ -194,7 +211,7 @@ QList<Page> pages(const TableauSuivi& tableau)
 
 int NombrePagesSuivi(const TableauSuivi& tableau)
 {
-    return tranches(tableau.colonnes.size(), ColonnesParPage) * tranches(nombreLignes(tableau), LignesParPage);
+    return tranches(tableau.colonnes.size(), colonnesParPage(tableau)) * tranches(nombreLignes(tableau), LignesParPage);
 }
 
 void ImprimerSuivi(QPagedPaintDevice& appareil, const TableauSuivi& tableau, const QString& titreSuivi,

@@ -7,6 +7,7 @@
 #include "Dossiers.h"
 #include "Enregistrements.h"
 #include "Rtf.h"
+#include "TF_Edit3.h"
 #include "Tableur.h"
 
 #include <QDir>
@@ -23,6 +24,16 @@ const QString ExtensionBilan = QStringLiteral(".Reu");
 constexpr int LongueurExtension = 4;
 constexpr int PremierType = 2;
 constexpr int DernierType = 5;
+
+QList<int> typesDemandes(int numeroExercice)
+{
+    if (numeroExercice != 0)
+        return {numeroExercice};
+    QList<int> types;
+    for (int type = PremierType; type <= DernierType; ++type)
+        types.append(type);
+    return types;
+}
 
 bool estFichier(const EntreeDossier& entree)
 {
@@ -122,10 +133,12 @@ Exercices listerExercices(const DemandeSuivi& demande)
     return exercices;
 }
 
-LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const Exercices& exercices)
+LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const Exercices& exercices,
+                      const QList<int>& typesHasard)
 {
     const QString classe = demande.classe == SansClasse ? QString() : demande.classe;
-    LigneSuivi ligne{eleve, EtatEleve::SansBilan, QList<bool>(exercices.colonnes.size(), false), 0, {}};
+    LigneSuivi ligne{eleve, EtatEleve::SansBilan, QList<bool>(exercices.colonnes.size(), false), 0, {},
+                     QList<int>(typesHasard.size(), 0)};
     const QFileInfo fichier(CheminBilan(demande.dossierBilans, eleve, classe));
     if (!fichier.exists())
         return ligne;
@@ -137,12 +150,14 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
         return ligne;
     }
     ligne.etat = EtatEleve::Bilan;
+    TamponLignes tampon;
+    tampon.lire(*octets);
     // The chooser's exact comparison, each record looked up once: a folder holds
     // thousands of exercises and a results file a thousand records.
-    for (const QString& enregistrement : LireBilan(*octets)) {
+    for (const QString& enregistrement : LignesComparees(tampon)) {
         const auto trouve = exercices.premiereColonne.constFind(enregistrement);
         if (trouve == exercices.premiereColonne.cend()) {
-            if (!enregistrement.isEmpty())
+            if (!enregistrement.isEmpty() && !EstLigneHasard(enregistrement))
                 ligne.autres.append(enregistrement);
             continue;
         }
@@ -153,6 +168,8 @@ LigneSuivi ligneEleve(const DemandeSuivi& demande, const QString& eleve, const E
         for (int colonne = *trouve; colonne != Exercices::Aucune; colonne = exercices.colonneSuivante[colonne])
             ligne.reussis[colonne] = true;
     }
+    for (qsizetype i = 0; i < typesHasard.size(); ++i)
+        ligne.niveaux[i] = NiveauAtteint(tampon.lignes(), typesHasard[i]);
     return ligne;
 }
 
@@ -173,12 +190,26 @@ QStringList champsEleve(const LigneSuivi& ligne)
     for (bool reussi : ligne.reussis)
         champs.append(reussi ? QStringLiteral("x") : QString());
     if (ligne.etat == EtatEleve::Illisible)
-        return champs << TexteIllisible << QString();
-    if (ligne.etat == EtatEleve::SansBilan)
-        return champs << QString() << QString();
-    return champs << QString::number(ligne.total) << QString::number(ligne.autres.size());
+        champs << TexteIllisible << QString();
+    else if (ligne.etat == EtatEleve::SansBilan)
+        champs << QString() << QString();
+    else
+        champs << QString::number(ligne.total) << QString::number(ligne.autres.size());
+    for (int niveau : ligne.niveaux)
+        champs << TexteNiveau(niveau);
+    return champs;
 }
 } // namespace
+
+QString NomColonneNiveau(int type)
+{
+    return QStringLiteral("Au hasard %1").arg(type);
+}
+
+QString TexteNiveau(int niveau)
+{
+    return niveau > 0 ? QString::number(niveau) : QString();
+}
 
 QString NomColonne(const TableauSuivi& tableau, const ColonneSuivi& colonne)
 {
@@ -247,9 +278,10 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
         tableau.avertissement = MessageClasseIncomplete();
     const Exercices exercices = listerExercices(demande);
     tableau.colonnes = exercices.colonnes;
+    tableau.typesHasard = typesDemandes(demande.numeroExercice);
     tableau.lignes.reserve(eleves.noms.size());
     for (const QString& eleve : eleves.noms)
-        tableau.lignes.append(ligneEleve(demande, eleve, exercices));
+        tableau.lignes.append(ligneEleve(demande, eleve, exercices, tableau.typesHasard));
     compterTotaux(tableau);
     return tableau;
 }
@@ -287,12 +319,17 @@ QByteArray ContenuCsv(const TableauSuivi& tableau)
     for (const ColonneSuivi& colonne : tableau.colonnes)
         entete.append(colonne.serie + QLatin1Char('\\') + NomColonne(tableau, colonne));
     entete << QStringLiteral("Total") << QStringLiteral("autres");
+    for (int type : tableau.typesHasard)
+        entete << TitreNiveaux + QLatin1Char(' ') + NomColonneNiveau(type).toLower();
     QString texte = LigneCsv(entete);
     for (const LigneSuivi& ligne : tableau.lignes)
         texte += LigneCsv(champsEleve(ligne));
     QStringList totaux{QStringLiteral("Total")};
     for (int n : tableau.totauxColonnes)
         totaux.append(QString::number(n));
-    texte += LigneCsv(totaux << QString::number(tableau.totalReussites) << QString::number(tableau.totalAutres));
+    totaux << QString::number(tableau.totalReussites) << QString::number(tableau.totalAutres);
+    for (qsizetype i = 0; i < tableau.typesHasard.size(); ++i)
+        totaux << QString();
+    texte += LigneCsv(totaux);
     return DocumentCsv(texte);
 }

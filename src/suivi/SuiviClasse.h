@@ -2,7 +2,8 @@
 
 // The teacher's table of a class: for each pupil of a class list (or each pupil who typed
 // a name), which exercises of the exercises folder the results file marks as succeeded,
-// by the same rule as the exercise chooser. Reading only: no results file is ever written.
+// by the same rule as the exercise chooser, and the highest level of each type the pupil
+// succeeded at among the exercises made by the program. Reading only: no results file is ever written.
 
 #include <QByteArray>
 #include <QList>
@@ -41,6 +42,7 @@ struct LigneSuivi {
     QList<bool> reussis; // one per column
     int total = 0;       // records of exercises shown, each once however many columns it ticks
     QStringList autres;  // records naming no exercise of the folder
+    QList<int> niveaux;  // per type of TableauSuivi::typesHasard: the highest level succeeded, 0 for none
 };
 
 struct TableauSuivi {
@@ -49,6 +51,7 @@ struct TableauSuivi {
     QString erreur; // French, when the table could not be built
     QString avertissement; // French, about a table shown all the same
     QList<ColonneSuivi> colonnes;
+    QList<int> typesHasard; // the types whose level au hasard is shown, after the totals
     QList<LigneSuivi> lignes;
     QList<int> totauxColonnes;
     int totalReussites = 0; // the pupils' totals added up
@@ -56,6 +59,11 @@ struct TableauSuivi {
 };
 
 inline const QString TexteIllisible = QStringLiteral("fichier illisible");
+// Over the columns of the levels reached au hasard, each named by its type ("Au hasard 4").
+inline const QString TitreNiveaux = QStringLiteral("Niveau");
+QString NomColonneNiveau(int type);
+// A level as its cell shows it: empty for none.
+QString TexteNiveau(int niveau);
 
 // The name a column is shown under: with every type, files of one name differ by their
 // extension only (a record names them all, as in the chooser).
@@ -80,5 +88,5 @@ QString Initiales(const QString& eleve);
 TableauSuivi MasquerNoms(TableauSuivi tableau);
 
 // The table as a spreadsheet file: UTF-8 with a byte-order mark, ";" between fields, a
-// header row, one row per pupil and a row of totals. No field is ever read as a formula.
+// header row, one row per pupil and a row of totals (none for the levels). No field is ever read as a formula.
 QByteArray ContenuCsv(const TableauSuivi& tableau);

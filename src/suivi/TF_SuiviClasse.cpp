@@ -29,6 +29,7 @@ namespace {
 const QString TousLesTypes = QStringLiteral("Tous");
 const QString ToutesLesSeries = QStringLiteral("Toutes");
 const QString Coche = QStringLiteral("✓");
+const QString BulleNiveau = QStringLiteral("Le niveau le plus haut réussi au hasard");
 
 QTableWidgetItem* element(const QString& texte, const QString& bulle = QString())
 {
@@ -184,10 +185,11 @@ void TF_SuiviClasse::ComboClasseChange()
 void TF_SuiviClasse::remplirTable()
 {
     const int nbColonnes = static_cast<int>(tableau_.colonnes.size());
+    const int nbNiveaux = static_cast<int>(tableau_.typesHasard.size());
     const bool montre = tableau_.erreur.isEmpty();
     TableSuivi->clear();
     TableSuivi->clearSpans();
-    TableSuivi->setColumnCount(nbColonnes + 3);
+    TableSuivi->setColumnCount(nbColonnes + 3 + nbNiveaux);
     TableSuivi->setRowCount(montre ? static_cast<int>(tableau_.lignes.size()) + 2 : 0);
     TableSuivi->setHorizontalHeaderItem(0, element(QStringLiteral("Élève")));
     for (int i = 0; i < nbColonnes; ++i) {
@@ -196,6 +198,9 @@ void TF_SuiviClasse::remplirTable()
     }
     TableSuivi->setHorizontalHeaderItem(nbColonnes + 1, element(QStringLiteral("Total")));
     TableSuivi->setHorizontalHeaderItem(nbColonnes + 2, element(QStringLiteral("autres")));
+    for (int i = 0; i < nbNiveaux; ++i)
+        TableSuivi->setHorizontalHeaderItem(nbColonnes + 3 + i,
+                                            element(NomColonneNiveau(tableau_.typesHasard[i]), BulleNiveau));
     if (!montre)
         return;
     remplirSeries();
@@ -226,6 +231,11 @@ void TF_SuiviClasse::remplirSeries()
         TableSuivi->setItem(0, debut + 1, nom);
         debut = i + 1;
     }
+    const int premierNiveau = static_cast<int>(tableau_.colonnes.size()) + 3;
+    if (tableau_.typesHasard.size() > 1)
+        TableSuivi->setSpan(0, premierNiveau, 1, static_cast<int>(tableau_.typesHasard.size()));
+    if (!tableau_.typesHasard.isEmpty())
+        TableSuivi->setItem(0, premierNiveau, element(TitreNiveaux));
 }
 
 void TF_SuiviClasse::remplirLigne(int ligne, const LigneSuivi& eleve)
@@ -249,6 +259,9 @@ void TF_SuiviClasse::remplirLigne(int ligne, const LigneSuivi& eleve)
         TableSuivi->setItem(ligne, nbColonnes + 2,
                             element(QString::number(eleve.autres.size()), eleve.autres.join(QLatin1Char('\n'))));
     }
+    for (int i = 0; i < eleve.niveaux.size(); ++i)
+        if (eleve.niveaux[i] > 0)
+            TableSuivi->setItem(ligne, nbColonnes + 3 + i, element(TexteNiveau(eleve.niveaux[i]), BulleNiveau));
 }
 
 void TF_SuiviClasse::remplirTotaux(int ligne)

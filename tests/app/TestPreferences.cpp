@@ -114,6 +114,31 @@ TEST_F(Preferences, LAideApresFauxSeChoisitSurSaPageEtUnFichierAbimeLaCoupe)
     EXPECT_EQ(contexte.retours.EssaisAvantSolution, 2);
 }
 
+// Without its file, or with one that is not one byte of 0 or 1, the level offers are made.
+TEST_F(Preferences, LesPropositionsDeNiveauSeReglentSurLeurPageEtUnFichierAbimeLesGarde)
+{
+    TF_preferences f(contexte);
+    f.ChargerPreferences();
+    EXPECT_TRUE(coche(&f, QStringLiteral("ChoixProposerNiveaux")));
+    cliquer(&f, QStringLiteral("ChoixProposerNiveaux"));
+    EXPECT_EQ(contexte.hasard.ProposerNiveaux, 0);
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierHasard), QByteArray(1, '\0'));
+    f.ChargerPreferences();
+    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixProposerNiveaux")));
+    cliquer(&f, QStringLiteral("ChoixProposerNiveaux"));
+    cliquer(&f, QStringLiteral("SpeedButton2"));
+    EXPECT_EQ(contexte.hasard.ProposerNiveaux, 0) << "Annuler puts the file's value back";
+
+    for (const QByteArray& abime : {QByteArray(), QByteArray("\x02", 1), QByteArray("\x05\x00", 2)}) {
+        ASSERT_TRUE(DossierTemporaire::ecrire(FichierHasard, abime));
+        f.ChargerPreferences();
+        EXPECT_EQ(contexte.hasard.ProposerNiveaux, 1) << abime.toHex().toStdString();
+    }
+    cliquer(&f, QStringLiteral("Par_defaut"));
+    EXPECT_FALSE(QFile::exists(FichierHasard)) << "Valeurs par défaut deletes it with the others";
+}
+
 TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)
 {
     TF_preferences f(contexte);

@@ -4,6 +4,8 @@
 #include "SupportEleves.h"
 #include "TF_choix_exo.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -341,6 +343,83 @@ TEST_F(Choix, UnVraiClicOuUneToucheLanceLeTraitementUneFois)
     EXPECT_EQ(dialogues.messages.size(), 4) << "the keyboard onto the next series";
     EXPECT_EQ(series->currentRow(), 2);
     EXPECT_EQ(textesListe(liste("ListBox3")), QStringList{QStringLiteral("Ex01")});
+}
+
+// "Au hasard" starts at the highest level the results file records for the type, the first
+// level in training; the lines of the levels mark no exercise done; a series clicked
+// afterwards takes the place of the exercise made by the program.
+TEST_F(Choix, AuHasardCommenceAuNiveauDeLEleveEtSesLignesNeMarquentRien)
+{
+    contexte.nomEleve = QStringLiteral("Zoé");
+    contexte.nomClasse = QStringLiteral("CM1");
+    ecrire(bilan(nomBilan()), documentRtf({QStringLiteral("Série 1\\Ex05"), LigneHasard(2, 1), LigneHasard(2, 3),
+                                           LigneHasard(4, 5), QStringLiteral("Au hasard 2\\Niveau 9")}));
+    fichier(QStringLiteral("Série 1"), QStringLiteral("Ex05.ex2"));
+    fichier(QStringLiteral("Série 1"), QStringLiteral("Ex07.ex2"));
+    fichier(QStringLiteral("Au hasard 2"), QStringLiteral("Ex01.ex2"));
+    fenetre.fixerSourceGraine([] { return 8271u; });
+    for (bool suivi : {true, false}) {
+        contexte.suiviEleve = suivi;
+        ouvrir();
+        EXPECT_TRUE(bouton("BoutonHasard")->isVisible());
+        if (suivi) {
+            cliquer("ListBox1", QStringLiteral("Série 1"));
+            EXPECT_EQ(textesListe(liste("ListBox2")), QStringList{QStringLiteral("Ex05")});
+            EXPECT_EQ(textesListe(liste("ListBox3")), QStringList{QStringLiteral("Ex07")});
+            cliquer("ListBox1", QStringLiteral("Au hasard 2"));
+            EXPECT_EQ(textesListe(liste("ListBox3")), QStringList{QStringLiteral("Ex01")});
+        }
+        const int niveau = suivi ? 3 : 1;
+        QTest::mouseClick(bouton("BoutonHasard"), Qt::LeftButton);
+        ASSERT_TRUE(fenetre.choisi().Code) << suivi;
+        EXPECT_EQ(*fenetre.choisi().Code, (CodeExercice{2, niveau, 8271})) << suivi;
+        EXPECT_EQ(fenetre.choisi().LigneBilan, LigneHasard(2, niveau));
+        EXPECT_TRUE(controle<QWidget>("Panel_hasard")->isVisible());
+        EXPECT_FALSE(controle<QWidget>("Panel_exos2")->isVisible());
+        EXPECT_EQ(controle<QLabel>("LabelCodeChoisi")->text(), QStringLiteral("Exercice 2-%1-8271").arg(niveau));
+        EXPECT_TRUE(bouton("Button1")->isEnabled());
+        EXPECT_NE(image().pixel(120, 40), 0xFFFFFFFFu) << "the preview shows the figure";
+
+        cliquer("ListBox1", QStringLiteral("Série 1"));
+        EXPECT_FALSE(controle<QWidget>("Panel_hasard")->isVisible());
+        EXPECT_TRUE(fenetre.choisi().estVide());
+        EXPECT_FALSE(bouton("Button1")->isEnabled());
+        fenetre.hide();
+    }
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
+// A code typed in opens that very exercise of the player's type; anything else is said,
+// and "Valider" does not open the code before.
+TEST_F(Choix, UnCodeTapeOuvreCetExerciceOuDitPourquoiPas)
+{
+    const struct {
+        const char* tape;
+        std::optional<CodeExercice> code;
+        const char* message;
+    } cas[] = {
+        {" 2 - 6 - 99999 ", CodeExercice{2, 6, 99999}, ""},
+        {"4-3-8271", std::nullopt, "Le code 4-3-8271 est celui d'un exercice n°4 : ouvre-le depuis le jeu n°4."},
+        {"2-7-1", std::nullopt, "Le code « 2-7-1 » n'existe pas : les niveaux de l'exercice 2 vont de 1 à 6."},
+    };
+    ouvrir();
+    auto* code = controle<QLineEdit>("EditCode");
+    for (const auto& c : cas) {
+        dialogues.messages.clear();
+        code->setText(QString::fromUtf8(c.tape));
+        code->setFocus();
+        QTest::keyClick(code, Qt::Key_Return);
+        EXPECT_TRUE(fenetre.isVisible()) << c.tape << ": Enter opens the code, not Valider";
+        EXPECT_EQ(fenetre.choisi().Code, c.code) << c.tape;
+        EXPECT_EQ(bouton("Button1")->isEnabled(), c.code.has_value()) << c.tape;
+        EXPECT_EQ(dialogues.textes(), c.code ? QStringList() : QStringList{QString::fromUtf8(c.message)}) << c.tape;
+    }
+    // The editor opens a code from its own menu.
+    fenetre.hide();
+    fenetre.preparer(dossierExercices(), true);
+    ouvrir();
+    EXPECT_FALSE(bouton("BoutonHasard")->isVisible());
+    EXPECT_FALSE(code->isVisible());
 }
 
 TEST_F(Choix, F1OuvreLeSommaireDeLAide)

@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(ecrireFichier(dossier.fichier(QStringLiteral("exos/Série 1/")) + nom, contenu));
         choix.choix = [nom] {
             return ExerciceChoisi{QStringLiteral("Série 1"), nom, nom.mid(nom.lastIndexOf(QLatin1Char('.'))),
-                                  QString()};
+                                  QString(), std::nullopt};
         };
     }
 };

@@ -132,6 +132,52 @@ TEST_F(Bilans, MilleDeuxCentsEnregistrements)
     EXPECT_EQ(enregistrements(nomBilan()), lignes + QStringList{QStringLiteral("Série\\Nouveau")});
 }
 
+// Only the form the player writes names a level; anything else is some other record.
+TEST(LignesHasard, SeulLaFormeEcriteNommeUnNiveau)
+{
+    const struct {
+        const char* ligne;
+        int type;
+        int niveau;
+    } cas[] = {
+        {"Au hasard 4\\Niveau 3", 4, 3},   {"Au hasard 5\\Niveau 6", 5, 6},   {"Au hasard 4\\Niveau 3", 2, 0},
+        {"Au hasard 4\\Niveau 7", 4, 0},   {"Au hasard 4\\Niveau 0", 4, 0},   {"Au hasard 4\\Niveau 03", 4, 0},
+        {"Au hasard 4\\Niveau +3", 4, 0},  {"Au hasard 4\\Niveau 3 ", 4, 0},  {"au hasard 4\\niveau 3", 4, 0},
+        {"Au hasard 9\\Niveau 1", 9, 0},   {"Au hasard 1\\Niveau 1", 1, 0},   {"Série 1\\Ex05", 4, 0},
+        {"Au hasard 4 - niveau 3\\Exercice 01 (4-3-8271)", 4, 0},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(NiveauDeLigne(QString::fromUtf8(c.ligne), c.type), c.niveau) << c.ligne << " type " << c.type;
+    for (int type = 2; type <= 5; ++type)
+        for (int niveau = 1; niveau <= 6; ++niveau)
+            EXPECT_EQ(NiveauDeLigne(LigneHasard(type, niveau), type), niveau);
+    EXPECT_FALSE(EstLigneHasard(QStringLiteral("Au hasard 4\\Niveau 7")));
+    EXPECT_TRUE(EstLigneHasard(QStringLiteral("Au hasard 3\\Niveau 1")));
+}
+
+// A success au hasard is a record like any other: once per level, after every other
+// line of the file; the pupil's level is read from the whole file, past the 1001 lines the
+// chooser compares.
+TEST_F(Bilans, LeNiveauAuHasardSeLitDansToutLeFichier)
+{
+    identifier(QStringLiteral("Léo"), QStringLiteral("CM2"));
+    const QString fichier = bilan(nomBilan());
+    EXPECT_EQ(NiveauAtteint(fichier, 4), 0) << "no file yet";
+    QStringList lignes;
+    for (int i = 0; i < 1100; ++i)
+        lignes.append(QStringLiteral("Série\\Ex%1").arg(i));
+    ecrire(fichier, documentRtf(lignes));
+    for (int niveau : {1, 2, 1, 3, 2})
+        reussir(LigneHasard(4, niveau));
+    reussir(LigneHasard(2, 5));
+    EXPECT_EQ(enregistrements(nomBilan()).mid(1100),
+              (QStringList{LigneHasard(4, 1), LigneHasard(4, 2), LigneHasard(4, 3), LigneHasard(2, 5)}));
+    EXPECT_EQ(NiveauAtteint(fichier, 4), 3);
+    EXPECT_EQ(NiveauAtteint(fichier, 2), 5);
+    EXPECT_EQ(NiveauAtteint(fichier, 3), 0);
+    EXPECT_TRUE(dialogues.messages.isEmpty());
+}
+
 TEST_F(Bilans, LectureDUnFichierAbsentOuCourt)
 {
     identifier(QStringLiteral("Ana"));

@@ -2,6 +2,7 @@
 
 #include "MiseEnPageSuivi.h"
 
+#include "Bilans.h"
 #include "Classes.h"
 #include "Rtf.h"
 
@@ -178,6 +179,33 @@ TEST_F(Suivi, UnBilanQuiNEstNiTexteNiRichTextEstIllisible)
     }
 }
 
+// The lines of the levels reached au hasard are no exercise and no "autres": each type
+// asked has a column with the highest level of the pupil; a record of a level the type
+// does not have is some other record.
+TEST_F(Suivi, LesNiveauxAuHasardOntLeursColonnes)
+{
+    bilan(QStringLiteral("Bilan Orvane CM1 Léa.reu"),
+          {LigneHasard(4, 1), QStringLiteral("Série 1\\Ex05"), LigneHasard(4, 3), LigneHasard(2, 2), LigneHasard(4, 2),
+           QStringLiteral("Au hasard 4\\Niveau 8")});
+    bilan(QStringLiteral("Bilan Orvane CM1 Zoé.reu"), {LigneHasard(3, 6)});
+    const struct {
+        int type;
+        QList<int> types;
+        QList<QList<int>> niveaux; // Léa, Paul, Zoé
+    } cas[] = {{2, {2}, {{2}, {0}, {0}}}, {0, {2, 3, 4, 5}, {{2, 0, 3, 0}, {0, 0, 0, 0}, {0, 6, 0, 0}}}};
+    for (const auto& c : cas) {
+        demande.numeroExercice = c.type;
+        const TableauSuivi t = ConstruireSuivi(demande);
+        EXPECT_EQ(t.typesHasard, c.types) << c.type;
+        ASSERT_EQ(t.lignes.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(t.lignes[i].niveaux, c.niveaux[i]) << c.type << " pupil " << i;
+        EXPECT_EQ(t.lignes[0].total, 1) << c.type;
+        EXPECT_EQ(t.lignes[0].autres, QStringList{QStringLiteral("Au hasard 4\\Niveau 8")}) << c.type;
+        EXPECT_EQ(t.lignes[2].autres, QStringList()) << c.type;
+    }
+}
+
 TEST_F(Suivi, DossierDesExercicesOuClasseIntrouvableDonnentUnMessage)
 {
     demande.dossierExercices += QStringLiteral("/absent");
@@ -196,12 +224,12 @@ TEST(SuiviCsv, OctetsDuFichierTableur)
     TableauSuivi t;
     t.colonnes = {{QStringLiteral("Série 1"), QStringLiteral("Ex;05"), QStringLiteral(".ex2")},
                   {QStringLiteral("S2"), QStringLiteral("A"), QStringLiteral(".ex2")}};
-    t.lignes = {{QStringLiteral("Léa \"la\""), EtatEleve::Bilan, {true, false}, 1, {QStringLiteral("S\\B")}},
-                {QStringLiteral("Paul"), EtatEleve::SansBilan, {false, false}, 0, {}},
-                {QStringLiteral("Zoé"), EtatEleve::Illisible, {false, false}, 0, {}}};
+    t.lignes = {{QStringLiteral("Léa \"la\""), EtatEleve::Bilan, {true, false}, 1, {QStringLiteral("S\\B")}, {}},
+                {QStringLiteral("Paul"), EtatEleve::SansBilan, {false, false}, 0, {}, {}},
+                {QStringLiteral("Zoé"), EtatEleve::Illisible, {false, false}, 0, {}, {}}};
     // Names a spreadsheet would run as formulas, and one it would not.
     for (const char* nom : {"=1+1", "+33 6", "-2", "@SOMME(A1)", "\t=1", "Jean-Luc"})
-        t.lignes.append({QString::fromUtf8(nom), EtatEleve::SansBilan, {false, false}, 0, {}});
+        t.lignes.append({QString::fromUtf8(nom), EtatEleve::SansBilan, {false, false}, 0, {}, {}});
     t.totauxColonnes = {1, 0};
     t.totalReussites = 1;
     t.totalAutres = 1;
@@ -228,7 +256,7 @@ TableauSuivi tableauDe(int nbColonnes, int nbEleves)
     for (int i = 0; i < nbColonnes; ++i)
         t.colonnes.append({QStringLiteral("Série %1").arg(i / 50 + 1), QStringLiteral("Ex%1").arg(i), QStringLiteral(".ex2")});
     for (int e = 0; e < nbEleves; ++e)
-        t.lignes.append({QStringLiteral("Élève %1").arg(e), EtatEleve::Bilan, QList<bool>(nbColonnes, true), nbColonnes, {}});
+        t.lignes.append({QStringLiteral("Élève %1").arg(e), EtatEleve::Bilan, QList<bool>(nbColonnes, true), nbColonnes, {}, {}});
     t.totauxColonnes = QList<int>(nbColonnes, nbEleves);
     return t;
 }
@@ -284,4 +312,28 @@ TEST(SuiviPdf, UnTableauLargeSeRepartitSurDesPagesPaysageEtLesTextesTropLargesSo
     };
     EXPECT_GT(encre(0, page.width() / 2), 500);
     EXPECT_LT(encre(page.width() * 3 / 4, page.width() * 9 / 10), 20);
+}
+
+// The levels come after the totals on every page, however many pages the exercises take.
+TEST(SuiviPdf, LesNiveauxAuHasardSontSurChaquePage)
+{
+    TableauSuivi t = tableauDe(50, 2);
+    t.typesHasard = {2, 3, 4, 5};
+    t.lignes[0].niveaux = {0, 0, 5, 0};
+    t.lignes[1].niveaux = {1, 0, 0, 6};
+    EXPECT_EQ(NombrePagesSuivi(t), 2);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed (scripts/dependances.sh)";
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("suivi.pdf"));
+    ASSERT_TRUE(EnregistrerPdfSuivi(pdf, t, QStringLiteral("Classe CM1"), QStringLiteral("09/12/2026")));
+    for (const char* page : {"1", "2"}) {
+        // One text per line; the counts of the exercises are 2 and 50, the others 0.
+        const QStringList textes = executer(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::fromLatin1(page),
+                                                                          QStringLiteral("-l"), QString::fromLatin1(page),
+                                                                          pdf, QStringLiteral("-")})
+                                       .split(QLatin1Char('\n'));
+        for (const char* attendu : {"Niveau", "Au hasard 2", "Au hasard 3", "Au hasard 4", "Au hasard 5", "1", "5", "6"})
+            EXPECT_TRUE(textes.contains(QString::fromLatin1(attendu))) << "page " << page << ": " << attendu;
+    }
 }

@@ -1,5 +1,6 @@
 #include "TF_SuiviClasse.h"
 
+#include "Bilans.h"
 #include "Classes.h"
 #include "Contexte.h"
 #include "DialoguesScriptes.h"
@@ -56,7 +57,8 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     while (eleves.size() < NbMaxEleves + 1)
         eleves.append(QStringLiteral("Élève %1").arg(eleves.size()));
     ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves.mid(0, NbMaxEleves)) + ContenuClasse({eleves.last()}));
-    ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")), documentRtf({QStringLiteral("Série 1\\Ex05")}));
+    ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")),
+           documentRtf({QStringLiteral("Série 1\\Ex05"), LigneHasard(3, 4)}));
     DialoguesScriptes dialogues;
     TF_SuiviClasse fenetre(contexte);
     fenetre.show();
@@ -76,6 +78,13 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     EXPECT_EQ(table->item(3, 0)->toolTip(), nomLong);
     EXPECT_LE(table->columnWidth(0), table->width() / 3);
     EXPECT_EQ(table->item(NbMaxEleves + 1, 1)->text(), QStringLiteral("1"));
+    // After the totals, the levels reached au hasard, one column per type.
+    ASSERT_EQ(table->columnCount(), 1 + 1 + 2 + 4);
+    EXPECT_EQ(table->item(1, 3)->text(), QStringLiteral("0")) << "a level is no other record";
+    EXPECT_EQ(table->item(0, 4)->text(), QStringLiteral("Niveau"));
+    EXPECT_EQ(table->horizontalHeaderItem(5)->text(), QStringLiteral("Au hasard 3"));
+    EXPECT_EQ(table->item(1, 5)->text(), QStringLiteral("4"));
+    EXPECT_EQ(table->item(1, 4), nullptr);
     const struct {
         const char* liste;
         const char* nom;
@@ -89,7 +98,9 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     EXPECT_EQ(dialogues.enregistrements[0].dossierInitial, racine.path());
     QFile csv(r.filePath(QStringLiteral("suivi.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve;S\xC3\xA9rie 1\\Ex05.ex2;Total;autres\r\n"));
+    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBF\xC3\x89l\xC3\xA8ve;S\xC3\xA9rie 1\\Ex05.ex2;Total;autres;Niveau au hasard 2;"
+                                         "Niveau au hasard 3;Niveau au hasard 4;Niveau au hasard 5\r\n"
+                                         "L\xC3\xA9" "a;x;1;0;;4;;\r\n"));
 
     QTest::keyClick(&fenetre, Qt::Key_F1);
     EXPECT_EQ(dialogues.aides, QStringList{QStringLiteral("aide_orvane.chm::suivi.htm")});

@@ -29,6 +29,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -328,8 +330,9 @@ void capturerExercice1(QWidget* menu)
     cliquer(jeu1, QStringLiteral("SpeedButton1"));
 }
 
-// A class whose pupils have done more and more of the sample exercises, written into the
-// capture's own program folder, so that the class overview has something to show.
+// A class whose pupils have done more and more of the sample exercises, and have reached
+// higher and higher levels au hasard, written into the capture's own program folder, so
+// that the class overview has something to show.
 void preparerClasse()
 {
     const Contexte& c = *contexteProgramme;
@@ -342,10 +345,14 @@ void preparerClasse()
         for (const EntreeDossier& entree : listerDossier(QDir(dossier).filePath(serie), MasqueExercices(2)))
             exercices.append(serie + QLatin1Char('\\') + entree.nom.chopped(4));
     bool ecrit = ecrireFichier(c.fichierProgramme(classe + ExtensionClasse), ContenuClasse(eleves));
-    for (int i = 0; i < eleves.size(); ++i)
+    for (int i = 0; i < eleves.size(); ++i) {
+        QStringList lignes = exercices.mid(0, exercices.size() * i / eleves.size());
+        for (int niveau = 1; niveau <= i / 2; ++niveau)
+            lignes << LigneHasard(2, niveau) << LigneHasard(4, niveau + 1);
         ecrit = ecrit
             && ecrireFichier(QDir(c.dossierBilansAccessible()).filePath(NomFichierBilan(eleves[i], classe)),
-                             documentRtf(exercices.mid(0, exercices.size() * i / eleves.size())));
+                             documentRtf(lignes));
+    }
     if (!ecrit)
         abandonner(QStringLiteral("impossible d'écrire la classe et ses bilans"));
 }
@@ -364,9 +371,61 @@ void capturerSuivi(QWidget* menu)
         type->setCurrentText(QStringLiteral("2"));
         emit type->activated(type->currentIndex());
         capturer(suivi, QStringLiteral("suivi.png"));
+        // One series, the table scrolled to its end: the totals and the levels reached au hasard.
+        auto* serie = trouver<QComboBox>(suivi, QStringLiteral("ComboSerie"));
+        serie->setCurrentIndex(serie->count() - 1);
+        emit serie->activated(serie->currentIndex());
+        QScrollBar* defilement = trouver<QTableWidget>(suivi, QStringLiteral("TableSuivi"))->horizontalScrollBar();
+        defilement->setValue(defilement->maximum());
+        capturer(suivi, QStringLiteral("suivi_niveaux.png"));
         cliquer(suivi, QStringLiteral("BoutonFermer"));
     });
     action->trigger();
+}
+
+// A pupil of the class picked in the pupil window, shown from a timer inside its own
+// event loop.
+void identifierPendantOuverture(const QString& classe, const QString& eleve)
+{
+    QTimer::singleShot(PauseMs, [classe, eleve] {
+        QWidget* fenetre = fenetreVisible(QStringLiteral("F_nom_eleve"));
+        auto* classes = trouver<QListWidget>(fenetre, QStringLiteral("ListBox3"));
+        cliquerLigne(classes, classes->row(classes->findItems(classe, Qt::MatchExactly).value(0)));
+        auto* eleves = trouver<QListWidget>(fenetre, QStringLiteral("ListBox1"));
+        cliquerLigne(eleves, eleves->row(eleves->findItems(eleve, Qt::MatchExactly).value(0)));
+        cliquer(fenetre, QStringLiteral("bouton_valide"));
+    });
+}
+
+// A pupil of the class, recorded, asks for exercises made by the program: the chooser
+// shows the pupil's level and the first exercise, the player a run at that level, solved.
+void capturerAuHasard(QWidget* menu, Contexte& contexte)
+{
+    contexte.reglages.BilanReussite = 1;
+    identifierPendantOuverture(QStringLiteral("CM1"), QStringLiteral("Jules"));
+    cliquer(menu, QStringLiteral("Bouton_Autour"));
+    auto* jeu = static_cast<TF_Jeu_Lignes_Autour*>(fenetreVisible(QStringLiteral("F_Jeu_Lignes_Autour")));
+    for (QWidget* fenetre : QApplication::topLevelWidgets())
+        if (auto* choix = qobject_cast<TF_choix_exo*>(fenetre))
+            choix->fixerSourceGraine([] { return 5172u; });
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* choix = fenetreVisible(QStringLiteral("F_choix_exo"));
+        cliquer(choix, QStringLiteral("BoutonHasard"));
+        capturer(choix, QStringLiteral("choix_hasard.png"));
+        cliquer(choix, QStringLiteral("Button1"));
+    });
+    cliquer(jeu, QStringLiteral("BoutonNouveau"));
+    const std::optional<CodeExercice> code = jeu->codeMontre();
+    if (!code)
+        abandonner(QStringLiteral("« Au hasard » n'a pas donné d'exercice"));
+    ExerciceLu exercice = GenererExercice(*code);
+    ConvertirPourTailleCase(exercice, jeu->grille().TailleCase);
+    exercice.Grille.TailleCase = jeu->grille().TailleCase;
+    dessinerLeSymetrique(jeu, exercice);
+    cliquer(jeu, QStringLiteral("BoutonCorrection"));
+    capturer(jeu, QStringLiteral("joueur_hasard.png"));
+    cliquer(jeu, QStringLiteral("BoutonQuitter"));
+    contexte.reglages.BilanReussite = 0;
 }
 
 // A few exercises made by the program, drawn as the player draws them for the pupil.
@@ -439,6 +498,7 @@ int main(int argc, char** argv)
     capturerPotAuClavier(menu);
     capturerEditeur(menu);
     capturerSuivi(menu);
+    capturerAuHasard(menu, programme->contexte);
     capturerSerieHasard(menu);
     capturerExercicesAuHasard();
     return 0;

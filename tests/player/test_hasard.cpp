@@ -1,0 +1,119 @@
+// A pupil plays exercises made by the program in the real window: "Au hasard" in the
+// chooser, the exact image drawn with the mouse, the level offered after three successes
+// or three "Faux", and the level kept in the results file for the next lesson.
+
+#include "MondeJeu.h"
+
+#include "Bilans.h"
+#include "Enregistrements.h"
+#include "Rtf.h"
+#include "Symetrie.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AuHasard : public ::testing::Test {
+protected:
+    MondeJeu monde{4};
+    const QString bilan = QDir(monde.dossier()).filePath(NomFichierBilan(QStringLiteral("Zoé"), QStringLiteral("CM1")));
+
+    AuHasard()
+    {
+        Contexte& c = monde.contexte();
+        c.reglages.BilanReussite = 1;
+        c.suiviEleve = true;
+        c.nomEleve = QStringLiteral("Zoé");
+        c.nomClasse = QStringLiteral("CM1");
+    }
+
+    // A new opening of the window, then "Au hasard" and "Valider" in the chooser.
+    void commencerAuHasard()
+    {
+        monde.jeu().hide();
+        monde.jeu().show();
+        QTimer::singleShot(0, [] {
+            auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
+            ASSERT_NE(choix, nullptr) << "the chooser is not shown";
+            choix->fixerSourceGraine([] { return 8271u; });
+            choix->BoutonHasardClick();
+            choix->Button1Click();
+        });
+        monde.cliquer(QStringLiteral("BoutonNouveau"));
+    }
+
+    CodeExercice code() { return monde.jeu().codeMontre().value_or(CodeExercice{0, 0, 0}); }
+    QString niveauMontre() { return monde.etiquette(QStringLiteral("LabelHasard"))->text(); }
+
+    // The image of every segment (the first levels of exercise 4 have no other element),
+    // drawn from crossing to crossing, then checked.
+    void reussir()
+    {
+        const Figure& modele = monde.jeu().figureReference();
+        for (int i = 1; i <= modele.NbElements; ++i) {
+            ASSERT_EQ(modele[i].GenreElement, GenreTrait);
+            const ElementFigure image = ElementMiroir(monde.jeu().grille(), modele[i]);
+            monde.tracer({image.X1, image.Y1}, {image.X2, image.Y2});
+        }
+        monde.cliquer(QStringLiteral("BoutonCorrection"));
+        EXPECT_EQ(monde.resultat(), QStringLiteral("Juste")) << TexteCode(code()).toStdString();
+    }
+};
+
+TEST_F(AuHasard, TroisReussitesDeSuiteMenentAuNiveauDeuxQuiEstRetenu)
+{
+    commencerAuHasard();
+    EXPECT_EQ(code(), (CodeExercice{4, 1, 8271})) << "the first time, the first level";
+    EXPECT_EQ(niveauMontre(), QStringLiteral("Niveau 1 · exercice 4-1-8271"));
+    EXPECT_TRUE(monde.bouton(QStringLiteral("BoutonChoisir"))->isVisible());
+    for (int i = 1; i <= 3; ++i) {
+        if (i == 3)
+            monde.dialogues().reponses.enqueue(Reponse::Oui);
+        reussir();
+        EXPECT_EQ(monde.dialogues().messages.size(), i == 3 ? 1 : 0) << i;
+        monde.cliquer(QStringLiteral("BoutonNouveau"));
+        EXPECT_EQ(code().Niveau, i == 3 ? 2 : 1) << i;
+    }
+    EXPECT_EQ(monde.dialogues().textes(), QStringList{QStringLiteral("Bravo ! Tu as réussi trois exercices de suite "
+                                                                     "au niveau 1. Veux-tu passer au niveau 2 ?")});
+    EXPECT_TRUE(niveauMontre().startsWith(QStringLiteral("Niveau 2 · exercice 4-2-")));
+    EXPECT_EQ(LireBilan(bilan), QStringList{LigneHasard(4, 1)}) << "one record for the level";
+    reussir();
+    EXPECT_EQ(LireBilan(bilan), (QStringList{LigneHasard(4, 1), LigneHasard(4, 2)}));
+
+    // Next lesson: the results file gives the level to start at.
+    commencerAuHasard();
+    EXPECT_EQ(code(), (CodeExercice{4, 2, 8271}));
+}
+
+// The third "Faux" on one exercise offers the level below, which comes at once; the
+// teacher may turn the offers off.
+TEST_F(AuHasard, TroisFauxProposentLeNiveauDEnDessousSaufSiLEnseignantNeVeutPas)
+{
+    ASSERT_TRUE(ecrireFichier(bilan, documentRtf({LigneHasard(4, 2)})));
+    for (bool offres : {true, false}) {
+        monde.contexte().hasard.ProposerNiveaux = offres ? 1 : 0;
+        monde.dialogues().messages.clear();
+        monde.dialogues().reponses.clear();
+        monde.dialogues().reponses.enqueue(Reponse::Oui);
+        commencerAuHasard();
+        ASSERT_EQ(code().Niveau, 2);
+        for (int essai = 0; essai < 4; ++essai) {
+            monde.tracerNoeuds({1, 1 + 3 * essai}, {2, 3 + 3 * essai});
+            monde.cliquer(QStringLiteral("BoutonCorrection"));
+        }
+        EXPECT_EQ(monde.dialogues().textes(),
+                  offres ? QStringList{QStringLiteral("Cet exercice est difficile. Veux-tu essayer un exercice du niveau 1 ?")}
+                         : QStringList());
+        EXPECT_EQ(code().Niveau, offres ? 1 : 2);
+        EXPECT_EQ(monde.jeu().figureEleve().NbElements, offres ? 1 : 4) << "the easier exercise comes fresh";
+    }
+}
+
+} // namespace
