@@ -119,10 +119,6 @@ int octetWindows1252(char16_t caractere)
 }
 
 namespace {
-QString nomDe(const QString& fichier)
-{
-    return QFileInfo(fichier).fileName();
-}
 
 const QString CauseNonOrdinaire = QStringLiteral("ce n'est pas un fichier ordinaire, Orvane ne s'en sert pas");
 
