@@ -58,6 +58,7 @@ bool DerniereSaisie::eventFilter(QObject*, QEvent* evenement)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::TouchBegin:
+    case QEvent::TabletPress:
         clavier_ = false;
         break;
     default:

@@ -24,8 +24,9 @@ void Dire(const Contexte& contexte, const QString& phrase);
 // teacher asked for it.
 void AnnoncerVerdict(const Contexte& contexte, bool juste);
 
-// Whether a key or a mouse button was pressed last, anywhere in the program, so that an
-// instruction speaks of the one the pupil is using. The mouse until a key is pressed.
+// Whether a key or the pointer (mouse, finger, pen) was pressed last, anywhere in the
+// program, so that an instruction speaks of the one the pupil is using. The mouse until a
+// key is pressed.
 class DerniereSaisie : public QObject {
 public:
     explicit DerniereSaisie(QObject* parent);

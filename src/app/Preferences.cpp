@@ -134,6 +134,19 @@ EnregistrementHasard HasardLu(const std::optional<QByteArray>& octets)
     return lu.ProposerNiveaux <= 1 ? lu : EnregistrementHasard{};
 }
 
+void ChargerFichierTableau(Contexte& contexte)
+{
+    contexte.tableau = TableauLu(lirePreference(contexte, FichierTableau, EnregistrementTableau::Taille));
+}
+
+EnregistrementTableau TableauLu(const std::optional<QByteArray>& octets)
+{
+    if (!octets || octets->size() != EnregistrementTableau::Taille)
+        return {};
+    const EnregistrementTableau lu{static_cast<quint8>(octets->at(0))};
+    return lu.ModeTableau <= 1 ? lu : EnregistrementTableau{};
+}
+
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
 {
     dossier = DossierLu(lirePreference(contexte, fichier, EnregistrementDossier::Taille), contexte.dossierProgramme);
@@ -168,7 +181,8 @@ ContenusPreferences ContenusAEcrire(const Contexte& contexte)
             {FichierDossierBilans, octetsDossier(contexte, contexte.dossierBilans)},
             {FichierDossierExercices, octetsDossier(contexte, contexte.dossierExercices)},
             {FichierRetours, aide},
-            {FichierHasard, QByteArray(1, static_cast<char>(contexte.hasard.ProposerNiveaux))}};
+            {FichierHasard, QByteArray(1, static_cast<char>(contexte.hasard.ProposerNiveaux))},
+            {FichierTableau, QByteArray(1, static_cast<char>(contexte.tableau.ModeTableau))}};
 }
 
 ContenusPreferences LireFichiersPreferences(const Contexte& contexte)
@@ -210,7 +224,8 @@ bool EffacerFichiersPreferences(const Contexte& contexte)
 {
     return ChangerSousVerrou(contexte.fichierProgramme(FichierReglages), [&] {
         QStringList echecs;
-        for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours, FichierHasard}) {
+        for (const QString& fichier :
+             {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours, FichierHasard, FichierTableau}) {
             QFile f(contexte.fichierProgramme(fichier));
             if ((f.exists() || QFileInfo(f.fileName()).isSymLink()) && !f.remove())
                 echecs.append(messageErreurFichier(fichier, f.errorString()));

@@ -138,6 +138,10 @@ TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     hasard->setObjectName(QStringLiteral("TabHasard"));
     PageControl1->addTab(hasard, QStringLiteral("Au hasard"));
     construirePageHasard(hasard);
+    auto* tableau = new QWidget;
+    tableau->setObjectName(QStringLiteral("TabTableau"));
+    PageControl1->addTab(tableau, QStringLiteral("Au tableau"));
+    construirePageTableau(tableau);
     PageControl1->setCurrentIndex(1);
     construirePanelBoutons();
 
@@ -287,6 +291,31 @@ void TF_preferences::retoursChanges()
     EssaisSolution->setEnabled(solution);
 }
 
+// The classroom's board: the windows are shown for the next opening of each of them.
+void TF_preferences::construirePageTableau(QWidget* page)
+{
+    auto* cadre = new QGroupBox(QStringLiteral("Au tableau et sur écran tactile"), page);
+    cadre->setGeometry(8, 8, 750, 380);
+    ChoixModeTableau = new QCheckBox(QStringLiteral("Mode tableau"), cadre);
+    ChoixModeTableau->setObjectName(QStringLiteral("ChoixModeTableau"));
+    ChoixModeTableau->setGeometry(12, 40, 720, 36);
+    ChoixModeTableau->setFont(police(QStringLiteral("Arial"), 21, true));
+    colorer(ChoixModeTableau, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+    auto* explication = etiquette(
+        QStringLiteral("Pour le tableau interactif de la classe : les boutons et les listes "
+                       "sont assez grands pour le doigt, les traits de la figure et de l'élève "
+                       "sont trois fois plus épais pour être vus du fond de la classe, et "
+                       "«\u00A0Juste\u00A0» ou «\u00A0Faux\u00A0» s'affiche en grand. La "
+                       "vérification reste exactement la même. Le réglage vaut pour chaque "
+                       "fenêtre dès sa prochaine ouverture ; « orvane --tableau » lance Orvane "
+                       "en mode tableau sans changer ce réglage.\n\nLe doigt et le stylet "
+                       "dessinent toujours comme la souris, avec ou sans ce mode."),
+        QRect(12, 90, 720, 280), cadre);
+    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(ChoixModeTableau, &QCheckBox::clicked, this,
+            [this](bool coche) { contexte_.tableau.ModeTableau = coche ? 1 : 0; });
+}
+
 void TF_preferences::construirePageImages(QWidget* page)
 {
     const std::array<QString, 3> titres = {QStringLiteral("Image pour la mosaïque de la page d'accueil :"),
@@ -406,6 +435,9 @@ void TF_preferences::ChargerPreferences()
     ChargerFichierHasard(contexte_);
     copieHasard_ = contexte_.hasard;
     ChoixProposerNiveaux->setChecked(contexte_.hasard.ProposerNiveaux == 1);
+    ChargerFichierTableau(contexte_);
+    copieTableau_ = contexte_.tableau;
+    ChoixModeTableau->setChecked(contexte_.tableau.ModeTableau == 1);
 
     for (int slot = 0; slot < 3; ++slot) {
         copieImages_[slot] = contexte_.imagesChoisies.image(slot);
@@ -526,6 +558,7 @@ void TF_preferences::SpeedButton2Click()
     contexte_.reglages = {copieReglages_[0], copieReglages_[1], copieReglages_[2], copieReglages_[3]};
     contexte_.retours = copieRetours_;
     contexte_.hasard = copieHasard_;
+    contexte_.tableau = copieTableau_;
     contexte_.dossierBilans.fixerDossier(copieDossierBilans_);
     contexte_.dossierExercices.fixerDossier(copieDossierExercices_);
     for (int slot = 0; slot < 3; ++slot) {

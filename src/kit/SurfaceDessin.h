@@ -1,11 +1,24 @@
 #pragma once
 
+#include "Figure.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
 
-// A widget that shows a picture the window draws into, and reports the mouse in the
-// picture's pixels. The picture starts at the widget's top-left corner.
+#include <functional>
+#include <vector>
+
+// What a drawing surface shows thicker on the classroom's board: the outlines of these
+// figures, drawn with outlines of that width in the picture.
+struct TraitsTableau {
+    std::vector<const Figure*> figures;
+    int epaisseurTrait = 3;
+};
+
+// A widget that shows a picture the window draws into, and reports the pointer (the
+// mouse, a finger or a pen, EntreePointeur) in the picture's pixels. The picture starts at
+// the widget's top-left corner.
 class SurfaceDessin : public QWidget {
     Q_OBJECT
 public:
@@ -17,18 +30,32 @@ public:
     QImage& image();
     const QImage& image() const;
 
+    // In board mode (EnModeTableau), the outlines the function names are shown
+    // FacteurTraitTableau times thicker, in black, over the picture, to be seen from the
+    // back of the classroom. Only the screen shows them: the picture, which the check
+    // reads, is never drawn into.
+    void epaissirAuTableau(std::function<TraitsTableau()> traits);
+
 signals:
     void appui(QPoint point);
     void deplacement(QPoint point);
     void relachement(QPoint point);
+    // The stroke was cut short (the system took the touch back).
+    void abandon();
+    // A pen's eraser end touched the picture there.
+    void gommage(QPoint point);
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
-    void mousePressEvent(QMouseEvent* evenement) override;
-    void mouseMoveEvent(QMouseEvent* evenement) override;
-    void mouseReleaseEvent(QMouseEvent* evenement) override;
 
 private:
+    // The thick outlines in black on white, of the picture's size, redrawn when they change.
+    const QImage& traitsEpais();
+
     QSize taille_;
     mutable QImage image_;
+    std::function<TraitsTableau()> traits_;
+    Figure contoursEpais_;
+    int epaisseurEpais_ = 0;
+    QImage epais_;
 };
