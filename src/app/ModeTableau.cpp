@@ -39,7 +39,8 @@ int hauteurCible(const QWidget* w)
         || qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QLineEdit*>(w)
         || qobject_cast<const QMenuBar*>(w))
         return w->height();
-    if (const auto* vue = qobject_cast<const QAbstractItemView*>(w))
+    // A table's headers only name its rows and columns.
+    if (const auto* vue = qobject_cast<const QAbstractItemView*>(w); vue && !qobject_cast<const QHeaderView*>(w))
         return hauteurLigne(vue);
     if (const auto* onglets = qobject_cast<const QTabBar*>(w))
         return onglets->count() > 0 ? onglets->tabRect(0).height() : INT_MAX;
