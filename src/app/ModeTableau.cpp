@@ -8,12 +8,16 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <QScroller>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTableView>
 
@@ -54,33 +58,80 @@ void defilerAuDoigt(QWidget* fenetre)
             QScroller::grabGesture(zone->viewport(), QScroller::TouchGesture);
 }
 
-// Scales the window until its smallest control is high enough (font sizes are whole
-// pixels, so once may fall a pixel short), or back to its own size.
+// The window's scale, from its own, in board mode: a window that keeps its design size
+// (a small dialog, a message) takes the screen's scale as the others have it; then every
+// window grows until its smallest control is high enough (font sizes are whole pixels, so
+// once may fall a pixel short). Out of board mode, the window gets its own size back.
 void ajusterTaille(QWidget* fenetre, bool tableau)
 {
     double applique = fenetre->property(ProprieteRapport).toDouble();
     if (applique <= 0)
         applique = 1.0;
     const QSize avant = fenetre->size();
-    if (!tableau) {
-        if (applique != 1.0)
-            MettreALEchelle(fenetre, 1.0 / applique);
-        applique = 1.0;
-    } else {
-        const int minimum = CibleMinimaleEcran(fenetre);
-        for (int essai = 0; essai < 3; ++essai) {
-            const int cible = PlusPetiteCible(fenetre);
-            if (cible <= 0 || cible >= minimum)
-                break;
-            const double rapport = double(minimum) / cible;
-            MettreALEchelle(fenetre, rapport);
-            applique *= rapport;
-        }
+    double voulu = 1.0;
+    if (tableau && !AdapteeALEcran(fenetre)) {
+        const MesureEcran ecran = MesurerEcran();
+        voulu = std::max(1.0, RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce));
+    }
+    if (voulu != applique) {
+        MettreALEchelle(fenetre, voulu / applique);
+        applique = voulu;
+    }
+    const int minimum = tableau ? CibleMinimaleEcran(fenetre) : 0;
+    for (int essai = 0; essai < 3; ++essai) {
+        const int cible = PlusPetiteCible(fenetre);
+        if (cible <= 0 || cible >= minimum)
+            break;
+        const double rapport = double(minimum) / cible;
+        MettreALEchelle(fenetre, rapport);
+        applique *= rapport;
     }
     fenetre->setProperty(ProprieteRapport, applique);
     // A dialog placed in the middle of the screen stays there.
     if (!fenetre->isMaximized() && fenetre->size() != avant)
-        fenetre->move(fenetre->pos() - QPoint(fenetre->width() - avant.width(), fenetre->height() - avant.height()) / 2);
+        fenetre->move(fenetre->pos()
+                      - QPoint(fenetre->width() - avant.width(), fenetre->height() - avant.height()) / 2);
+}
+
+// Boxes to tick as big as the line they stand on, for a finger to see where to go: drawn
+// by the application's style, only larger, in board mode.
+class CasesTableau : public QProxyStyle {
+public:
+    CasesTableau()
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+    {
+    }
+
+    int pixelMetric(PixelMetric mesure, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(mesure, option, widget);
+        const bool indicateur = mesure == PM_IndicatorWidth || mesure == PM_IndicatorHeight
+            || mesure == PM_ExclusiveIndicatorWidth || mesure == PM_ExclusiveIndicatorHeight;
+        if (!indicateur || !widget || !EnModeTableau(widget))
+            return base;
+        return std::max(base, std::max(CibleMinimaleEcran(widget), widget->fontMetrics().height()));
+    }
+};
+
+// One for the application: the widgets given it may outlive any one ModeTableau.
+QStyle* stylePartage()
+{
+    const QString nom = QStringLiteral("CasesTableau");
+    if (auto* style = qApp->findChild<QStyle*>(nom, Qt::FindDirectChildrenOnly))
+        return style;
+    auto* style = new CasesTableau;
+    style->setObjectName(nom);
+    style->setParent(qApp);
+    return style;
+}
+
+void grossirCases(QWidget* fenetre, QStyle* style)
+{
+    for (QAbstractButton* b : fenetre->findChildren<QAbstractButton*>())
+        if ((qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)) && b->style() != style) {
+            b->setStyle(style);
+            b->updateGeometry();
+        }
 }
 
 } // namespace
@@ -99,6 +150,7 @@ int PlusPetiteCible(const QWidget* fenetre)
 ModeTableau::ModeTableau(const Contexte& contexte, QObject* parent)
     : QObject(parent)
     , contexte_(contexte)
+    , cases_(stylePartage())
 {
     qApp->installEventFilter(this);
 }
@@ -114,6 +166,8 @@ void ModeTableau::appliquer(QWidget* fenetre) const
     const bool tableau = contexte_.modeTableau();
     FixerModeTableau(fenetre, tableau);
     ajusterTaille(fenetre, tableau);
+    if (tableau)
+        grossirCases(fenetre, cases_);
 }
 
 bool ModeTableau::eventFilter(QObject* objet, QEvent* evenement)

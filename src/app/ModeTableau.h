@@ -5,13 +5,17 @@
 // - every list and text view scrolls under a flick of the finger;
 // - in board mode (the teacher's preference, or "orvane --tableau"), the window is marked
 //   for the shared widgets inside it (figures three times thicker over the picture, the
-//   verdict shown large, eraser markers a finger hits), and a window whose smallest
-//   control a finger could miss (CibleMinimaleEcran) is scaled up whole, fonts and all, the
-//   way AdapterEcran scales it; back out of board mode, it gets its size back.
+//   verdict shown large, eraser markers a finger hits); the windows that keep their design
+//   size elsewhere (the small dialogs, the messages) are scaled to the screen as the others
+//   are, and any window whose smallest control a finger could miss (CibleMinimaleEcran) is
+//   scaled up further, whole, fonts and all, the way AdapterEcran scales; the boxes of
+//   check boxes and radio buttons grow to their line's height. Back out of board mode, the
+//   window gets its own size back.
 
 #include <QObject>
 
 struct Contexte;
+class QStyle;
 class QWidget;
 
 class ModeTableau : public QObject {
@@ -28,6 +32,7 @@ protected:
 
 private:
     const Contexte& contexte_;
+    QStyle* cases_; // draws larger boxes in board mode
 };
 
 // The height of the smallest thing a finger hits in a window: buttons (check boxes and

@@ -51,7 +51,8 @@ constexpr int HauteurInterieureConception = 572;
 // W x H pixels at P pixels per inch.
 double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPouce);
 
-// Multiplies positions, sizes and fonts of the window and all its controls.
+// Multiplies positions, sizes and fonts of the window and all its controls (those of its
+// own windows apart); once it has been shown, the pictures of its buttons too.
 void MettreALEchelle(QWidget* fenetre, double rapport);
 // The screen a window is scaled for: size in pixels and pixels per inch.
 struct MesureEcran {
@@ -65,6 +66,8 @@ MesureEcran MesurerEcran(); // the primary screen
 // the given screen; gives back the ratio applied.
 double AdapterEcran(QWidget* fenetre);
 double AdapterEcran(QWidget* fenetre, const MesureEcran& ecran);
+// Whether the window was scaled to the screen (the small dialogs keep their design size).
+bool AdapteeALEcran(const QWidget* fenetre);
 
 // Tiles a picture file over an area of width x height from the painter's origin.
 // Nothing is painted when the file does not exist or the picture is empty.

@@ -127,7 +127,7 @@ TF_Dessin::TF_Dessin(Contexte& contexte, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, 1000, 1000);
     geste_ = new GesteDessin(image1_, planche_);
-    image1_->epaissirAuTableau([this] { return TraitsTableau{{&figure()}, grille_.EpaisseurTrait}; });
+    image1_->epaissirAuTableau([this] { return TraitsTableau{&grille_, {&figure()}}; });
     panelEtalon_ = panneau(panelMilieu_, QStringLiteral("Panel_Etalon"), {3, 51, 500, 1});
     panelEtalon_->hide();
     panelRef_ = panneau(panelMilieu_, QStringLiteral("PanelRef"), {736, 58, 9, 17});

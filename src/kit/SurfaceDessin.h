@@ -9,11 +9,11 @@
 #include <functional>
 #include <vector>
 
-// What a drawing surface shows thicker on the classroom's board: the outlines of these
-// figures, drawn with outlines of that width in the picture.
+// What a drawing surface shows thicker on the classroom's board: the grid's axis (or
+// centre) and the outlines of the figures drawn on it.
 struct TraitsTableau {
+    const Quadrillage* grille;
     std::vector<const Figure*> figures;
-    int epaisseurTrait = 3;
 };
 
 // A widget that shows a picture the window draws into, and reports the pointer (the
@@ -30,10 +30,10 @@ public:
     QImage& image();
     const QImage& image() const;
 
-    // In board mode (EnModeTableau), the outlines the function names are shown
-    // FacteurTraitTableau times thicker, in black, over the picture, to be seen from the
-    // back of the classroom. Only the screen shows them: the picture, which the check
-    // reads, is never drawn into.
+    // In board mode (EnModeTableau), the axis and the outlines the function names are
+    // shown FacteurTraitTableau times thicker over the picture, to be seen from the back of
+    // the classroom. Only the screen shows them: the picture, which the check reads, is
+    // never drawn into.
     void epaissirAuTableau(std::function<TraitsTableau()> traits);
 
 signals:
@@ -49,13 +49,14 @@ protected:
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
-    // The thick outlines in black on white, of the picture's size, redrawn when they change.
+    // The thick axis and outlines on a transparent picture of the picture's size, made
+    // again when they change.
     const QImage& traitsEpais();
 
     QSize taille_;
     mutable QImage image_;
     std::function<TraitsTableau()> traits_;
+    Quadrillage grilleEpaisse_;
     Figure contoursEpais_;
-    int epaisseurEpais_ = 0;
     QImage epais_;
 };

@@ -139,7 +139,7 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Image1->setGeometry(1, 1, 1000, 1000);
     geste_ = new GesteDessin(Image1, planche_);
     Image1->epaissirAuTableau([this] {
-        return TraitsTableau{{&FigureReference_, &planche_.figure()}, Quadrillage_.EpaisseurTrait};
+        return TraitsTableau{&Quadrillage_, {&FigureReference_, &planche_.figure()}};
     });
 
     creerOutils();
