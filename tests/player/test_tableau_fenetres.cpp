@@ -7,8 +7,10 @@
 
 #include "Classes.h"
 #include "Demarrage.h"
+#include "FenetreAide.h"
 #include "ModeTableau.h"
 #include "Tableau.h"
+#include "TF_ApercuImport.h"
 #include "TF_Menu.h"
 #include "TF_preferences.h"
 
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QScroller>
 #include <QTabBar>
 #include <QTableWidget>
@@ -105,6 +108,10 @@ TEST(TableauFenetres, EveryControlOfEveryWindowIsHighEnoughAndNoCaptionIsCut)
     QList<QWidget*> fenetres{programme->menu.get()};
     fenetres << f.preferences << f.modifChoix << f.dessin << f.choixExo << f.jeuLignes << f.jeu1 << f.pubN
              << f.effaceBilans << f.listes << f.nomEleve << f.fiches << f.suiviClasse << f.serieHasard;
+    // The windows made when they are first needed: the import's preview, the help.
+    TF_ApercuImport apercu(contexte);
+    FenetreAide aide;
+    fenetres << &apercu << &aide;
     const int minimum = HauteurMinimaleTableau(lignesEcran());
     QStringList tropPetits, coupes;
     for (QWidget* fenetre : fenetres) {
@@ -124,6 +131,38 @@ TEST(TableauFenetres, EveryControlOfEveryWindowIsHighEnoughAndNoCaptionIsCut)
     EXPECT_TRUE(tropPetits.isEmpty()) << "under " << minimum << " pixels:\n"
                                       << tropPetits.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(coupes.isEmpty()) << coupes.join(QLatin1Char('\n')).toStdString();
+}
+
+// A tap picks a row of a list; a flick scrolls it.
+TEST(TableauFenetres, ListsAnswerATapAndScrollUnderAFlick)
+{
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    QStringList noms;
+    for (int i = 1; i <= 40; ++i)
+        noms << QStringLiteral("Élève %1").arg(i, 2, 10, QLatin1Char('0'));
+    ASSERT_TRUE(EcrireClasse(dossier.fichier(QStringLiteral("CM1.elv")), noms));
+    const auto programme = CreerProgramme();
+    QWidget* fenetre = programme->fenetres.nomEleve;
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre));
+    auto* classes = fenetre->findChild<QListWidget*>(QStringLiteral("ListBox3"));
+    Toucher(classes->viewport(), Saisie::Doigt, classes->visualItemRect(classes->item(0)).center());
+    auto* eleves = fenetre->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    ASSERT_EQ(eleves->count(), 40) << "the tap opened the class";
+
+    QWidget* zone = eleves->viewport();
+    auto doigt = QTest::touchEvent(zone, EcranTactile(), false);
+    QPoint p(zone->width() / 2, zone->height() - 5);
+    doigt.press(0, p, zone).commit();
+    for (int pas = 0; pas < 8; ++pas) {
+        QTest::qWait(15);
+        p.ry() -= zone->height() / 10;
+        doigt.move(0, p, zone).commit();
+    }
+    doigt.release(0, p, zone).commit();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return eleves->verticalScrollBar()->value() > 0; }, 3000));
+    fenetre->hide();
 }
 
 // The eraser's markers follow the cells, down to a quarter of a cell on a large grid;
