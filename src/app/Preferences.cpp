@@ -62,6 +62,14 @@ QByteArray octetsDossier(const Contexte& contexte, const EnregistrementDossier& 
     return ecrit.octets;
 }
 
+// A file of one switch: one byte, 0 or 1; nothing for any other content.
+std::optional<quint8> interrupteurLu(const std::optional<QByteArray>& octets)
+{
+    if (!octets || octets->size() != 1 || static_cast<quint8>(octets->at(0)) > 1)
+        return std::nullopt;
+    return static_cast<quint8>(octets->at(0));
+}
+
 bool dossierValide(const QByteArray& octets)
 {
     return lireTexteCourt(octets, 0, EnregistrementDossier::CapaciteDossier)
@@ -128,10 +136,8 @@ void ChargerFichierHasard(Contexte& contexte)
 
 EnregistrementHasard HasardLu(const std::optional<QByteArray>& octets)
 {
-    if (!octets || octets->size() != EnregistrementHasard::Taille)
-        return {};
-    const EnregistrementHasard lu{static_cast<quint8>(octets->at(0))};
-    return lu.ProposerNiveaux <= 1 ? lu : EnregistrementHasard{};
+    const std::optional<quint8> lu = interrupteurLu(octets);
+    return lu ? EnregistrementHasard{*lu} : EnregistrementHasard{};
 }
 
 void ChargerFichierTableau(Contexte& contexte)
@@ -141,10 +147,8 @@ void ChargerFichierTableau(Contexte& contexte)
 
 EnregistrementTableau TableauLu(const std::optional<QByteArray>& octets)
 {
-    if (!octets || octets->size() != EnregistrementTableau::Taille)
-        return {};
-    const EnregistrementTableau lu{static_cast<quint8>(octets->at(0))};
-    return lu.ModeTableau <= 1 ? lu : EnregistrementTableau{};
+    const std::optional<quint8> lu = interrupteurLu(octets);
+    return lu ? EnregistrementTableau{*lu} : EnregistrementTableau{};
 }
 
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
