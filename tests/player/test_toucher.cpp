@@ -133,16 +133,6 @@ TEST_F(ToucherUnTrait, ASecondFingerNeitherDrawsNorEndsTheStroke)
     EXPECT_EQ(eleve().NbElements, 2) << "the next touch draws again";
 }
 
-TEST_F(ToucherUnTrait, WhileTheMouseDrawsATouchIsIgnored)
-{
-    QTest::mousePress(zone, Qt::LeftButton, Qt::NoModifier, noeud(21, 2));
-    Tracer(zone, Saisie::Doigt, noeud(2, 20), noeud(6, 22));
-    QTest::mouseMove(zone, noeud(15, 8));
-    QTest::mouseRelease(zone, Qt::LeftButton, Qt::NoModifier, noeud(15, 8));
-    ASSERT_EQ(eleve().NbElements, 1);
-    EXPECT_EQ(QPoint(eleve()[1].X2, eleve()[1].Y2), noeud(15, 8));
-}
-
 // The pen's eraser end erases where the eraser's markers would stand; the buttons and the
 // markers answer a tap.
 TEST_F(ToucherUnTrait, ThePensEraserEndAndTapsOnButtonsAndMarkers)
