@@ -160,9 +160,13 @@ ModeTableau::~ModeTableau()
     qApp->removeEventFilter(this);
 }
 
+// A popup (a menu, a combo box's list) has taken its size and place from its items before
+// it shows: it follows the fonts of the window it belongs to, already scaled.
 void ModeTableau::appliquer(QWidget* fenetre) const
 {
     defilerAuDoigt(fenetre);
+    if (fenetre->windowType() == Qt::Popup)
+        return;
     const bool tableau = contexte_.modeTableau();
     FixerModeTableau(fenetre, tableau);
     ajusterTaille(fenetre, tableau);
@@ -174,7 +178,7 @@ bool ModeTableau::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (evenement->type() == QEvent::Show && objet->isWidgetType()) {
         auto* fenetre = static_cast<QWidget*>(objet);
-        if (fenetre->isWindow() && !(fenetre->windowType() == Qt::ToolTip))
+        if (fenetre->isWindow() && fenetre->windowType() != Qt::ToolTip)
             appliquer(fenetre);
     }
     return false;
