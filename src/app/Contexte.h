@@ -16,6 +16,7 @@ inline const QString FichierImages = QStringLiteral("ImagesOrvane.pfr");
 inline const QString FichierDossierBilans = QStringLiteral("DossierOrvane.pfr");
 inline const QString FichierDossierExercices = QStringLiteral("DossierExosOrvane.pfr");
 inline const QString FichierRetours = QStringLiteral("RetoursOrvane.pfr");
+inline const QString FichierTableau = QStringLiteral("TableauOrvane.pfr");
 // The marker of a school's shared folder, written by the launcher when it first sets the
 // folder up, or by the administrator (see orvane-lanceur).
 inline const QString FichierRepereCommun = QStringLiteral(".orvane-commun");
@@ -56,6 +57,13 @@ struct EnregistrementRetours {
 struct EnregistrementHasard {
     static constexpr int Taille = 1;
     quint8 ProposerNiveaux = 1;
+};
+
+// The classroom's board (file "TableauOrvane.pfr", 1 byte): windows for a finger at the
+// board and for eyes at the back of the room. Without the file, off.
+struct EnregistrementTableau {
+    static constexpr int Taille = 1;
+    quint8 ModeTableau = 0;
 };
 
 class Sons;
@@ -120,6 +128,9 @@ struct Contexte {
     EnregistrementReglages reglages;
     EnregistrementRetours retours;
     EnregistrementHasard hasard;
+    EnregistrementTableau tableau;
+    // "orvane --tableau": board mode for this run, whatever the file says.
+    bool tableauDemande = false;
     // The voice that reads aloud when the teacher asks for it (none: nothing is said).
     Voix* voix = nullptr;
     // What plays the verdicts' sounds when the teacher asks for them (none: silence).
@@ -149,4 +160,6 @@ struct Contexte {
     QString dossierBilansAccessible() const;
     // Whether the program runs in a school's shared folder (it holds the marker).
     bool dossierCommun() const;
+    // Board mode, asked by the teacher's preference or on the command line.
+    bool modeTableau() const { return tableau.ModeTableau == 1 || tableauDemande; }
 };

@@ -6,6 +6,7 @@
 #include "Sons.h"
 #include "Voix.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHideEvent>
 #include <QCursor>
@@ -58,6 +59,7 @@ bool DerniereSaisie::eventFilter(QObject*, QEvent* evenement)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::TouchBegin:
+    case QEvent::TabletPress:
         clavier_ = false;
         break;
     default:
@@ -94,31 +96,54 @@ int multiplier(int valeur, double rapport)
     return qRound(valeur * rapport);
 }
 
-void mettreALEchellePolice(QWidget* w, double rapport)
+QFont policeALEchelle(QFont police, double rapport)
 {
-    QFont police = w->font();
     if (police.pixelSize() > 0)
         police.setPixelSize(std::max(1, multiplier(police.pixelSize(), rapport)));
     else
         police.setPointSizeF(police.pointSizeF() * rapport);
-    w->setFont(police);
+    return police;
+}
+
+void mettreALEchellePolice(QWidget* w, double rapport)
+{
+    w->setFont(policeALEchelle(w->font(), rapport));
 }
 } // namespace
 
+// The geometries and fonts are all read before any is set: a control that places its
+// children when it is resized (a window already shown) must not have them scaled twice,
+// nor a font inherited from a scaled parent be scaled again.
 void MettreALEchelle(QWidget* fenetre, double rapport)
 {
-    const auto controles = fenetre->findChildren<QWidget*>();
-    for (QWidget* w : controles) {
-        if (w->isWindow())
-            continue;
-        const QRect g = w->geometry();
-        w->setGeometry(multiplier(g.x(), rapport), multiplier(g.y(), rapport),
-                       multiplier(g.width(), rapport), multiplier(g.height(), rapport));
-        if (w->testAttribute(Qt::WA_SetFont))
-            mettreALEchellePolice(w, rapport);
-    }
+    const bool montree = fenetre->testAttribute(Qt::WA_WState_Polished);
+    struct Controle {
+        QWidget* w;
+        QRect geometrie;
+        QFont police;
+    };
+    QList<Controle> controles;
+    for (QWidget* w : fenetre->findChildren<QWidget*>())
+        if (w->window() == fenetre)
+            controles.append({w, w->geometry(), w->font()});
     mettreALEchellePolice(fenetre, rapport);
-    fenetre->resize(multiplier(fenetre->width(), rapport), multiplier(fenetre->height(), rapport));
+    for (const Controle& c : controles) {
+        const QRect& g = c.geometrie;
+        c.w->setGeometry(multiplier(g.x(), rapport), multiplier(g.y(), rapport),
+                         multiplier(g.width(), rapport), multiplier(g.height(), rapport));
+        // Shown once, a control's font and pictures are fixed (a style sheet keeps the
+        // inherited font it was given), so each gets its own.
+        if (montree || c.w->testAttribute(Qt::WA_SetFont))
+            c.w->setFont(policeALEchelle(c.police, rapport));
+        if (auto* bouton = qobject_cast<QAbstractButton*>(c.w); bouton && montree)
+            bouton->setIconSize(bouton->iconSize() * rapport);
+    }
+    const QSize taille(multiplier(fenetre->width(), rapport), multiplier(fenetre->height(), rapport));
+    // A dialog of fixed size keeps one, at the new size.
+    if (fenetre->minimumSize() == fenetre->maximumSize())
+        fenetre->setFixedSize(taille);
+    else
+        fenetre->resize(taille);
 }
 
 MesureEcran MesurerEcran()
@@ -134,11 +159,21 @@ double AdapterEcran(QWidget* fenetre)
     return AdapterEcran(fenetre, MesurerEcran());
 }
 
+namespace {
+const char* const ProprieteAdaptee = "orvaneAdapteeALEcran";
+} // namespace
+
 double AdapterEcran(QWidget* fenetre, const MesureEcran& ecran)
 {
     const double rapport = RapportAdaptation(ecran.largeur, ecran.hauteur, ecran.pixelsParPouce);
     MettreALEchelle(fenetre, rapport);
+    fenetre->setProperty(ProprieteAdaptee, true);
     return rapport;
+}
+
+bool AdapteeALEcran(const QWidget* fenetre)
+{
+    return fenetre->property(ProprieteAdaptee).toBool();
 }
 
 void DessinerMosaique(const QString& fichier, QPainter& peintre, int largeur, int hauteur)

@@ -24,8 +24,9 @@ void Dire(const Contexte& contexte, const QString& phrase);
 // teacher asked for it.
 void AnnoncerVerdict(const Contexte& contexte, bool juste);
 
-// Whether a key or a mouse button was pressed last, anywhere in the program, so that an
-// instruction speaks of the one the pupil is using. The mouse until a key is pressed.
+// Whether a key or the pointer (mouse, finger, pen) was pressed last, anywhere in the
+// program, so that an instruction speaks of the one the pupil is using. The mouse until a
+// key is pressed.
 class DerniereSaisie : public QObject {
 public:
     explicit DerniereSaisie(QObject* parent);
@@ -50,7 +51,8 @@ constexpr int HauteurInterieureConception = 572;
 // W x H pixels at P pixels per inch.
 double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPouce);
 
-// Multiplies positions, sizes and fonts of the window and all its controls.
+// Multiplies positions, sizes and fonts of the window and all its controls (those of its
+// own windows apart); once it has been shown, the pictures of its buttons too.
 void MettreALEchelle(QWidget* fenetre, double rapport);
 // The screen a window is scaled for: size in pixels and pixels per inch.
 struct MesureEcran {
@@ -64,6 +66,8 @@ MesureEcran MesurerEcran(); // the primary screen
 // the given screen; gives back the ratio applied.
 double AdapterEcran(QWidget* fenetre);
 double AdapterEcran(QWidget* fenetre, const MesureEcran& ecran);
+// Whether the window was scaled to the screen (the small dialogs keep their design size).
+bool AdapteeALEcran(const QWidget* fenetre);
 
 // Tiles a picture file over an area of width x height from the painter's origin.
 // Nothing is painted when the file does not exist or the picture is empty.

@@ -62,6 +62,14 @@ QByteArray octetsDossier(const Contexte& contexte, const EnregistrementDossier& 
     return ecrit.octets;
 }
 
+// A file of one switch: one byte, 0 or 1; nothing for any other content.
+std::optional<quint8> interrupteurLu(const std::optional<QByteArray>& octets)
+{
+    if (!octets || octets->size() != 1 || static_cast<quint8>(octets->at(0)) > 1)
+        return std::nullopt;
+    return static_cast<quint8>(octets->at(0));
+}
+
 bool dossierValide(const QByteArray& octets)
 {
     return lireTexteCourt(octets, 0, EnregistrementDossier::CapaciteDossier)
@@ -128,10 +136,19 @@ void ChargerFichierHasard(Contexte& contexte)
 
 EnregistrementHasard HasardLu(const std::optional<QByteArray>& octets)
 {
-    if (!octets || octets->size() != EnregistrementHasard::Taille)
-        return {};
-    const EnregistrementHasard lu{static_cast<quint8>(octets->at(0))};
-    return lu.ProposerNiveaux <= 1 ? lu : EnregistrementHasard{};
+    const std::optional<quint8> lu = interrupteurLu(octets);
+    return lu ? EnregistrementHasard{*lu} : EnregistrementHasard{};
+}
+
+void ChargerFichierTableau(Contexte& contexte)
+{
+    contexte.tableau = TableauLu(lirePreference(contexte, FichierTableau, EnregistrementTableau::Taille));
+}
+
+EnregistrementTableau TableauLu(const std::optional<QByteArray>& octets)
+{
+    const std::optional<quint8> lu = interrupteurLu(octets);
+    return lu ? EnregistrementTableau{*lu} : EnregistrementTableau{};
 }
 
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier)
@@ -168,7 +185,8 @@ ContenusPreferences ContenusAEcrire(const Contexte& contexte)
             {FichierDossierBilans, octetsDossier(contexte, contexte.dossierBilans)},
             {FichierDossierExercices, octetsDossier(contexte, contexte.dossierExercices)},
             {FichierRetours, aide},
-            {FichierHasard, QByteArray(1, static_cast<char>(contexte.hasard.ProposerNiveaux))}};
+            {FichierHasard, QByteArray(1, static_cast<char>(contexte.hasard.ProposerNiveaux))},
+            {FichierTableau, QByteArray(1, static_cast<char>(contexte.tableau.ModeTableau))}};
 }
 
 ContenusPreferences LireFichiersPreferences(const Contexte& contexte)
@@ -210,7 +228,8 @@ bool EffacerFichiersPreferences(const Contexte& contexte)
 {
     return ChangerSousVerrou(contexte.fichierProgramme(FichierReglages), [&] {
         QStringList echecs;
-        for (const QString& fichier : {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours, FichierHasard}) {
+        for (const QString& fichier :
+             {FichierReglages, FichierImages, FichierDossierBilans, FichierRetours, FichierHasard, FichierTableau}) {
             QFile f(contexte.fichierProgramme(fichier));
             if ((f.exists() || QFileInfo(f.fileName()).isSymLink()) && !f.remove())
                 echecs.append(messageErreurFichier(fichier, f.errorString()));

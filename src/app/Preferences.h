@@ -22,6 +22,7 @@ void ChargerFichierImages(Contexte& contexte);
 void ChargerFichierReglages(Contexte& contexte);
 void ChargerFichierRetours(Contexte& contexte);
 void ChargerFichierHasard(Contexte& contexte);
+void ChargerFichierTableau(Contexte& contexte);
 void ChargerFichierDossier(const Contexte& contexte, const QString& fichier, EnregistrementDossier& dossier);
 // The records from a first record already read (nothing when the file was missing or
 // short); a record of another size is taken as damaged, but for the help file's earlier
@@ -31,12 +32,14 @@ EnregistrementImages ImagesLues(const std::optional<QByteArray>& octets);
 EnregistrementReglages ReglagesLus(const std::optional<QByteArray>& octets);
 EnregistrementRetours RetoursLus(const std::optional<QByteArray>& octets);
 EnregistrementHasard HasardLu(const std::optional<QByteArray>& octets);
+EnregistrementTableau TableauLu(const std::optional<QByteArray>& octets);
 EnregistrementDossier DossierLu(const std::optional<QByteArray>& octets, const QString& dossierProgramme);
 
 // The preference files by name, each with its bytes (nothing for a missing file).
 using ContenusPreferences = QMap<QString, std::optional<QByteArray>>;
 inline const QStringList FichiersPreferences = {FichierReglages, FichierImages, FichierDossierBilans,
-                                                FichierDossierExercices, FichierRetours, FichierHasard};
+                                                FichierDossierExercices, FichierRetours, FichierHasard,
+                                                FichierTableau};
 
 // The bytes the context gives each file. In a school's shared folder, a folder inside it
 // is stored relative to it (read back against wherever the next computer mounts it).
@@ -45,8 +48,9 @@ ContenusPreferences ContenusAEcrire(const Contexte& contexte);
 ContenusPreferences LireFichiersPreferences(const Contexte& contexte);
 
 enum class ResultatPreferences { Ecrites, Echec, ChangeesAilleurs };
-// Writes the four files, the help file and the made-up exercises' file under one lock, each whole or not at all; a
-// file that cannot be written keeps its previous content, and every failure (the lock
+// Writes the four files, the help file, the made-up exercises' file and the board's under
+// one lock, each whole or not at all; a file that cannot be written keeps its previous
+// content, and every failure (the lock
 // held elsewhere too) is said in French once the lock is released. When vus is given,
 // the files are written only if they still hold those bytes: another teacher's changes
 // since are not written over without a question (ChangeesAilleurs, nothing written).

@@ -98,6 +98,22 @@ void selectionner(QButtonGroup* groupe, int item)
     }
 }
 
+// A page of one switch: its titled box, the switch in green, and what it does below.
+QCheckBox* pageAUnChoix(QWidget* page, const QString& titre, const QString& nom, const QString& texte,
+                        const QString& explication, int hauteurExplication)
+{
+    auto* cadre = new QGroupBox(titre, page);
+    cadre->setGeometry(8, 8, 750, 380);
+    auto* choix = new QCheckBox(texte, cadre);
+    choix->setObjectName(nom);
+    choix->setGeometry(12, 40, 720, 36);
+    choix->setFont(police(QStringLiteral("Arial"), 21, true));
+    colorer(choix, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+    QLabel* dessous = etiquette(explication, QRect(12, 90, 720, hauteurExplication), cadre);
+    dessous->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return choix;
+}
+
 // Long folder texts have few blanks: let the label break after every separator.
 QString coupable(const QString& dossier)
 {
@@ -138,6 +154,10 @@ TF_preferences::TF_preferences(Contexte& contexte, QWidget* parent)
     hasard->setObjectName(QStringLiteral("TabHasard"));
     PageControl1->addTab(hasard, QStringLiteral("Au hasard"));
     construirePageHasard(hasard);
+    auto* tableau = new QWidget;
+    tableau->setObjectName(QStringLiteral("TabTableau"));
+    PageControl1->addTab(tableau, QStringLiteral("Au tableau"));
+    construirePageTableau(tableau);
     PageControl1->setCurrentIndex(1);
     construirePanelBoutons();
 
@@ -245,22 +265,16 @@ void TF_preferences::construirePageRetours(QWidget* page)
 // pupil stays at the level the run starts at.
 void TF_preferences::construirePageHasard(QWidget* page)
 {
-    auto* cadre = new QGroupBox(QStringLiteral("Exercices au hasard"), page);
-    cadre->setGeometry(8, 8, 750, 380);
-    ChoixProposerNiveaux = new QCheckBox(QStringLiteral("Proposer de changer de niveau"), cadre);
-    ChoixProposerNiveaux->setObjectName(QStringLiteral("ChoixProposerNiveaux"));
-    ChoixProposerNiveaux->setGeometry(12, 40, 720, 36);
-    ChoixProposerNiveaux->setFont(police(QStringLiteral("Arial"), 21, true));
-    colorer(ChoixProposerNiveaux, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
-    auto* explication = etiquette(
+    ChoixProposerNiveaux = pageAUnChoix(
+        page, QStringLiteral("Exercices au hasard"), QStringLiteral("ChoixProposerNiveaux"),
+        QStringLiteral("Proposer de changer de niveau"),
         QStringLiteral("Un élève qui choisit «\u00A0Au hasard\u00A0» joue des exercices fabriqués "
                        "par Orvane, à son niveau. Après trois exercices réussis de suite, Orvane "
                        "lui propose le niveau suivant ; après trois «\u00A0Faux\u00A0» sur le "
                        "même exercice, le niveau d'en dessous. Sans ces propositions, l'élève "
                        "reste au niveau où il commence : le plus haut qu'il a réussi, ou celui "
                        "d'un code que vous lui donnez."),
-        QRect(12, 90, 720, 150), cadre);
-    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        150);
     connect(ChoixProposerNiveaux, &QCheckBox::clicked, this,
             [this](bool coche) { contexte_.hasard.ProposerNiveaux = coche ? 1 : 0; });
 }
@@ -285,6 +299,25 @@ void TF_preferences::retoursChanges()
     const bool solution = ChoixProposerSolution->isChecked();
     contexte_.retours.EssaisAvantSolution = solution ? static_cast<quint8>(EssaisSolution->value()) : 0;
     EssaisSolution->setEnabled(solution);
+}
+
+// The classroom's board: the windows are shown for the next opening of each of them.
+void TF_preferences::construirePageTableau(QWidget* page)
+{
+    ChoixModeTableau = pageAUnChoix(
+        page, QStringLiteral("Au tableau et sur écran tactile"), QStringLiteral("ChoixModeTableau"),
+        QStringLiteral("Mode tableau"),
+        QStringLiteral("Pour le tableau interactif de la classe : les boutons et les listes "
+                       "sont assez grands pour le doigt, les traits de la figure et de l'élève "
+                       "sont trois fois plus épais pour être vus du fond de la classe, et "
+                       "«\u00A0Juste\u00A0» ou «\u00A0Faux\u00A0» s'affiche en grand. La "
+                       "vérification reste exactement la même. Le réglage vaut pour chaque "
+                       "fenêtre dès sa prochaine ouverture ; « orvane --tableau » lance Orvane "
+                       "en mode tableau sans changer ce réglage.\n\nLe doigt et le stylet "
+                       "dessinent toujours comme la souris, avec ou sans ce mode."),
+        280);
+    connect(ChoixModeTableau, &QCheckBox::clicked, this,
+            [this](bool coche) { contexte_.tableau.ModeTableau = coche ? 1 : 0; });
 }
 
 void TF_preferences::construirePageImages(QWidget* page)
@@ -406,6 +439,9 @@ void TF_preferences::ChargerPreferences()
     ChargerFichierHasard(contexte_);
     copieHasard_ = contexte_.hasard;
     ChoixProposerNiveaux->setChecked(contexte_.hasard.ProposerNiveaux == 1);
+    ChargerFichierTableau(contexte_);
+    copieTableau_ = contexte_.tableau;
+    ChoixModeTableau->setChecked(contexte_.tableau.ModeTableau == 1);
 
     for (int slot = 0; slot < 3; ++slot) {
         copieImages_[slot] = contexte_.imagesChoisies.image(slot);
@@ -526,6 +562,7 @@ void TF_preferences::SpeedButton2Click()
     contexte_.reglages = {copieReglages_[0], copieReglages_[1], copieReglages_[2], copieReglages_[3]};
     contexte_.retours = copieRetours_;
     contexte_.hasard = copieHasard_;
+    contexte_.tableau = copieTableau_;
     contexte_.dossierBilans.fixerDossier(copieDossierBilans_);
     contexte_.dossierExercices.fixerDossier(copieDossierExercices_);
     for (int slot = 0; slot < 3; ++slot) {

@@ -19,7 +19,8 @@ class QWidget;
 class TenirGeometrie;
 
 // The teacher's settings: exercise 1, the recording switch, the two folders, the three
-// background pictures, the help after "Faux" and the levels offered au hasard. Every change takes effect in memory at once; the preference files
+// background pictures, the help after "Faux", the levels offered au hasard and the
+// classroom's board. Every change takes effect in memory at once; the preference files
 // change only on "&Valider" (and "Valeurs par &défaut", which deletes them).
 class TF_preferences : public QDialog {
     Q_OBJECT
@@ -59,6 +60,7 @@ private:
     void construirePageImages(QWidget* page);
     void construirePageRetours(QWidget* page);
     void construirePageHasard(QWidget* page);
+    void construirePageTableau(QWidget* page);
     void montrerRetours();
     void retoursChanges();
     void construirePanelBoutons();
@@ -77,6 +79,7 @@ private:
     QCheckBox* ChoixLireAVoixHaute;
     QCheckBox* ChoixJouerSons;
     QCheckBox* ChoixProposerNiveaux;
+    QCheckBox* ChoixModeTableau;
     QSpinBox* EssaisSolution;
     QLabel* Label_Emplacement;
     QLabel* Label_EmplacementExos;
@@ -88,6 +91,7 @@ private:
     std::array<quint8, 4> copieReglages_{};
     EnregistrementRetours copieRetours_;
     EnregistrementHasard copieHasard_;
+    EnregistrementTableau copieTableau_;
     QString copieDossierBilans_;
     QString copieDossierExercices_;
     std::array<QString, 3> copieImages_;

@@ -2,9 +2,9 @@
 
 #include "Couleurs.h"
 #include "Contexte.h"
+#include "EntreePointeur.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -34,6 +34,19 @@ CaseJeu1::CaseJeu1(const QString& nom, QWidget* parent)
     // Tab and the arrows reach a cell; Espace or Entrée colours it, as a click does.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Case"));
+    auto* entree = new EntreePointeur(this, Qt::LeftButton);
+    connect(entree, &EntreePointeur::appui, this, [this] { appuye_ = true; });
+    connect(entree, &EntreePointeur::abandon, this, [this] { appuye_ = false; });
+    connect(entree, &EntreePointeur::relachement, this, [this](QPoint point) {
+        const bool clique = appuye_ && rect().contains(point);
+        appuye_ = false;
+        if (clique)
+            emit clic();
+    });
+    connect(entree, &EntreePointeur::gommage, this, [this] {
+        if (!vide())
+            emit clic();
+    });
 }
 
 void CaseJeu1::keyPressEvent(QKeyEvent* evenement)
@@ -66,19 +79,6 @@ void CaseJeu1::paintEvent(QPaintEvent*)
     }
 }
 
-void CaseJeu1::mousePressEvent(QMouseEvent* evenement)
-{
-    appuye_ = evenement->button() == Qt::LeftButton;
-}
-
-void CaseJeu1::mouseReleaseEvent(QMouseEvent* evenement)
-{
-    const bool clique = appuye_ && evenement->button() == Qt::LeftButton
-        && rect().contains(evenement->position().toPoint());
-    appuye_ = false;
-    if (clique)
-        emit clic();
-}
 
 BandeUnie::BandeUnie(const QString& nom, quint32 couleur, QWidget* parent)
     : QWidget(parent)

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 // One square of the grid. Its colour (0x00BBGGRR) is its whole state: silver is empty.
+// A click of the left button, a tap of a finger or of a pen colours or empties it, once
+// per touch; a pen's eraser end only empties it.
 class CaseJeu1 : public QWidget {
     Q_OBJECT
 public:
@@ -21,8 +23,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* evenement) override;
-    void mouseReleaseEvent(QMouseEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void focusInEvent(QFocusEvent*) override { update(); }
     void focusOutEvent(QFocusEvent*) override { update(); }

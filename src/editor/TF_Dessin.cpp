@@ -127,6 +127,7 @@ TF_Dessin::TF_Dessin(Contexte& contexte, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, 1000, 1000);
     geste_ = new GesteDessin(image1_, planche_);
+    image1_->epaissirAuTableau([this] { return TraitsTableau{&grille_, {&figure()}}; });
     panelEtalon_ = panneau(panelMilieu_, QStringLiteral("Panel_Etalon"), {3, 51, 500, 1});
     panelEtalon_->hide();
     panelRef_ = panneau(panelMilieu_, QStringLiteral("PanelRef"), {736, 58, 9, 17});
@@ -281,6 +282,10 @@ void TF_Dessin::creerMarqueurs()
 {
     marqueurs_ = new Marqueurs(panelJeu_, NbMarqueurs, panelRef_->font(), image1_);
     connect(marqueurs_, &Marqueurs::clique, this, &TF_Dessin::MarqueurClick);
+    // A pen's eraser end erases the element whose marker the eraser would show there.
+    connect(image1_, &SurfaceDessin::gommage, this, [this](QPoint point) {
+        MarqueurClick(marqueurs_->numeroSous(figure(), point, grille_.TailleCase));
+    });
 }
 
 void TF_Dessin::connaitreChoix(ChoisirExercice* choix)

@@ -77,7 +77,9 @@ void CalqueCorrection::paintEvent(QPaintEvent*)
 
 bool CalqueCorrection::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (objet == surface_ && evenement->type() == QEvent::MouseButtonPress)
+    const QEvent::Type type = evenement->type();
+    if (objet == surface_
+        && (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin || type == QEvent::TabletPress))
         cacher();
     return QWidget::eventFilter(objet, evenement);
 }

@@ -14,6 +14,7 @@ GesteDessin::GesteDessin(SurfaceDessin* surface, PlancheDessin& planche)
     connect(surface, &SurfaceDessin::appui, this, &GesteDessin::appuyer);
     connect(surface, &SurfaceDessin::deplacement, this, &GesteDessin::deplacer);
     connect(surface, &SurfaceDessin::relachement, this, &GesteDessin::relacher);
+    connect(surface, &SurfaceDessin::abandon, this, &GesteDessin::abandonner);
 }
 
 void GesteDessin::appuyer(QPoint point)

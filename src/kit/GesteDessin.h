@@ -1,6 +1,6 @@
 #pragma once
 
-// The mouse on a drawing surface drives a drawing board and the rubber band of its
+// The pointer (mouse, finger or pen) on a drawing surface drives a drawing board and the rubber band of its
 // stroke; every element the board makes is handed on to the window, which decides
 // whether it joins the figure.
 
@@ -23,7 +23,8 @@ public:
     void appuyer(QPoint point);
     void deplacer(QPoint point);
     void relacher(QPoint point);
-    // Drops a stroke in progress and its rubber band.
+    // Drops a stroke in progress and its rubber band (also when the system takes a touch
+    // back).
     void abandonner();
 
 signals:

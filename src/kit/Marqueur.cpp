@@ -3,6 +3,7 @@
 #include "Controles.h"
 #include "Couleurs.h"
 #include "Figure.h"
+#include "Tableau.h"
 #include "TraceSouris.h"
 
 #include <QKeyEvent>
@@ -76,20 +77,39 @@ Marqueur* Marqueurs::marqueur(int numero)
     return marqueurs_[std::size_t(numero - 1)];
 }
 
+int Marqueurs::cote(int tailleCase) const
+{
+    return std::max(CoteMarqueur(tailleCase), CibleMinimale(parent_));
+}
+
+QRect Marqueurs::place(const Figure& figure, int i, int cote)
+{
+    const ElementFigure& e = figure[i];
+    return {PositionMarqueur(e.GenreElement, {e.X1, e.Y1}, {e.X2, e.Y2}), QSize(cote, cote)};
+}
+
 void Marqueurs::montrer(const Figure& figure, QPoint origine, int tailleCase)
 {
-    const int cote = CoteMarqueur(tailleCase);
+    const int cote = this->cote(tailleCase);
     const int nombre = std::min(figure.NbElements, nombre_);
     for (int i = 1; i <= nombre; ++i) {
         const ElementFigure& e = figure[i];
         Marqueur* marqueur = this->marqueur(i);
-        const QPoint coin = PositionMarqueur(e.GenreElement, {e.X1, e.Y1}, {e.X2, e.Y2});
-        marqueur->setGeometry(QRect(origine + coin, QSize(cote, cote)));
+        marqueur->setGeometry(place(figure, i, cote).translated(origine));
         ColorerFond(marqueur, EstColoriage(e.GenreElement) ? e.Couleur : CouleurGris);
         marqueur->setText(LegendeMarqueur(e.GenreElement));
         marqueur->show();
         marqueur->raise();
     }
+}
+
+int Marqueurs::numeroSous(const Figure& figure, QPoint pixel, int tailleCase) const
+{
+    const int cote = this->cote(tailleCase);
+    for (int i = std::min(figure.NbElements, nombre_); i >= 1; --i)
+        if (place(figure, i, cote).contains(pixel))
+            return i;
+    return 0;
 }
 
 void Marqueurs::cacher()

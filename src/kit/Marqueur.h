@@ -37,9 +37,12 @@ public:
     Marqueurs(QWidget* parent, int nombre, const QFont& police, QWidget* surface);
 
     // One marker per element of the figure, at its element's mark (PositionMarqueur)
-    // offset by `origine`, sized for the cells: a painted area's in its colour, the
-    // others silver.
+    // offset by `origine`, sized for the cells (in board mode, at least what a finger
+    // hits): a painted area's in its colour, the others silver.
     void montrer(const Figure& figure, QPoint origine, int tailleCase);
+    // The element whose marker would lie under a point of the picture (the last drawn on
+    // top), 0 for none: where a pen's eraser end erases.
+    int numeroSous(const Figure& figure, QPoint pixel, int tailleCase) const;
     void cacher();
     // The keyboard to the first marker shown (none: nothing changes).
     void donnerClavier();
@@ -51,6 +54,9 @@ private:
     // Markers are made the first time a figure needs them: a window made at start-up and
     // never opened makes none.
     Marqueur* marqueur(int numero);
+    int cote(int tailleCase) const;
+    // Where marker i stands, in the picture's pixels.
+    static QRect place(const Figure& figure, int i, int cote);
 
     QWidget* parent_;
     QWidget* surface_;

@@ -138,6 +138,9 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Image1->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1->setGeometry(1, 1, 1000, 1000);
     geste_ = new GesteDessin(Image1, planche_);
+    Image1->epaissirAuTableau([this] {
+        return TraitsTableau{&Quadrillage_, {&FigureReference_, &planche_.figure()}};
+    });
 
     creerOutils();
     creerBoutons();
@@ -235,6 +238,10 @@ void TF_Jeu_Lignes_Autour::creerMarqueurs()
     clavier_ = new ClavierDessin(Image1, geste_, planche_, Quadrillage_);
     connect(calque_, &CalqueCorrection::cache, this, &TF_Jeu_Lignes_Autour::finDuCalque);
     connect(MarqueursElements, &Marqueurs::clique, this, &TF_Jeu_Lignes_Autour::MarqueurClick);
+    // A pen's eraser end erases the element whose marker the eraser would show there.
+    connect(Image1, &SurfaceDessin::gommage, this, [this](QPoint point) {
+        MarqueurClick(MarqueursElements->numeroSous(planche_.figure(), point, Quadrillage_.TailleCase));
+    });
 }
 
 void TF_Jeu_Lignes_Autour::relierControles()

@@ -1,6 +1,7 @@
 #include "Demarrage.h"
 
 #include "Operations.h"
+#include "Preferences.h"
 #include "TF_Dessin.h"
 #include "TF_Edit3.h"
 #include "TF_Fiches.h"
@@ -41,7 +42,7 @@ Programme::~Programme()
     delete fenetres.preferences;
 }
 
-std::unique_ptr<Programme> CreerProgramme()
+std::unique_ptr<Programme> CreerProgramme(const QStringList& arguments)
 {
     // The name serves the platform (settings, session, window class) only: a display name
     // would be appended by the platform to every window and message box title.
@@ -50,6 +51,9 @@ std::unique_ptr<Programme> CreerProgramme()
     Contexte& contexte = programme->contexte;
     contexte.voix = &programme->voix;
     contexte.sons = &programme->sons;
+    // Known before the main menu is first shown, which the other preferences wait for.
+    ChargerFichierTableau(contexte);
+    contexte.tableauDemande = arguments.contains(QStringLiteral("--tableau"));
     Fenetres& f = programme->fenetres;
     programme->menu = std::make_unique<TF_Menu>(contexte);
     f.preferences = new TF_preferences(contexte);

@@ -2,8 +2,11 @@
 
 #include "Contexte.h"
 #include "Fenetres.h"
+#include "ModeTableau.h"
 #include "Sons.h"
 #include "Voix.h"
+
+#include <QStringList>
 
 #include <memory>
 
@@ -16,11 +19,13 @@ struct Programme {
     VoixSysteme voix;
     SonsSysteme sons{ModuleSonDuProgramme()};
     Contexte contexte; // outlives every window
+    ModeTableau modeTableau{contexte};
     std::unique_ptr<TF_Menu> menu;
     Fenetres fenetres;
     ~Programme();
 };
 
 // Creates the windows of a program whose folder is the current folder at start; the
-// caller shows the main menu and runs the event loop.
-std::unique_ptr<Programme> CreerProgramme();
+// caller shows the main menu and runs the event loop. The command line's arguments (after
+// the program's name): "--tableau" starts in board mode; the others are ignored.
+std::unique_ptr<Programme> CreerProgramme(const QStringList& arguments = {});

@@ -18,7 +18,7 @@ int main(int argc, char** argv)
         avertir(QString::fromLocal8Bit(argv[2]));
         return 0;
     }
-    const auto programme = CreerProgramme();
+    const auto programme = CreerProgramme(QCoreApplication::arguments().mid(1));
     QObject::connect(programme->menu.get(), &TF_Menu::fermee, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     programme->menu->showMaximized();

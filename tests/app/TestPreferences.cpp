@@ -139,6 +139,42 @@ TEST_F(Preferences, LesPropositionsDeNiveauSeReglentSurLeurPageEtUnFichierAbimeL
     EXPECT_FALSE(QFile::exists(FichierHasard)) << "Valeurs par défaut deletes it with the others";
 }
 
+TEST_F(Preferences, LeModeTableauSeChoisitSurSaPageEtSansFichierIlEstEteint)
+{
+    TF_preferences f(contexte);
+    f.ChargerPreferences();
+    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixModeTableau")));
+    EXPECT_FALSE(contexte.modeTableau());
+    cliquer(&f, QStringLiteral("ChoixModeTableau"));
+    EXPECT_TRUE(contexte.modeTableau());
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierTableau), QByteArray("\x01", 1));
+    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4)) << "the settings file is unchanged";
+
+    for (const QByteArray& abime : {QByteArray(), QByteArray("\x02\x01", 2), QByteArray("\xFF", 1)}) {
+        ASSERT_TRUE(DossierTemporaire::ecrire(FichierTableau, abime));
+        f.ChargerPreferences();
+        EXPECT_FALSE(contexte.modeTableau()) << abime.toHex().toStdString();
+        EXPECT_FALSE(coche(&f, QStringLiteral("ChoixModeTableau"))) << abime.toHex().toStdString();
+    }
+    ASSERT_TRUE(DossierTemporaire::ecrire(FichierTableau, QByteArray("\x01", 1)));
+    f.ChargerPreferences();
+    cliquer(&f, QStringLiteral("ChoixModeTableau"));
+    cliquer(&f, QStringLiteral("SpeedButton2"));
+    EXPECT_TRUE(contexte.modeTableau()) << "Annuler puts the file's value back";
+
+    // The command line's board mode is for the run: the file keeps the teacher's choice.
+    ASSERT_TRUE(QFile::remove(FichierTableau));
+    contexte.tableauDemande = true;
+    f.ChargerPreferences();
+    EXPECT_TRUE(contexte.modeTableau());
+    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixModeTableau")));
+    cliquer(&f, QStringLiteral("SpeedButton1"));
+    EXPECT_EQ(contenu(FichierTableau), QByteArray("\x00", 1));
+    cliquer(&f, QStringLiteral("Par_defaut"));
+    EXPECT_FALSE(QFile::exists(FichierTableau)) << "Valeurs par défaut deletes it with the others";
+}
+
 TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)
 {
     TF_preferences f(contexte);

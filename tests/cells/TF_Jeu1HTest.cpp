@@ -5,6 +5,7 @@
 
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
+#include "Saisies.h"
 #include "SonsEnregistres.h"
 
 #include <QApplication>
@@ -296,6 +297,45 @@ TEST_F(FenetreJeu1, UnMiroirExactEstJusteMemeApresDesEssais)
     EXPECT_TRUE(actif("BoutonNouveauJeu"));
     EXPECT_TRUE(actif("BoutonModifChoix"));
     EXPECT_FALSE(actif("BoutonCorrection"));
+}
+
+// A tap of a finger or of a pen colours a cell as a click does, once: the mouse events a
+// system makes from the touch do not empty it again. The pen's eraser end only empties.
+TEST_F(FenetreJeu1, LeDoigtEtLeStyletColorientUneFoisParToucher)
+{
+    ouvrir(5);
+    std::vector<int> libres;
+    for (int k = 1; k <= fenetre_->dimensions().NbCasesCote && libres.size() < 3; ++k)
+        if (caseModele(k)->vide())
+            libres.push_back(k);
+    ASSERT_EQ(libres.size(), 3u);
+    for (std::size_t i = 0; i < libres.size(); ++i) {
+        const Saisie saisie = Saisies[i];
+        CaseJeu1* c = caseEleve(libres[i]);
+        Toucher(c, saisie, c->rect().center());
+        SourisDuSysteme(c, c->rect().center(), c->rect().center());
+        EXPECT_EQ(c->couleur(), fenetre_->couleurCourante()) << NomSaisie(saisie);
+    }
+    CaseJeu1* c = caseEleve(libres[0]);
+    QTest::mouseClick(c, Qt::RightButton);
+    EXPECT_FALSE(c->vide()) << "only the left button colours or empties";
+    Gommer(c, c->rect().center());
+    EXPECT_TRUE(c->vide());
+    Gommer(c, c->rect().center());
+    EXPECT_TRUE(c->vide()) << "the eraser end never colours";
+    for (int k : {libres[1], libres[2]})
+        Gommer(caseEleve(k), {2, 2});
+
+    for (int k = 1; k <= fenetre_->dimensions().NbCasesCote; ++k) {
+        if (caseModele(k)->vide())
+            continue;
+        BoutonCrayon* crayon = crayonDeCouleur(caseModele(k)->couleur());
+        Toucher(crayon, Saisie::Doigt, crayon->rect().center());
+        Toucher(caseEleve(k), Saisie::Doigt, {3, 3});
+    }
+    auto* bouton = controle<QPushButton>("BoutonCorrection");
+    Toucher(bouton, Saisie::Doigt, bouton->rect().center());
+    EXPECT_EQ(resultat(), QStringLiteral("Juste"));
 }
 
 TEST_F(FenetreJeu1, UneCaseEnTropOuUneMauvaiseCouleurEstFaux)

@@ -1,8 +1,9 @@
 // Takes the pictures of the help pages from the real windows, driven with the mouse as a
 // pupil and a teacher would drive them, in a program folder laid out by the install.
-// scripts/captures_ecran.sh runs it under Xvfb.
+// scripts/captures_ecran.sh runs it under Xvfb. With "tableau", the program starts in board
+// mode and a pupil solves an exercise with a finger, on the whole screen.
 //
-// orvane_captures PROGRAM_FOLDER PICTURES_FOLDER
+// orvane_captures PROGRAM_FOLDER PICTURES_FOLDER [tableau]
 
 #include "Bilans.h"
 #include "ChoixExercice.h"
@@ -14,6 +15,7 @@
 #include "Dossiers.h"
 #include "Enregistrements.h"
 #include "Rtf.h"
+#include "SigneVerdict.h"
 #include "Contexte.h"
 #include "FichierExercice.h"
 #include "Generateur.h"
@@ -29,6 +31,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointingDevice>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -60,9 +64,12 @@ T* trouver(QWidget* fenetre, const QString& nom)
     return controle;
 }
 
+void toucher(QWidget* controle, QPoint point);
+
 void cliquer(QWidget* fenetre, const QString& nom)
 {
-    QTest::mouseClick(trouver<QAbstractButton>(fenetre, nom), Qt::LeftButton);
+    auto* bouton = trouver<QAbstractButton>(fenetre, nom);
+    toucher(bouton, bouton->rect().center());
     QTest::qWait(PauseMs);
 }
 
@@ -191,12 +198,38 @@ Qt::Key toucheCouleur(quint32 couleur)
     return rang == 9 ? Qt::Key_0 : Qt::Key(Qt::Key_1 + rang);
 }
 
+// The board's pictures are drawn with a finger, through the window system as a touch
+// screen delivers it; the others with the mouse.
+bool auDoigt = false;
+
+QPointingDevice* ecranTactile()
+{
+    static QPointingDevice* ecran = QTest::createTouchDevice();
+    return ecran;
+}
+
 void glisser(QWidget* image, QPoint depart, QPoint arrivee)
 {
+    if (auDoigt) {
+        auto doigt = QTest::touchEvent(image, ecranTactile(), false);
+        doigt.press(0, depart, image).commit();
+        doigt.move(0, (depart + arrivee) / 2, image).commit();
+        doigt.move(0, arrivee, image).commit();
+        doigt.release(0, arrivee, image).commit();
+        return;
+    }
     QTest::mousePress(image, Qt::LeftButton, {}, depart);
     QTest::mouseMove(image, (depart + arrivee) / 2);
     QTest::mouseMove(image, arrivee);
     QTest::mouseRelease(image, Qt::LeftButton, {}, arrivee);
+}
+
+void toucher(QWidget* controle, QPoint point)
+{
+    if (auDoigt)
+        glisser(controle, point, point);
+    else
+        QTest::mouseClick(controle, Qt::LeftButton, {}, point);
 }
 
 // Draws the exact image of the reference figure: outlines first, then the painted areas,
@@ -217,7 +250,7 @@ void dessinerLeSymetrique(QWidget* fenetre, const ExerciceLu& exercice, bool ave
             cliquer(fenetre, boutonOutil(image.GenreElement));
             if (coloriages) {
                 cliquer(fenetre, boutonCouleur(image.Couleur));
-                QTest::mouseClick(zone, Qt::LeftButton, {}, QPoint(image.X1, image.Y1));
+                toucher(zone, QPoint(image.X1, image.Y1));
             } else {
                 glisser(zone, QPoint(image.X1, image.Y1), QPoint(image.X2, image.Y2));
             }
@@ -466,24 +499,54 @@ void capturerSerieHasard(QWidget* menu)
     action->trigger();
 }
 
+// The player on the classroom's board, the whole screen: an exercise solved with a finger,
+// the verdict large for a moment, then the thick strokes under it.
+void capturerTableau(Contexte& contexte, QWidget* menu)
+{
+    const QRect ecran = QGuiApplication::primaryScreen()->geometry();
+    contexte.geometrieReference = {ecran.x(), ecran.y(), ecran.height(), ecran.width()};
+    cliquer(menu, QStringLiteral("Bouton_Autour"));
+    QWidget* jeu = fenetreVisible(QStringLiteral("F_Jeu_Lignes_Autour"));
+    jeu->setGeometry(ecran);
+    choisirPendantOuverture(QString());
+    cliquer(jeu, QStringLiteral("BoutonNouveau"));
+    dessinerLeSymetrique(jeu, exerciceChoisi(static_cast<TF_Jeu_Lignes_Autour*>(jeu)));
+    cliquer(jeu, QStringLiteral("BoutonCorrection"));
+    const QString resultat = trouver<QLabel>(jeu, QStringLiteral("LabelResultat"))->text();
+    if (resultat != QStringLiteral("Juste"))
+        abandonner(QStringLiteral("au tableau, l'exercice 4 donne « %1 »").arg(resultat));
+    capturer(jeu, QStringLiteral("tableau_verdict.png"));
+    QTest::qWait(SigneVerdict::DureeGrandVerdictMs);
+    const QImage image = jeu->grab().toImage();
+    if (image.size() != ecran.size() || !image.save(QDir(dossierImages).filePath(QStringLiteral("tableau.png"))))
+        abandonner(QStringLiteral("impossible d'écrire tableau.png à la taille de l'écran"));
+    cliquer(jeu, QStringLiteral("BoutonQuitter"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc != 3)
-        abandonner(QStringLiteral("usage : orvane_captures DOSSIER_PROGRAMME DOSSIER_IMAGES"));
+    const bool tableau = argc == 4 && qstrcmp(argv[3], "tableau") == 0;
+    if (argc != 3 && !tableau)
+        abandonner(QStringLiteral("usage : orvane_captures DOSSIER_PROGRAMME DOSSIER_IMAGES [tableau]"));
     dossierImages = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     if (!QDir().mkpath(dossierImages) || !QDir::setCurrent(QString::fromLocal8Bit(argv[1])))
         abandonner(QStringLiteral("dossiers inutilisables"));
     // A window that never opens must not hold the script forever.
     QTimer::singleShot(180000, [] { abandonner(QStringLiteral("délai dépassé")); });
 
-    const auto programme = CreerProgramme();
+    const auto programme = CreerProgramme(tableau ? QStringList{QStringLiteral("--tableau")} : QStringList());
     contexteProgramme = &programme->contexte;
     QWidget* menu = programme->menu.get();
     menu->showMaximized();
     QTest::qWait(2 * PauseMs);
+    if (tableau) {
+        auDoigt = true;
+        capturerTableau(programme->contexte, menu);
+        return 0;
+    }
     capturer(menu, QStringLiteral("menu.png"));
     capturerExercice1(menu);
     const QList<Exercice> exercices = {

@@ -50,6 +50,8 @@ verifier "premier démarrage : code de retour" test $? -eq 0
 verifier "le programme démarre dans le dossier de l'utilisateur" \
     test "$(head -n1 "$ORVANE_TRACE")" = "$utilisateur"
 verifier "le programme ne reçoit aucun argument" test "$(sed -n 2p "$ORVANE_TRACE")" = 0
+"$tmp/liens/orvane" autre --tableau --avertissement x
+verifier "seul --tableau est transmis" test "$(sed -n 2,4p "$ORVANE_TRACE" | sed -n '1p;3p' | tr '\n' ' ')" = "1 --tableau "
 for f in aide_orvane/sommaire.htm Orvane_Titre.bmp FOND21.BMP CM1.elv \
     "Série 1 - débutant/Ex01.ex2" "Série 2/Niveau B/Ex01.EX4"; do
     verifier "copie de $f" test -f "$utilisateur/$f"
