@@ -105,15 +105,19 @@ void mettreALEchellePolice(QWidget* w, double rapport)
 }
 } // namespace
 
+QRect ALEchelle(const QRect& g, double rapport)
+{
+    return {multiplier(g.x(), rapport), multiplier(g.y(), rapport), multiplier(g.width(), rapport),
+            multiplier(g.height(), rapport)};
+}
+
 void MettreALEchelle(QWidget* fenetre, double rapport)
 {
     const auto controles = fenetre->findChildren<QWidget*>();
     for (QWidget* w : controles) {
         if (w->isWindow())
             continue;
-        const QRect g = w->geometry();
-        w->setGeometry(multiplier(g.x(), rapport), multiplier(g.y(), rapport),
-                       multiplier(g.width(), rapport), multiplier(g.height(), rapport));
+        w->setGeometry(ALEchelle(w->geometry(), rapport));
         if (w->testAttribute(Qt::WA_SetFont))
             mettreALEchellePolice(w, rapport);
     }
