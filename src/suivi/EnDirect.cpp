@@ -124,6 +124,7 @@ bool SuiviDirect::lireEssais(Fil& fil, EleveDirect& eleve, const QDateTime& main
         return true;
     for (const Essai& essai : suite->lecture.essais)
         prendre(fil, eleve, essai);
+    eleve.lignesIllisibles += suite->lecture.illisibles;
     fil.lus = suite->lecture.lus;
     // The file server dates a file found at the first reading; afterwards, its change is seen now.
     const QDateTime serveur = dateServeur(suite->etat);

@@ -30,6 +30,7 @@ struct EleveDirect {
     int fauxDeSuite = 0;    // "Faux" in a row on that exercise, up to the last attempt
     int reussitesDuJour = 0;
     int essaisDuJour = 0;
+    int lignesIllisibles = 0; // lines of the attempts file that are no attempt
     std::optional<Essai> dernier; // dated by the pupil's computer
     bool horlogeDouteuse = false; // that date is far from the file server's
     QString etape;          // along the class's path: "2 / 3", "fini"; empty without a path

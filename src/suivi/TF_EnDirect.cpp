@@ -2,6 +2,7 @@
 
 #include "Controles.h"
 #include "Couleurs.h"
+#include "Dialogues.h"
 #include "Operations.h"
 #include "OrdreAlphabetique.h"
 #include "SuiviClasse.h"
@@ -258,7 +259,11 @@ void TF_EnDirect::remplirLigne(int ligne, const EleveDirect& eleve, const QStrin
     if (eleve.etat == EtatDirect::Bloque)
         cellules[ColEtat]->setForeground(QColor::fromRgb(VersQRgb(CouleurRouge)));
     cellules[ColEleve]->setToolTip(eleve.eleve);
-    cellules[ColEtat]->setToolTip(eleve.erreur);
+    cellules[ColEtat]->setToolTip(
+        !eleve.erreur.isEmpty() || eleve.lignesIllisibles == 0
+            ? eleve.erreur
+            : QStringLiteral("Le fichier des essais a %1 qu'Orvane ne comprend pas.")
+                  .arg(compter(eleve.lignesIllisibles, QStringLiteral("ligne"), QStringLiteral("lignes"))));
     if (eleve.type > 0)
         cellules[ColExercice]->setToolTip(QStringLiteral("Exercice %1").arg(eleve.type));
     if (eleve.horlogeDouteuse)
