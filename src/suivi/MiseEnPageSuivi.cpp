@@ -26,7 +26,7 @@ constexpr int LargeurTotal = 120;
 constexpr int LargeurNiveau = 110;
 constexpr int TaillePolice = 30;
 constexpr int TaillePoliceEssais = 20;
-constexpr int LargeurEssais = 22; // the right of an exercise's cell, for its attempts
+constexpr int LargeurEssais = 20; // the right of an exercise's cell, for its attempts
 
 // The exercises that fit beside the names, the totals and the levels repeated on each page.
 int colonnesParPage(const TableauSuivi& tableau)
@@ -153,7 +153,7 @@ private:
             const QRect r(LargeurNom + i * LargeurExercice, y, LargeurExercice, HauteurLigne);
             p_.drawRect(r);
             // The attempts, when counted, in small figures on the cell's right.
-            const QRect reussite = t_.essaisComptes ? r.adjusted(0, 0, -LargeurEssais + 4, 0) : r;
+            const QRect reussite = t_.essaisComptes ? r.adjusted(3, 0, -LargeurEssais + 6, 0) : r;
             if (totaux)
                 p_.drawText(reussite, Qt::AlignCenter, QString::number(t_.totauxColonnes[k]));
             else if (eleve->reussis[k])

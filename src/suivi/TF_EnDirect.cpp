@@ -116,12 +116,24 @@ void TF_EnDirect::creerControles()
     TableDirect->setGeometry(12, 84, 760, 398);
     TableDirect->setFont(PoliceArial(16));
     TableDirect->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TableDirect->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TableDirect->setSelectionMode(QAbstractItemView::NoSelection);
+    TableDirect->setFocusPolicy(Qt::NoFocus);
     TableDirect->verticalHeader()->hide();
     TableDirect->setHorizontalHeaderLabels({QStringLiteral("Élève"), QStringLiteral("État"),
-                                            QStringLiteral("Exercice en cours"), QStringLiteral("Réussis aujourd'hui"),
-                                            QStringLiteral("Essais aujourd'hui"), QStringLiteral("Parcours"),
-                                            QStringLiteral("Dernier essai")});
+                                            QStringLiteral("Exercice en cours"), QStringLiteral("Réussis"),
+                                            QStringLiteral("Essais"), QStringLiteral("Parcours"),
+                                            QStringLiteral("Dernier")});
+    TableDirect->horizontalHeaderItem(ColReussites)->setToolTip(QStringLiteral("Exercices réussis aujourd'hui"));
+    TableDirect->horizontalHeaderItem(ColEssais)->setToolTip(QStringLiteral("Essais d'aujourd'hui, « Juste » ou « Faux »"));
+    TableDirect->horizontalHeaderItem(ColEtape)->setToolTip(QStringLiteral("L'étape du parcours de la classe"));
+    TableDirect->horizontalHeaderItem(ColDernier)->setToolTip(
+        QStringLiteral("Le dernier essai, à l'heure de l'ordinateur de l'élève"));
+    // A long exercise name keeps its end, the exercise itself.
+    TableDirect->setTextElideMode(Qt::ElideLeft);
+    TableDirect->setWordWrap(false);
+    // Every column as wide as its texts; the exercise takes the room left.
+    TableDirect->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TableDirect->horizontalHeader()->setSectionResizeMode(ColExercice, QHeaderView::Stretch);
     TableDirect->horizontalHeader()->setSectionsClickable(true);
     TableDirect->horizontalHeader()->setSortIndicatorShown(false);
     connect(TableDirect->horizontalHeader(), &QHeaderView::sectionClicked, this, &TF_EnDirect::trier);
@@ -213,7 +225,6 @@ void TF_EnDirect::remplir()
     }
     if (colonneTri_ >= 0)
         TableDirect->sortItems(colonneTri_, ordreTri_);
-    TableDirect->resizeColumnsToContents();
     TableDirect->setUpdatesEnabled(true);
     LabelHeure->setText(QStringLiteral("Lu à ") + horloge_().toString(QStringLiteral("HH:mm:ss")));
     QStringList messages{suivi_->erreur(), suivi_->erreurParcours()};
@@ -265,7 +276,7 @@ void TF_EnDirect::remplirLigne(int ligne, const EleveDirect& eleve, const QStrin
             : QStringLiteral("Le fichier des essais a %1 qu'Orvane ne comprend pas.")
                   .arg(compter(eleve.lignesIllisibles, QStringLiteral("ligne"), QStringLiteral("lignes"))));
     if (eleve.type > 0)
-        cellules[ColExercice]->setToolTip(QStringLiteral("Exercice %1").arg(eleve.type));
+        cellules[ColExercice]->setToolTip(QStringLiteral("Exercice %1 : %2").arg(eleve.type).arg(eleve.exercice));
     if (eleve.horlogeDouteuse)
         cellules[ColDernier]->setToolTip(QStringLiteral("L'ordinateur de l'élève n'est pas à l'heure : ses essais "
                                                         "ne comptent pas dans ceux du jour."));
