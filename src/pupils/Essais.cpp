@@ -22,15 +22,32 @@ constexpr qsizetype NbChamps = 6;
 constexpr qsizetype LongueurMaxLigne = 4096;
 constexpr QByteArrayView MarqueOrdre("\xEF\xBB\xBF");
 
-// A name holding a line end would cut its line in two: the line end is written as a space.
+// A name holding a line end would cut its line in two: the line end is written as a space,
+// and read as one, wherever it stands.
 QString surUneLigne(QString texte)
 {
     return texte.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-// The fields of a line as ChampCsv writes them: a quoted field has its quotes doubled, and
-// the apostrophe that keeps a spreadsheet from running it as a formula. False for a quote
-// that does not close where a field ends.
+// ChampCsv puts an apostrophe before a name a spreadsheet would run as a formula. A name
+// that starts with an apostrophe of its own gets one more, so that the first apostrophe
+// of a field, before one of these, is always the one to take away.
+constexpr QByteArrayView ApresApostrophe("=+-@\t\r'");
+
+QString champ(const QString& nom)
+{
+    const QString texte = surUneLigne(nom);
+    return ChampCsv(texte.startsWith(QLatin1Char('\'')) ? QLatin1Char('\'') + texte : texte);
+}
+
+QString nomDuChamp(const QByteArray& champ)
+{
+    const bool protege = champ.size() > 1 && champ[0] == '\'' && ApresApostrophe.contains(champ[1]);
+    return surUneLigne(QString::fromUtf8(protege ? champ.sliced(1) : champ));
+}
+
+// The fields of a line as ChampCsv writes them: a quoted field has its quotes doubled.
+// False for a quote that does not close where a field ends.
 bool decouper(QByteArrayView ligne, std::array<QByteArray, NbChamps>& champs, qsizetype& nombre)
 {
     nombre = 0;
@@ -54,9 +71,6 @@ bool decouper(QByteArrayView ligne, std::array<QByteArray, NbChamps>& champs, qs
                     break;
                 }
             }
-            static constexpr QByteArrayView DebutsFormule("=+-@\t\r");
-            if (champ.size() > 1 && champ[0] == '\'' && DebutsFormule.contains(champ[1]))
-                champ.remove(0, 1);
             if (i < ligne.size() && ligne[i] != ';')
                 return false;
         } else {
@@ -113,8 +127,8 @@ std::optional<Essai> lireLigne(QByteArrayView ligne)
     essai.heure = lireHeure(champs[1]);
     const QByteArray& type = champs[2];
     essai.type = type.size() == 1 && type[0] >= '2' && type[0] <= '5' ? type[0] - '0' : 0;
-    essai.serie = QString::fromUtf8(champs[3]);
-    essai.exercice = QString::fromUtf8(champs[4]);
+    essai.serie = nomDuChamp(champs[3]);
+    essai.exercice = nomDuChamp(champs[4]);
     const bool juste = champs[5] == "Juste";
     essai.juste = juste;
     if (!essai.jour.isValid() || !essai.heure.isValid() || essai.type == 0 || essai.exercice.isEmpty()
@@ -172,10 +186,11 @@ QByteArray DebutFichierEssais()
 
 QByteArray LigneEssai(const Essai& essai)
 {
-    return LigneCsv({essai.jour.toString(Qt::ISODate), essai.heure.toString(QStringLiteral("HH:mm:ss")),
-                     QString::number(essai.type), surUneLigne(essai.serie), surUneLigne(essai.exercice),
-                     essai.juste ? Juste : Faux})
-        .toUtf8();
+    // Date, time, type and verdict need no quotes.
+    const QStringList champs = {essai.jour.toString(Qt::ISODate), essai.heure.toString(QStringLiteral("HH:mm:ss")),
+                                QString::number(essai.type), champ(essai.serie), champ(essai.exercice),
+                                essai.juste ? Juste : Faux};
+    return (champs.join(QLatin1Char(';')) + QStringLiteral("\r\n")).toUtf8();
 }
 
 LectureEssais LireEssais(QByteArrayView octets)

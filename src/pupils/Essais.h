@@ -6,8 +6,9 @@
 // "Essais Orvane individuel Paul.csv" beside "Bilan Orvane individuel Paul.Reu".
 //
 // The file is a spreadsheet's text (UTF-8 with its byte-order mark, CR LF line ends, ";"
-// between fields, quoted as spreadsheets quote them) that only ever grows, one line per
-// verdict, after a header line written with the file:
+// between fields, quoted as spreadsheets quote them; a name a spreadsheet would run as a
+// formula, or that starts with an apostrophe, is written after an apostrophe) that only
+// ever grows, one line per verdict, after a header line written with the file:
 //
 //   Date;Heure;Type;Série;Exercice;Verdict
 //   2026-03-14;10:02:31;2;Série 1 - débutant;Ex05;Faux

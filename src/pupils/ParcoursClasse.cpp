@@ -138,7 +138,9 @@ private:
                                          .arg(ParcoursClasse::EtapesMax));
             return;
         }
-        const QString ligne = texte.endsWith(QLatin1Char('\r')) ? texte.chopped(1) : texte;
+        QString ligne = texte;
+        while (ligne.endsWith(QLatin1Char('\r')))
+            ligne.chop(1);
         std::optional<EtapeParcours> lue = lireEtape(ligne);
         if (!lue) {
             remarquer(numero, ligne, QStringLiteral("cette étape n'est pas comprise ; elle est marquée introuvable."));
