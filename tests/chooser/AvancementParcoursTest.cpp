@@ -129,36 +129,4 @@ TEST_F(Avancement, LaSuiteEstLExerciceAFaireSuivantDansLOrdreDuChoix)
     EXPECT_FALSE(a.ouverte(7));
 }
 
-// The identified pupil's path is read from the files at each asking; nothing for a pupil
-// in training, without a class, or whose class has no path or an empty one.
-TEST_F(Avancement, LeParcoursDeLEleveSeLitDansLesFichiersDeSaClasse)
-{
-    contexte.suiviEleve = true;
-    contexte.nomEleve = QStringLiteral("Zoé");
-    contexte.nomClasse = QStringLiteral("CM1");
-    const QString chemin = programme.fichier(NomFichierParcours(QStringLiteral("CM1")));
-    EXPECT_FALSE(AvancementDeLEleve(contexte, dossierExercices()));
-    ParcoursClasse parcours;
-    ecrire(chemin, ContenuParcours(parcours, QStringLiteral("CM1")));
-    EXPECT_FALSE(AvancementDeLEleve(contexte, dossierExercices())) << "a path without a step";
-    parcours.etapes = {niveau(1, 2)};
-    ecrire(chemin, ContenuParcours(parcours, QStringLiteral("CM1")));
-    ecrire(bilan(NomFichierEssais(QStringLiteral("Zoé"), QStringLiteral("CM1"))),
-           DebutFichierEssais() + LigneEssai(reussi(QStringLiteral("4-1-5"))));
-    const std::optional<AvancementParcours> a = AvancementDeLEleve(contexte, dossierExercices());
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->etapes[0].reussies, 1);
-    for (auto changer : std::initializer_list<std::function<void(Contexte&)>>{
-             [](Contexte& c) { c.nomEleve = QStringLiteral("entrainement"); },
-             [](Contexte& c) { c.nomClasse.clear(); }, [](Contexte& c) { c.suiviEleve = false; }}) {
-        Contexte autre = contexte;
-        changer(autre);
-        EXPECT_FALSE(AvancementDeLEleve(autre, dossierExercices()));
-    }
-    ecrire(chemin, "Parcours de rien\n");
-    QString message;
-    EXPECT_FALSE(AvancementDeLEleve(contexte, dossierExercices(), &message));
-    EXPECT_TRUE(message.contains(QStringLiteral("n'est pas un parcours"))) << message.toStdString();
-}
-
 } // namespace

@@ -123,23 +123,12 @@ TEST_F(Direct, ChaqueEleveEstAuTravailBloquePasCommenceOuIllisible)
     EXPECT_EQ(eleve(suivi, 0).motif, QStringLiteral("rien depuis 11 min"));
 }
 
-// A line being written is read once whole, and a file put in the place of another (a
-// year's end, a copy) is read from its start.
-TEST_F(Direct, UneLigneEnCoursNEstLueQuEntiereEtUnFichierRemplaceEstRelu)
+// A file put in the place of another (a year's end, a copy) is read from its start.
+TEST_F(Direct, UnFichierRemplaceEstReluDepuisSonDebut)
 {
-    essais(QStringLiteral("Amélie"), {{Ex1, false}, {Ex1, false}}, maintenant);
+    essais(QStringLiteral("Amélie"), {{Ex1, false}, {Ex1, false}, {Ex1, false}}, maintenant);
     SuiviDirect suivi(demande);
     suivi.actualiser(maintenant);
-    const QByteArray ligne = LigneEssai({maintenant.date(), maintenant.time(), 2, QStringLiteral("Série 1"), Ex1, false});
-    ecrire(fichier(QStringLiteral("Amélie")), ligne.first(17), true);
-    suivi.actualiser(maintenant);
-    EXPECT_EQ(eleve(suivi, 0).fauxDeSuite, 2);
-    EXPECT_EQ(eleve(suivi, 0).lignesIllisibles, 0);
-    ecrire(fichier(QStringLiteral("Amélie")), ligne.sliced(17), true);
-    suivi.actualiser(maintenant);
-    EXPECT_EQ(eleve(suivi, 0).fauxDeSuite, 3);
-    EXPECT_EQ(eleve(suivi, 0).lignesIllisibles, 0);
-
     const QString autre = fichier(QStringLiteral("Amélie")) + QStringLiteral(".nouveau");
     ecrire(autre, DebutFichierEssais() + LigneEssai({maintenant.date(), maintenant.time(), 2, QStringLiteral("Série 1"), Ex2, true}));
     ASSERT_TRUE(QFile::remove(fichier(QStringLiteral("Amélie"))));

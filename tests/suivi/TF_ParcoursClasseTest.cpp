@@ -127,32 +127,23 @@ TEST_F(FenetreParcours, LesEtapesChoisiesSontEnregistreesEtRelues)
     EXPECT_TRUE(etapes().value(0).endsWith(QStringLiteral(" (introuvable)")));
 }
 
-TEST_F(FenetreParcours, UnParcoursChangeAilleursOuIllisibleNEstRemplaceQuApresAccord)
+// A step the file holds but nobody understands is shown, and a path changed on another
+// computer since it was read is replaced only when the teacher says so.
+TEST_F(FenetreParcours, UnParcoursChangeAilleursNEstRemplaceQuApresAccord)
 {
     ecrire(fichier(), "Parcours Orvane 1\nniveau;4;9;3\n");
     fenetre.show();
     choisir("ComboClasse", QStringLiteral("CM1"));
-    EXPECT_TRUE(controle<QLabel>("LabelMessage")->text().startsWith(QStringLiteral("Ligne 2, « niveau;4;9;3 »")));
     EXPECT_EQ(etapes(), QStringList{QStringLiteral("1. étape illisible : niveau;4;9;3")});
-    controle<QListWidget>("ListeEtapes")->setCurrentRow(0);
-    controle<QPushButton>("BoutonRetirer")->click();
     ajouterNiveau(QStringLiteral("5 : par rapport à un point"), 1);
-
     const QByteArray ailleurs = "Parcours Orvane 1\nniveau;2;1;5\n";
     ecrire(fichier(), ailleurs);
-    dialogues.reponses.enqueue(Reponse::Non);
+    dialogues.reponses << Reponse::Non << Reponse::Oui;
     EXPECT_FALSE(fenetre.BoutonEnregistrerClick());
     EXPECT_EQ(lire(fichier()), ailleurs);
-    dialogues.reponses.enqueue(Reponse::Oui);
     EXPECT_TRUE(fenetre.BoutonEnregistrerClick());
     EXPECT_EQ(lire(fichier()), ContenuParcours(fenetre.parcours(), QStringLiteral("CM1")));
-    EXPECT_EQ(dialogues.textes().size(), 2);
-    EXPECT_TRUE(dialogues.textes()[0].contains(QStringLiteral("changé sur un autre ordinateur")));
-
-    dialogues.reponses.enqueue(Reponse::Oui);
-    controle<QPushButton>("BoutonSupprimer")->click();
-    EXPECT_FALSE(QFile::exists(fichier()));
-    EXPECT_TRUE(etapes().isEmpty());
+    EXPECT_TRUE(dialogues.textes().value(0).contains(QStringLiteral("changé sur un autre ordinateur")));
 }
 
 } // namespace
