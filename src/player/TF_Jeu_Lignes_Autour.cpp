@@ -468,8 +468,12 @@ void TF_Jeu_Lignes_Autour::suivreParcoursClasse(const AvancementParcours& avance
     if (etape->etape.genre == GenreEtape::Serie) {
         parcours_.reset();
         const ExerciceChoisi suivant = ExerciceSuivant(*etape, dernierJoue_);
-        if (!lireFichierChoisi(QDir(dossierDesSeries()).filePath(suivant.Serie), suivant))
-            FigureReference_.NbElements = 0;
+        if (lireFichierChoisi(QDir(dossierDesSeries()).filePath(suivant.Serie), suivant))
+            return;
+        // A file that cannot be read is passed over next time; the pupil chooses meanwhile.
+        FigureReference_.NbElements = 0;
+        dernierJoue_ = suivant.LigneBilan;
+        OuvrirLeChoix();
         return;
     }
     // The run of made-up exercises goes on while it stays at the step's level.

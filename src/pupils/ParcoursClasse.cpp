@@ -161,7 +161,10 @@ QString EtapeParcours::titre() const
 
 QString NomFichierParcours(const QString& classe)
 {
-    return QStringLiteral("Parcours ") + classe + QStringLiteral(".txt");
+    // A class typed by hand must not lead out of the folder.
+    QString nom = classe;
+    nom.remove(QLatin1Char('/')).remove(QLatin1Char('\\'));
+    return QStringLiteral("Parcours ") + nom + QStringLiteral(".txt");
 }
 
 QString CheminParcours(const QString& dossierClasses, const QString& classe)

@@ -110,6 +110,8 @@ bool SuiviDirect::lireEssais(Fil& fil, EleveDirect& eleve, const QDateTime& main
         fil.justesParJour.clear();
         fil.essaisParJour.clear();
         fil.reussisAuHasard.clear();
+        if (!etat)
+            fil.derniereActivite = QDateTime();
         EleveDirect vide;
         vide.eleve = eleve.eleve;
         vide.etape = eleve.etape;

@@ -29,16 +29,6 @@ const QStringList NomsTypes = {QStringLiteral("2 : lignes"), QStringLiteral("3 :
                                QStringLiteral("4 : autour d'un axe"), QStringLiteral("5 : par rapport à un point")};
 const QString TexteToutes = QStringLiteral("toutes");
 
-QComboBox* creerListe(QWidget* parent, const QString& nom, const QRect& place, const QString& accessible)
-{
-    auto* liste = new QComboBox(parent);
-    liste->setObjectName(nom);
-    liste->setGeometry(place);
-    liste->setFont(PoliceArial(15));
-    liste->setAccessibleName(accessible);
-    return liste;
-}
-
 QSpinBox* creerNombre(QWidget* parent, const QString& nom, const QRect& place, const QString& accessible)
 {
     auto* nombre = new QSpinBox(parent);
@@ -73,7 +63,8 @@ void TF_ParcoursClasse::creerControles()
     Panel1 = CreerPanneau(this, QStringLiteral("Panel1"), {8, 12, 784, 548}, CouleurPanneauGestion);
     const QFont gras = PoliceArial(16, true);
     CreerEtiquette(Panel1, QStringLiteral("LabelClasse"), QStringLiteral("Classe :"), {12, 16, 0, 0}, gras, CouleurNoir);
-    ComboClasse = creerListe(Panel1, QStringLiteral("ComboClasse"), {90, 10, 240, 30}, QStringLiteral("Classe"));
+    ComboClasse = CreerListeDeroulante(Panel1, QStringLiteral("ComboClasse"), {90, 10, 240, 30}, PoliceArial(15),
+                                       QStringLiteral("Classe"));
     LabelMessage = CreerEtiquette(Panel1, QStringLiteral("LabelMessage"), QString(), {12, 46, 760, 38},
                                   PoliceArial(14, true), CouleurRouge);
     LabelMessage->setWordWrap(true);
@@ -112,7 +103,8 @@ void TF_ParcoursClasse::creerControlesEtape()
                    PoliceArial(16, true), CouleurMarron);
     CreerEtiquette(Panel1, QStringLiteral("LabelTypeEtape"), QStringLiteral("Exercice :"), {440, 126, 0, 0}, texte,
                    CouleurNoir);
-    ComboTypeEtape = creerListe(Panel1, QStringLiteral("ComboTypeEtape"), {540, 120, 232, 30}, QStringLiteral("Exercice"));
+    ComboTypeEtape = CreerListeDeroulante(Panel1, QStringLiteral("ComboTypeEtape"), {540, 120, 232, 30}, texte,
+                                          QStringLiteral("Exercice"));
     ComboTypeEtape->addItems(NomsTypes);
     RadioSerie = new QRadioButton(QStringLiteral("une série"), Panel1);
     RadioSerie->setObjectName(QStringLiteral("RadioSerie"));
@@ -125,7 +117,8 @@ void TF_ParcoursClasse::creerControlesEtape()
     RadioSerie->setChecked(true);
     CreerEtiquette(Panel1, QStringLiteral("LabelSerieEtape"), QStringLiteral("Série :"), {440, 200, 0, 0}, texte,
                    CouleurNoir);
-    ComboSerieEtape = creerListe(Panel1, QStringLiteral("ComboSerieEtape"), {540, 194, 232, 30}, QStringLiteral("Série"));
+    ComboSerieEtape = CreerListeDeroulante(Panel1, QStringLiteral("ComboSerieEtape"), {540, 194, 232, 30}, texte,
+                                           QStringLiteral("Série"));
     CreerEtiquette(Panel1, QStringLiteral("LabelNiveauEtape"), QStringLiteral("Niveau :"), {440, 238, 0, 0}, texte,
                    CouleurNoir);
     SpinNiveau = creerNombre(Panel1, QStringLiteral("SpinNiveau"), {540, 232, 70, 30}, QStringLiteral("Niveau"));

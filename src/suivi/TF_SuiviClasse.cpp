@@ -40,14 +40,6 @@ QTableWidgetItem* element(const QString& texte, const QString& bulle = QString()
     return item;
 }
 
-QComboBox* creerListe(QWidget* parent, const QString& nom, const QRect& geometrie)
-{
-    auto* liste = new QComboBox(parent);
-    liste->setObjectName(nom);
-    liste->setGeometry(geometrie);
-    liste->setFont(PoliceArial(15));
-    return liste;
-}
 } // namespace
 
 TF_SuiviClasse::TF_SuiviClasse(const Contexte& contexte, QWidget* parent)
@@ -69,19 +61,19 @@ void TF_SuiviClasse::creerControles()
     const QFont gras = PoliceArial(16, true);
     CreerEtiquette(Panel1, QStringLiteral("LabelClasse"), QStringLiteral("Classe :"), {12, 16, 0, 0}, gras,
                    CouleurNoir);
-    ComboClasse = creerListe(Panel1, QStringLiteral("ComboClasse"), {90, 10, 200, 30});
-    ComboClasse->setAccessibleName(QStringLiteral("Classe"));
+    ComboClasse = CreerListeDeroulante(Panel1, QStringLiteral("ComboClasse"), {90, 10, 200, 30}, PoliceArial(15),
+                                       QStringLiteral("Classe"));
     CreerEtiquette(Panel1, QStringLiteral("LabelType"), QStringLiteral("Exercices :"), {306, 16, 0, 0}, gras,
                    CouleurNoir);
-    ComboType = creerListe(Panel1, QStringLiteral("ComboType"), {404, 10, 80, 30});
+    ComboType = CreerListeDeroulante(Panel1, QStringLiteral("ComboType"), {404, 10, 80, 30}, PoliceArial(15),
+                                     QStringLiteral("Exercices"));
     ComboType->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
                          TousLesTypes});
     ComboType->setCurrentText(TousLesTypes);
-    ComboType->setAccessibleName(QStringLiteral("Exercices"));
     CreerEtiquette(Panel1, QStringLiteral("LabelSerie"), QStringLiteral("Série :"), {500, 16, 0, 0}, gras,
                    CouleurNoir);
-    ComboSerie = creerListe(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30});
-    ComboSerie->setAccessibleName(QStringLiteral("Série"));
+    ComboSerie = CreerListeDeroulante(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30}, PoliceArial(15),
+                                      QStringLiteral("Série"));
     LabelMessage = CreerEtiquette(Panel1, QStringLiteral("LabelMessage"), QString(), {12, 46, 760, 36},
                                   PoliceArial(15, true), CouleurRouge);
     LabelMessage->setWordWrap(true);
