@@ -5,13 +5,16 @@
 //    results file of 1000 records (floor: the bare enumeration of the 5000 files);
 //  - recording a success into a 1000-record results file (floor: reading and writing
 //    the same bytes back whole), and the same record without the lock that guards the
-//    file on a shared folder (the lock should cost less than the record itself);
+//    file on a shared folder (the lock should cost less than the record itself); adding
+//    a verdict to the pupil's attempts file after a day of attempts, under its lock (at
+//    most twice the success);
 //  - the editor's printable export of a 36 x 36 exercise, a 1810 x 1810 BMP (floor:
 //    writing a blank picture of that size as BMP).
 
 #include "Bilans.h"
 #include "Dialogues.h"
 #include "Dossiers.h"
+#include "Essais.h"
 #include "Contexte.h"
 #include "Operations.h"
 #include "Rtf.h"
@@ -19,6 +22,7 @@
 #include "TF_Edit3.h"
 #include "TForm1.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -237,6 +241,29 @@ void ReussitePlancher(benchmark::State& etat)
     }
 }
 
+// A verdict added after a day of 200 attempts, each iteration one more line, under the lock.
+void AjoutEssai(benchmark::State& etat)
+{
+    DossierBanc& d = dossierBanc();
+    const QString fichier = QDir(d.bilans).filePath(NomFichierEssais(d.contexte.nomEleve, d.contexte.nomClasse));
+    QByteArray jour = DebutFichierEssais();
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    for (int i = 0; i < 200; ++i)
+        jour += LigneEssai({maintenant.date(), maintenant.time(), 2, QStringLiteral("Série 1"),
+                            QStringLiteral("Ex%1").arg(i % 50), i % 3 == 0});
+    QFile f(fichier);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(jour);
+    f.close();
+    int n = 0;
+    for (auto _ : etat) {
+        const Essai essai{maintenant.date(), maintenant.time(), 2, QStringLiteral("Série 1"),
+                            QStringLiteral("Ex%1").arg(++n), n % 2 == 0};
+        if (!AjouterEssai(d.bilans, d.contexte.nomEleve, d.contexte.nomClasse, essai).isEmpty())
+            etat.SkipWithError("the attempt was not added");
+    }
+}
+
 // ---- the printable export ----
 
 struct Export36 {
@@ -290,5 +317,6 @@ BENCHMARK(ChoixPlancher)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(bench
 BENCHMARK(Reussite)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReussiteSansVerrou)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReussitePlancher)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(AjoutEssai)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(Exportation)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExportationPlancher)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);

@@ -89,3 +89,24 @@ poser("bilans", "traitement_de_texte.reu",
       b"{\\b gras}\\tab\\~\\_\\emdash\\par\r\n\\u-10179?\\u-8704?fin\\par}")
 poser("bilans", "groupes_profonds.reu", b"{\\rtf1" + b"{" * 300 + b"x" + b"}" * 300 + b"}")
 poser("bilans", "inacheve.reu", b"{\\rtf1 S\\'e")
+
+# Attempts files: a day of a class, quoted fields, a line being written, broken lines.
+BOM = b"\xef\xbb\xbf"
+ENTETE = BOM + "Date;Heure;Type;Série;Exercice;Verdict\r\n".encode()
+poser("essais", "jour_de_classe", ENTETE + (
+    "2026-03-14;10:02:31;2;Série 1 - débutant;Ex05;Faux\r\n2026-03-14;10:03:02;2;Série 1 - débutant;Ex05;Juste\r\n"
+    "2026-03-14;10:04:10;4;;4-3-8271;Juste\r\n").encode())
+poser("essais", "guillemets_et_formule", ENTETE + '2026-03-14;10:02:31;2;"a;b ""c""";"\'=SOMME(A1)";Juste\r\n'.encode())
+poser("essais", "ligne_en_cours", ENTETE + b"2026-03-14;10:02:31;2;S;Ex01;Faux\r\n2026-03-14;10:02")
+poser("essais", "lignes_abimees", ENTETE + b"2026-02-30;10:02:31;2;S;Ex01;Juste\n2026-03-14;10:02:31;7;S;Ex01;Juste\n"
+      b"2026-03-14;10:02:31;2;;4-3-8271;Juste\n\x00\xff;;;;;\n2019-01-01;08:00:00;5;;5-1-0;Faux\n")
+poser("essais", "sans_entete_lf", b"2026-03-14;10:02:31;3;S;E;Faux\n2026-03-14;10:02:32;3;S;E;Faux\n")
+
+# Class paths: as the program writes them, as a teacher edits them, and broken.
+poser("parcours", "deux_etapes", ("# Parcours de la classe « CM1 », écrit par Orvane.\nParcours Orvane 1\n"
+                                  "autres exercices;non\nsérie;2;0;Série 1 - débutant\nniveau;4;2;3\n").encode())
+poser("parcours", "a_la_main", BOM + "\r\n# mot\r\nParcours Orvane 1\r\nAutres exercices ; OUI\r\nserie;3;2;a;b\r\n".encode())
+poser("parcours", "etapes_abimees", ("Parcours Orvane 1\nsérie;9;0;S\nniveau;4;7;3\nniveau;4;2;0\nsérie;2;0;.cachée\n"
+                                     "série;2;0;a/b\nbonjour\nautres exercices;peut-être\nParcours Orvane 1\n").encode())
+poser("parcours", "version_suivante", b"Parcours Orvane 2\nniveau;2;1;3\n")
+poser("parcours", "rien_a_voir", b"\x00\xff\xfeParcours\n")

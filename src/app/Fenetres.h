@@ -23,4 +23,5 @@ struct Fenetres {
     QDialog* fiches = nullptr;              // TF_Fiches
     QDialog* serieHasard = nullptr;         // TF_SerieHasard
     QDialog* suiviClasse = nullptr;         // TF_SuiviClasse
+    QDialog* parcoursClasse = nullptr;      // TF_ParcoursClasse
 };

@@ -111,6 +111,12 @@ void mettreALEchellePolice(QWidget* w, double rapport)
 }
 } // namespace
 
+QRect ALEchelle(const QRect& g, double rapport)
+{
+    return {multiplier(g.x(), rapport), multiplier(g.y(), rapport), multiplier(g.width(), rapport),
+            multiplier(g.height(), rapport)};
+}
+
 // The geometries and fonts are all read before any is set: a control that places its
 // children when it is resized (a window already shown) must not have them scaled twice,
 // nor a font inherited from a scaled parent be scaled again.
@@ -128,9 +134,7 @@ void MettreALEchelle(QWidget* fenetre, double rapport)
             controles.append({w, w->geometry(), w->font()});
     mettreALEchellePolice(fenetre, rapport);
     for (const Controle& c : controles) {
-        const QRect& g = c.geometrie;
-        c.w->setGeometry(multiplier(g.x(), rapport), multiplier(g.y(), rapport),
-                         multiplier(g.width(), rapport), multiplier(g.height(), rapport));
+        c.w->setGeometry(ALEchelle(c.geometrie, rapport));
         // Shown once, a control's font and pictures are fixed (a style sheet keeps the
         // inherited font it was given), so each gets its own.
         if (montree || c.w->testAttribute(Qt::WA_SetFont))

@@ -5,6 +5,7 @@
 // every window.
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -51,6 +52,8 @@ constexpr int HauteurInterieureConception = 572;
 // W x H pixels at P pixels per inch.
 double RapportAdaptation(int largeurEcran, int hauteurEcran, double pixelsParPouce);
 
+// A control's design rectangle on a window scaled by rapport.
+QRect ALEchelle(const QRect& conception, double rapport);
 // Multiplies positions, sizes and fonts of the window and all its controls (those of its
 // own windows apart); once it has been shown, the pictures of its buttons too.
 void MettreALEchelle(QWidget* fenetre, double rapport);

@@ -135,6 +135,8 @@ void TF_Menu::construireMenus()
            [this] { fenetres_.listes->exec(); });
     action(editeurs, QStringLiteral("Suividelaclasse1"), QStringLiteral("Suivi de la classe"),
            [this] { fenetres_.suiviClasse->exec(); });
+    action(editeurs, QStringLiteral("Parcoursdelaclasse1"), QStringLiteral("Parcours de la classe"),
+           [this] { fenetres_.parcoursClasse->exec(); });
     action(editeurs, QStringLiteral("Prefer1"), QStringLiteral("&Préférences"), [this] { Prefer1Click(); });
     action(editeurs, QStringLiteral("Lisezmoi2"), QStringLiteral("&A propos..."), [this] { AProposClick(); });
     action(editeurs, QStringLiteral("Lapagepdagogique1"), QStringLiteral("&La page pédagogique"),

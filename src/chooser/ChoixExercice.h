@@ -21,6 +21,9 @@ struct ExerciceChoisi {
     QString Extension;  // the file's extension, dot included, at most four characters
     QString LigneBilan; // recorded in the pupil's results file on success: series + "\" + name
     std::optional<CodeExercice> Code; // instead of a file
+    // Chosen as a step of the class's path: the exercises made by the program stay at the
+    // step's level.
+    bool DuParcours = false;
 
     bool estVide() const { return Fichier.isEmpty() && !Code; }
 };

@@ -26,11 +26,22 @@
 namespace {
 constexpr quint32 CouleurFenetre = 0x00CCFFFF;
 constexpr quint32 CouleurBleuMarine = 0x00800000;
+constexpr QRect PlaceSeries(6, 68, 213, 387);
+constexpr QRect PlaceToutesSeries(6, 326, 213, 129);
+constexpr QRect PlaceBoutonEntier(6, 459, 213, 49);
+constexpr QRect PlaceContinuer(6, 459, 104, 49);
+constexpr QRect PlaceHasardCourt(115, 459, 104, 49);
+constexpr QRect PlaceSituation(6, 242, 213, 60);
+constexpr QRect PlaceSituationSeule(6, 242, 213, 213);
 constexpr int CasesAccueil = 20;
 // A preview taller than this many reference widths belongs to a damaged file.
 constexpr int HauteurMaxEnEtalons = 4;
 
 const QString TexteTousLesFichiers = QStringLiteral("Tous les fichiers");
+const QString TexteConsigne = QStringLiteral("A l'aide de la souris, choisis d'abord la série, puis l'exercice dans la "
+                                             "liste et enfin clique sur le bouton Valider.");
+const QString TexteConsigneParcours = QStringLiteral("Clique sur « Continuer », ou choisis une étape de ton parcours "
+                                                     "puis un exercice, et enfin clique sur Valider.");
 
 QString extensionDe(const QString& fichier)
 {
@@ -89,7 +100,7 @@ TF_choix_exo::TF_choix_exo(const Contexte& contexte, QWidget* parent)
     ColorerFond(this, CouleurFenetre);
     creerControles();
     relierControles();
-    AdapterEcran(this);
+    echelle_ = AdapterEcran(this);
     Panel_Etalon->move((width() - Panel_Etalon->width()) / 2, Panel_Etalon->y());
     CentrerPanneau(PanelMilieu);
 }
@@ -101,16 +112,12 @@ void TF_choix_exo::creerControles()
     Panel_Etalon->hide();
     PanelMilieu = CreerPanneau(this, QStringLiteral("PanelMilieu"), {0, 0, 780, 521}, CouleurBlanc);
 
-    consigne = CreerEtiquette(PanelMilieu, QStringLiteral("consigne"),
-                              QStringLiteral("A l'aide de la souris, choisis d'abord la série, "
-                                             "puis l'exercice dans la liste et enfin clique sur "
-                                             "le bouton Valider."),
-                              {2, 4, 777, 30}, PoliceArial(15, true), CouleurVertFonce);
+    consigne = CreerEtiquette(PanelMilieu, QStringLiteral("consigne"), TexteConsigne, {2, 4, 777, 30},
+                              PoliceArial(15, true), CouleurVertFonce);
     consigne->setWordWrap(true);
-    auto* label1 = CreerEtiquette(PanelMilieu, QStringLiteral("Label1"),
-                                  QStringLiteral("Séries d'exercices"), {10, 39, 209, 25},
-                                  PoliceArial(16, true), CouleurMarron);
-    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = CreerEtiquette(PanelMilieu, QStringLiteral("Label1"), QStringLiteral("Séries d'exercices"),
+                            {10, 39, 209, 25}, PoliceArial(16, true), CouleurMarron);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* label2 = CreerEtiquette(PanelMilieu, QStringLiteral("Label2"),
                                   QStringLiteral("Exercices"), {252, 39, 233, 21},
                                   PoliceArial(16, true), CouleurBleuMarine);
@@ -152,6 +159,7 @@ void TF_choix_exo::creerControles()
     Button2 = CreerBouton(PanelMilieu, QStringLiteral("Button2"), QStringLiteral("Annuler"),
                           {561, 459, 177, 49}, PoliceArial(16, true));
     creerControlesHasard();
+    creerControlesParcours();
 }
 
 // "Au hasard" sits under the series, where the editor has its "Tous les fichiers"; the
@@ -194,6 +202,27 @@ void TF_choix_exo::creerControlesHasard()
     Panel_hasard->hide();
 }
 
+// The class's path takes the top of the series' place; the series, when the pupils may
+// open them, go under it.
+void TF_choix_exo::creerControlesParcours()
+{
+    ListeParcours = new ListeEleves(PanelMilieu, QStringLiteral("ListeParcours"), {6, 68, 213, 170}, false);
+    ListeParcours->setAccessibleName(QStringLiteral("Parcours de la classe"));
+    ListeParcours->setFont(PoliceArial(15));
+    LabelParcours = CreerEtiquette(PanelMilieu, QStringLiteral("LabelParcours"), QString(), PlaceSituation,
+                                   PoliceArial(13, true), CouleurBleuMarine);
+    LabelParcours->setWordWrap(true);
+    LabelParcours->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelAutres = CreerEtiquette(PanelMilieu, QStringLiteral("LabelAutres"), QStringLiteral("Toutes les séries"),
+                                 {6, 304, 213, 20}, PoliceArial(15, true), CouleurMarron);
+    LabelAutres->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    BoutonContinuer = CreerBouton(PanelMilieu, QStringLiteral("BoutonContinuer"), QStringLiteral("Continuer"),
+                                  PlaceBoutonEntier, PoliceArial(16, true));
+    ColorerTexte(BoutonContinuer, CouleurVertFonce);
+    for (QWidget* controle : std::initializer_list<QWidget*>{ListeParcours, LabelParcours, LabelAutres, BoutonContinuer})
+        controle->hide();
+}
+
 void TF_choix_exo::relierControles()
 {
     // A click, or a move of the selection with the keyboard while the list has the focus.
@@ -208,6 +237,8 @@ void TF_choix_exo::relierControles()
                 });
     };
     relier(ListBox1, [this] { ListBox1Click(); });
+    relier(ListeParcours, [this] { ListeParcoursClick(); });
+    connect(BoutonContinuer, &QPushButton::clicked, this, &TF_choix_exo::BoutonContinuerClick);
     for (ListeEleves* liste : {ListBox2, ListBox3, ListBox4})
         relier(liste, [this, liste] { ExerciceClick(liste); });
     connect(SpeedButton1, &QPushButton::clicked, this, &TF_choix_exo::SpeedButton1Click);
@@ -270,6 +301,8 @@ void TF_choix_exo::reject()
 
 void TF_choix_exo::FormActivate()
 {
+    QString messageParcours;
+    avancement_ = suiviMontre() ? AvancementDeLEleve(contexte_, dossier_, &messageParcours) : std::nullopt;
     montrerListes();
     for (QWidget* controle : std::initializer_list<QWidget*>{BoutonHasard, LabelCode, EditCode, BoutonCode})
         controle->setVisible(hasardOffert());
@@ -285,6 +318,7 @@ void TF_choix_exo::FormActivate()
         liste->clear();
     SerieChoisie_.clear();
     ListerSeries();
+    montrerParcours(messageParcours);
 }
 
 // The teacher's editor lists exercises, whoever played last.
@@ -293,10 +327,12 @@ bool TF_choix_exo::suiviMontre() const
     return contexte_.suiviEleve && !depuisEditeur_;
 }
 
-// For the pupil; the editor opens a code from its own menu.
+// For the pupil, unless the teacher keeps the class on its path; the editor opens a code
+// from its own menu.
 bool TF_choix_exo::hasardOffert() const
 {
-    return !depuisEditeur_ && NombreNiveaux(contexte_.numeroExercice) > 0;
+    const bool garde = avancement_ && !avancement_->parcours.autresExercices;
+    return !depuisEditeur_ && !garde && NombreNiveaux(contexte_.numeroExercice) > 0;
 }
 
 void TF_choix_exo::montrerListes()
@@ -323,6 +359,13 @@ void TF_choix_exo::ListBox1Click()
         SerieChoisie_ = choisie;
     if (SerieChoisie_.isEmpty())
         return;
+    ListeParcours->clearSelection();
+    ouvrirSerie(SerieChoisie_);
+}
+
+void TF_choix_exo::ouvrirSerie(const QString& serie)
+{
+    SerieChoisie_ = serie;
     // The exercise chosen in the previous series is not in this one.
     choisi_ = {};
     Button1->setEnabled(false);
@@ -430,11 +473,14 @@ void TF_choix_exo::BoutonCodeClick()
 }
 
 // The exercise is made, shown and chosen; a series clicked afterwards takes its place.
-void TF_choix_exo::choisirCode(const CodeExercice& code)
+void TF_choix_exo::choisirCode(const CodeExercice& code, bool duParcours)
 {
     ListBox1->clearSelection();
+    if (!duParcours)
+        ListeParcours->clearSelection();
     SerieChoisie_.clear();
     choisi_ = ExerciceDuCode(code);
+    choisi_.DuParcours = duParcours;
     const NiveauExercice* niveau = NiveauDe(code.Type, code.Niveau);
     Panel_exos1->hide();
     Panel_exos2->hide();
@@ -446,7 +492,10 @@ void TF_choix_exo::choisirCode(const CodeExercice& code)
     LabelCodeChoisi->setText(QStringLiteral("Exercice ") + TexteCode(code));
     QString explication = QStringLiteral("Orvane invente l'exercice pour toi. Quand tu l'as réussi, "
                                          "« Nouveau » t'en donne un autre du même niveau.");
-    if (contexte_.hasard.ProposerNiveaux == 1)
+    if (duParcours)
+        explication = QStringLiteral("Orvane invente l'exercice pour toi. Quand tu l'as réussi, « Nouveau » t'en "
+                                     "donne un autre du même niveau, jusqu'à la fin de l'étape.");
+    else if (contexte_.hasard.ProposerNiveaux == 1)
         explication += QStringLiteral(" Après trois exercices réussis de suite, Orvane te propose le niveau "
                                       "suivant.");
     LabelExplication->setText(explication);
@@ -509,4 +558,126 @@ void TF_choix_exo::dessinerExercice(ExerciceLu& exercice, const QString& nom)
     DessinerQuadrillage(image, exercice.Grille, contexte_.numeroExercice, Rendu::Apercu);
     DessinerFigure(image, exercice.Elements, Rendu::Apercu, 2);
     Image1->update();
+}
+
+// ---------------------------------------------------------------------------------
+// The class's path.
+
+void TF_choix_exo::disposer(bool parcours)
+{
+    const bool garde = parcours && !avancement_->parcours.autresExercices;
+    Label1->setText(parcours ? QStringLiteral("Parcours de la classe") : QStringLiteral("Séries d'exercices"));
+    ListeParcours->setVisible(parcours);
+    LabelParcours->setVisible(parcours);
+    LabelParcours->setGeometry(ALEchelle(garde ? PlaceSituationSeule : PlaceSituation, echelle_));
+    LabelAutres->setVisible(parcours && !garde);
+    ListBox1->setVisible(!garde);
+    ListBox1->setGeometry(ALEchelle(parcours ? PlaceToutesSeries : PlaceSeries, echelle_));
+    BoutonContinuer->setVisible(parcours);
+    BoutonContinuer->setGeometry(ALEchelle(hasardOffert() ? PlaceContinuer : PlaceBoutonEntier, echelle_));
+    BoutonHasard->setGeometry(ALEchelle(parcours ? PlaceHasardCourt : PlaceBoutonEntier, echelle_));
+}
+
+// The steps, each marked, and the current one opened when it can be played here. A path
+// that cannot be read is said in the instruction; the pupil chooses as without one.
+void TF_choix_exo::montrerParcours(const QString& message)
+{
+    const bool parcours = avancement_.has_value();
+    disposer(parcours);
+    consigne->setText(!message.isEmpty() ? QStringLiteral("Le parcours de ta classe est illisible : préviens ton "
+                                                          "enseignant, et choisis un exercice.")
+                      : parcours         ? TexteConsigneParcours
+                                         : TexteConsigne);
+    ColorerTexte(consigne, message.isEmpty() ? CouleurVertFonce : CouleurRouge);
+    ListeParcours->clear();
+    if (!parcours)
+        return;
+    for (qsizetype i = 0; i < avancement_->etapes.size(); ++i) {
+        const AvancementEtape& etape = avancement_->etapes[i];
+        QListWidgetItem* element = ListeParcours->ajouter(texteEtape(i), QString::number(i));
+        // Only a step open now, of this window's type, can be played here.
+        if (!avancement_->ouverte(i) || etape.etape.type != contexte_.numeroExercice)
+            element->setFlags(element->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        if (etape.etat == EtatEtape::Courante) {
+            QFont gras = ListeParcours->font();
+            gras.setBold(true);
+            element->setFont(gras);
+        }
+    }
+    LabelParcours->setText(situationParcours());
+    const bool aJouer = EtapeAJouer(*avancement_, contexte_.numeroExercice) != nullptr;
+    BoutonContinuer->setEnabled(aJouer);
+    if (aJouer) {
+        ListeParcours->setCurrentRow(avancement_->courante);
+        ouvrirEtape(avancement_->courante);
+    }
+}
+
+QString TF_choix_exo::texteEtape(qsizetype i) const
+{
+    const AvancementEtape& a = avancement_->etapes[i];
+    QString texte = QStringLiteral("%1 %2. %3").arg(MarqueEtape(a.etat)).arg(i + 1).arg(a.etape.titre());
+    if (a.etape.lisible() && a.etape.type != contexte_.numeroExercice)
+        texte += QStringLiteral(" (exercice %1)").arg(a.etape.type);
+    if (a.etat == EtatEtape::Introuvable)
+        texte += QStringLiteral(" : introuvable");
+    else if (a.etat == EtatEtape::Courante)
+        texte += QStringLiteral(" %1/%2").arg(a.reussies).arg(a.requises);
+    return texte;
+}
+
+QString TF_choix_exo::situationParcours() const
+{
+    QString texte;
+    if (avancement_->fini()) {
+        texte = QStringLiteral("Bravo, tu as fini le parcours de ta classe !");
+    } else {
+        const EtapeParcours& etape = avancement_->etapes[avancement_->courante].etape;
+        texte = etape.type == contexte_.numeroExercice
+            ? QStringLiteral("« Continuer » te donne l'exercice suivant de ton parcours.")
+            : QStringLiteral("Ta prochaine étape est dans l'exercice %1 : retourne au menu et choisis « %2 ».")
+                  .arg(etape.type)
+                  .arg(NomJeu(etape.type));
+    }
+    if (!avancement_->parcours.autresExercices)
+        texte += QStringLiteral(" Ton enseignant a choisi ce parcours pour la classe : les autres séries ne sont "
+                                "pas proposées.");
+    return texte;
+}
+
+void TF_choix_exo::ouvrirEtape(qsizetype i)
+{
+    const EtapeParcours& etape = avancement_->etapes[i].etape;
+    ListBox1->clearSelection();
+    if (etape.genre == GenreEtape::Niveau) {
+        choisirCode(codeAuNiveau(etape.niveau), true);
+        return;
+    }
+    viderApercu();
+    ouvrirSerie(etape.serie);
+}
+
+CodeExercice TF_choix_exo::codeAuNiveau(int niveau)
+{
+    return {contexte_.numeroExercice, niveau, sourceGraine_() % (CodeExercice::GraineMax + 1)};
+}
+
+void TF_choix_exo::ListeParcoursClick()
+{
+    const QListWidgetItem* element = ListeParcours->currentItem();
+    if (!avancement_ || !element || !element->isSelected())
+        return;
+    ouvrirEtape(element->data(Qt::UserRole).toString().toInt());
+}
+
+// The next exercise of the path, chosen and validated at once.
+void TF_choix_exo::BoutonContinuerClick()
+{
+    const AvancementEtape* etape = avancement_ ? EtapeAJouer(*avancement_, contexte_.numeroExercice) : nullptr;
+    if (!etape)
+        return;
+    choisi_ = etape->etape.genre == GenreEtape::Niveau ? ExerciceDuCode(codeAuNiveau(etape->etape.niveau))
+                                                      : ExerciceSuivant(*etape);
+    choisi_.DuParcours = true;
+    accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AvancementParcours.h"
 #include "ChoixExercice.h"
 
 #include <QDialog>
@@ -37,7 +38,9 @@ private:
 // a tracked pupil playing, a plain list otherwise and always in the editor), a preview of the exercise clicked, and
 // "Valider" (accepted) or "Annuler" (rejected), which hands back the exercise or nothing.
 // A pupil may also ask for exercises made by the program ("Au hasard", at the pupil's
-// level) or type the code of one.
+// level) or type the code of one. When the pupil's class has a path, the chooser shows its
+// steps, opens on the pupil's current one and offers "Continuer" to the next exercise not
+// yet done; when the teacher keeps the pupils on the path, nothing else is offered.
 class TF_choix_exo : public QDialog, public ChoisirExercice {
     Q_OBJECT
 public:
@@ -64,6 +67,8 @@ public:
     void Button2Click();
     void BoutonHasardClick();
     void BoutonCodeClick();
+    void ListeParcoursClick();
+    void BoutonContinuerClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -77,6 +82,7 @@ private:
     QFrame* Panel_Etalon;
     QFrame* PanelMilieu;
     QLabel* consigne;
+    QLabel* Label1;
     ListeEleves* ListBox1;
     QPushButton* SpeedButton1;
     QFrame* Panel_exos1;
@@ -97,6 +103,10 @@ private:
     QLabel* LabelDescription;
     QLabel* LabelCodeChoisi;
     QLabel* LabelExplication;
+    ListeEleves* ListeParcours;
+    QLabel* LabelParcours;
+    QLabel* LabelAutres;
+    QPushButton* BoutonContinuer;
 
     QString SerieChoisie_;
     ExerciceChoisi choisi_;
@@ -105,17 +115,28 @@ private:
     bool tousLesTypes_ = false;
     QStringList bilan_; // the tracked pupil's records, read for each series listed
     int TailleCaseApercu_ = 0;
+    double echelle_ = 1.0;
+    // The pupil's place along the class's path, read at each opening; nothing without one.
+    std::optional<AvancementParcours> avancement_;
     std::function<quint32()> sourceGraine_;
 
     void creerControles();
     void creerControlesHasard();
+    void creerControlesParcours();
+    void disposer(bool parcours);
+    void montrerParcours(const QString& message);
+    QString texteEtape(qsizetype i) const;
+    QString situationParcours() const;
+    void ouvrirEtape(qsizetype i);
+    CodeExercice codeAuNiveau(int niveau);
     void relierControles();
     void FormActivate();
     bool suiviMontre() const;
     bool hasardOffert() const;
     void montrerListes();
-    void choisirCode(const CodeExercice& code);
+    void choisirCode(const CodeExercice& code, bool duParcours = false);
     void ListerSeries();
+    void ouvrirSerie(const QString& serie);
     void ListerExercices();
     void ajouterExercice(const QString& fichier);
     void viderApercu();

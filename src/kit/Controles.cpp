@@ -1,5 +1,6 @@
 #include "Controles.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 
@@ -72,6 +73,17 @@ QPushButton* CreerBouton(QWidget* parent, const QString& nom, const QString& tex
     bouton->setGeometry(geometrie);
     bouton->setAutoDefault(false);
     return bouton;
+}
+
+QComboBox* CreerListeDeroulante(QWidget* parent, const QString& nom, const QRect& geometrie, const QFont& police,
+                                const QString& nomAccessible)
+{
+    auto* liste = new QComboBox(parent);
+    liste->setObjectName(nom);
+    liste->setGeometry(geometrie);
+    liste->setFont(police);
+    liste->setAccessibleName(nomAccessible);
+    return liste;
 }
 
 QFrame* CreerPanneau(QWidget* parent, const QString& nom, const QRect& geometrie,

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+class QComboBox;
 class QDialog;
 class QFrame;
 class QLabel;
@@ -28,6 +29,9 @@ QPushButton* CreerBouton(QWidget* parent, const QString& nom, const QString& tex
                          const QRect& geometrie, const QFont& police);
 QFrame* CreerPanneau(QWidget* parent, const QString& nom, const QRect& geometrie,
                      quint32 couleur);
+// A drop-down list, named for a screen reader too.
+QComboBox* CreerListeDeroulante(QWidget* parent, const QString& nom, const QRect& geometrie, const QFont& police,
+                                const QString& nomAccessible);
 
 // Puts a panel in the middle of its window's client area (offsets rounded toward zero).
 void CentrerPanneau(QWidget* panneau);

@@ -10,10 +10,12 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -121,12 +123,27 @@ int octetWindows1252(char16_t caractere)
 namespace {
 
 const QString CauseNonOrdinaire = QStringLiteral("ce n'est pas un fichier ordinaire, Orvane ne s'en sert pas");
+const QString CauseVerrouRepris = QStringLiteral("un autre ordinateur a repris son verrou, il n'a pas été modifié");
 
-// Opens a stored file for reading when it is a regular file of sensible size; otherwise,
-// when the file exists, the cause in French. The open itself must not wait: a named pipe
-// planted in a shared folder blocks an ordinary open until someone writes to it, and a
-// link may lead anywhere, so neither is followed.
-bool ouvrirFichierOrdinaire(QFile& f, const QString& fichier, QString* cause)
+#ifdef Q_OS_UNIX
+EtatFichier etatDe(const struct stat& etat)
+{
+    return {static_cast<qint64>(etat.st_size), static_cast<qint64>(etat.st_mtim.tv_sec) * 1000000000 + etat.st_mtim.tv_nsec,
+            static_cast<quint64>(etat.st_dev), static_cast<quint64>(etat.st_ino)};
+}
+#else
+EtatFichier etatDe(const QFileInfo& info)
+{
+    return {info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000, 0, 0};
+}
+#endif
+
+// Opens a stored file for reading when it is a regular file of at most tailleMax bytes;
+// otherwise, when the file exists, the cause in French. The open itself must not wait: a
+// named pipe planted in a shared folder blocks an ordinary open until someone writes to
+// it, and a link may lead anywhere, so neither is followed.
+bool ouvrirFichierOrdinaire(QFile& f, const QString& fichier, QString* cause, qint64 tailleMax = TailleMaxFichierLu,
+                            EtatFichier* etatLu = nullptr)
 {
     const auto refuser = [&](const QString& raison) {
         if (cause)
@@ -144,7 +161,7 @@ bool ouvrirFichierOrdinaire(QFile& f, const QString& fichier, QString* cause)
     }
     struct stat etat {};
     const bool ordinaire = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode);
-    if (!ordinaire || etat.st_size > TailleMaxFichierLu) {
+    if (!ordinaire || etat.st_size > tailleMax) {
         ::close(fd);
         return refuser(ordinaire ? tropGrand : CauseNonOrdinaire);
     }
@@ -152,6 +169,8 @@ bool ouvrirFichierOrdinaire(QFile& f, const QString& fichier, QString* cause)
         ::close(fd);
         return refuser(f.errorString());
     }
+    if (etatLu)
+        *etatLu = etatDe(etat);
     return true;
 #else
     const QFileInfo info(fichier);
@@ -159,10 +178,14 @@ bool ouvrirFichierOrdinaire(QFile& f, const QString& fichier, QString* cause)
         return false;
     if (info.isSymLink() || !info.isFile())
         return refuser(CauseNonOrdinaire);
-    if (info.size() > TailleMaxFichierLu)
+    if (info.size() > tailleMax)
         return refuser(tropGrand);
     f.setFileName(fichier);
-    return f.open(QIODevice::ReadOnly) || refuser(f.errorString());
+    if (!f.open(QIODevice::ReadOnly))
+        return refuser(f.errorString());
+    if (etatLu)
+        *etatLu = etatDe(info);
+    return true;
 #endif
 }
 
@@ -202,6 +225,112 @@ std::optional<QByteArray> lireFichier(const QString& fichier, QString* erreur)
     if (erreur)
         *erreur = f.errorString();
     return std::nullopt;
+}
+
+std::optional<EtatFichier> etatFichier(const QString& fichier)
+{
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    if (::lstat(QFile::encodeName(fichier).constData(), &etat) != 0 || !S_ISREG(etat.st_mode))
+        return std::nullopt;
+    return etatDe(etat);
+#else
+    const QFileInfo info(fichier);
+    if (info.isSymLink() || !info.isFile())
+        return std::nullopt;
+    return etatDe(info);
+#endif
+}
+
+std::optional<MorceauFichier> lireMorceau(const QString& fichier, qint64 depuis, qint64 maximum, QString* erreur)
+{
+    QFile f;
+    MorceauFichier morceau;
+    if (!ouvrirFichierOrdinaire(f, fichier, erreur, std::numeric_limits<qint64>::max(), &morceau.etat))
+        return std::nullopt;
+    const qint64 debut = std::clamp<qint64>(depuis, 0, morceau.etat.taille);
+    // At most what the file held when it was opened: what is added meanwhile is read next time.
+    const qint64 longueur = std::min(std::max<qint64>(maximum, 0), morceau.etat.taille - debut);
+    if (f.seek(debut))
+        morceau.octets = f.read(longueur);
+    if (f.error() == QFileDevice::NoError)
+        return morceau;
+    if (erreur)
+        *erreur = f.errorString();
+    return std::nullopt;
+}
+
+namespace {
+bool refuserAjout(QString* erreur, const QString& cause)
+{
+    if (erreur)
+        *erreur = cause;
+    return false;
+}
+} // namespace
+
+bool ajouterAuFichier(const QString& fichier, const QByteArray& octets, const QByteArray& debut, QString* erreur)
+{
+    if (!Verrou::toujoursTenuSur(fichier))
+        return refuserAjout(erreur, CauseVerrouRepris);
+#ifdef Q_OS_UNIX
+    const QByteArray nom = QFile::encodeName(fichier);
+    // Made here when nothing is there, not even a link; otherwise opened without following
+    // a link, and without waiting on a pipe.
+    bool cree = true;
+    int fd = ::open(nom.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) {
+        cree = false;
+        fd = ::open(nom.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    }
+    if (fd < 0)
+        return refuserAjout(erreur, errno == ELOOP || errno == ENXIO ? CauseNonOrdinaire
+                                                                     : QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(fd);
+        return refuserAjout(erreur, CauseNonOrdinaire);
+    }
+    const QByteArray contenu = etat.st_size == 0 ? debut + octets : octets;
+    int code = 0;
+    for (qint64 ecrits = 0; code == 0 && ecrits < contenu.size();) {
+        const ssize_t n = ::write(fd, contenu.constData() + ecrits, static_cast<size_t>(contenu.size() - ecrits));
+        if (n > 0)
+            ecrits += n;
+        else if (n == 0 || errno != EINTR)
+            code = n == 0 ? EIO : errno;
+    }
+    if (code == 0 && ::fdatasync(fd) != 0)
+        code = errno;
+    // Taken back; should even that fail, the readers skip the broken line it leaves.
+    if (code != 0 && !cree) {
+        [[maybe_unused]] const int reprise = ::ftruncate(fd, etat.st_size);
+    }
+    ::close(fd);
+    if (code != 0) {
+        if (cree)
+            ::unlink(nom.constData());
+        return refuserAjout(erreur, QString::fromLocal8Bit(std::strerror(code)));
+    }
+    if (cree)
+        ouvrirAuGroupe(fichier);
+    return true;
+#else
+    const QFileInfo info(fichier);
+    const bool existe = info.exists() || info.isSymLink();
+    if (existe && (info.isSymLink() || !info.isFile()))
+        return refuserAjout(erreur, CauseNonOrdinaire);
+    QFile f(fichier);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return refuserAjout(erreur, f.errorString());
+    const qint64 avant = f.size();
+    const QByteArray contenu = avant == 0 ? debut + octets : octets;
+    if (f.write(contenu) == contenu.size() && f.flush())
+        return true;
+    const QString cause = f.errorString();
+    f.resize(avant);
+    return refuserAjout(erreur, cause);
+#endif
 }
 
 std::optional<QByteArray> lirePremierEnregistrement(const QString& fichier, qsizetype taille, QString* erreur)
@@ -268,7 +397,7 @@ bool mettreEnPlace(const QString& provisoire, const QString& fichier, QString* c
     bool ecrit = true;
     if (!Verrou::toujoursTenuSur(fichier)) {
         ecrit = false;
-        *cause = QStringLiteral("un autre ordinateur a repris son verrou, il n'a pas été modifié");
+        *cause = CauseVerrouRepris;
     }
     if (ecrit && remplacer(provisoire, fichier, cause))
         return true;

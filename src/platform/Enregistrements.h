@@ -31,6 +31,38 @@ std::optional<QByteArray> premierEnregistrement(const QByteArray& contenu, qsize
 // and can be read; otherwise, for a file that exists, the French reason naming it.
 std::optional<QByteArray> lireFichier(const QString& fichier, QString* erreur = nullptr);
 
+// What tells a stored file's next state from the last one without reading it: its size,
+// its last change (dated by the file server's clock) and, where the system gives it, the
+// file's identity on its disk (a file replaced by another one has another).
+struct EtatFichier {
+    qint64 taille = 0;
+    qint64 modifieNs = 0; // nanoseconds since 1970
+    quint64 peripherique = 0;
+    quint64 noeud = 0;
+    friend bool operator==(const EtatFichier&, const EtatFichier&) = default;
+};
+// The state of a regular file, or nothing when it is missing or is anything else.
+std::optional<EtatFichier> etatFichier(const QString& fichier);
+
+// Part of a stored file, for a file that only grows and is read as it grows: at most
+// maximum bytes from depuis, and the state of the file they were read from. Refused as
+// lireFichier refuses, but never for its size, as only the part asked for is read.
+struct MorceauFichier {
+    QByteArray octets;
+    EtatFichier etat;
+};
+std::optional<MorceauFichier> lireMorceau(const QString& fichier, qint64 depuis, qint64 maximum,
+                                          QString* erreur = nullptr);
+
+// Adds bytes at the end of a file, in one write, on the disk before it returns; a missing
+// file is made (opened to the folder's group) and begins with debut. A write cut short (a
+// full disk) is taken back: the file ends as it was or with all the bytes, never with a
+// part. Refused, like ecrireFichier, for anything but a regular file, and when another
+// computer has taken over the lock this process held on the file. The caller holds the
+// file's lock, so that nobody else adds to it meanwhile.
+bool ajouterAuFichier(const QString& fichier, const QByteArray& octets, const QByteArray& debut,
+                      QString* erreur = nullptr);
+
 // Writes the file whole or not at all, through a new file renamed over the old one, so
 // that a link planted in its place is replaced rather than followed. Refuses to replace
 // anything but a regular file, and refuses the write when another computer has taken

@@ -12,6 +12,7 @@
 #include "Dossiers.h"
 #include "Contexte.h"
 #include "Diagnostic.h"
+#include "Essais.h"
 #include "FichierExercice.h"
 #include "GesteDessin.h"
 #include "Generateur.h"
@@ -22,12 +23,14 @@
 #include "TraceSouris.h"
 #include "ZoneMosaique.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QToolButton>
 
@@ -256,7 +259,10 @@ void TF_Jeu_Lignes_Autour::relierControles()
     connect(BoutonEffacer, &QPushButton::clicked, this, [this] { effacer(true); });
     connect(BoutonCorrection, &QPushButton::clicked, this,
             &TF_Jeu_Lignes_Autour::BoutonCorrectionClick);
-    connect(BoutonNouveau, &QPushButton::clicked, this, [this] { NouvelExercice(); });
+    // The first exercise is chosen; the next ones follow the class's path or the run of
+    // exercises made by the program, when there is one.
+    connect(BoutonNouveau, &QPushButton::clicked, this,
+            [this] { NouvelExercice(commence_ ? Provenance::Suite : Provenance::Choix); });
     connect(BoutonChoisir, &QPushButton::clicked, this, [this] { NouvelExercice(Provenance::Choix); });
     connect(SpeedButton1, &QPushButton::clicked, this, &TF_Jeu_Lignes_Autour::afficherAide);
     connect(BoutonQuitter, &QPushButton::clicked, this, &QWidget::close);
@@ -350,6 +356,9 @@ void TF_Jeu_Lignes_Autour::DemarrerJeu()
     BoutonNouveau->setText(QStringLiteral("Commencer"));
     parcours_.reset();
     exercice_ = {};
+    dernierJoue_.clear();
+    commence_ = false;
+    essaisSignales_ = false;
     montrerParcours();
     appliquerEtat(EtatJeu::Attente);
     Quadrillage& grille = Quadrillage_;
@@ -393,6 +402,7 @@ void TF_Jeu_Lignes_Autour::NouvelExercice(Provenance provenance)
     ParametresAxe_.fill(0);
     Quadrillage_.DecalageAxe = 0;
     BoutonNouveau->setText(QStringLiteral("Nouveau"));
+    commence_ = true;
 
     ReinitialiserJeu();
     FigureReference_.NbElements = 0;
@@ -434,6 +444,13 @@ void TF_Jeu_Lignes_Autour::appliquerEtat(EtatJeu etat)
 // The one place that decides what the pupil plays next.
 void TF_Jeu_Lignes_Autour::ChargerExercice(Provenance provenance)
 {
+    // The class's path, read afresh: the teacher may change it during the lesson.
+    if (provenance == Provenance::Suite) {
+        if (const std::optional<AvancementParcours> avancement = AvancementDeLEleve(contexte_, dossierDesSeries())) {
+            suivreParcoursClasse(*avancement);
+            return;
+        }
+    }
     if (parcours_ && provenance == Provenance::Suite) {
         ExerciceLu genere = GenererExercice(parcours_->suivant());
         if (!prendreExercice(genere, ExerciceDuCode(parcours_->code())))
@@ -445,14 +462,57 @@ void TF_Jeu_Lignes_Autour::ChargerExercice(Provenance provenance)
     OuvrirLeChoix();
 }
 
-void TF_Jeu_Lignes_Autour::OuvrirLeChoix()
+// The current step's next exercise; without one here (the path done, or its step in
+// another exercise type), the chooser, which says why.
+void TF_Jeu_Lignes_Autour::suivreParcoursClasse(const AvancementParcours& avancement)
+{
+    const AvancementEtape* etape = EtapeAJouer(avancement, contexte_.numeroExercice);
+    if (!etape) {
+        parcours_.reset();
+        OuvrirLeChoix();
+        return;
+    }
+    if (etape->etape.genre == GenreEtape::Serie) {
+        parcours_.reset();
+        const ExerciceChoisi suivant = ExerciceSuivant(*etape, dernierJoue_);
+        if (lireFichierChoisi(QDir(dossierDesSeries()).filePath(suivant.Serie), suivant))
+            return;
+        // A file that cannot be read is passed over next time; the pupil chooses meanwhile.
+        FigureReference_.NbElements = 0;
+        dernierJoue_ = suivant.LigneBilan;
+        OuvrirLeChoix();
+        return;
+    }
+    // The run of made-up exercises goes on while it stays at the step's level.
+    const int niveau = etape->etape.niveau;
+    if (parcours_ && parcours_->code().Type == contexte_.numeroExercice && parcours_->niveauSuivant() == niveau)
+        parcours_->suivant();
+    else
+        parcours_.emplace(CodeExercice{contexte_.numeroExercice, niveau,
+                                       QRandomGenerator::system()->bounded(CodeExercice::GraineMax + 1)},
+                          false);
+    ExerciceChoisi choisi = ExerciceDuCode(parcours_->code());
+    choisi.DuParcours = true;
+    ExerciceLu genere = GenererExercice(parcours_->code());
+    if (!prendreExercice(genere, choisi))
+        FigureReference_.NbElements = 0;
+}
+
+// The exercises folder; without a series there, the program folder's own series are the
+// exercises.
+QString TF_Jeu_Lignes_Autour::dossierDesSeries()
 {
     QString dossier = DossierExercicesAccessible(contexte_);
-    // Without a series there, the program folder's own series are the exercises.
     if (!CompterSeries(dossier, contexte_.numeroExercice)) {
         dossier = contexte_.dossierProgramme;
         contexte_.dossierExercices.fixerDossier(dossier);
     }
+    return dossier;
+}
+
+void TF_Jeu_Lignes_Autour::OuvrirLeChoix()
+{
+    const QString dossier = dossierDesSeries();
     if (!choix_)
         return;
     const ExerciceChoisi choisi = choix_->choisir(dossier, false);
@@ -462,7 +522,8 @@ void TF_Jeu_Lignes_Autour::OuvrirLeChoix()
         return;
     bool lu = false;
     if (choisi.Code) {
-        parcours_.emplace(*choisi.Code, contexte_.hasard.ProposerNiveaux == 1);
+        // A level of the class's path is the teacher's: no other level is offered.
+        parcours_.emplace(*choisi.Code, contexte_.hasard.ProposerNiveaux == 1 && !choisi.DuParcours);
         ExerciceLu genere = GenererExercice(*choisi.Code);
         lu = prendreExercice(genere, choisi);
     } else {
@@ -504,6 +565,7 @@ bool TF_Jeu_Lignes_Autour::prendreExercice(ExerciceLu& exercice, const ExerciceC
               ParametresAxe_.begin() + 1);
     FigureReference_ = exercice.Elements;
     exercice_ = choisi;
+    dernierJoue_ = choisi.LigneBilan;
     return true;
 }
 
@@ -725,6 +787,8 @@ void TF_Jeu_Lignes_Autour::BoutonCorrectionClick()
     const bool nouvelEssai = figureVerifiee_ != planche_.figure();
     figureVerifiee_ = planche_.figure();
     montrerResultat(juste);
+    if (nouvelEssai)
+        noterEssai(juste);
     if (!juste) {
         nbFaux_ += nouvelEssai ? 1 : 0;
         expliquerFaux();
@@ -810,4 +874,24 @@ void TF_Jeu_Lignes_Autour::montrerResultat(bool juste)
         Timer2->stop();
     else if (!Timer2->isActive())
         Timer2->start();
+}
+
+// Every new try of a tracked pupil, "Juste" or "Faux", for the teacher. A pupil is told
+// once per opening when it cannot be written, and plays on.
+void TF_Jeu_Lignes_Autour::noterEssai(bool juste)
+{
+    if (!contexte_.suiviEleve || contexte_.reglages.BilanReussite != 1 || exercice_.estVide())
+        return;
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    Essai essai{maintenant.date(), maintenant.time(), contexte_.numeroExercice, exercice_.Serie, {}, juste};
+    if (exercice_.Code)
+        essai.exercice = TexteCode(*exercice_.Code);
+    else
+        essai.exercice = exercice_.LigneBilan.mid(exercice_.Serie.size() + 1);
+    const QString message =
+        AjouterEssai(contexte_.dossierBilansAccessible(), contexte_.nomEleve, contexte_.nomClasse, essai);
+    if (message.isEmpty() || essaisSignales_)
+        return;
+    essaisSignales_ = true;
+    avertir(message + QStringLiteral("\nTes essais ne sont pas notés : préviens ton enseignant."));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AvancementParcours.h"
 #include "ChoixExercice.h"
 #include "FichierExercice.h"
 #include "Figure.h"
@@ -98,6 +99,9 @@ private:
 
     ChoisirExercice* choix_ = nullptr;
     ExerciceChoisi exercice_; // the exercise shown; its record is written on success
+    QString dernierJoue_;     // the record of the last exercise shown, kept past "Nouveau"
+    bool commence_ = false;   // "Commencer" was pressed since the window opened
+    bool essaisSignales_ = false; // the pupil was told the attempts cannot be written
     // The exercises the program makes for the pupil, while the pupil plays them.
     std::optional<ParcoursHasard> parcours_;
 
@@ -131,6 +135,8 @@ private:
     void NouvelExercice(Provenance provenance = Provenance::Suite);
     void ChargerExercice(Provenance provenance);
     void OuvrirLeChoix();
+    QString dossierDesSeries();
+    void suivreParcoursClasse(const AvancementParcours& avancement);
     bool lireFichierChoisi(const QString& dossierSerie, const ExerciceChoisi& choisi);
     bool prendreExercice(ExerciceLu& exercice, const ExerciceChoisi& choisi);
     void montrerParcours();
@@ -162,6 +168,7 @@ private:
     // The check.
     void BoutonCorrectionClick();
     void montrerResultat(bool juste);
+    void noterEssai(bool juste);
     // The teacher's help after "Faux": the mistakes, then the offer of the solution.
     void expliquerFaux();
     void proposerSolution();

@@ -56,6 +56,11 @@ QString NomFichierBilan(const QString& eleve, const QString& classe)
         + nom + QStringLiteral(".reu");
 }
 
+bool EleveEnregistre(const QString& eleve)
+{
+    return !eleve.isEmpty() && eleve != NomEntrainement;
+}
+
 QString CheminBilan(const QString& dossier, const QString& eleve, const QString& classe)
 {
     return fichierSansCasse(dossier, NomFichierBilan(eleve, classe));
@@ -64,7 +69,7 @@ QString CheminBilan(const QString& dossier, const QString& eleve, const QString&
 void EnregistrerReussite(const QString& dossier, const QString& eleve, const QString& classe,
                          const QString& ligneBilan)
 {
-    if (eleve.isEmpty() || eleve == NomEntrainement)
+    if (!EleveEnregistre(eleve))
         return;
     if (dossier.isEmpty()) {
         avertir(MessageDossierBilansIntrouvable());

@@ -16,6 +16,9 @@ QString NomFichierBilan(const QString& eleve, const QString& classe);
 // case of its letters is that pupil's file too, as it was where the program began.
 QString CheminBilan(const QString& dossier, const QString& eleve, const QString& classe);
 
+// Whether what a pupil does is kept: somebody identified, not in training.
+bool EleveEnregistre(const QString& eleve);
+
 // Appends the record of a solved exercise (series + "\" + name) to a pupil's results file
 // in the folder unless it is already there. Nothing happens in training or when nobody is
 // identified. An empty folder is one that cannot be reached: the pupil is told, and

@@ -16,6 +16,8 @@
 
 namespace {
 const QString MasqueBilans = QStringLiteral("*.reu");
+const QString PrefixeEssais = QStringLiteral("Essais ");
+const QString ExtensionEssais = QStringLiteral(".csv");
 const QString ExtensionArchive = QStringLiteral(".zip");
 // The archives of the largest schools stay far below this once unfolded.
 constexpr qint64 TailleMaxArchive = 512LL * 1024 * 1024;
@@ -61,7 +63,9 @@ std::optional<QString> placeDepliee(const QString& entree, const QString& dossie
     const QString& nom = parties[1];
     if (nom.isEmpty() || nom.startsWith(QLatin1Char('.')) || nom.contains(QLatin1Char('\\')))
         return std::nullopt;
-    const bool bilan = parties[0] == DossierBilansArchive && nom.endsWith(QStringLiteral(".reu"), Qt::CaseInsensitive);
+    const bool essais = nom.startsWith(PrefixeEssais, Qt::CaseInsensitive) && nom.endsWith(ExtensionEssais, Qt::CaseInsensitive);
+    const bool bilan = parties[0] == DossierBilansArchive
+        && (nom.endsWith(QStringLiteral(".reu"), Qt::CaseInsensitive) || essais);
     const bool classe = parties[0] == DossierListesArchive && nom.endsWith(ExtensionClasse, Qt::CaseInsensitive);
     if (!bilan && !classe)
         return std::nullopt;
@@ -71,7 +75,12 @@ std::optional<QString> placeDepliee(const QString& entree, const QString& dossie
 
 FichiersAnnee FichiersDeLAnnee(const QString& dossierBilans, const QString& dossierProgramme)
 {
-    return {fichiersDu(dossierBilans, MasqueBilans), fichiersDu(dossierProgramme, QLatin1Char('*') + ExtensionClasse)};
+    QStringList essais;
+    for (const QString& chemin : fichiersDu(dossierBilans, QLatin1Char('*') + ExtensionEssais))
+        if (QFileInfo(chemin).fileName().startsWith(PrefixeEssais, Qt::CaseInsensitive))
+            essais.append(chemin);
+    return {fichiersDu(dossierBilans, MasqueBilans), essais,
+            fichiersDu(dossierProgramme, QLatin1Char('*') + ExtensionClasse)};
 }
 
 QString NomArchiveAnnee(const QDate& jour)
@@ -97,7 +106,8 @@ BilanFinAnnee ArchiverEtEffacer(const FichiersAnnee& fichiersAnnee, const QStrin
         }
         return true;
     };
-    if (!lire(fichiersAnnee.bilans, DossierBilansArchive) || !lire(fichiersAnnee.classes, DossierListesArchive))
+    if (!lire(fichiersAnnee.bilans, DossierBilansArchive) || !lire(fichiersAnnee.essais, DossierBilansArchive)
+        || !lire(fichiersAnnee.classes, DossierListesArchive))
         return bilan;
     const QString nomArchive = QFileInfo(archive).fileName();
     QString erreur;

@@ -1,9 +1,9 @@
 #pragma once
 
-// The end of a school year: the year's results files and class lists put into one ZIP
-// archive, then erased. The archive holds "bilans/<results file>" and
-// "listes/<class>.elv", each file's bytes and date unchanged; the class overview opens it
-// again to read the year it keeps.
+// The end of a school year: the year's results files, attempts files and class lists put
+// into one ZIP archive, then erased. The archive holds "bilans/<results file>",
+// "bilans/<attempts file>" and "listes/<class>.elv", each file's bytes and date unchanged;
+// the class overview opens it again to read the year it keeps.
 
 #include <QDate>
 #include <QString>
@@ -14,11 +14,13 @@ inline const QString DossierListesArchive = QStringLiteral("listes");
 
 struct FichiersAnnee {
     QStringList bilans;  // full paths
+    QStringList essais;
     QStringList classes;
-    qsizetype nombre() const { return bilans.size() + classes.size(); }
+    qsizetype nombre() const { return bilans.size() + essais.size() + classes.size(); }
 };
 
-// The results files of the results folder and the class lists of the program folder.
+// The results and attempts files of the results folder and the class lists of the program
+// folder.
 FichiersAnnee FichiersDeLAnnee(const QString& dossierBilans, const QString& dossierProgramme);
 
 // "Orvane fin d'année 2026-07-03.zip"

@@ -153,11 +153,15 @@ void TF_efface_bilans::BoutonFinAnneeClick()
         return;
     if (!archive.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
         archive += QStringLiteral(".zip");
+    QString bilans = compter(fichiers.bilans.size(), QStringLiteral("bilan"), QStringLiteral("bilans"));
+    if (!fichiers.essais.isEmpty())
+        bilans += QStringLiteral(", ")
+            + compter(fichiers.essais.size(), QStringLiteral("fichier d'essais"), QStringLiteral("fichiers d'essais"));
     const QString question = QStringLiteral("Ranger dans l'archive « %1 » les fichiers de l'année, puis les effacer ? "
                                             "Cela fait %2 : %3 et %4.")
                                  .arg(QFileInfo(archive).fileName(),
                                       compter(fichiers.nombre(), QStringLiteral("fichier"), QStringLiteral("fichiers")),
-                                      compter(fichiers.bilans.size(), QStringLiteral("bilan"), QStringLiteral("bilans")),
+                                      bilans,
                                       compter(fichiers.classes.size(), QStringLiteral("liste d'élèves"),
                                               QStringLiteral("listes d'élèves")));
     if (confirmer(question) != Reponse::Oui)

@@ -16,6 +16,7 @@
 #include "TF_efface_bilans.h"
 #include "TF_nom_eleve.h"
 #include "TF_SerieHasard.h"
+#include "TF_ParcoursClasse.h"
 #include "TF_SuiviClasse.h"
 #include "TF_preferences.h"
 
@@ -25,6 +26,7 @@
 Programme::~Programme()
 {
     // The menu goes last, as it opens the others; the context outlives them all.
+    delete fenetres.parcoursClasse;
     delete fenetres.serieHasard;
     delete fenetres.suiviClasse;
     delete fenetres.fiches;
@@ -81,6 +83,7 @@ std::unique_ptr<Programme> CreerProgramme(const QStringList& arguments)
     dessin->connaitreFiches(fiches);
     f.suiviClasse = new TF_SuiviClasse(contexte);
     f.serieHasard = new TF_SerieHasard(contexte);
+    f.parcoursClasse = new TF_ParcoursClasse(contexte);
     programme->menu->connaitre(f);
     return programme;
 }

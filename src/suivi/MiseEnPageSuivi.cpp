@@ -25,6 +25,8 @@ constexpr int LargeurExercice = 55;
 constexpr int LargeurTotal = 120;
 constexpr int LargeurNiveau = 110;
 constexpr int TaillePolice = 30;
+constexpr int TaillePoliceEssais = 20;
+constexpr int LargeurEssais = 20; // the right of an exercise's cell, for its attempts
 
 // The exercises that fit beside the names, the totals and the levels repeated on each page.
 int colonnesParPage(const TableauSuivi& tableau)
@@ -150,10 +152,14 @@ private:
             const int k = page_.premiereColonne + i;
             const QRect r(LargeurNom + i * LargeurExercice, y, LargeurExercice, HauteurLigne);
             p_.drawRect(r);
+            // The attempts, when counted, in small figures on the cell's right.
+            const QRect reussite = t_.essaisComptes ? r.adjusted(3, 0, -LargeurEssais + 6, 0) : r;
             if (totaux)
-                p_.drawText(r, Qt::AlignCenter, QString::number(t_.totauxColonnes[k]));
+                p_.drawText(reussite, Qt::AlignCenter, QString::number(t_.totauxColonnes[k]));
             else if (eleve->reussis[k])
-                coche(r);
+                coche(reussite);
+            if (t_.essaisComptes)
+                essais(r, totaux ? t_.totauxEssais.value(k) : t_.essais.value(indice).value(k));
         }
         if (eleve && eleve->etat == EtatEleve::Illisible && page_.nbColonnes > 0) {
             const QRect r(LargeurNom, y, page_.nbColonnes * LargeurExercice, HauteurLigne);
@@ -161,6 +167,19 @@ private:
             cellule(r, TexteIllisible, Qt::AlignLeft);
         }
         totauxLigne(eleve, y);
+    }
+
+    void essais(const QRect& cellule, int nombre)
+    {
+        if (nombre <= 0)
+            return;
+        p_.save();
+        QFont petite = p_.font();
+        petite.setPixelSize(TaillePoliceEssais);
+        p_.setFont(petite);
+        p_.drawText(QRect(cellule.right() - LargeurEssais, cellule.top(), LargeurEssais - 3, cellule.height() - 4),
+                    Qt::AlignRight | Qt::AlignBottom, QString::number(nombre));
+        p_.restore();
     }
 
     void totauxLigne(const LigneSuivi* eleve, int y)
@@ -182,7 +201,8 @@ private:
     }
 };
 
-void titre(QPainter& p, const QString& titre, const QString& date, int numero, int nombre)
+void titre(QPainter& p, const TableauSuivi& tableau, const QString& titre, const QString& date, int numero,
+           int nombre)
 {
     QFont gras = p.font();
     gras.setBold(true);
@@ -193,6 +213,9 @@ void titre(QPainter& p, const QString& titre, const QString& date, int numero, i
     p.drawText(QRect(0, 0, Largeur, HauteurTitre - 10), Qt::AlignRight | Qt::AlignTop, date);
     p.drawText(QRect(0, Hauteur - HauteurPied + 20, Largeur, HauteurPied - 20), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("Page %1 / %2").arg(numero).arg(nombre));
+    if (tableau.essaisComptes)
+        p.drawText(QRect(0, Hauteur - HauteurPied + 20, Largeur, HauteurPied - 20), Qt::AlignLeft | Qt::AlignBottom,
+                   QStringLiteral("En petits chiffres : les essais (« Juste » ou « Faux ») de chaque exercice."));
 }
 
 QList<Page> pages(const TableauSuivi& tableau)
@@ -230,7 +253,7 @@ void ImprimerSuivi(QPagedPaintDevice& appareil, const TableauSuivi& tableau, con
     for (int i = 0; i < liste.size(); ++i) {
         if (i > 0)
             appareil.newPage();
-        titre(p, titreSuivi, date, i + 1, static_cast<int>(liste.size()));
+        titre(p, tableau, titreSuivi, date, i + 1, static_cast<int>(liste.size()));
         peintre.page(liste[i]);
     }
 }

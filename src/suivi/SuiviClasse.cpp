@@ -6,6 +6,7 @@
 #include "Contexte.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "Essais.h"
 #include "Rtf.h"
 #include "TF_Edit3.h"
 #include "Tableur.h"
@@ -184,11 +185,20 @@ void compterTotaux(TableauSuivi& tableau)
     }
 }
 
-QStringList champsEleve(const LigneSuivi& ligne)
+QString nombreOuRien(int n)
 {
+    return n > 0 ? QString::number(n) : QString();
+}
+
+QStringList champsEleve(const TableauSuivi& tableau, qsizetype rang)
+{
+    const LigneSuivi& ligne = tableau.lignes[rang];
     QStringList champs{ligne.eleve};
-    for (bool reussi : ligne.reussis)
-        champs.append(reussi ? QStringLiteral("x") : QString());
+    for (qsizetype i = 0; i < ligne.reussis.size(); ++i) {
+        champs.append(ligne.reussis[i] ? QStringLiteral("x") : QString());
+        if (tableau.essaisComptes)
+            champs.append(nombreOuRien(tableau.essais.value(rang).value(i)));
+    }
     if (ligne.etat == EtatEleve::Illisible)
         champs << TexteIllisible << QString();
     else if (ligne.etat == EtatEleve::SansBilan)
@@ -286,6 +296,42 @@ TableauSuivi ConstruireSuivi(const DemandeSuivi& demande)
     return tableau;
 }
 
+void CompterEssais(TableauSuivi& tableau, const DemandeSuivi& demande)
+{
+    // The columns of each record, one per type of file.
+    QHash<QString, QList<qsizetype>> colonnes;
+    for (qsizetype i = 0; i < tableau.colonnes.size(); ++i)
+        colonnes[tableau.colonnes[i].ligneBilan()].append(i);
+    const QString classe = demande.classe == SansClasse ? QString() : demande.classe;
+    tableau.totauxEssais = QList<int>(tableau.colonnes.size(), 0);
+    tableau.essais = QList<QList<int>>(tableau.lignes.size());
+    QStringList illisibles;
+    for (qsizetype rang = 0; rang < tableau.lignes.size(); ++rang) {
+        const LigneSuivi& ligne = tableau.lignes[rang];
+        const QString chemin = CheminEssais(demande.dossierBilans, ligne.eleve, classe);
+        QString erreur;
+        const std::optional<QByteArray> octets = lireFichier(chemin, &erreur);
+        if (!erreur.isEmpty())
+            illisibles.append(messageErreurFichier(QFileInfo(chemin).fileName(), erreur));
+        if (!octets)
+            continue;
+        QList<int>& essais = tableau.essais[rang];
+        essais = QList<int>(tableau.colonnes.size(), 0);
+        for (const Essai& essai : LireEssais(*octets).essais) {
+            for (qsizetype colonne : colonnes.value(essai.nom())) {
+                if (typeExercice(tableau.colonnes[colonne].extension) != essai.type)
+                    continue;
+                ++essais[colonne];
+                ++tableau.totauxEssais[colonne];
+            }
+        }
+    }
+    tableau.essaisComptes = true;
+    if (!illisibles.isEmpty())
+        tableau.avertissement += (tableau.avertissement.isEmpty() ? QString() : QStringLiteral("\n"))
+            + QStringLiteral("Essais non comptés : ") + illisibles.join(QLatin1Char('\n'));
+}
+
 QString Initiales(const QString& eleve)
 {
     QStringList mots;
@@ -302,31 +348,49 @@ QString Initiales(const QString& eleve)
     return mots.join(QLatin1Char(' '));
 }
 
-TableauSuivi MasquerNoms(TableauSuivi tableau)
+QStringList NomsMasques(const QStringList& eleves)
 {
     QHash<QString, int> vus;
-    for (LigneSuivi& ligne : tableau.lignes) {
-        const QString initiales = Initiales(ligne.eleve);
+    QStringList masques;
+    for (const QString& eleve : eleves) {
+        const QString initiales = Initiales(eleve);
         const int rang = ++vus[initiales];
-        ligne.eleve = rang == 1 ? initiales : QStringLiteral("%1 (%2)").arg(initiales).arg(rang);
+        masques.append(rang == 1 ? initiales : QStringLiteral("%1 (%2)").arg(initiales).arg(rang));
     }
+    return masques;
+}
+
+TableauSuivi MasquerNoms(TableauSuivi tableau)
+{
+    QStringList eleves;
+    for (const LigneSuivi& ligne : tableau.lignes)
+        eleves.append(ligne.eleve);
+    const QStringList masques = NomsMasques(eleves);
+    for (qsizetype i = 0; i < tableau.lignes.size(); ++i)
+        tableau.lignes[i].eleve = masques[i];
     return tableau;
 }
 
 QByteArray ContenuCsv(const TableauSuivi& tableau)
 {
     QStringList entete{QStringLiteral("Élève")};
-    for (const ColonneSuivi& colonne : tableau.colonnes)
+    for (const ColonneSuivi& colonne : tableau.colonnes) {
         entete.append(colonne.serie + QLatin1Char('\\') + NomColonne(tableau, colonne));
+        if (tableau.essaisComptes)
+            entete.append(entete.constLast() + QStringLiteral(" essais"));
+    }
     entete << QStringLiteral("Total") << QStringLiteral("autres");
     for (int type : tableau.typesHasard)
         entete << TitreNiveaux + QLatin1Char(' ') + NomColonneNiveau(type).toLower();
     QString texte = LigneCsv(entete);
-    for (const LigneSuivi& ligne : tableau.lignes)
-        texte += LigneCsv(champsEleve(ligne));
+    for (qsizetype i = 0; i < tableau.lignes.size(); ++i)
+        texte += LigneCsv(champsEleve(tableau, i));
     QStringList totaux{QStringLiteral("Total")};
-    for (int n : tableau.totauxColonnes)
-        totaux.append(QString::number(n));
+    for (qsizetype i = 0; i < tableau.totauxColonnes.size(); ++i) {
+        totaux.append(QString::number(tableau.totauxColonnes[i]));
+        if (tableau.essaisComptes)
+            totaux.append(QString::number(tableau.totauxEssais.value(i)));
+    }
     totaux << QString::number(tableau.totalReussites) << QString::number(tableau.totalAutres);
     for (qsizetype i = 0; i < tableau.typesHasard.size(); ++i)
         totaux << QString();

@@ -56,6 +56,11 @@ struct TableauSuivi {
     QList<int> totauxColonnes;
     int totalReussites = 0; // the pupils' totals added up
     int totalAutres = 0;
+    // Once counted for the copies: per pupil, the attempts ("Juste" or "Faux") at each
+    // column (empty for a pupil without an attempts file), and per column their total.
+    bool essaisComptes = false;
+    QList<QList<int>> essais;
+    QList<int> totauxEssais;
 };
 
 inline const QString TexteIllisible = QStringLiteral("fichier illisible");
@@ -80,13 +85,20 @@ LectureClasse ElevesDeClasse(const DemandeSuivi& demande);
 QStringList SeriesDuSuivi(const QString& dossierExercices, int numeroExercice);
 
 TableauSuivi ConstruireSuivi(const DemandeSuivi& demande);
+// Counts each pupil's attempts at each exercise of the table, from the attempts files, for
+// its copies. A file that cannot be read is said in the table's warning.
+void CompterEssais(TableauSuivi& tableau, const DemandeSuivi& demande);
 
 // A pupil as initials, for a table the whole class sees: "Léa Martin" and "Léa M." give
 // "L. M.", "Jean-Luc" gives "J.-L.".
 QString Initiales(const QString& eleve);
-// The table with every pupil as initials, those alike numbered ("L. M. (2)").
+// The pupils as initials, those alike numbered ("L. M. (2)"), in the same order.
+QStringList NomsMasques(const QStringList& eleves);
+// The table with every pupil as initials.
 TableauSuivi MasquerNoms(TableauSuivi tableau);
 
 // The table as a spreadsheet file: UTF-8 with a byte-order mark, ";" between fields, a
-// header row, one row per pupil and a row of totals (none for the levels). No field is ever read as a formula.
+// header row, one row per pupil and a row of totals (none for the levels). Once the attempts
+// are counted, each exercise's column is followed by its attempts'. No field is ever read
+// as a formula.
 QByteArray ContenuCsv(const TableauSuivi& tableau);

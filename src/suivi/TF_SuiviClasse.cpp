@@ -9,6 +9,7 @@
 #include "FinAnnee.h"
 #include "MiseEnPageSuivi.h"
 #include "Operations.h"
+#include "TF_EnDirect.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,14 +40,6 @@ QTableWidgetItem* element(const QString& texte, const QString& bulle = QString()
     return item;
 }
 
-QComboBox* creerListe(QWidget* parent, const QString& nom, const QRect& geometrie)
-{
-    auto* liste = new QComboBox(parent);
-    liste->setObjectName(nom);
-    liste->setGeometry(geometrie);
-    liste->setFont(PoliceArial(15));
-    return liste;
-}
 } // namespace
 
 TF_SuiviClasse::TF_SuiviClasse(const Contexte& contexte, QWidget* parent)
@@ -68,19 +61,19 @@ void TF_SuiviClasse::creerControles()
     const QFont gras = PoliceArial(16, true);
     CreerEtiquette(Panel1, QStringLiteral("LabelClasse"), QStringLiteral("Classe :"), {12, 16, 0, 0}, gras,
                    CouleurNoir);
-    ComboClasse = creerListe(Panel1, QStringLiteral("ComboClasse"), {90, 10, 200, 30});
-    ComboClasse->setAccessibleName(QStringLiteral("Classe"));
+    ComboClasse = CreerListeDeroulante(Panel1, QStringLiteral("ComboClasse"), {90, 10, 200, 30}, PoliceArial(15),
+                                       QStringLiteral("Classe"));
     CreerEtiquette(Panel1, QStringLiteral("LabelType"), QStringLiteral("Exercices :"), {306, 16, 0, 0}, gras,
                    CouleurNoir);
-    ComboType = creerListe(Panel1, QStringLiteral("ComboType"), {404, 10, 80, 30});
+    ComboType = CreerListeDeroulante(Panel1, QStringLiteral("ComboType"), {404, 10, 80, 30}, PoliceArial(15),
+                                     QStringLiteral("Exercices"));
     ComboType->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
                          TousLesTypes});
     ComboType->setCurrentText(TousLesTypes);
-    ComboType->setAccessibleName(QStringLiteral("Exercices"));
     CreerEtiquette(Panel1, QStringLiteral("LabelSerie"), QStringLiteral("Série :"), {500, 16, 0, 0}, gras,
                    CouleurNoir);
-    ComboSerie = creerListe(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30});
-    ComboSerie->setAccessibleName(QStringLiteral("Série"));
+    ComboSerie = CreerListeDeroulante(Panel1, QStringLiteral("ComboSerie"), {566, 10, 206, 30}, PoliceArial(15),
+                                      QStringLiteral("Série"));
     LabelMessage = CreerEtiquette(Panel1, QStringLiteral("LabelMessage"), QString(), {12, 46, 760, 36},
                                   PoliceArial(15, true), CouleurRouge);
     LabelMessage->setWordWrap(true);
@@ -92,6 +85,10 @@ void TF_SuiviClasse::creerControles()
                                   PoliceArial(14, true), CouleurBleu);
     BoutonArchive = CreerBouton(Panel1, QStringLiteral("BoutonArchive"), QStringLiteral("Ouvrir une archive..."),
                                 {562, 86, 210, 32}, PoliceArial(15, true));
+    // Where the archive's name shows: a past year is not followed live.
+    BoutonEnDirect = CreerBouton(Panel1, QStringLiteral("BoutonEnDirect"), QStringLiteral("En direct"),
+                                 {214, 86, 150, 32}, PoliceArial(15, true));
+    ColorerTexte(BoutonEnDirect, CouleurRouge);
     TableSuivi = new QTableWidget(Panel1);
     TableSuivi->setAccessibleName(QStringLiteral("Réussites de la classe"));
     TableSuivi->setObjectName(QStringLiteral("TableSuivi"));
@@ -106,6 +103,7 @@ void TF_SuiviClasse::creerControles()
     connect(ComboSerie, &QComboBox::activated, this, &TF_SuiviClasse::ComboClasseChange);
     connect(CaseMasquerNoms, &QCheckBox::clicked, this, &TF_SuiviClasse::ComboClasseChange);
     connect(BoutonArchive, &QPushButton::clicked, this, &TF_SuiviClasse::BoutonArchiveClick);
+    connect(BoutonEnDirect, &QPushButton::clicked, this, &TF_SuiviClasse::BoutonEnDirectClick);
 }
 
 void TF_SuiviClasse::creerBoutons()
@@ -298,11 +296,24 @@ QString TF_SuiviClasse::choisirFichier(const QString& extension, const QString& 
     return dialogues().enregistrerFichier(demande);
 }
 
+// The table with each pupil's attempts beside the successes, counted only for a copy: a
+// year of attempts is far longer to read than the results files.
+TableauSuivi TF_SuiviClasse::copie()
+{
+    const DemandeSuivi d = demande();
+    TableauSuivi tableau = ConstruireSuivi(d);
+    if (!tableau.erreur.isEmpty())
+        return tableau_;
+    CompterEssais(tableau, d);
+    LabelMessage->setText(tableau.avertissement);
+    return CaseMasquerNoms->isChecked() ? MasquerNoms(tableau) : tableau;
+}
+
 void TF_SuiviClasse::BoutonTableurClick()
 {
     const QString fichier = choisirFichier(QStringLiteral("csv"), QStringLiteral("tableur (*.csv)"));
     QString erreur;
-    if (!fichier.isEmpty() && !ecrireFichier(fichier, ContenuCsv(tableau_), &erreur))
+    if (!fichier.isEmpty() && !ecrireFichier(fichier, ContenuCsv(copie()), &erreur))
         avertir(messageErreurFichier(QFileInfo(fichier).fileName(), erreur));
 }
 
@@ -311,7 +322,7 @@ void TF_SuiviClasse::BoutonPdfClick()
     const QString fichier = choisirFichier(QStringLiteral("pdf"), QStringLiteral("document PDF (*.pdf)"));
     QString erreur;
     if (!fichier.isEmpty()
-        && !EnregistrerPdfSuivi(fichier, tableau_, titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")),
+        && !EnregistrerPdfSuivi(fichier, copie(), titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")),
                                 &erreur))
         avertir(messageErreurFichier(QFileInfo(fichier).fileName(), erreur));
 }
@@ -322,7 +333,7 @@ void TF_SuiviClasse::BoutonImprimerClick()
     imprimante.setDocName(titre());
     QPrintDialog choix(&imprimante, this);
     if (choix.exec() == QDialog::Accepted)
-        ImprimerSuivi(imprimante, tableau_, titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        ImprimerSuivi(imprimante, copie(), titre(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 QString TF_SuiviClasse::dossierListes() const
@@ -366,6 +377,7 @@ void TF_SuiviClasse::BoutonArchiveClick()
     }
     archive_ = std::move(dossier);
     nomArchive_ = QFileInfo(fichier).fileName();
+    BoutonEnDirect->hide();
     LabelArchive->setText(QStringLiteral("Archive « %1 », en lecture").arg(nomArchive_));
     LabelArchive->setToolTip(fichier);
     BoutonArchive->setText(QStringLiteral("Revenir à l'année"));
@@ -381,6 +393,16 @@ void TF_SuiviClasse::fermerArchive()
     LabelArchive->clear();
     LabelArchive->setToolTip(QString());
     BoutonArchive->setText(QStringLiteral("Ouvrir une archive..."));
+    BoutonEnDirect->show();
+}
+
+void TF_SuiviClasse::BoutonEnDirectClick()
+{
+    if (!enDirect_)
+        enDirect_ = new TF_EnDirect(this);
+    enDirect_->suivre({dossierListes(), dossierBilans(), dossierExercices(), ComboClasse->currentText()},
+                      CaseMasquerNoms->isChecked());
+    enDirect_->exec();
 }
 
 void TF_SuiviClasse::hideEvent(QHideEvent* evenement)

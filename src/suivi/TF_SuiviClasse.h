@@ -14,11 +14,12 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTemporaryDir;
+class TF_EnDirect;
 
 // "Suivi de la classe": the teacher's table of who has done which exercise, with its
 // spreadsheet, print and PDF copies. It only reads the results files, those of the year
 // or those an archive of a past year keeps. Names may be hidden behind initials for a
-// table shown to the whole class.
+// table shown to the whole class. "En direct" follows the class during the lesson.
 class TF_SuiviClasse : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ public:
     void BoutonImprimerClick();
     void BoutonPdfClick();
     void BoutonArchiveClick();
+    void BoutonEnDirectClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -49,6 +51,7 @@ private:
     QCheckBox* CaseMasquerNoms;
     QLabel* LabelArchive;
     QPushButton* BoutonArchive;
+    QPushButton* BoutonEnDirect;
     QTableWidget* TableSuivi;
     QPushButton* BoutonTableur;
     QPushButton* BoutonImprimer;
@@ -58,6 +61,7 @@ private:
     // The archive unfolded while it is shown, removed when the window closes.
     std::unique_ptr<QTemporaryDir> archive_;
     QString nomArchive_;
+    TF_EnDirect* enDirect_ = nullptr; // made at its first opening
 
     void creerControles();
     void creerBoutons();
@@ -68,6 +72,7 @@ private:
     void fermerArchive();
     DemandeSuivi demande() const;
     QString titre() const;
+    TableauSuivi copie();
     void remplirTable();
     void remplirSeries();
     void remplirLigne(int ligne, const LigneSuivi& eleve);

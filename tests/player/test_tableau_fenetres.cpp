@@ -11,6 +11,7 @@
 #include "ModeTableau.h"
 #include "Tableau.h"
 #include "TF_ApercuImport.h"
+#include "TF_EnDirect.h"
 #include "TF_Menu.h"
 #include "TF_preferences.h"
 
@@ -107,11 +108,14 @@ TEST(TableauFenetres, EveryControlOfEveryWindowIsHighEnoughAndNoCaptionIsCut)
     const Fenetres& f = programme->fenetres;
     QList<QWidget*> fenetres{programme->menu.get()};
     fenetres << f.preferences << f.modifChoix << f.dessin << f.choixExo << f.jeuLignes << f.jeu1 << f.pubN
-             << f.effaceBilans << f.listes << f.nomEleve << f.fiches << f.suiviClasse << f.serieHasard;
-    // The windows made when they are first needed: the import's preview, the help.
+             << f.effaceBilans << f.listes << f.nomEleve << f.fiches << f.suiviClasse << f.serieHasard
+             << f.parcoursClasse;
+    // The windows made when they are first needed: the import's preview, the live view, the
+    // help.
     TF_ApercuImport apercu(contexte);
+    TF_EnDirect direct;
     FenetreAide aide;
-    fenetres << &apercu << &aide;
+    fenetres << &apercu << &direct << &aide;
     const int minimum = HauteurMinimaleTableau(lignesEcran());
     QStringList tropPetits, coupes;
     for (QWidget* fenetre : fenetres) {

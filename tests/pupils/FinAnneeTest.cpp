@@ -136,3 +136,26 @@ TEST_F(FinDAnnee, LeBoutonFinDAnneeDemandeUneFoisEnNommantLesFichiers)
     EXPECT_EQ(dialogues.textes().last(), QStringLiteral("Il n'y a ni bilan ni liste d'élèves à archiver."));
     EXPECT_EQ(dialogues.enregistrements.size(), 2);
 }
+
+// The pupils' attempts go with their results: archived, erased, read again from the archive.
+TEST_F(FinDAnnee, LesFichiersDEssaisPartentAvecLesBilans)
+{
+    const QString essais = QStringLiteral("Essais Orvane CM1 Léa.csv");
+    ecrire(bilan(essais), "Date;Heure;Type;Série;Exercice;Verdict\r\n");
+    ecrire(bilan(QStringLiteral("tableau.csv")), "reste");
+    const FichiersAnnee fichiers = FichiersDeLAnnee(dossierBilans(), programme.chemin());
+    EXPECT_EQ(fichiers.essais, QStringList{bilan(essais)});
+    TF_efface_bilans fenetre(contexte);
+    fenetre.show();
+    dialogues.fichiersEnregistres << archive();
+    dialogues.reponses << Reponse::Oui;
+    QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("BoutonFinAnnee")), Qt::LeftButton);
+    EXPECT_EQ(dialogues.textes().value(0), QStringLiteral("Ranger dans l'archive « annee.zip » les fichiers de l'année, puis "
+                                                          "les effacer ? Cela fait 4 fichiers : 2 bilans, 1 fichier "
+                                                          "d'essais et 1 liste d'élèves."));
+    EXPECT_EQ(nomsDans(dossierBilans()), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("tableau.csv")}));
+    EXPECT_TRUE(archivee().contains(QStringLiteral("bilans/") + essais));
+    DossierTemporaire depliee;
+    EXPECT_EQ(DeplierArchiveAnnee(archive(), depliee.chemin()), QString());
+    EXPECT_TRUE(QFile::exists(depliee.fichier(QStringLiteral("bilans/") + essais)));
+}

@@ -12,6 +12,9 @@
 //                                                that is not whole, then prints when it last
 //                                                saw each record
 //   ProcessusBilans preferences PROGRAM STOP     writes two sets of preferences in turn
+//   ProcessusBilans essayer FOLDER N COUNT PUPILS adds the attempts "Série N\ExI" for I in
+//                                                0..COUNT-1, each to the next of the pupils
+//                                                "Élève 0" to "Élève PUPILS-1" of class CM1
 //   ProcessusBilans tenir FILE                   holds FILE's lock until killed
 //   ProcessusBilans prendre FILE                 tries FILE's lock once, prints the outcome
 //
@@ -22,6 +25,7 @@
 #include "Bilans.h"
 #include "Contexte.h"
 #include "Dialogues.h"
+#include "Essais.h"
 #include "Preferences.h"
 #include "Rtf.h"
 #include "Verrou.h"
@@ -148,6 +152,25 @@ int main(int argc, char** argv)
             QThread::msleep(1); // a pupil's pace, slowed down: others get their turns
         }
         return dialogues.messages;
+    }
+    if (mode == QStringLiteral("essayer") && arguments.size() == 5) {
+        const int numero = arguments.at(2).toInt();
+        const int nombre = arguments.at(3).toInt();
+        const int eleves = arguments.at(4).toInt();
+        int fautes = 0;
+        for (int i = 0; i < nombre; ++i) {
+            const QDateTime maintenant = QDateTime::currentDateTime();
+            const Essai essai{maintenant.date(), maintenant.time(), 2, QStringLiteral("Série %1").arg(numero),
+                              QStringLiteral("Ex%1").arg(i), i % 3 == 0};
+            const QString message =
+                AjouterEssai(dossier, QStringLiteral("Élève %1").arg((i + numero) % eleves), Classe, essai);
+            if (!message.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+                ++fautes;
+            }
+            QThread::msleep(1); // a class's pace, quickened: the computers take turns
+        }
+        return fautes;
     }
     if (arguments.size() < 3)
         return 100;

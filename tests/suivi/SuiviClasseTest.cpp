@@ -4,6 +4,7 @@
 
 #include "Bilans.h"
 #include "Classes.h"
+#include "Essais.h"
 #include "Rtf.h"
 
 #include <QDir>
@@ -336,4 +337,43 @@ TEST(SuiviPdf, LesNiveauxAuHasardSontSurChaquePage)
         for (const char* attendu : {"Niveau", "Au hasard 2", "Au hasard 3", "Au hasard 4", "Au hasard 5", "1", "5", "6"})
             EXPECT_TRUE(textes.contains(QString::fromLatin1(attendu))) << "page " << page << ": " << attendu;
     }
+}
+
+// The copies count each pupil's attempts at each exercise, the type telling apart the files
+// of one record; a file that cannot be read is said, and the others are counted.
+TEST_F(Suivi, LesCopiesComptentLesEssaisDeChaqueExerciceAuxCotesDesReussites)
+{
+    demande.numeroExercice = 0;
+    bilan(QStringLiteral("Bilan Orvane CM1 Léa.reu"), {QStringLiteral("Série 1\\Ex05")});
+    const auto essai = [](int type, const char* serie, const char* exercice, bool juste) {
+        return LigneEssai({QDate(2026, 3, 14), QTime(9, 0), type, QString::fromUtf8(serie), QString::fromUtf8(exercice), juste});
+    };
+    const QString dossier = demande.dossierBilans + QLatin1Char('/');
+    ecrire(dossier + NomFichierEssais(QStringLiteral("Léa"), QStringLiteral("CM1")),
+           DebutFichierEssais() + essai(2, "Série 1", "Ex05", false) + essai(2, "Série 1", "Ex05", true)
+               + essai(3, "Série 1", "Ex09", false) + essai(2, "Série 1", "Ex09", false) + essai(2, "Ancienne", "Ex01", false)
+               + essai(4, "", "4-1-7", true));
+    QDir(demande.dossierBilans).mkdir(NomFichierEssais(QStringLiteral("Zoé"), QStringLiteral("CM1")));
+    TableauSuivi t = ConstruireSuivi(demande);
+    ASSERT_EQ(t.colonnes.size(), 4); // Série 1: Ex05, Ex07, Ex09 (type 3); Série 2: A
+    CompterEssais(t, demande);
+    EXPECT_TRUE(t.essaisComptes);
+    EXPECT_EQ(t.essais, (QList<QList<int>>{{2, 0, 1, 0}, {}, {}}));
+    EXPECT_EQ(t.totauxEssais, (QList<int>{2, 0, 1, 0}));
+    EXPECT_TRUE(t.avertissement.contains(QStringLiteral("Essais non comptés")));
+    EXPECT_TRUE(t.avertissement.contains(NomFichierEssais(QStringLiteral("Zoé"), QStringLiteral("CM1"))));
+    const QByteArray csv = ContenuCsv(MasquerNoms(t));
+    EXPECT_TRUE(csv.contains("\xC3\x89l\xC3\xA8ve;S\xC3\xA9rie 1\\Ex05.ex2;S\xC3\xA9rie 1\\Ex05.ex2 essais;"
+                             "S\xC3\xA9rie 1\\Ex07.ex2;S\xC3\xA9rie 1\\Ex07.ex2 essais;"))
+        << csv.toStdString();
+    EXPECT_TRUE(csv.contains("\r\nL.;x;2;;;;1;;;1;0;")) << csv.toStdString();
+    EXPECT_TRUE(csv.contains("\r\nTotal;1;2;0;0;0;1;0;0;1;0")) << csv.toStdString();
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed (scripts/dependances.sh)";
+    QTemporaryDir pdfs;
+    const QString pdf = pdfs.filePath(QStringLiteral("suivi.pdf"));
+    ASSERT_TRUE(EnregistrerPdfSuivi(pdf, t, QStringLiteral("Classe CM1"), QStringLiteral("14/03/2026")));
+    const QString texte = executer(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(texte.contains(QStringLiteral("En petits chiffres : les essais"))) << texte.toStdString();
 }

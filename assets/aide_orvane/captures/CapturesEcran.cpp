@@ -14,6 +14,7 @@
 #include "Dessin.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
+#include "Essais.h"
 #include "Rtf.h"
 #include "SigneVerdict.h"
 #include "Contexte.h"
@@ -27,13 +28,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QHeaderView>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointingDevice>
 #include <QScreen>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -521,6 +527,114 @@ void capturerTableau(Contexte& contexte, QWidget* menu)
     if (image.size() != ecran.size() || !image.save(QDir(dossierImages).filePath(QStringLiteral("tableau.png"))))
         abandonner(QStringLiteral("impossible d'écrire tableau.png à la taille de l'écran"));
     cliquer(jeu, QStringLiteral("BoutonQuitter"));
+
+// The teacher sets the class's path: a series of exercise 4, then its level 2 at random,
+// the pupils kept to it; pictured before it is saved.
+void capturerParcours(QWidget* menu)
+{
+    auto* action = menu->findChild<QAction*>(QStringLiteral("Parcoursdelaclasse1"));
+    if (!action)
+        abandonner(QStringLiteral("le menu n'a pas d'entrée pour le parcours de la classe"));
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* parcours = fenetreVisible(QStringLiteral("F_ParcoursClasse"));
+        const auto choisir = [parcours](const QString& nom, const QString& texte) {
+            auto* liste = trouver<QComboBox>(parcours, nom);
+            liste->setCurrentText(texte);
+            emit liste->activated(liste->currentIndex());
+        };
+        choisir(QStringLiteral("ComboClasse"), QStringLiteral("CM1"));
+        choisir(QStringLiteral("ComboTypeEtape"), QStringLiteral("4 : autour d'un axe"));
+        choisir(QStringLiteral("ComboSerieEtape"), QStringLiteral("Série 1 - débutant"));
+        cliquer(parcours, QStringLiteral("BoutonAjouter"));
+        cliquer(parcours, QStringLiteral("RadioNiveau"));
+        trouver<QSpinBox>(parcours, QStringLiteral("SpinNiveau"))->setValue(2);
+        cliquer(parcours, QStringLiteral("BoutonAjouter"));
+        cliquer(parcours, QStringLiteral("CaseAutres"));
+        capturer(parcours, QStringLiteral("parcours.png"));
+        cliquer(parcours, QStringLiteral("BoutonEnregistrer"));
+        cliquer(parcours, QStringLiteral("BoutonFermer"));
+    });
+    action->trigger();
+}
+
+// A pupil of the class opens exercise 4: the chooser shows the path and its current step.
+void capturerChoixParcours(QWidget* menu, Contexte& contexte)
+{
+    contexte.reglages.BilanReussite = 1;
+    identifierPendantOuverture(QStringLiteral("CM1"), QStringLiteral("Bastien"));
+    cliquer(menu, QStringLiteral("Bouton_Autour"));
+    QWidget* jeu = fenetreVisible(QStringLiteral("F_Jeu_Lignes_Autour"));
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* choix = fenetreVisible(QStringLiteral("F_choix_exo"));
+        capturer(choix, QStringLiteral("choix_parcours.png"));
+        cliquer(choix, QStringLiteral("Button2"));
+    });
+    cliquer(jeu, QStringLiteral("BoutonNouveau"));
+    cliquer(jeu, QStringLiteral("BoutonQuitter"));
+    contexte.reglages.BilanReussite = 0;
+}
+
+// A lesson under way: each pupil's attempts as their computers would have added them, one
+// pupil stuck on three "Faux", one silent for a quarter of an hour, one done with the path.
+void preparerLecon()
+{
+    const Contexte& c = *contexteProgramme;
+    const QString bilans = c.dossierBilansAccessible();
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const QString serie = QStringLiteral("Série 1 - débutant");
+    QStringList exercices;
+    for (const EntreeDossier& entree : listerDossier(QDir(DossierExercicesAccessible(c)).filePath(serie), MasqueExercices(4)))
+        exercices.append(entree.nom.chopped(4));
+    const auto essai = [&](int minutes, const QString& exercice, bool juste) {
+        const QDateTime quand = maintenant.addSecs(-60 * minutes);
+        return Essai{quand.date(), quand.time(), 4, exercice.contains(QLatin1Char('-')) ? QString() : serie, exercice, juste};
+    };
+    const QList<QPair<QString, QList<Essai>>> lecon = {
+        {QStringLiteral("Amélie"), {essai(9, exercices.value(0), true), essai(5, exercices.value(1), false),
+                                    essai(3, exercices.value(1), false), essai(1, exercices.value(1), false)}},
+        {QStringLiteral("Bastien"), {essai(8, exercices.value(0), true), essai(2, exercices.value(1), true)}},
+        {QStringLiteral("Dylan"), {essai(22, exercices.value(0), false), essai(15, exercices.value(0), false)}},
+        {QStringLiteral("Inès"), {essai(12, QStringLiteral("4-2-101"), true), essai(7, QStringLiteral("4-2-102"), true),
+                                  essai(3, QStringLiteral("4-2-103"), true)}},
+        {QStringLiteral("Jules"), {essai(4, exercices.value(0), false), essai(2, exercices.value(0), true)}},
+    };
+    for (const auto& [eleve, essais] : lecon) {
+        QByteArray octets = DebutFichierEssais();
+        for (const Essai& e : essais)
+            octets += LigneEssai(e);
+        const QString fichier = QDir(bilans).filePath(NomFichierEssais(eleve, QStringLiteral("CM1")));
+        if (!ecrireFichier(fichier, octets))
+            abandonner(QStringLiteral("impossible d'écrire ") + fichier);
+        QFile f(fichier);
+        if (f.open(QIODevice::ReadWrite))
+            f.setFileTime(QDateTime(essais.constLast().jour, essais.constLast().heure), QFileDevice::FileModificationTime);
+    }
+    // Inès has done the whole series.
+    QStringList lignes;
+    for (const QString& exercice : exercices)
+        lignes.append(serie + QLatin1Char('\\') + exercice);
+    if (!ecrireFichier(QDir(bilans).filePath(NomFichierBilan(QStringLiteral("Inès"), QStringLiteral("CM1"))),
+                       documentRtf(lignes)))
+        abandonner(QStringLiteral("impossible d'écrire le bilan d'Inès"));
+}
+
+// The live view from the class overview, sorted by state: the pupils to go to first.
+void capturerEnDirect(QWidget* menu)
+{
+    preparerLecon();
+    auto* action = menu->findChild<QAction*>(QStringLiteral("Suividelaclasse1"));
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* suivi = fenetreVisible(QStringLiteral("F_SuiviClasse"));
+        QTimer::singleShot(3 * PauseMs, [suivi] {
+            QWidget* direct = fenetreVisible(QStringLiteral("F_EnDirect"));
+            emit trouver<QTableWidget>(direct, QStringLiteral("TableDirect"))->horizontalHeader()->sectionClicked(1);
+            capturer(direct, QStringLiteral("direct.png"));
+            cliquer(direct, QStringLiteral("BoutonFermer"));
+            cliquer(suivi, QStringLiteral("BoutonFermer"));
+        });
+        cliquer(suivi, QStringLiteral("BoutonEnDirect"));
+    });
+    action->trigger();
 }
 
 } // namespace
@@ -564,5 +678,8 @@ int main(int argc, char** argv)
     capturerAuHasard(menu, programme->contexte);
     capturerSerieHasard(menu);
     capturerExercicesAuHasard();
+    capturerParcours(menu);
+    capturerChoixParcours(menu, programme->contexte);
+    capturerEnDirect(menu);
     return 0;
 }

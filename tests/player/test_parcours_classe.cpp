@@ -1,0 +1,175 @@
+// A pupil led through the class's two-step path in the real windows: "Commencer" opens the
+// chooser on the first step, "Nouveau" follows the path without it, and the live view
+// sees the pupil stuck after three "Faux" and at work again after a "Juste".
+
+#include "MondeJeu.h"
+
+#include "Bilans.h"
+#include "Classes.h"
+#include "Controles.h"
+#include "EnDirect.h"
+#include "Enregistrements.h"
+#include "Essais.h"
+#include "ParcoursClasse.h"
+#include "Symetrie.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class ParcoursClasseJeu : public ::testing::Test {
+protected:
+    MondeJeu monde{4};
+
+    ParcoursClasseJeu()
+    {
+        Contexte& c = monde.contexte();
+        c.reglages.BilanReussite = 1;
+        c.suiviEleve = true;
+        c.nomEleve = QStringLiteral("Zoé");
+        c.nomClasse = QStringLiteral("CM1");
+        EXPECT_TRUE(EcrireClasse(QDir(monde.dossier()).filePath(QStringLiteral("CM1.elv")), {QStringLiteral("Zoé")}));
+        EcrireDansExercices(c, QStringLiteral("Série 1/Ex01.ex4"),
+                            ContenuFichier(4, AxeVertical, 24, 20, {{GenreTrait, 3, 2, 9, 8}}));
+        EcrireDansExercices(c, QStringLiteral("Série 1/Ex02.ex4"),
+                            ContenuFichier(4, AxeVertical, 24, 20, {{GenreTrait, 5, 5, 5, 9}}));
+        ParcoursClasse parcours;
+        parcours.autresExercices = false;
+        EtapeParcours serie;
+        serie.type = 4;
+        serie.serie = QStringLiteral("Série 1");
+        EtapeParcours niveau;
+        niveau.genre = GenreEtape::Niveau;
+        niveau.type = 4;
+        niveau.niveau = 1;
+        niveau.reussites = 2;
+        parcours.etapes = {serie, niveau};
+        EXPECT_TRUE(ecrireFichier(QDir(monde.dossier()).filePath(NomFichierParcours(QStringLiteral("CM1"))),
+                                  ContenuParcours(parcours, QStringLiteral("CM1"))));
+    }
+
+    // The exact image of every segment, drawn over a cleared picture, then checked.
+    void reussir()
+    {
+        monde.cliquer(QStringLiteral("BoutonEffacer"));
+        const Figure& modele = monde.jeu().figureReference();
+        for (int i = 1; i <= modele.NbElements; ++i) {
+            ASSERT_EQ(modele[i].GenreElement, GenreTrait);
+            const ElementFigure image = ElementMiroir(monde.jeu().grille(), modele[i]);
+            monde.tracer({image.X1, image.Y1}, {image.X2, image.Y2});
+        }
+        monde.cliquer(QStringLiteral("BoutonCorrection"));
+        ASSERT_EQ(monde.resultat(), QStringLiteral("Juste"));
+    }
+    void rater(int essai)
+    {
+        monde.tracerNoeuds({1, 1 + 3 * essai}, {2, 3 + 3 * essai});
+        monde.cliquer(QStringLiteral("BoutonCorrection"));
+        ASSERT_EQ(monde.resultat(), QStringLiteral("Faux"));
+    }
+
+    // "Nouveau" that must not show the chooser: one shown is cancelled and reported.
+    void nouveauSansChoix()
+    {
+        auto attendu = std::make_shared<bool>(true);
+        QTimer::singleShot(0, [attendu] {
+            if (!*attendu)
+                return;
+            if (auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "the chooser was shown";
+                choix->Button2Click();
+            }
+        });
+        monde.cliquer(QStringLiteral("BoutonNouveau"));
+        *attendu = false;
+    }
+
+    int premiereCase() { return monde.jeu().figureReference()[1].CaseX1; }
+
+    EleveDirect enDirect(SuiviDirect& suivi)
+    {
+        suivi.actualiser(QDateTime::currentDateTime());
+        return suivi.eleves().value(0);
+    }
+};
+
+TEST_F(ParcoursClasseJeu, UnEleveSuitLeParcoursDeSaClasseEtLaVueEnDirectLeVoitBloquePuisReparti)
+{
+    SuiviDirect suivi({monde.dossier(), monde.dossier(), monde.contexte().dossierExercices.dossier(), QStringLiteral("CM1")});
+    EXPECT_EQ(enDirect(suivi).etat, EtatDirect::PasCommence);
+
+    // "Commencer": the chooser opens on the first step, and "Continuer" gives its first exercise.
+    QStringList aFaire;
+    QTimer::singleShot(0, [&aFaire] {
+        auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
+        ASSERT_NE(choix, nullptr) << "the chooser is not shown";
+        aFaire = choix->findChild<ListeEleves*>(QStringLiteral("ListBox3"))->textes();
+        choix->findChild<QPushButton*>(QStringLiteral("BoutonContinuer"))->click();
+    });
+    monde.cliquer(QStringLiteral("BoutonNouveau"));
+    EXPECT_EQ(aFaire, (QStringList{QStringLiteral("Ex01"), QStringLiteral("Ex02")}));
+    EXPECT_EQ(premiereCase(), 3) << "Série 1\\Ex01";
+
+    for (int essai = 0; essai < 3; ++essai)
+        rater(essai);
+    const EleveDirect bloque = enDirect(suivi);
+    EXPECT_EQ(bloque.etat, EtatDirect::Bloque);
+    EXPECT_EQ(bloque.motif, QStringLiteral("3 « Faux » de suite"));
+    EXPECT_EQ(bloque.etape, QStringLiteral("1 / 2"));
+    reussir();
+    const EleveDirect reparti = enDirect(suivi);
+    EXPECT_EQ(reparti.etat, EtatDirect::AuTravail);
+    EXPECT_EQ(reparti.reussitesDuJour, 1);
+
+    // "Nouveau" follows the path: the series' other exercise, then the level twice.
+    nouveauSansChoix();
+    EXPECT_EQ(premiereCase(), 5) << "Série 1\\Ex02";
+    reussir();
+    for (int i = 0; i < 2; ++i) {
+        nouveauSansChoix();
+        const std::optional<CodeExercice> code = monde.jeu().codeMontre();
+        ASSERT_TRUE(code) << i;
+        EXPECT_EQ(code->Type, 4);
+        EXPECT_EQ(code->Niveau, 1);
+        EXPECT_EQ(enDirect(suivi).etape, QStringLiteral("2 / 2"));
+        reussir();
+    }
+    EXPECT_EQ(enDirect(suivi).etat, EtatDirect::Fini);
+
+    // The path done, "Nouveau" opens the chooser, which says so.
+    QString situation;
+    QTimer::singleShot(0, [&situation] {
+        auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
+        ASSERT_NE(choix, nullptr) << "the chooser is not shown";
+        situation = choix->findChild<QLabel*>(QStringLiteral("LabelParcours"))->text();
+        EXPECT_FALSE(choix->findChild<QPushButton*>(QStringLiteral("BoutonContinuer"))->isEnabled());
+        choix->Button2Click();
+    });
+    monde.cliquer(QStringLiteral("BoutonNouveau"));
+    EXPECT_TRUE(situation.startsWith(QStringLiteral("Bravo, tu as fini le parcours de ta classe !")));
+
+    // Every verdict is in the attempts file; the results file is as it always was.
+    const QString dossier = monde.dossier();
+    const std::optional<QByteArray> octets =
+        lireFichier(QDir(dossier).filePath(NomFichierEssais(QStringLiteral("Zoé"), QStringLiteral("CM1"))));
+    ASSERT_TRUE(octets);
+    const LectureEssais lecture = LireEssais(*octets);
+    ASSERT_EQ(lecture.essais.size(), 7);
+    EXPECT_EQ(lecture.essais[0].nom(), QStringLiteral("Série 1\\Ex01"));
+    EXPECT_FALSE(lecture.essais[2].juste);
+    EXPECT_TRUE(lecture.essais[3].juste);
+    EXPECT_TRUE(lecture.essais[6].code());
+    EXPECT_EQ(LireBilan(CheminBilan(dossier, QStringLiteral("Zoé"), QStringLiteral("CM1"))),
+              (QStringList{QStringLiteral("Série 1\\Ex01"), QStringLiteral("Série 1\\Ex02"), LigneHasard(4, 1)}));
+}
+
+} // namespace
