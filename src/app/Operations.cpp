@@ -1,5 +1,7 @@
 #include "Operations.h"
 
+#include <QMouseEvent>
+
 #include "Dialogues.h"
 #include "Contexte.h"
 #include "GlyphesBoutons.h"
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -52,19 +55,27 @@ DerniereSaisie::DerniereSaisie(QObject* parent)
 
 bool DerniereSaisie::eventFilter(QObject*, QEvent* evenement)
 {
+    const Moyen avant = moyen_;
     switch (evenement->type()) {
     case QEvent::KeyPress:
-        clavier_ = true;
+        moyen_ = Moyen::Clavier;
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        if (const auto* souris = static_cast<QMouseEvent*>(evenement);
+            souris->source() == Qt::MouseEventNotSynthesized
+            && souris->device()->type() == QInputDevice::DeviceType::Mouse)
+            moyen_ = Moyen::Souris;
+        break;
     case QEvent::TouchBegin:
     case QEvent::TabletPress:
-        clavier_ = false;
+        moyen_ = Moyen::Doigt;
         break;
     default:
         break;
     }
+    if (moyen_ != avant)
+        emit change();
     return false;
 }
 

@@ -25,19 +25,25 @@ void Dire(const Contexte& contexte, const QString& phrase);
 // teacher asked for it.
 void AnnoncerVerdict(const Contexte& contexte, bool juste);
 
-// Whether a key or the pointer (mouse, finger, pen) was pressed last, anywhere in the
-// program, so that an instruction speaks of the one the pupil is using. The mouse until a
-// key is pressed.
+// Whether a key, the mouse, or a finger or pen was pressed last, anywhere in the program,
+// so that an instruction speaks of the one the pupil is using. The mouse until anything
+// else is pressed; the mouse presses the system makes from a touch are not the mouse.
 class DerniereSaisie : public QObject {
+    Q_OBJECT
 public:
+    enum class Moyen { Souris, Clavier, Doigt };
+
     explicit DerniereSaisie(QObject* parent);
-    bool clavier() const { return clavier_; }
+    Moyen moyen() const { return moyen_; }
+
+signals:
+    void change();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    bool clavier_ = false;
+    Moyen moyen_ = Moyen::Souris;
 };
 
 void AfficherAide(const QString& sujet);

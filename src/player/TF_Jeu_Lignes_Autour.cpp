@@ -38,6 +38,8 @@ namespace {
 const QString TexteConsigne = QStringLiteral("Utilise la souris pour dessiner le symétrique");
 const QString TexteConsigneClavier =
     QStringLiteral("Utilise les flèches et la touche Espace pour dessiner le symétrique");
+const QString TexteConsigneDoigt =
+    QStringLiteral("Utilise ton doigt ou le stylet pour dessiner le symétrique");
 // The help after "Faux": right images in green, missing ones in orange, strokes that are
 // the image of nothing dashed red; the solution in blue.
 constexpr int DureeCalqueMs = 4000;
@@ -165,6 +167,13 @@ void TF_Jeu_Lignes_Autour::creerControles()
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
     saisie_ = new DerniereSaisie(this);
+    // The instruction on show follows the pupil's hands as they change (said aloud only
+    // when the exercise opens).
+    connect(saisie_, &DerniereSaisie::change, this, [this] {
+        const QString texte = Panel1->text();
+        if (texte == TexteConsigne || texte == TexteConsigneClavier || texte == TexteConsigneDoigt)
+            Panel1->setText(consigne());
+    });
 }
 
 void TF_Jeu_Lignes_Autour::creerOutils()
@@ -856,10 +865,17 @@ void TF_Jeu_Lignes_Autour::finDuCalque()
     Panel1->setText(consigne());
 }
 
-// The instruction for the pupil's hands: the keyboard's way once a key was pressed last.
+// The instruction for the pupil's hands: the way of what was pressed last.
 QString TF_Jeu_Lignes_Autour::consigne() const
 {
-    return saisie_->clavier() ? TexteConsigneClavier : TexteConsigne;
+    switch (saisie_->moyen()) {
+    case DerniereSaisie::Moyen::Clavier:
+        return TexteConsigneClavier;
+    case DerniereSaisie::Moyen::Doigt:
+        return TexteConsigneDoigt;
+    default:
+        return TexteConsigne;
+    }
 }
 
 // "Faux" goes one second after it first appeared, however often it is asked again within

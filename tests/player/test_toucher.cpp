@@ -109,8 +109,14 @@ TEST_F(ToucherUnTrait, TheMouseEventsMadeFromATouchDrawNothingMore)
     }
     ASSERT_EQ(eleve().NbElements, 1);
     EXPECT_EQ(QPoint(eleve()[1].X1, eleve()[1].Y1), noeud(21, 2));
-    monde.cliquer(QStringLiteral("BoutonCorrection"));
+    // The instruction under the grid spoke of the finger from the first touch on, whatever
+    // mouse events the system made from it.
+    EXPECT_EQ(monde.etiquette(QStringLiteral("Panel1"))->text(),
+              QStringLiteral("Utilise ton doigt ou le stylet pour dessiner le symétrique"));
+    QTest::mouseClick(monde.bouton(QStringLiteral("BoutonCorrection")), Qt::LeftButton);
     EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
+    EXPECT_EQ(monde.etiquette(QStringLiteral("Panel1"))->text(),
+              QStringLiteral("Utilise la souris pour dessiner le symétrique"));
 }
 
 TEST_F(ToucherUnTrait, ASecondFingerNeitherDrawsNorEndsTheStroke)
