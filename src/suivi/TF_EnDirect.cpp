@@ -128,8 +128,8 @@ void TF_EnDirect::creerControles()
     TableDirect->horizontalHeaderItem(ColEtape)->setToolTip(QStringLiteral("L'étape du parcours de la classe"));
     TableDirect->horizontalHeaderItem(ColDernier)->setToolTip(
         QStringLiteral("Le dernier essai, à l'heure de l'ordinateur de l'élève"));
-    // A long exercise name keeps its end, the exercise itself.
-    TableDirect->setTextElideMode(Qt::ElideLeft);
+    // A long exercise name keeps the start of its series and its end, the exercise itself.
+    TableDirect->setTextElideMode(Qt::ElideMiddle);
     TableDirect->setWordWrap(false);
     // Every column as wide as its texts; the exercise takes the room left.
     TableDirect->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
