@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dependances.sh
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_BENCH=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_BENCH=ON -DORVANE_CAPTURES=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 

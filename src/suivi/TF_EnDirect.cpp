@@ -128,8 +128,8 @@ void TF_EnDirect::creerControles()
     TableDirect->horizontalHeaderItem(ColEtape)->setToolTip(QStringLiteral("L'étape du parcours de la classe"));
     TableDirect->horizontalHeaderItem(ColDernier)->setToolTip(
         QStringLiteral("Le dernier essai, à l'heure de l'ordinateur de l'élève"));
-    // A long exercise name keeps the start of its series and its end, the exercise itself.
-    TableDirect->setTextElideMode(Qt::ElideMiddle);
+    // A long exercise name keeps its start, the exercise itself (its series follows).
+    TableDirect->setTextElideMode(Qt::ElideRight);
     TableDirect->setWordWrap(false);
     // Every column as wide as its texts; the exercise takes the room left.
     TableDirect->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -234,6 +234,19 @@ void TF_EnDirect::remplir()
     LabelMessage->setText(messages.join(QLatin1Char('\n')));
 }
 
+namespace {
+
+// The exercise first, then its series, so that a narrow column still shows which one.
+QString texteExercice(const QString& nom)
+{
+    const qsizetype barre = nom.lastIndexOf(QLatin1Char('\\'));
+    if (barre < 0)
+        return nom;
+    return QStringLiteral("%1 (%2)").arg(nom.mid(barre + 1), nom.left(barre));
+}
+
+} // namespace
+
 void TF_EnDirect::remplirLigne(int ligne, const EleveDirect& eleve, const QString& nom)
 {
     const QDate aujourdhui = horloge_().date();
@@ -244,7 +257,7 @@ void TF_EnDirect::remplirLigne(int ligne, const EleveDirect& eleve, const QStrin
     const QList<QTableWidgetItem*> cellules = {
         new CelluleTriee(nom, 0),
         new CelluleTriee(etat, static_cast<int>(eleve.etat) * 1000 - eleve.fauxDeSuite),
-        new CelluleTriee(eleve.exercice, eleve.exercice),
+        new CelluleTriee(texteExercice(eleve.exercice), eleve.exercice),
         new CelluleTriee(eleve.reussitesDuJour > 0 ? QString::number(eleve.reussitesDuJour) : QString(),
                          eleve.reussitesDuJour),
         new CelluleTriee(eleve.essaisDuJour > 0 ? QString::number(eleve.essaisDuJour) : QString(), eleve.essaisDuJour),

@@ -527,6 +527,7 @@ void capturerTableau(Contexte& contexte, QWidget* menu)
     if (image.size() != ecran.size() || !image.save(QDir(dossierImages).filePath(QStringLiteral("tableau.png"))))
         abandonner(QStringLiteral("impossible d'écrire tableau.png à la taille de l'écran"));
     cliquer(jeu, QStringLiteral("BoutonQuitter"));
+}
 
 // The teacher sets the class's path: a series of exercise 4, then its level 2 at random,
 // the pupils kept to it; pictured before it is saved.
