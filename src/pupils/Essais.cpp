@@ -165,13 +165,26 @@ bool Essai::memeExercice(const Essai& autre) const
     return type == autre.type && exercice == autre.exercice && serie == autre.serie;
 }
 
-QString NomFichierEssais(const QString& eleve, const QString& classe)
+namespace {
+
+// The results file's name between "Bilan " and its extension.
+QString EssaisDuNomDeBilan(const QString& nomBilan)
 {
-    // The results file's name between "Bilan " and its extension.
     static const qsizetype debut = QStringLiteral("Bilan ").size();
     constexpr qsizetype extension = 4;
-    return QStringLiteral("Essais ") + NomFichierBilan(eleve, classe).mid(debut).chopped(extension)
-        + QStringLiteral(".csv");
+    return QStringLiteral("Essais ") + nomBilan.mid(debut).chopped(extension) + QStringLiteral(".csv");
+}
+
+} // namespace
+
+QString NomFichierEssais(const QString& eleve, const QString& classe)
+{
+    return EssaisDuNomDeBilan(NomFichierBilan(eleve, classe));
+}
+
+QString CheminEssaisDuBilan(const QString& dossier, const QString& nomBilan)
+{
+    return fichierSansCasse(dossier, EssaisDuNomDeBilan(nomBilan));
 }
 
 QString CheminEssais(const QString& dossier, const QString& eleve, const QString& classe)

@@ -54,6 +54,9 @@ struct Essai {
 QString NomFichierEssais(const QString& eleve, const QString& classe);
 // That file in the folder, whatever the case of its letters (as CheminBilan).
 QString CheminEssais(const QString& dossier, const QString& eleve, const QString& classe);
+// The attempts file beside a results file of the folder, from the results file's own name
+// ("Bilan Orvane CE2 Léo.reu" or ".Reu"), whatever the case of its letters.
+QString CheminEssaisDuBilan(const QString& dossier, const QString& nomBilan);
 
 // The first bytes of a new file: the byte-order mark and the header line.
 QByteArray DebutFichierEssais();

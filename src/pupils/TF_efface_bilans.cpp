@@ -1,6 +1,7 @@
 #include "TF_efface_bilans.h"
 
 #include "Bilans.h"
+#include "Essais.h"
 #include "Contexte.h"
 #include "Controles.h"
 #include "Couleurs.h"
@@ -114,10 +115,15 @@ void TF_efface_bilans::ListBox3Click()
     IndiceAEffacer_ = ListBox3->row(element);
 }
 
+// The pupil's attempts go with the results: erasing a pupil's record erases all of it.
 void TF_efface_bilans::BoutonSuppressionReussitesClick()
 {
-    if (EffacerBilan(QDir(dossier_).filePath(FichierAEffacer_)))
+    if (EffacerBilan(QDir(dossier_).filePath(FichierAEffacer_))) {
         delete ListBox3->takeItem(IndiceAEffacer_);
+        const QString essais = CheminEssaisDuBilan(dossier_, FichierAEffacer_);
+        if (QFileInfo::exists(essais))
+            EffacerBilan(essais);
+    }
     BoutonSuppressionReussites->setEnabled(false);
 }
 

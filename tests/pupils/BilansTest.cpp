@@ -291,9 +291,16 @@ TEST_F(GestionBilans, ListeEtEffaceLesDeuxFormes)
                            QStringLiteral("Bilan Orvane CE2 adrien.reu"),
                            QStringLiteral("autre.txt")}));
 
+    // The pupil's attempts file goes with the results file, whatever the case of its
+    // letters; another pupil's stays.
+    ecrire(bilan(QStringLiteral("Essais Orvane CE2 Adrien.csv")), "x");
+    ecrire(bilan(QStringLiteral("Essais Orvane CE2 Zoé.csv")), "x");
     choisir(QStringLiteral("Bilan Orvane CE2 adrien"));
     QTest::mouseClick(effacer, Qt::LeftButton);
     EXPECT_EQ(textes(), QStringList{QStringLiteral("Bilan Orvane CE2 Zoé")});
+    EXPECT_EQ(nomsDans(dossierBilans()),
+              (QStringList{QStringLiteral("Bilan Orvane CE2 Zoé.reu"), QStringLiteral("Essais Orvane CE2 Zoé.csv"),
+                           QStringLiteral("autre.txt")}));
     EXPECT_TRUE(dialogues.messages.isEmpty());
 }
 
