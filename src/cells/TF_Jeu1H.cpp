@@ -19,7 +19,10 @@
 #include <QTimer>
 
 namespace {
-const QString ConsigneJeu1 = QStringLiteral("Avec la souris, choisis la couleur, puis clique sur les cases.");
+const QString ConsigneSouris = QStringLiteral("Avec la souris, choisis la couleur, puis clique sur les cases.");
+const QString ConsigneClavier = QStringLiteral(
+    "Choisis la couleur avec un chiffre, puis colorie les cases avec les flèches et Espace.");
+const QString ConsigneDoigt = QStringLiteral("Avec ton doigt, choisis la couleur, puis touche les cases.");
 
 struct Crayon {
     const char* nom;
@@ -114,11 +117,15 @@ void TF_Jeu1H::creerControles()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(0, 584, 808, 22);
-    auto* consigne = new QLabel(ConsigneJeu1, StatusBar1);
-    consigne->setObjectName(QStringLiteral("StatusBar1Texte"));
-    consigne->setAlignment(Qt::AlignCenter);
-    consigne->setFont(police(QStringLiteral("Arial"), 14));
-    StatusBar1->addWidget(consigne, 1);
+    saisie_ = new DerniereSaisie(this);
+    auto* texte = new QLabel(consigne(), StatusBar1);
+    texte->setObjectName(QStringLiteral("StatusBar1Texte"));
+    texte->setAlignment(Qt::AlignCenter);
+    texte->setFont(police(QStringLiteral("Arial"), 14));
+    StatusBar1->addWidget(texte, 1);
+    // The instruction follows the pupil's hands as they change (said aloud only when the
+    // exercise opens).
+    connect(saisie_, &DerniereSaisie::change, texte, [this, texte] { texte->setText(consigne()); });
 
     PanelMilieu = new QWidget(this);
     PanelMilieu->setObjectName(QStringLiteral("PanelMilieu"));
@@ -295,6 +302,19 @@ bool TF_Jeu1H::toucheJeu(int code)
     }
 }
 
+// The instruction for the pupil's hands: the way of what was pressed last.
+QString TF_Jeu1H::consigne() const
+{
+    switch (saisie_->moyen()) {
+    case DerniereSaisie::Moyen::Clavier:
+        return ConsigneClavier;
+    case DerniereSaisie::Moyen::Doigt:
+        return ConsigneDoigt;
+    default:
+        return ConsigneSouris;
+    }
+}
+
 QAbstractButton* TF_Jeu1H::crayonVoisin(int pas) const
 {
     const auto crayons = crayons_->buttons();
@@ -336,7 +356,7 @@ bool TF_Jeu1H::allerVers(QPoint sens)
 
 void TF_Jeu1H::FormActivate()
 {
-    Dire(contexte_, ConsigneJeu1);
+    Dire(contexte_, consigne());
     contexte_.imageFondPanneau() = contexte_.imagePourCase(1);
     Timer1->demarrer();
     hasard_.seed(sourceGraine_());

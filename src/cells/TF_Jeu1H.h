@@ -69,6 +69,7 @@ private:
     bool toucheJeu(int code);
     bool allerVers(QPoint sens);
     QAbstractButton* crayonVoisin(int pas) const;
+    QString consigne() const;
 
     ZoneMosaique* PaintBox1;
     QStatusBar* StatusBar1;
@@ -89,6 +90,7 @@ private:
     QPushButton* SpeedButton1;
     TenirGeometrie* Timer1;
     QTimer* Timer2;
+    DerniereSaisie* saisie_ = nullptr;
 
     DimensionsJeu1 Jeu1_;
     bool AxeJeu1Vertical_ = true;

@@ -223,25 +223,30 @@ void TF_Listes::bouton_ouvrirClick()
     demande.filtre = QStringLiteral("fichiers élèves(*.elv)");
     demande.extensionParDefaut = QStringLiteral("elv");
     const QString fichier = dialogues().ouvrirFichier(demande);
-    if (!fichier.isEmpty()) {
-        viderBoites();
-        const LectureClasse lecture = LireClasse(fichier);
-        enregistrementsLus_ = lecture.enregistrements;
-        fichierConnu_ = QFileInfo(fichier).absoluteFilePath();
-        if (lecture.erreur.isEmpty())
-            contenuConnu_ = lecture.octets;
-        for (const QString& nom : lecture.noms)
-            ListBox1->ajouter(nom);
-        if (!lecture.erreur.isEmpty())
-            avertir(messageErreurFichier(fichier, lecture.erreur));
-        else if (!lecture.complete)
-            avertir(MessageClasseIncomplete());
-        Edit1->setEnabled(true);
-        Edit2->setEnabled(true);
-        Edit1->setText(NomDeClasse(fichier));
-        bouton_enregistrer->setEnabled(true);
-        modifiee_ = false;
-    }
+    if (!fichier.isEmpty())
+        ouvrirClasse(fichier);
+}
+
+// By value: opening first forgets the class known, which may be the one named.
+void TF_Listes::ouvrirClasse(QString fichier)
+{
+    viderBoites();
+    const LectureClasse lecture = LireClasse(fichier);
+    enregistrementsLus_ = lecture.enregistrements;
+    fichierConnu_ = QFileInfo(fichier).absoluteFilePath();
+    if (lecture.erreur.isEmpty())
+        contenuConnu_ = lecture.octets;
+    for (const QString& nom : lecture.noms)
+        ListBox1->ajouter(nom);
+    if (!lecture.erreur.isEmpty())
+        avertir(messageErreurFichier(fichier, lecture.erreur));
+    else if (!lecture.complete)
+        avertir(MessageClasseIncomplete());
+    Edit1->setEnabled(true);
+    Edit2->setEnabled(true);
+    Edit1->setText(NomDeClasse(fichier));
+    bouton_enregistrer->setEnabled(true);
+    modifiee_ = false;
 }
 
 bool TF_Listes::bouton_enregistrerClick()
@@ -306,6 +311,13 @@ void TF_Listes::bouton_quitterClick()
 
 void TF_Listes::bouton_importerClick()
 {
+    // The import may write the class on show: its changes are saved first if the teacher
+    // wishes, and a class the import changed is shown again as the import left it.
+    if (modifiee_) {
+        const Reponse reponse = confirmer(QStringLiteral("Enregistrer la classe en cours ?"), BoutonsMessage::OuiNonAnnuler);
+        if (reponse == Reponse::Annuler || (reponse == Reponse::Oui && !bouton_enregistrerClick()))
+            return;
+    }
     DemandeFichier demande;
     demande.titre = QStringLiteral("Importer des élèves");
     demande.dossierInitial = QDir::homePath();
@@ -329,6 +341,8 @@ void TF_Listes::bouton_importerClick()
         informer(QStringLiteral("Classes importées : %1.").arg(resultat.ecrites.join(QStringLiteral(", "))));
     if (!resultat.echecs.isEmpty())
         avertir(resultat.echecs.join(QLatin1Char('\n')));
+    if (!fichierConnu_.isEmpty() && lireFichier(fichierConnu_) != contenuConnu_)
+        ouvrirClasse(fichierConnu_);
 }
 
 // The list shown, as a spreadsheet opens it.

@@ -66,4 +66,5 @@ private:
     void creerControles();
     void creerMenu();
     void viderBoites();
+    void ouvrirClasse(QString fichier);
 };

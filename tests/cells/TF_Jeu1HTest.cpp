@@ -336,6 +336,8 @@ TEST_F(FenetreJeu1, LeDoigtEtLeStyletColorientUneFoisParToucher)
     auto* bouton = controle<QPushButton>("BoutonCorrection");
     Toucher(bouton, Saisie::Doigt, bouton->rect().center());
     EXPECT_EQ(resultat(), QStringLiteral("Juste"));
+    EXPECT_EQ(controle<QLabel>("StatusBar1Texte")->text(),
+              QStringLiteral("Avec ton doigt, choisis la couleur, puis touche les cases."));
 }
 
 TEST_F(FenetreJeu1, UneCaseEnTropOuUneMauvaiseCouleurEstFaux)
@@ -626,4 +628,9 @@ TEST_F(FenetreJeu1, UnePartieSeJoueAuClavier)
     EXPECT_NE(fenetre_->focusWidget(), caseEleve(1)) << "the arrow moves to the next cell";
     QTest::keyClick(fenetre_.get(), Qt::Key_V);
     EXPECT_EQ(resultat(), QStringLiteral("Juste"));
+    EXPECT_EQ(controle<QLabel>("StatusBar1Texte")->text(),
+              QStringLiteral("Choisis la couleur avec un chiffre, puis colorie les cases avec les flèches et Espace."));
+    QTest::mouseClick(caseEleve(1), Qt::LeftButton);
+    EXPECT_EQ(controle<QLabel>("StatusBar1Texte")->text(),
+              QStringLiteral("Avec la souris, choisis la couleur, puis clique sur les cases."));
 }
