@@ -114,65 +114,55 @@ TEST_F(Preferences, LAideApresFauxSeChoisitSurSaPageEtUnFichierAbimeLaCoupe)
     EXPECT_EQ(contexte.retours.EssaisAvantSolution, 2);
 }
 
-// Without its file, or with one that is not one byte of 0 or 1, the level offers are made.
-TEST_F(Preferences, LesPropositionsDeNiveauSeReglentSurLeurPageEtUnFichierAbimeLesGarde)
+// The switches of one byte each: without their file, or with one whose first byte is
+// neither 0 nor 1, they keep their default; a click acts at once, "Valider" writes the byte,
+// "Annuler" puts the file's value back, "Valeurs par défaut" deletes the file.
+TEST_F(Preferences, LesInterrupteursDUnOctetSeReglentSurLeurPageEtUnFichierAbimeVautLeDefaut)
 {
-    TF_preferences f(contexte);
-    f.ChargerPreferences();
-    EXPECT_TRUE(coche(&f, QStringLiteral("ChoixProposerNiveaux")));
-    cliquer(&f, QStringLiteral("ChoixProposerNiveaux"));
-    EXPECT_EQ(contexte.hasard.ProposerNiveaux, 0);
-    cliquer(&f, QStringLiteral("SpeedButton1"));
-    EXPECT_EQ(contenu(FichierHasard), QByteArray(1, '\0'));
-    f.ChargerPreferences();
-    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixProposerNiveaux")));
-    cliquer(&f, QStringLiteral("ChoixProposerNiveaux"));
-    cliquer(&f, QStringLiteral("SpeedButton2"));
-    EXPECT_EQ(contexte.hasard.ProposerNiveaux, 0) << "Annuler puts the file's value back";
-
-    for (const QByteArray& abime : {QByteArray(), QByteArray("\x02", 1), QByteArray("\x05\x00", 2)}) {
-        ASSERT_TRUE(DossierTemporaire::ecrire(FichierHasard, abime));
+    const struct {
+        const QString& fichier;
+        const char* choix;
+        bool parDefaut;
+        bool (*actif)(const Contexte&);
+    } interrupteurs[] = {
+        {FichierHasard, "ChoixProposerNiveaux", true, [](const Contexte& c) { return c.hasard.ProposerNiveaux == 1; }},
+        {FichierTableau, "ChoixModeTableau", false, [](const Contexte& c) { return c.modeTableau(); }},
+    };
+    for (const auto& i : interrupteurs) {
+        SCOPED_TRACE(i.choix);
+        const QString choix = QString::fromLatin1(i.choix);
+        TF_preferences f(contexte);
         f.ChargerPreferences();
-        EXPECT_EQ(contexte.hasard.ProposerNiveaux, 1) << abime.toHex().toStdString();
-    }
-    cliquer(&f, QStringLiteral("Par_defaut"));
-    EXPECT_FALSE(QFile::exists(FichierHasard)) << "Valeurs par défaut deletes it with the others";
-}
-
-TEST_F(Preferences, LeModeTableauSeChoisitSurSaPageEtSansFichierIlEstEteint)
-{
-    TF_preferences f(contexte);
-    f.ChargerPreferences();
-    EXPECT_FALSE(coche(&f, QStringLiteral("ChoixModeTableau")));
-    EXPECT_FALSE(contexte.modeTableau());
-    cliquer(&f, QStringLiteral("ChoixModeTableau"));
-    EXPECT_TRUE(contexte.modeTableau());
-    cliquer(&f, QStringLiteral("SpeedButton1"));
-    EXPECT_EQ(contenu(FichierTableau), QByteArray("\x01", 1));
-    EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4)) << "the settings file is unchanged";
-
-    for (const QByteArray& abime : {QByteArray(), QByteArray("\x02\x01", 2), QByteArray("\xFF", 1)}) {
-        ASSERT_TRUE(DossierTemporaire::ecrire(FichierTableau, abime));
+        EXPECT_EQ(coche(&f, choix), i.parDefaut);
+        cliquer(&f, choix);
+        EXPECT_EQ(i.actif(contexte), !i.parDefaut);
+        cliquer(&f, QStringLiteral("SpeedButton1"));
+        EXPECT_EQ(contenu(i.fichier), QByteArray(1, char(!i.parDefaut)));
+        EXPECT_EQ(contenu(FichierReglages), QByteArray("\x03\x02\x01\x00", 4)) << "the settings file is unchanged";
         f.ChargerPreferences();
-        EXPECT_FALSE(contexte.modeTableau()) << abime.toHex().toStdString();
-        EXPECT_FALSE(coche(&f, QStringLiteral("ChoixModeTableau"))) << abime.toHex().toStdString();
+        EXPECT_EQ(coche(&f, choix), !i.parDefaut);
+        cliquer(&f, choix);
+        cliquer(&f, QStringLiteral("SpeedButton2"));
+        EXPECT_EQ(i.actif(contexte), !i.parDefaut) << "Annuler puts the file's value back";
+
+        for (const QByteArray& abime : {QByteArray(), QByteArray("\x02", 1), QByteArray("\xFF", 1), QByteArray("\x05\x00", 2)}) {
+            ASSERT_TRUE(DossierTemporaire::ecrire(i.fichier, abime));
+            f.ChargerPreferences();
+            EXPECT_EQ(i.actif(contexte), i.parDefaut) << abime.toHex().toStdString();
+            EXPECT_EQ(coche(&f, choix), i.parDefaut) << abime.toHex().toStdString();
+        }
+        cliquer(&f, QStringLiteral("Par_defaut"));
+        EXPECT_FALSE(QFile::exists(i.fichier)) << "Valeurs par défaut deletes it with the others";
     }
-    ASSERT_TRUE(DossierTemporaire::ecrire(FichierTableau, QByteArray("\x01", 1)));
-    f.ChargerPreferences();
-    cliquer(&f, QStringLiteral("ChoixModeTableau"));
-    cliquer(&f, QStringLiteral("SpeedButton2"));
-    EXPECT_TRUE(contexte.modeTableau()) << "Annuler puts the file's value back";
 
     // The command line's board mode is for the run: the file keeps the teacher's choice.
-    ASSERT_TRUE(QFile::remove(FichierTableau));
     contexte.tableauDemande = true;
+    TF_preferences f(contexte);
     f.ChargerPreferences();
     EXPECT_TRUE(contexte.modeTableau());
     EXPECT_FALSE(coche(&f, QStringLiteral("ChoixModeTableau")));
     cliquer(&f, QStringLiteral("SpeedButton1"));
-    EXPECT_EQ(contenu(FichierTableau), QByteArray("\x00", 1));
-    cliquer(&f, QStringLiteral("Par_defaut"));
-    EXPECT_FALSE(QFile::exists(FichierTableau)) << "Valeurs par défaut deletes it with the others";
+    EXPECT_EQ(contenu(FichierTableau), QByteArray(1, '\0'));
 }
 
 TEST_F(Preferences, SansFichierLesControlesMontrentLesValeursParDefaut)
