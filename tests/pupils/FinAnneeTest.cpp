@@ -46,25 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(FinDAnnee, LArchiveGardeToutEtLesDossiersSeVident)
-{
-    const FichiersAnnee fichiers = FichiersDeLAnnee(dossierBilans(), programme.chemin());
-    EXPECT_EQ(fichiers.nombre(), 3);
-    const BilanFinAnnee resultat = ArchiverEtEffacer(fichiers, archive());
-    EXPECT_TRUE(resultat.erreur.isEmpty()) << resultat.erreur.toStdString();
-    EXPECT_EQ(resultat.effaces, 3);
-    EXPECT_EQ(archivee(), annee);
-    EXPECT_EQ(nomsDans(dossierBilans()), QStringList{QStringLiteral("notes.txt")});
-    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{QStringLiteral("annee.zip")});
-
-    // The overview reads the year again from its archive.
-    DossierTemporaire depliee;
-    EXPECT_EQ(DeplierArchiveAnnee(archive(), depliee.chemin()), QString());
-    EXPECT_EQ(nomsDans(depliee.fichier(QStringLiteral("listes"))), QStringList{QStringLiteral("CM1.elv")});
-    EXPECT_EQ(lire(depliee.fichier(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu"))),
-              annee.value(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")));
-}
-
 TEST_F(FinDAnnee, RienNEstEffaceSansArchiveEtUnFichierOccupeReste)
 {
     // No archive written: nothing erased.
@@ -111,6 +92,8 @@ TEST_F(FinDAnnee, UneArchiveNeDeplieQueSesBilansEtSesListes)
     EXPECT_TRUE(DeplierArchiveAnnee(archive(), depliee.chemin()).contains(QStringLiteral("ne garde aucune année")));
 }
 
+// The button asks once, naming what goes, the pupils' attempts with their results; what
+// the archive holds, and only that, leaves the folders, and is read again from it.
 TEST_F(FinDAnnee, LeBoutonFinDAnneeDemandeUneFoisEnNommantLesFichiers)
 {
     TF_efface_bilans fenetre(contexte);
@@ -122,40 +105,31 @@ TEST_F(FinDAnnee, LeBoutonFinDAnneeDemandeUneFoisEnNommantLesFichiers)
     auto* bouton = fenetre.findChild<QPushButton*>(QStringLiteral("BoutonFinAnnee"));
     QTest::mouseClick(bouton, Qt::LeftButton);
     EXPECT_FALSE(QFile::exists(archive())) << "« Non » writes nothing";
+    EXPECT_EQ(dialogues.textes().value(0), QStringLiteral("Ranger dans l'archive « annee.zip » les fichiers de l'année, puis "
+                                                          "les effacer ? Cela fait 3 fichiers : 2 bilans et 1 liste d'élèves."));
+
+    const QString essais = QStringLiteral("bilans/Essais Orvane CM1 Léa.csv");
+    annee.insert(essais, "Date;Heure;Type;Série;Exercice;Verdict\r\n");
+    ecrire(programme.fichier(essais), annee.value(essais));
+    ecrire(bilan(QStringLiteral("tableau.csv")), "reste");
     QTest::mouseClick(bouton, Qt::LeftButton);
     ASSERT_EQ(dialogues.messages.size(), 3);
     EXPECT_EQ(dialogues.textes()[1], QStringLiteral("Ranger dans l'archive « annee.zip » les fichiers de l'année, puis "
-                                                    "les effacer ? Cela fait 3 fichiers : 2 bilans et 1 liste d'élèves."));
+                                                    "les effacer ? Cela fait 4 fichiers : 2 bilans, 1 fichier "
+                                                    "d'essais et 1 liste d'élèves."));
     EXPECT_EQ(dialogues.enregistrements[0].nomPropose, NomArchiveAnnee(QDate::currentDate()));
-    EXPECT_TRUE(dialogues.textes()[2].startsWith(QStringLiteral("L'archive « annee.zip » est écrite et relue ; fichiers effacés : 3.")));
+    EXPECT_TRUE(dialogues.textes()[2].startsWith(QStringLiteral("L'archive « annee.zip » est écrite et relue ; fichiers effacés : 4.")));
     EXPECT_EQ(archivee(), annee);
     EXPECT_EQ(liste->count(), 0);
+    EXPECT_EQ(nomsDans(dossierBilans()), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("tableau.csv")}));
+    EXPECT_EQ(nomsDans(programme.chemin()), QStringList{QStringLiteral("annee.zip")});
+    DossierTemporaire depliee;
+    EXPECT_EQ(DeplierArchiveAnnee(archive(), depliee.chemin()), QString());
+    for (const QString& entree : {essais, QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")})
+        EXPECT_EQ(lire(depliee.fichier(entree)), annee.value(entree)) << entree.toStdString();
 
     // Nothing left: said, and no file dialog.
     QTest::mouseClick(bouton, Qt::LeftButton);
     EXPECT_EQ(dialogues.textes().last(), QStringLiteral("Il n'y a ni bilan ni liste d'élèves à archiver."));
     EXPECT_EQ(dialogues.enregistrements.size(), 2);
-}
-
-// The pupils' attempts go with their results: archived, erased, read again from the archive.
-TEST_F(FinDAnnee, LesFichiersDEssaisPartentAvecLesBilans)
-{
-    const QString essais = QStringLiteral("Essais Orvane CM1 Léa.csv");
-    ecrire(bilan(essais), "Date;Heure;Type;Série;Exercice;Verdict\r\n");
-    ecrire(bilan(QStringLiteral("tableau.csv")), "reste");
-    const FichiersAnnee fichiers = FichiersDeLAnnee(dossierBilans(), programme.chemin());
-    EXPECT_EQ(fichiers.essais, QStringList{bilan(essais)});
-    TF_efface_bilans fenetre(contexte);
-    fenetre.show();
-    dialogues.fichiersEnregistres << archive();
-    dialogues.reponses << Reponse::Oui;
-    QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("BoutonFinAnnee")), Qt::LeftButton);
-    EXPECT_EQ(dialogues.textes().value(0), QStringLiteral("Ranger dans l'archive « annee.zip » les fichiers de l'année, puis "
-                                                          "les effacer ? Cela fait 4 fichiers : 2 bilans, 1 fichier "
-                                                          "d'essais et 1 liste d'élèves."));
-    EXPECT_EQ(nomsDans(dossierBilans()), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("tableau.csv")}));
-    EXPECT_TRUE(archivee().contains(QStringLiteral("bilans/") + essais));
-    DossierTemporaire depliee;
-    EXPECT_EQ(DeplierArchiveAnnee(archive(), depliee.chemin()), QString());
-    EXPECT_TRUE(QFile::exists(depliee.fichier(QStringLiteral("bilans/") + essais)));
 }
