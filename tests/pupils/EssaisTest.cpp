@@ -2,17 +2,14 @@
 // file read as it grows never giving half a line, and each verdict added whole under the
 // lock, or nothing.
 
+#include "DisquePlein.h"
 #include "Essais.h"
 #include "SupportEleves.h"
 #include "Verrou.h"
 
 #include <QDateTime>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <csignal>
 
 namespace {
 
@@ -147,16 +144,10 @@ TEST_F(Essais, UnVerrouTenuAilleursUnLienOuUnDisquePleinNeLaissentRienDePartiel)
     EXPECT_EQ(lire(fichier()), avant);
 
     // Room for a few bytes only: the line begun is taken back.
-    rlimit limite{};
-    getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit ancienne = limite;
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    limite.rlim_cur = static_cast<rlim_t>(avant.size() + 5);
-    setrlimit(RLIMIT_FSIZE, &limite);
-    const QString message = ajouter(essai(QStringLiteral("Série 1"), QStringLiteral("Ex03"), true));
-    setrlimit(RLIMIT_FSIZE, &ancienne);
-    std::signal(SIGXFSZ, signal);
-    EXPECT_FALSE(message.isEmpty());
+    {
+        const DisquePlein plein(avant.size() + 5);
+        EXPECT_FALSE(ajouter(essai(QStringLiteral("Série 1"), QStringLiteral("Ex03"), true)).isEmpty());
+    }
     EXPECT_EQ(lire(fichier()), avant);
 
     // A link or a pipe planted where the file goes is never written through.
