@@ -21,23 +21,7 @@ protected:
         ecrire(QDir(dossierExercices()).filePath(serie + QLatin1Char('/') + nom), "x");
     }
 
-    static EtapeParcours serie(const QString& nom, int reussites = 0, int type = 4)
-    {
-        EtapeParcours e;
-        e.type = type;
-        e.serie = nom;
-        e.reussites = reussites;
-        return e;
-    }
-    static EtapeParcours niveau(int n, int reussites)
-    {
-        EtapeParcours e;
-        e.genre = GenreEtape::Niveau;
-        e.type = 4;
-        e.niveau = n;
-        e.reussites = reussites;
-        return e;
-    }
+    static EtapeParcours serie(const QString& nom, int reussites = 0) { return etapeSerie(4, nom, reussites); }
     static Essai reussi(const QString& code, bool juste = true)
     {
         return {QDate(2026, 3, 14), QTime(9, 0), 4, QString(), code, juste};
@@ -60,9 +44,8 @@ TEST_F(Avancement, ChaqueEtapeEstFaiteCouranteAVenirOuIntrouvable)
 {
     EtapeParcours illisible;
     illisible.illisible = QStringLiteral("bonjour");
-    ParcoursClasse parcours;
-    parcours.etapes = {serie(QStringLiteral("Série 1")), illisible, serie(QStringLiteral("Série effacée")),
-                       niveau(2, 2), serie(QStringLiteral("Série 2"))};
+    const ParcoursClasse parcours{{serie(QStringLiteral("Série 1")), illisible, serie(QStringLiteral("Série effacée")),
+                                   etapeNiveau(4, 2, 2), serie(QStringLiteral("Série 2"))}};
     using E = EtatEtape;
     const struct {
         const char* cas;
@@ -105,8 +88,7 @@ TEST_F(Avancement, ChaqueEtapeEstFaiteCouranteAVenirOuIntrouvable)
 
 TEST_F(Avancement, LaSuiteEstLExerciceAFaireSuivantDansLOrdreDuChoix)
 {
-    ParcoursClasse parcours;
-    parcours.etapes = {serie(QStringLiteral("Série 1"), 2), niveau(1, 1), serie(QStringLiteral("Série 2"))};
+    const ParcoursClasse parcours{{serie(QStringLiteral("Série 1"), 2), etapeNiveau(4, 1, 1), serie(QStringLiteral("Série 2"))}};
     AvancementParcours a = avancer(parcours, {QStringLiteral("Série 1\\Ex02")});
     const AvancementEtape& premiere = a.etapes[0];
     EXPECT_EQ(premiere.requises, 2) << "two successes of the three exercises end it";

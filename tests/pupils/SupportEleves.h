@@ -7,6 +7,7 @@
 #include "DialoguesScriptes.h"
 #include "DossierTemporaire.h"
 #include "Contexte.h"
+#include "ParcoursClasse.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -105,4 +106,25 @@ inline void cliquerItem(QListWidget* liste, const QString& texte)
                                     << texte.toStdString();
     liste->setCurrentItem(trouves[0]);
     emit liste->itemClicked(trouves[0]);
+}
+
+// Steps of a class's path: a series (every exercise, or that many successes), or that many
+// successes at a level au hasard.
+inline EtapeParcours etapeSerie(int type, const QString& serie, int reussites = 0)
+{
+    EtapeParcours e;
+    e.type = type;
+    e.serie = serie;
+    e.reussites = reussites;
+    return e;
+}
+
+inline EtapeParcours etapeNiveau(int type, int niveau, int reussites)
+{
+    EtapeParcours e;
+    e.genre = GenreEtape::Niveau;
+    e.type = type;
+    e.niveau = niveau;
+    e.reussites = reussites;
+    return e;
 }

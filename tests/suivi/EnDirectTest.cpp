@@ -143,9 +143,8 @@ TEST_F(Direct, LaFenetreRelitParElleMemeEtTrieLesElevesBloquesDAbord)
 {
     DialoguesScriptes dialogues;
     ParcoursClasse parcours;
-    EtapeParcours etape;
-    etape.serie = QStringLiteral("Série 1");
-    parcours.etapes = {etape};
+    parcours.etapes = {EtapeParcours()};
+    parcours.etapes[0].serie = QStringLiteral("Série 1");
     ecrire(racine.filePath(NomFichierParcours(QStringLiteral("CM1"))), ContenuParcours(parcours, QStringLiteral("CM1")));
     ecrire(QDir(demande.dossierExercices).filePath(QStringLiteral("Série 1/Ex01.ex2")), "x");
     essais(QStringLiteral("Bastien"), {{Ex1, true}}, maintenant);
