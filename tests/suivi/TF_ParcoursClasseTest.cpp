@@ -7,11 +7,12 @@
 #include "Classes.h"
 #include "Contexte.h"
 #include "DialoguesScriptes.h"
+#include "Enregistrements.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -42,17 +43,8 @@ protected:
             EXPECT_TRUE(EcrireClasse(r.filePath(QString::fromUtf8(classe)), {QStringLiteral("Zoé")}));
     }
 
-    static void ecrire(const QString& chemin, const QByteArray& octets)
-    {
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(octets);
-    }
-    static QByteArray lire(const QString& chemin)
-    {
-        QFile f(chemin);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static void ecrire(const QString& chemin, const QByteArray& octets) { ASSERT_TRUE(ecrireFichier(chemin, octets)); }
+    static QByteArray lire(const QString& chemin) { return lireFichier(chemin).value_or(QByteArray()); }
     QString fichier() const { return r.filePath(NomFichierParcours(QStringLiteral("CM1"))); }
 
     template <typename T> T* controle(const char* nom)

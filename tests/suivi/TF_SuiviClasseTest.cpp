@@ -29,12 +29,14 @@ void ecrire(const QString& chemin, const QByteArray& octets)
 }
 
 // A program folder with its results folder and one exercise, "Série 1\Ex05".
-struct ProgrammeSuivi {
+class FenetreSuivi : public ::testing::Test {
+protected:
     QTemporaryDir racine;
     QDir r{racine.path()};
     Contexte contexte{racine.path()};
+    DialoguesScriptes dialogues;
 
-    ProgrammeSuivi()
+    FenetreSuivi()
     {
         r.mkpath(QStringLiteral("exercices/Série 1"));
         r.mkpath(QStringLiteral("bilans"));
@@ -45,12 +47,8 @@ struct ProgrammeSuivi {
 };
 } // namespace
 
-TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
+TEST_F(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
 {
-    ProgrammeSuivi programme;
-    const QTemporaryDir& racine = programme.racine;
-    const QDir& r = programme.r;
-    const Contexte& contexte = programme.contexte;
     // A class of 51 pupils, one of them with a very long name.
     const QString nomLong = QStringLiteral("Marie-Charlotte Élisabeth ").repeated(8);
     QStringList eleves{QStringLiteral("Léa"), QStringLiteral("Paul"), nomLong};
@@ -59,7 +57,6 @@ TEST(FenetreSuivi, TableauDeLaClasseTableurAideEtDossierDisparu)
     ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves.mid(0, NbMaxEleves)) + ContenuClasse({eleves.last()}));
     ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa.reu")),
            documentRtf({QStringLiteral("Série 1\\Ex05"), LigneHasard(3, 4)}));
-    DialoguesScriptes dialogues;
     TF_SuiviClasse fenetre(contexte);
     fenetre.show();
 
@@ -125,16 +122,11 @@ QString texteDuPdf(const QString& pdf)
 }
 } // namespace
 
-TEST(FenetreSuivi, NomsMasquesDansLaFenetreEtLePdfEtAnneeArchiveeRelue)
+TEST_F(FenetreSuivi, NomsMasquesDansLaFenetreEtLePdfEtAnneeArchiveeRelue)
 {
-    ProgrammeSuivi programme;
-    const QTemporaryDir& racine = programme.racine;
-    const QDir& r = programme.r;
-    const Contexte& contexte = programme.contexte;
     const QStringList eleves{QStringLiteral("Léa Martin"), QStringLiteral("Lucas Moreau"), QStringLiteral("Jean-Luc")};
     ecrire(r.filePath(QStringLiteral("CM1.elv")), ContenuClasse(eleves));
     ecrire(r.filePath(QStringLiteral("bilans/Bilan Orvane CM1 Léa Martin.reu")), documentRtf({QStringLiteral("Série 1\\Ex05")}));
-    DialoguesScriptes dialogues;
     TF_SuiviClasse fenetre(contexte);
     fenetre.show();
     auto* table = fenetre.findChild<QTableWidget*>(QStringLiteral("TableSuivi"));
