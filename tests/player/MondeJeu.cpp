@@ -4,6 +4,7 @@
 #include "Controles.h"
 #include "Contexte.h"
 #include "Quadrillage.h"
+#include "Symetrie.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,29 +47,36 @@ QListWidgetItem* trouverElement(QListWidget* liste, const QString& texte)
 }
 } // namespace
 
-void ChoisirAuProchainChoix(const QString& serie, const QString& exercice)
+void AuProchainChoix(std::function<void(TF_choix_exo&)> geste)
 {
-    QTimer::singleShot(0, [serie, exercice] {
+    QTimer::singleShot(0, [geste = std::move(geste)] {
         auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
         ASSERT_NE(choix, nullptr) << "the chooser is not shown";
-        auto* series = choix->findChild<ListeEleves*>(QStringLiteral("ListBox1"));
+        geste(*choix);
+    });
+}
+
+void ChoisirAuProchainChoix(const QString& serie, const QString& exercice)
+{
+    AuProchainChoix([serie, exercice](TF_choix_exo& choix) {
+        auto* series = choix.findChild<ListeEleves*>(QStringLiteral("ListBox1"));
         QListWidgetItem* elementSerie = serie.isEmpty() ? nullptr : trouverElement(series, serie);
         if (!elementSerie) {
-            choix->Button2Click();
+            choix.Button2Click();
             return;
         }
         series->setCurrentItem(elementSerie);
-        choix->ListBox1Click();
+        choix.ListBox1Click();
         for (const char* nom : { "ListBox2", "ListBox3", "ListBox4" }) {
-            auto* liste = choix->findChild<ListeEleves*>(QString::fromLatin1(nom));
+            auto* liste = choix.findChild<ListeEleves*>(QString::fromLatin1(nom));
             if (QListWidgetItem* element = trouverElement(liste, exercice)) {
                 liste->setCurrentItem(element);
-                choix->ExerciceClick(liste);
-                choix->Button1Click();
+                choix.ExerciceClick(liste);
+                choix.Button1Click();
                 return;
             }
         }
-        choix->Button2Click();
+        choix.Button2Click();
     });
 }
 
@@ -173,4 +181,31 @@ int MondeJeu::tailleCase() const
 QString MondeJeu::resultat()
 {
     return etiquette(QStringLiteral("LabelResultat"))->text();
+}
+
+void MondeJeu::suivre(const QString& eleve, const QString& classe)
+{
+    contexte_.reglages.BilanReussite = 1;
+    contexte_.suiviEleve = true;
+    contexte_.nomEleve = eleve;
+    contexte_.nomClasse = classe;
+}
+
+QString MondeJeu::reussirSegments()
+{
+    const Figure& modele = jeu_->figureReference();
+    for (int i = 1; i <= modele.NbElements; ++i) {
+        EXPECT_EQ(modele[i].GenreElement, GenreTrait);
+        const ElementFigure image = ElementMiroir(jeu_->grille(), modele[i]);
+        tracer({image.X1, image.Y1}, {image.X2, image.Y2});
+    }
+    cliquer(QStringLiteral("BoutonCorrection"));
+    return resultat();
+}
+
+QString MondeJeu::rater(int essai)
+{
+    tracerNoeuds({1, 1 + 3 * essai}, {2, 3 + 3 * essai});
+    cliquer(QStringLiteral("BoutonCorrection"));
+    return resultat();
 }

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -35,6 +36,9 @@ void EcrireDansExercices(const Contexte& contexte, const QString& relatif, const
 
 // Picks series/exercise in the chooser once it is shown ("" series: Annuler).
 void ChoisirAuProchainChoix(const QString& serie, const QString& exercice);
+
+// Hands the chooser to `geste` once it is shown; fails if none is.
+void AuProchainChoix(std::function<void(TF_choix_exo&)> geste);
 
 class MondeJeu {
 public:
@@ -63,6 +67,14 @@ public:
     int tailleCase() const;
 
     QString resultat();
+
+    // A pupil of a class whose successes are recorded.
+    void suivre(const QString& eleve, const QString& classe);
+    // The exact image of every segment of the model (the only kind it may hold) drawn
+    // with the mouse, then "Vérifier"; the verdict.
+    QString reussirSegments();
+    // A short segment near the left edge, the `essai`-th of its kind, then "Vérifier".
+    QString rater(int essai);
 
 private:
     DossierTemporaire dossier_;

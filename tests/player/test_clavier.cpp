@@ -10,7 +10,6 @@
 
 #include <QDirIterator>
 #include <QFile>
-#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -110,33 +109,6 @@ int toucheOutil(Genre genre)
 
 } // namespace
 
-TEST(Clavier, UnExerciceSeJoueSansSouris)
-{
-    MondeJeu monde(2);
-    monde.charger(ContenuFichier(2, AxeVertical, N, 20, { { GenreTrait, 3, 2, 9, 8 } }));
-    Eleve eleve(monde);
-    // A stroke dropped with Échap leaves nothing.
-    eleve.taper(Qt::Key_Space);
-    eleve.taper(Qt::Key_Right, 3);
-    eleve.taper(Qt::Key_Escape);
-    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
-
-    // From the middle (12, 12) to (21, 2), then to (15, 8): the image of the model.
-    eleve.taper(Qt::Key_Right, 6);
-    eleve.taper(Qt::Key_Up, 10);
-    eleve.taper(Qt::Key_Space);
-    eleve.taper(Qt::Key_Left, 6);
-    eleve.taper(Qt::Key_Down, 6);
-    EXPECT_EQ(eleve.grille()->accessibleDescription(), QStringLiteral("colonne 15, ligne 8"));
-    eleve.taper(Qt::Key_Return);
-    ASSERT_EQ(monde.jeu().figureEleve().NbElements, 1);
-    eleve.taper(Qt::Key_R);
-    EXPECT_EQ(monde.jeu().outilCourant(), GenreRectangle);
-    eleve.taper(Qt::Key_T);
-    eleve.taper(Qt::Key_V);
-    EXPECT_EQ(monde.resultat(), QStringLiteral("Juste"));
-}
-
 TEST(Clavier, ApresLaGommeLeClavierRevientAuQuadrillage)
 {
     const struct {
@@ -198,6 +170,7 @@ struct CasClavier {
 };
 
 const CasClavier CasClaviers[] = {
+    { "trait", 2, AxeVertical, { { GenreTrait, 3, 2, 9, 8 } }, { { Qt::Key_T, { 21, 2 }, { 15, 8 } } } },
     { "coloriage", 3, AxeVertical,
       { { GenreRectangle, 2, 2, 6, 6 }, { GenreColoriage, 3, 3, 5, 5, CouleurRouge } },
       { { Qt::Key_R, { 22, 2 }, { 18, 6 } }, { Qt::Key_P, { 19, 3 }, {}, Qt::Key_4 } } },
@@ -240,6 +213,12 @@ protected:
 
 TEST_P(ClavierSeul, LeSymetriqueSeDessineEtSeVerifieAuClavier)
 {
+    // A stroke dropped with Échap leaves nothing.
+    eleve->taper(Qt::Key_Space);
+    eleve->taper(Qt::Key_Right, 3);
+    eleve->taper(Qt::Key_Escape);
+    eleve->taper(Qt::Key_Left, 3);
+    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
     for (const GesteClavier& g : GetParam().gestes) {
         if (g.outil == Qt::Key_P)
             eleve->peindre(g.couleur, g.de, g.zones);

@@ -7,13 +7,10 @@
 #include "Bilans.h"
 #include "Enregistrements.h"
 #include "Rtf.h"
-#include "Symetrie.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,26 +21,17 @@ protected:
     MondeJeu monde{4};
     const QString bilan = QDir(monde.dossier()).filePath(NomFichierBilan(QStringLiteral("Zoé"), QStringLiteral("CM1")));
 
-    AuHasard()
-    {
-        Contexte& c = monde.contexte();
-        c.reglages.BilanReussite = 1;
-        c.suiviEleve = true;
-        c.nomEleve = QStringLiteral("Zoé");
-        c.nomClasse = QStringLiteral("CM1");
-    }
+    AuHasard() { monde.suivre(QStringLiteral("Zoé"), QStringLiteral("CM1")); }
 
     // A new opening of the window, then "Au hasard" and "Valider" in the chooser.
     void commencerAuHasard()
     {
         monde.jeu().hide();
         monde.jeu().show();
-        QTimer::singleShot(0, [] {
-            auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
-            ASSERT_NE(choix, nullptr) << "the chooser is not shown";
-            choix->fixerSourceGraine([] { return 8271u; });
-            choix->BoutonHasardClick();
-            choix->Button1Click();
+        AuProchainChoix([](TF_choix_exo& choix) {
+            choix.fixerSourceGraine([] { return 8271u; });
+            choix.BoutonHasardClick();
+            choix.Button1Click();
         });
         monde.cliquer(QStringLiteral("BoutonNouveau"));
     }
@@ -51,19 +39,8 @@ protected:
     CodeExercice code() { return monde.jeu().codeMontre().value_or(CodeExercice{0, 0, 0}); }
     QString niveauMontre() { return monde.etiquette(QStringLiteral("LabelHasard"))->text(); }
 
-    // The image of every segment (the first levels of exercise 4 have no other element),
-    // drawn from crossing to crossing, then checked.
-    void reussir()
-    {
-        const Figure& modele = monde.jeu().figureReference();
-        for (int i = 1; i <= modele.NbElements; ++i) {
-            ASSERT_EQ(modele[i].GenreElement, GenreTrait);
-            const ElementFigure image = ElementMiroir(monde.jeu().grille(), modele[i]);
-            monde.tracer({image.X1, image.Y1}, {image.X2, image.Y2});
-        }
-        monde.cliquer(QStringLiteral("BoutonCorrection"));
-        EXPECT_EQ(monde.resultat(), QStringLiteral("Juste")) << TexteCode(code()).toStdString();
-    }
+    // The first levels of exercise 4 hold only segments.
+    void reussir() { EXPECT_EQ(monde.reussirSegments(), QStringLiteral("Juste")) << TexteCode(code()).toStdString(); }
 };
 
 TEST_F(AuHasard, TroisReussitesDeSuiteMenentAuNiveauDeuxQuiEstRetenu)
@@ -104,10 +81,8 @@ TEST_F(AuHasard, TroisFauxProposentLeNiveauDEnDessousSaufSiLEnseignantNeVeutPas)
         monde.dialogues().reponses.enqueue(Reponse::Oui);
         commencerAuHasard();
         ASSERT_EQ(code().Niveau, 2);
-        for (int essai = 0; essai < 4; ++essai) {
-            monde.tracerNoeuds({1, 1 + 3 * essai}, {2, 3 + 3 * essai});
-            monde.cliquer(QStringLiteral("BoutonCorrection"));
-        }
+        for (int essai = 0; essai < 4; ++essai)
+            monde.rater(essai);
         EXPECT_EQ(monde.dialogues().textes(),
                   offres ? QStringList{QStringLiteral("Cet exercice est difficile. Veux-tu essayer un exercice du niveau 1 ?")}
                          : QStringList());

@@ -11,7 +11,6 @@
 #include "Enregistrements.h"
 #include "Essais.h"
 #include "ParcoursClasse.h"
-#include "Symetrie.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,11 +31,8 @@ protected:
 
     ParcoursClasseJeu()
     {
+        monde.suivre(QStringLiteral("Zoé"), QStringLiteral("CM1"));
         Contexte& c = monde.contexte();
-        c.reglages.BilanReussite = 1;
-        c.suiviEleve = true;
-        c.nomEleve = QStringLiteral("Zoé");
-        c.nomClasse = QStringLiteral("CM1");
         EXPECT_TRUE(EcrireClasse(QDir(monde.dossier()).filePath(QStringLiteral("CM1.elv")), {QStringLiteral("Zoé")}));
         EcrireDansExercices(c, QStringLiteral("Série 1/Ex01.ex4"),
                             ContenuFichier(4, AxeVertical, 24, 20, {{GenreTrait, 3, 2, 9, 8}}));
@@ -44,37 +40,16 @@ protected:
                             ContenuFichier(4, AxeVertical, 24, 20, {{GenreTrait, 5, 5, 5, 9}}));
         ParcoursClasse parcours;
         parcours.autresExercices = false;
-        EtapeParcours serie;
-        serie.type = 4;
-        serie.serie = QStringLiteral("Série 1");
-        EtapeParcours niveau;
-        niveau.genre = GenreEtape::Niveau;
-        niveau.type = 4;
-        niveau.niveau = 1;
-        niveau.reussites = 2;
-        parcours.etapes = {serie, niveau};
+        parcours.etapes = {{.type = 4, .serie = QStringLiteral("Série 1")},
+                           {.genre = GenreEtape::Niveau, .type = 4, .niveau = 1, .reussites = 2}};
         EXPECT_TRUE(ecrireFichier(QDir(monde.dossier()).filePath(NomFichierParcours(QStringLiteral("CM1"))),
                                   ContenuParcours(parcours, QStringLiteral("CM1"))));
     }
 
-    // The exact image of every segment, drawn over a cleared picture, then checked.
     void reussir()
     {
         monde.cliquer(QStringLiteral("BoutonEffacer"));
-        const Figure& modele = monde.jeu().figureReference();
-        for (int i = 1; i <= modele.NbElements; ++i) {
-            ASSERT_EQ(modele[i].GenreElement, GenreTrait);
-            const ElementFigure image = ElementMiroir(monde.jeu().grille(), modele[i]);
-            monde.tracer({image.X1, image.Y1}, {image.X2, image.Y2});
-        }
-        monde.cliquer(QStringLiteral("BoutonCorrection"));
-        ASSERT_EQ(monde.resultat(), QStringLiteral("Juste"));
-    }
-    void rater(int essai)
-    {
-        monde.tracerNoeuds({1, 1 + 3 * essai}, {2, 3 + 3 * essai});
-        monde.cliquer(QStringLiteral("BoutonCorrection"));
-        ASSERT_EQ(monde.resultat(), QStringLiteral("Faux"));
+        ASSERT_EQ(monde.reussirSegments(), QStringLiteral("Juste"));
     }
 
     // "Nouveau" that must not show the chooser: one shown is cancelled and reported.
@@ -109,18 +84,16 @@ TEST_F(ParcoursClasseJeu, UnEleveSuitLeParcoursDeSaClasseEtLaVueEnDirectLeVoitBl
 
     // "Commencer": the chooser opens on the first step, and "Continuer" gives its first exercise.
     QStringList aFaire;
-    QTimer::singleShot(0, [&aFaire] {
-        auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
-        ASSERT_NE(choix, nullptr) << "the chooser is not shown";
-        aFaire = choix->findChild<ListeEleves*>(QStringLiteral("ListBox3"))->textes();
-        choix->findChild<QPushButton*>(QStringLiteral("BoutonContinuer"))->click();
+    AuProchainChoix([&aFaire](TF_choix_exo& choix) {
+        aFaire = choix.findChild<ListeEleves*>(QStringLiteral("ListBox3"))->textes();
+        choix.findChild<QPushButton*>(QStringLiteral("BoutonContinuer"))->click();
     });
     monde.cliquer(QStringLiteral("BoutonNouveau"));
     EXPECT_EQ(aFaire, (QStringList{QStringLiteral("Ex01"), QStringLiteral("Ex02")}));
     EXPECT_EQ(premiereCase(), 3) << "Série 1\\Ex01";
 
     for (int essai = 0; essai < 3; ++essai)
-        rater(essai);
+        ASSERT_EQ(monde.rater(essai), QStringLiteral("Faux"));
     const EleveDirect bloque = enDirect(suivi);
     EXPECT_EQ(bloque.etat, EtatDirect::Bloque);
     EXPECT_EQ(bloque.motif, QStringLiteral("3 « Faux » de suite"));
@@ -147,12 +120,10 @@ TEST_F(ParcoursClasseJeu, UnEleveSuitLeParcoursDeSaClasseEtLaVueEnDirectLeVoitBl
 
     // The path done, "Nouveau" opens the chooser, which says so.
     QString situation;
-    QTimer::singleShot(0, [&situation] {
-        auto* choix = qobject_cast<TF_choix_exo*>(QApplication::activeModalWidget());
-        ASSERT_NE(choix, nullptr) << "the chooser is not shown";
-        situation = choix->findChild<QLabel*>(QStringLiteral("LabelParcours"))->text();
-        EXPECT_FALSE(choix->findChild<QPushButton*>(QStringLiteral("BoutonContinuer"))->isEnabled());
-        choix->Button2Click();
+    AuProchainChoix([&situation](TF_choix_exo& choix) {
+        situation = choix.findChild<QLabel*>(QStringLiteral("LabelParcours"))->text();
+        EXPECT_FALSE(choix.findChild<QPushButton*>(QStringLiteral("BoutonContinuer"))->isEnabled());
+        choix.Button2Click();
     });
     monde.cliquer(QStringLiteral("BoutonNouveau"));
     EXPECT_TRUE(situation.startsWith(QStringLiteral("Bravo, tu as fini le parcours de ta classe !")));

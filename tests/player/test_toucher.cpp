@@ -49,12 +49,10 @@ QWidget* surface(MondeJeu& monde)
     return monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
 }
 
-// Draws the image with one input, the segment one crossing off when asked; the elements
-// and the verdict.
-std::pair<Figure, QString> jouer(Saisie saisie, bool decale)
+// Draws the image with one input on the loaded exercise, the segment one crossing off
+// when asked.
+void dessinerImage(MondeJeu& monde, Saisie saisie, bool decale = false)
 {
-    MondeJeu monde(3);
-    monde.charger(exerciceOutils());
     for (const Trait& t : Image) {
         monde.cliquer(QString::fromLatin1(t.outil));
         const bool peinture = qstrcmp(t.outil, "ModePeinture") == 0;
@@ -62,6 +60,14 @@ std::pair<Figure, QString> jouer(Saisie saisie, bool decale)
         const QPoint de = decale && qstrcmp(t.outil, "ModeTrait") == 0 ? t.de - QPoint(1, 0) : t.de;
         Tracer(surface(monde), saisie, de * c, t.a * c, {(de * c + t.a * c) / 2});
     }
+}
+
+// The elements and the verdict.
+std::pair<Figure, QString> jouer(Saisie saisie, bool decale)
+{
+    MondeJeu monde(3);
+    monde.charger(exerciceOutils());
+    dessinerImage(monde, saisie, decale);
     monde.cliquer(QStringLiteral("BoutonCorrection"));
     return {monde.jeu().figureEleve(), monde.resultat()};
 }
@@ -181,11 +187,7 @@ TEST(Tableau, ThickOutlinesOnScreenTheSamePictureAndVerdictsForTheCheck)
         mode.appliquer(&monde.jeu());
         ASSERT_EQ(EnModeTableau(surface(monde)), tableau);
         monde.charger(exerciceOutils());
-        for (const Trait& t : Image) {
-            monde.cliquer(QString::fromLatin1(t.outil));
-            const int c = qstrcmp(t.outil, "ModePeinture") == 0 ? 1 : monde.tailleCase();
-            Tracer(surface(monde), Saisie::Doigt, t.de * c, t.a * c);
-        }
+        dessinerImage(monde, Saisie::Doigt);
         const QImage image = monde.jeu().image();
         monde.cliquer(QStringLiteral("BoutonCorrection"));
         images.push_back(image);
