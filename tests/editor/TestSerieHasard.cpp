@@ -241,12 +241,7 @@ TEST_F(EditeurTest, UnCodeRouvreLExerciceQuIlDesigne)
     ConvertirPourTailleCase(attendu, editeur.grille().TailleCase);
     EXPECT_EQ(editeur.grille().TypeAxe, attendu.Grille.TypeAxe);
     EXPECT_EQ(editeur.grille().DecalageAxe, attendu.Grille.DecalageAxe);
-    ASSERT_EQ(editeur.figure().NbElements, attendu.Elements.NbElements);
-    for (int i = 1; i <= attendu.Elements.NbElements; ++i)
-        EXPECT_EQ(std::tuple(editeur.figure()[i].X1, editeur.figure()[i].Y1, editeur.figure()[i].X2,
-                             editeur.figure()[i].Y2),
-                  std::tuple(attendu.Elements[i].X1, attendu.Elements[i].Y1, attendu.Elements[i].X2,
-                             attendu.Elements[i].Y2));
+    EXPECT_EQ(editeur.figure(), attendu.Elements);
     EXPECT_EQ(editeur.noms().nomPropose, QStringLiteral("4-5-123"));
     EXPECT_EQ(editeur.noms().extensionOuverte, QStringLiteral(".ex4"));
     EXPECT_FALSE(editeur.etat().DessinModifie);

@@ -115,18 +115,28 @@ bool litSansAttendre(const QString& tube, Lecture lecture)
 
 } // namespace
 
-// A link planted in place of a shared file, to a teacher's document or to a pipe: the
-// write is refused and said, the document and the plant are left as they are.
+// A link planted in place of a shared file, to a teacher's document or to a pipe, or a
+// folder where the file should be: the write is refused and said, the document and the
+// plant are left as they are, and the message waits for its click with the lock let go
+// (another computer is never kept out by a message left open).
 TEST_F(DossierCommun, UnLienOuUnTubePlanteNEstJamaisEcritATravers)
 {
+    QStringList verrousPendantMessages;
+    dialogues.pendantMessage = [&] {
+        for (const QString& dossier : {programme.chemin(), bilans, exercices})
+            for (const QString& nom : QDir(dossier).entryList({QStringLiteral("*.verrou")}, QDir::Files | QDir::Hidden))
+                verrousPendantMessages.append(nom);
+    };
     for (const Ecrivain& e : ecrivains()) {
-        for (const char* plante : {"lien", "tube"}) {
-            SCOPED_TRACE(std::string(e.nom) + ", " + plante);
+        for (const QByteArray plante : {"lien", "tube", "dossier"}) {
+            SCOPED_TRACE(std::string(e.nom) + ", " + plante.constData());
             dialogues.messages.clear();
-            if (QByteArray(plante) == "lien")
+            if (plante == "lien")
                 ASSERT_TRUE(QFile::link(document, e.fichier));
-            else
+            else if (plante == "tube")
                 ASSERT_EQ(::mkfifo(QFile::encodeName(e.fichier).constData(), 0666), 0);
+            else
+                ASSERT_TRUE(QDir().mkdir(e.fichier));
             e.ecrire();
             EXPECT_EQ(lire(document), QByteArray("le document de l'enseignant"));
             const QFileInfo apres(e.fichier);
@@ -135,8 +145,10 @@ TEST_F(DossierCommun, UnLienOuUnTubePlanteNEstJamaisEcritATravers)
             EXPECT_TRUE(dialogues.textes().join(QLatin1Char(' ')).contains(apres.fileName()))
                 << dialogues.textes().join(QLatin1Char('|')).toStdString();
             QFile::remove(e.fichier);
+            QDir().rmdir(e.fichier);
         }
     }
+    EXPECT_EQ(verrousPendantMessages, QStringList{});
 }
 
 // A link to /dev/zero, a pipe or a huge file where a shared file is read: each reader
@@ -187,27 +199,6 @@ TEST_F(DossierCommun, UnFichierPlanteALaLectureEstDitSansAttendre)
             QFile::remove(l.fichier);
         }
     }
-}
-
-// Whatever fails while a shared file is changed, the message waits for its click with the
-// lock let go: another computer is never kept out by a message left open.
-TEST_F(DossierCommun, AucunVerrouNEstTenuPendantUnMessage)
-{
-    QStringList verrousPendantMessages;
-    dialogues.pendantMessage = [&] {
-        for (const QString& dossier : {programme.chemin(), bilans, exercices})
-            for (const QString& nom : QDir(dossier).entryList({QStringLiteral("*.verrou")}, QDir::Files | QDir::Hidden))
-                verrousPendantMessages.append(nom);
-    };
-    for (const Ecrivain& e : ecrivains()) {
-        SCOPED_TRACE(e.nom);
-        dialogues.messages.clear();
-        QDir().mkdir(e.fichier); // a folder where the file should be: its write fails
-        e.ecrire();
-        EXPECT_FALSE(dialogues.messages.isEmpty());
-        QDir().rmdir(e.fichier);
-    }
-    EXPECT_EQ(verrousPendantMessages, QStringList{});
 }
 
 // In a shared folder that its group may write, whatever the program makes there is the
