@@ -168,8 +168,6 @@ TEST(SerieHasardCodes, LesNiveauxVontDuPremierAuDernierEnPartsEgalesSansCodeRepe
     EXPECT_EQ(graines.size(), 50);
     EXPECT_EQ(codes.first().Graine, 99999u);
     EXPECT_EQ(CodesDeLaSerie(demande), codes);
-    EXPECT_EQ(NomFichierHasard(3, {4, 2, 17}), QStringLiteral("Exercice 03 (4-2-17).ex4"));
-    EXPECT_EQ(NomSerieProposee(3, 2, 2), QStringLiteral("Au hasard 3 - niveau 2"));
 }
 
 // The window stays open on a refusal and says why; F1 and Escape as everywhere.
