@@ -603,10 +603,53 @@ LectureImport LireFichierImport(const QString& chemin, OrdreNoms ordre)
     return LireImport(octets, info.fileName(), ordre);
 }
 
+namespace {
+// Where the names and the classes are: from the line of titles when the file has one
+// (the lines above it are named and left out), otherwise from the number of fields. Says
+// in the reading's error why the names cannot be found.
+std::optional<Colonnes> colonnesDesNoms(QList<EnregistrementCsv>& enregistrements, LectureImport& lecture,
+                                        const QString& nomFichier)
+{
+    if (const auto titres = chercherTitres(enregistrements)) {
+        for (qsizetype i = 0; i < titres->first; ++i)
+            lecture.remarques.append({enregistrements[i].ligne, QStringLiteral("avant la ligne de titres : non lue.")});
+        enregistrements.remove(0, titres->first + 1);
+        lecture.entete = true;
+        const Colonnes& colonnes = titres->second;
+        if (enregistrements.isEmpty()) {
+            lecture.erreur = QStringLiteral("Le fichier « %1 » n'a qu'une ligne de titres : il ne nomme aucun élève.")
+                                 .arg(nomFichier);
+            return std::nullopt;
+        }
+        if (!colonnes.nomsSepares() && colonnes[Colonne::NomComplet] < 0) {
+            lecture.erreur = QStringLiteral("La ligne de titres du fichier ne nomme ni « Prénom » ni « Nom » : Orvane "
+                                            "ne sait pas où sont les noms des élèves.");
+            return std::nullopt;
+        }
+        return colonnes;
+    }
+    Colonnes colonnes;
+    colonnes.nbChamps = nbChampsHabituel(enregistrements);
+    if (colonnes.nbChamps > 2) {
+        lecture.erreur = QStringLiteral("Le fichier a %1 colonnes et pas de ligne de titres : Orvane ne sait pas où "
+                                        "sont les noms. Ajoutez en première ligne les titres des colonnes, par "
+                                        "exemple « Nom;Prénom;Classe ».")
+                             .arg(colonnes.nbChamps);
+        return std::nullopt;
+    }
+    // Without titles, two columns are the surname and the first name, as most lists
+    // have them; one column is a first name, then maybe a surname.
+    colonnes[colonnes.nbChamps == 2 ? Colonne::Nom : Colonne::NomComplet] = 0;
+    if (colonnes.nbChamps == 2)
+        colonnes[Colonne::Prenom] = 1;
+    return colonnes;
+}
+} // namespace
+
 LectureImport LireImport(const QByteArray& octets, const QString& nomFichier, OrdreNoms ordre)
 {
     LectureImport lecture;
-    QString remarqueClasse;
+    QString remarqueClasse; // said when the classes are written, under the name then chosen
     lecture.classeProposee = nomDeClasseImportee(QFileInfo(nomFichier).completeBaseName(), &remarqueClasse);
     if (octets.trimmed().isEmpty()) {
         lecture.erreur = QStringLiteral("Le fichier « %1 » est vide.").arg(nomFichier);
@@ -622,42 +665,9 @@ LectureImport LireImport(const QByteArray& octets, const QString& nomFichier, Or
         lecture.erreur = QStringLiteral("Le fichier « %1 » est vide.").arg(nomFichier);
         return lecture;
     }
-    std::optional<Colonnes> colonnes;
-    QList<Remarque> avantTitres;
-    if (const auto titres = chercherTitres(enregistrements)) {
-        colonnes = titres->second;
-        for (qsizetype i = 0; i < titres->first; ++i)
-            avantTitres.append({enregistrements[i].ligne, QStringLiteral("avant la ligne de titres : non lue.")});
-        enregistrements.remove(0, titres->first + 1);
-    }
-    lecture.entete = colonnes.has_value();
-    if (colonnes) {
-        if (enregistrements.isEmpty()) {
-            lecture.erreur = QStringLiteral("Le fichier « %1 » n'a qu'une ligne de titres : il ne nomme aucun élève.")
-                                 .arg(nomFichier);
-            return lecture;
-        }
-        if (!colonnes->nomsSepares() && (*colonnes)[Colonne::NomComplet] < 0) {
-            lecture.erreur = QStringLiteral("La ligne de titres du fichier ne nomme ni « Prénom » ni « Nom » : Orvane "
-                                            "ne sait pas où sont les noms des élèves.");
-            return lecture;
-        }
-    } else {
-        colonnes.emplace();
-        colonnes->nbChamps = nbChampsHabituel(enregistrements);
-        if (colonnes->nbChamps > 2) {
-            lecture.erreur = QStringLiteral("Le fichier a %1 colonnes et pas de ligne de titres : Orvane ne sait pas où "
-                                            "sont les noms. Ajoutez en première ligne les titres des colonnes, par "
-                                            "exemple « Nom;Prénom;Classe ».")
-                                 .arg(colonnes->nbChamps);
-            return lecture;
-        }
-        // Without titles, two columns are the surname and the first name, as most lists
-        // have them; one column is a first name, then maybe a surname.
-        (*colonnes)[colonnes->nbChamps == 2 ? Colonne::Nom : Colonne::NomComplet] = 0;
-        if (colonnes->nbChamps == 2)
-            (*colonnes)[Colonne::Prenom] = 1;
-    }
+    std::optional<Colonnes> colonnes = colonnesDesNoms(enregistrements, lecture, nomFichier);
+    if (!colonnes)
+        return lecture;
     lecture.colonneClasse = colonnes->classe() >= 0;
     lecture.ordreModifiable = !colonnes->ordreComplet && !(lecture.entete && colonnes->nomsSepares());
     const OrdreNoms parDefaut = colonnes->nbChamps == 2 && !lecture.entete ? OrdreNoms::NomPuisPrenom : OrdreNoms::PrenomPuisNom;
@@ -665,7 +675,6 @@ LectureImport LireImport(const QByteArray& octets, const QString& nomFichier, Or
                                                                               : devinerOrdre(enregistrements, *colonnes, parDefaut));
     if (!lecture.entete && colonnes->nbChamps == 2 && lecture.ordre == OrdreNoms::PrenomPuisNom)
         std::swap((*colonnes)[Colonne::Nom], (*colonnes)[Colonne::Prenom]);
-    lecture.remarques = avantTitres;
     Lecteur lecteur(lecture, *colonnes);
     for (const EnregistrementCsv& e : enregistrements)
         if (!lecteur.lire(e)) {
