@@ -26,11 +26,6 @@ inline const PupilleEcole ElevesEcole[] = {
     {"BERNARD", "", "Maël", "CE2"},
 };
 
-// What no class list may ever hold: one of each kind of the other columns.
-inline const QStringList DonneesEcartees = {QStringLiteral("2015"), QStringLiteral("12345678"),
-                                            QStringLiteral("rue"),  QStringLiteral("Paris"),
-                                            QStringLiteral("Oui"),  QStringLiteral("75011")};
-
 inline QString texteExportEcole()
 {
     QString texte = QStringLiteral(" Nom élève ;Nom d'usage élève;Prénom  élève;Prénom 2;Date naissance;Sexe;INE;"
