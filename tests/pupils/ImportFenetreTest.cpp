@@ -78,7 +78,6 @@ TEST_F(ImportParLaFenetre, ExportWindows1252EtListeUtf8ArriventDansLaFenetreDeLE
     EXPECT_EQ(elevesDe(QStringLiteral("CM1 A")),
               (QStringList{QStringLiteral("Léa MARTIN"), QStringLiteral("Léa MOREAU"), QStringLiteral("Noé")}));
     EXPECT_EQ(elevesDe(QStringLiteral("CM2")), (QStringList{QStringLiteral("Aïssatou"), QStringLiteral("François")}));
-    EXPECT_EQ(elevesDe(QStringLiteral("CE2")), (QStringList{QStringLiteral("Chloé"), QStringLiteral("Maël")}));
 
     importer(fichierEcrit(QStringLiteral("ma liste.csv"), listeDeuxColonnes()), [](TF_ApercuImport& apercu) {
         auto* classe = apercu.findChild<QLineEdit*>(QStringLiteral("EditClasse"));
