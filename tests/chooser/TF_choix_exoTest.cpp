@@ -111,6 +111,7 @@ TEST_F(Choix, LEditeurMontreLaListeSimpleSansLireLeBilanDuDernierEleve)
     ouvrir();
     EXPECT_FALSE(controle<QWidget>("Panel_exos1")->isVisible());
     EXPECT_TRUE(liste("ListBox4")->isVisible());
+    EXPECT_FALSE(bouton("BoutonHasard")->isVisible()) << "the editor opens a code from its own menu";
     cliquer("ListBox1", QStringLiteral("Série 1"));
     EXPECT_EQ(textesListe(liste("ListBox4")), QStringList{QStringLiteral("Ex05")});
     EXPECT_TRUE(dialogues.messages.isEmpty());
@@ -404,12 +405,6 @@ TEST_F(Choix, UnCodeTapeOuvreCetExerciceOuDitPourquoiPas)
         EXPECT_EQ(bouton("Button1")->isEnabled(), c.code.has_value()) << c.tape;
         EXPECT_EQ(dialogues.textes(), c.code ? QStringList() : QStringList{QString::fromUtf8(c.message)}) << c.tape;
     }
-    // The editor opens a code from its own menu.
-    fenetre.hide();
-    fenetre.preparer(dossierExercices(), true);
-    ouvrir();
-    EXPECT_FALSE(bouton("BoutonHasard")->isVisible());
-    EXPECT_FALSE(code->isVisible());
 }
 
 TEST_F(Choix, F1OuvreLeSommaireDeLAide)
