@@ -1,6 +1,3 @@
-// When a run of made-up exercises offers another level: each row plays a pupil's verdicts
-// and answers, and says the level of the exercise that comes next.
-
 #include "Generateur.h"
 #include "ParcoursHasard.h"
 
@@ -10,6 +7,7 @@
 
 namespace {
 
+// Each row plays a pupil's verdicts and answers, and says the level that comes next.
 // J: "Juste", no offer; S/s: "Juste" with the next level offered, taken/declined;
 // F: "Faux", no offer; P/p: "Faux" with the level below offered, taken/declined (a level
 // taken after "Faux" brings a new exercise at once); N: "Nouveau".
