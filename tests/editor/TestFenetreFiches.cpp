@@ -82,8 +82,6 @@ TEST(FenetreFiches, DemandeAvantDeRemplacerCeQueLeDialogueNAPasVu)
     } cas[] = {
         {"typed without .pdf, kept", "fiches", 0, {fiches}, Reponse::Non,
          QStringLiteral("Le fichier « fiches.pdf » existe déjà. Voulez-vous le remplacer ?"), false},
-        {"typed without .pdf, replaced", "fiches", 0, {fiches}, Reponse::Oui,
-         QStringLiteral("Le fichier « fiches.pdf » existe déjà. Voulez-vous le remplacer ?"), true},
         {"the dialog asked about the worksheets, not the answers", "fiches.pdf", 2, {fiches, corriges},
          Reponse::Non, QStringLiteral("Le fichier « fiches - corrigés.pdf » existe déjà. Voulez-vous le remplacer ?"),
          false},
