@@ -1,11 +1,8 @@
 // A finger and a pen in the editor draw what the mouse draws, with every tool and the same
-// refusals; the pen's eraser end erases where the eraser's markers stand.
+// refusals.
 
 #include "EditeurTest.h"
 #include "Saisies.h"
-
-#include "Couleurs.h"
-#include "Dessin.h"
 
 namespace {
 
@@ -55,21 +52,6 @@ TEST_F(ToucherEditeur, FingerPenAndMouseMakeTheSameFigureAndTheSameMessages)
         EXPECT_EQ(r.figure, souris.figure) << NomSaisie(saisie);
         EXPECT_EQ(r.messages, souris.messages) << NomSaisie(saisie);
     }
-}
-
-TEST_F(ToucherEditeur, ThePensEraserEndRemovesTheElementUnderItsMarker)
-{
-    TF_Dessin& f = ouvrir(2);
-    f.show();
-    tracer({2, 2}, {6, 2});
-    tracer({2, 6}, {6, 10});
-    const int c = f.grille().TailleCase;
-    Gommer(controle<QWidget>("Image1"), QPoint(9, 9) * c); // no marker there
-    EXPECT_EQ(f.figure().NbElements, 2);
-    Gommer(controle<QWidget>("Image1"), QPoint(4, 8) * c + QPoint(1, 1)); // the second's middle
-    ASSERT_EQ(f.figure().NbElements, 1);
-    EXPECT_EQ(f.figure()[1].Y2, 2 * c);
-    EXPECT_NE(CouleurPixel(f.image(), 4 * c, 8 * c), CouleurNoir) << "redrawn without it";
 }
 
 } // namespace
