@@ -116,8 +116,7 @@ TEST(TableauFenetres, EveryControlOfEveryWindowIsHighEnoughAndNoCaptionIsCut)
 }
 
 // The eraser's markers follow the cells, down to a quarter of a cell on a large grid;
-// board mode keeps them big enough for a finger. The button and the markers answer a tap,
-// and the pen's eraser end reaches as far as a marker.
+// board mode keeps them big enough for a finger, and the pen's eraser end reaches as far.
 TEST(TableauFenetres, MarkersAreAtLeastWhatAFingerHits)
 {
     MondeJeu monde(2);
@@ -131,20 +130,16 @@ TEST(TableauFenetres, MarkersAreAtLeastWhatAFingerHits)
     QWidget* image = monde.jeu().findChild<QWidget*>(QStringLiteral("Image1"));
     Tracer(image, Saisie::Doigt, QPoint(33, 2) * t, QPoint(27, 8) * t);
     Tracer(image, Saisie::Doigt, QPoint(33, 12) * t, QPoint(27, 18) * t);
-    QWidget* gomme = monde.jeu().findChild<QWidget*>(QStringLiteral("SpeedButton2"));
-    Toucher(gomme, Saisie::Doigt, gomme->rect().center());
+    monde.cliquer(QStringLiteral("SpeedButton2"));
     QWidget* marqueur = monde.jeu().findChild<QWidget*>(QStringLiteral("Marqueur1"));
     ASSERT_TRUE(marqueur && marqueur->isVisible());
     EXPECT_GE(marqueur->height(), minimum);
-    Toucher(marqueur, Saisie::Doigt, marqueur->rect().center());
-    ASSERT_EQ(monde.jeu().figureEleve().NbElements, 1);
-    EXPECT_EQ(monde.jeu().figureEleve()[1].Y1, 12 * t);
-    EXPECT_FALSE(monde.jeu().modeGomme());
-
-    Gommer(image, QPoint(30, 5) * t + QPoint(1, 1)); // where the first one's marker stood
-    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 1);
+    monde.cliquer(QStringLiteral("SpeedButton2"));
+    Gommer(image, QPoint(30, 25) * t); // no marker there
+    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 2);
     Gommer(image, QPoint(30, 15) * t + QPoint(minimum - 1, minimum - 1));
-    EXPECT_EQ(monde.jeu().figureEleve().NbElements, 0);
+    ASSERT_EQ(monde.jeu().figureEleve().NbElements, 1);
+    EXPECT_EQ(monde.jeu().figureEleve()[1].Y1, 2 * t);
 }
 
 } // namespace

@@ -158,4 +158,18 @@ TEST_F(ToucherUnTrait, ASecondFingerNeitherDrawsNorEndsTheStroke)
     EXPECT_EQ(eleve().NbElements, 2) << "the next touch draws again";
 }
 
+TEST_F(ToucherUnTrait, TheButtonsAndTheMarkersAnswerATap)
+{
+    Tracer(zone, Saisie::Doigt, noeud(21, 2), noeud(15, 8));
+    Tracer(zone, Saisie::Doigt, noeud(14, 18), noeud(20, 18));
+    QWidget* gomme = monde.jeu().findChild<QWidget*>(QStringLiteral("SpeedButton2"));
+    Toucher(gomme, Saisie::Doigt, gomme->rect().center());
+    ASSERT_TRUE(monde.jeu().modeGomme());
+    QWidget* marqueur = monde.jeu().findChild<QWidget*>(QStringLiteral("Marqueur1"));
+    ASSERT_TRUE(marqueur && marqueur->isVisible());
+    Toucher(marqueur, Saisie::Doigt, marqueur->rect().center());
+    EXPECT_FALSE(monde.jeu().modeGomme());
+    EXPECT_EQ(eleve().NbElements, 1);
+}
+
 } // namespace
