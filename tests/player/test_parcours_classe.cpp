@@ -36,8 +36,15 @@ protected:
                             ContenuFichier(4, AxeVertical, 24, 20, {{GenreTrait, 5, 5, 5, 9}}));
         ParcoursClasse parcours;
         parcours.autresExercices = false;
-        parcours.etapes = {{.type = 4, .serie = QStringLiteral("Série 1")},
-                           {.genre = GenreEtape::Niveau, .type = 4, .niveau = 1, .reussites = 2}};
+        EtapeParcours serie;
+        serie.type = 4;
+        serie.serie = QStringLiteral("Série 1");
+        EtapeParcours niveau;
+        niveau.genre = GenreEtape::Niveau;
+        niveau.type = 4;
+        niveau.niveau = 1;
+        niveau.reussites = 2;
+        parcours.etapes = {serie, niveau};
         EXPECT_TRUE(ecrireFichier(QDir(monde.dossier()).filePath(NomFichierParcours(QStringLiteral("CM1"))),
                                   ContenuParcours(parcours, QStringLiteral("CM1"))));
     }
