@@ -360,7 +360,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString racine = QString::fromLocal8Bit(argv[1]);
-    const bool reussi = ecrireSeries(racine, 2, seriesLignes()) & ecrireSeries(racine, 3, seriesCouleurs())
-        & ecrireSeries(racine, 4, seriesAxes()) & ecrireSeries(racine, 5, seriesPoint());
+    // Every type is written, even after one has failed.
+    bool reussi = ecrireSeries(racine, 2, seriesLignes());
+    reussi = ecrireSeries(racine, 3, seriesCouleurs()) && reussi;
+    reussi = ecrireSeries(racine, 4, seriesAxes()) && reussi;
+    reussi = ecrireSeries(racine, 5, seriesPoint()) && reussi;
     return reussi ? 0 : 1;
 }

@@ -212,7 +212,7 @@ void TF_Dessin::creerOutils()
 
 void TF_Dessin::creerReglages()
 {
-    const auto boite = [this](QWidget* parent, const QString& nomLabel, const QString& texte,
+    const auto boite = [](QWidget* parent, const QString& nomLabel, const QString& texte,
                               const QString& nomEdit, const QString& nomListe,
                               const QStringList& items, int largeur) {
         auto* label = new QLabel(texte, parent);

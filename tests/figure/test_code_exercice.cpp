@@ -43,8 +43,9 @@ TEST(CodeExercice, UnCodeTapeEstLuOuDitPourquoiIlNExistePas)
         const CodeLu lu = LireCode(QString::fromUtf8(c.tape));
         EXPECT_EQ(lu.Code, c.code) << c.tape << ": " << lu.Erreur.toStdString();
         EXPECT_TRUE(lu.Erreur.contains(QString::fromUtf8(c.raison))) << c.tape << ": " << lu.Erreur.toStdString();
-        if (c.code)
+        if (c.code) {
             EXPECT_EQ(LireCode(TexteCode(*c.code)).Code, c.code) << c.tape;
+        }
     }
     EXPECT_EQ(TexteCode({4, 3, 8271}), QStringLiteral("4-3-8271"));
 }

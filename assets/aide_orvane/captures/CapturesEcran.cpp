@@ -321,7 +321,8 @@ void capturerPotAuClavier(QWidget* menu)
         }
     // The ring shows while the grid has the keyboard, in the active window.
     jeu->activateWindow();
-    QTest::qWaitForWindowActive(jeu);
+    if (!QTest::qWaitForWindowActive(jeu))
+        qWarning("La fenêtre de l'exercice n'est pas devenue active : l'anneau peut manquer.");
     QWidget* grilleJeu = trouver(jeu, QStringLiteral("Image1"));
     grilleJeu->setFocus();
     // "colonne 12, ligne 12"
