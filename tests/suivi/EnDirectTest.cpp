@@ -23,7 +23,8 @@ protected:
     QTemporaryDir racine;
     DemandeDirect demande{racine.path(), racine.filePath(QStringLiteral("bilans")),
                           racine.filePath(QStringLiteral("exercices")), QStringLiteral("CM1")};
-    const QDateTime maintenant = QDateTime::currentDateTime();
+    // Noon, so that the minutes before and after it stay on the same day whenever the test runs.
+    const QDateTime maintenant{QDate::currentDate(), QTime(12, 0)};
 
     Direct()
     {
@@ -44,13 +45,15 @@ protected:
         ASSERT_TRUE(f.open(ajout ? QIODevice::Append : QIODevice::WriteOnly));
         f.write(octets);
     }
-    // Attempts on exercises of "Série 1", dated as the pupil's computer dates them.
+    // Attempts on exercises of "Série 1", dated as the pupil's computer dates them; the
+    // file server dates the file now.
     void essais(const QString& eleve, const QList<QPair<QString, bool>>& liste, const QDateTime& quand)
     {
         QByteArray octets = QFile::exists(fichier(eleve)) ? QByteArray() : DebutFichierEssais();
         for (const auto& [exercice, juste] : liste)
             octets += LigneEssai({quand.date(), quand.time(), 2, QStringLiteral("Série 1"), exercice, juste});
         ecrire(fichier(eleve), octets, true);
+        dater(eleve, maintenant);
     }
     void dater(const QString& eleve, const QDateTime& quand)
     {
