@@ -11,6 +11,7 @@
 #include "Couleurs.h"
 #include "Dessin.h"
 #include "Demarrage.h"
+#include "Dialogues.h"
 #include "Dessin.h"
 #include "Dossiers.h"
 #include "Enregistrements.h"
@@ -639,6 +640,73 @@ void capturerEnDirect(QWidget* menu)
     action->trigger();
 }
 
+// The dialogs of the program, except the file dialog, which answers with one file.
+class DialoguesFichierDonne : public Dialogues {
+public:
+    DialoguesFichierDonne(Dialogues& reels, QString fichier) : reels_(reels), fichier_(std::move(fichier)) {}
+    Reponse message(GenreMessage genre, const QString& texte, BoutonsMessage boutons) override
+    {
+        return reels_.message(genre, texte, boutons);
+    }
+    QString ouvrirFichier(const DemandeFichier&) override { return fichier_; }
+    QString enregistrerFichier(const DemandeFichier& demande) override { return reels_.enregistrerFichier(demande); }
+    void afficherAide(const QString& adresse) override { reels_.afficherAide(adresse); }
+
+private:
+    Dialogues& reels_;
+    QString fichier_;
+};
+
+// The school's export of its pupils, as the administration's software writes it: two
+// classes, the CM1 one that has a list already, and a line without a first name.
+QString preparerExportEcole()
+{
+    const QString fichier = contexteProgramme->fichierProgramme(QStringLiteral("export_eleves.csv"));
+    const QByteArray lignes =
+        "Nom élève;Nom d'usage élève;Prénom élève;Date naissance;Niveau;Libellé classe\r\n"
+        "MARTIN;;Amélie;12/03/2016;CM1;CM1\r\n"
+        "ROUX;;Bastien;02/07/2016;CM1;CM1\r\n"
+        "PETIT;;Chloé;21/01/2016;CM1;CM1\r\n"
+        "BLANC;;Dylan;30/09/2016;CM1;CM1\r\n"
+        "MOREAU;;Inès;14/05/2016;CM1;CM1\r\n"
+        "FAURE;;Jules;08/11/2016;CM1;CM1\r\n"
+        "BENALI;;Karim;17/02/2016;CM1;CM1\r\n"
+        "LEFEBVRE;GARNIER;Léa;25/06/2016;CM1;CM1\r\n"
+        "GIRARD;;Manon;03/04/2016;CM1;CM1\r\n"
+        "LAMBERT;;Noé;19/08/2016;CM1;CM1\r\n"
+        "DUPONT;;;11/12/2016;CM1;CM1\r\n"
+        "BERNARD;;Lucas;09/10/2015;CM2;CM2\r\n"
+        "DUBOIS;;Emma;28/02/2015;CM2;CM2\r\n"
+        "THOMAS;;Hugo;15/07/2015;CM2;CM2\r\n"
+        "ROBERT;;Jade;06/05/2015;CM2;CM2\r\n";
+    if (!ecrireFichier(fichier, lignes))
+        abandonner(QStringLiteral("impossible d'écrire ") + fichier);
+    return fichier;
+}
+
+// The teacher imports the school's export from the class lists: the preview, pictured
+// before anything is written, then cancelled.
+void capturerImport(QWidget* menu)
+{
+    DialoguesFichierDonne fichierDonne(dialogues(), preparerExportEcole());
+    installerDialogues(&fichierDonne);
+    auto* action = menu->findChild<QAction*>(QStringLiteral("Listesdlves1"));
+    if (!action)
+        abandonner(QStringLiteral("le menu n'a pas d'entrée pour les listes d'élèves"));
+    QTimer::singleShot(PauseMs, [] {
+        QWidget* listes = fenetreVisible(QStringLiteral("F_Listes"));
+        QTimer::singleShot(PauseMs, [listes] {
+            QWidget* apercu = fenetreVisible(QStringLiteral("F_ApercuImport"));
+            capturer(apercu, QStringLiteral("import.png"));
+            cliquer(apercu, QStringLiteral("BoutonAnnuler"));
+            cliquer(listes, QStringLiteral("bouton_quitter"));
+        });
+        cliquer(listes, QStringLiteral("bouton_importer"));
+    });
+    action->trigger();
+    installerDialogues(nullptr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -683,5 +751,6 @@ int main(int argc, char** argv)
     capturerParcours(menu);
     capturerChoixParcours(menu, programme->contexte);
     capturerEnDirect(menu);
+    capturerImport(menu);
     return 0;
 }
