@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -40,10 +41,13 @@ QString champ(const QString& nom)
     return ChampCsv(texte.startsWith(QLatin1Char('\'')) ? QLatin1Char('\'') + texte : texte);
 }
 
+// A name is read as it was written, a byte order mark at its start included (fromUtf8
+// would drop it, and a name starting with two would lose one at each rewriting).
 QString nomDuChamp(const QByteArray& champ)
 {
     const bool protege = champ.size() > 1 && champ[0] == '\'' && ApresApostrophe.contains(champ[1]);
-    return surUneLigne(QString::fromUtf8(protege ? champ.sliced(1) : champ));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return surUneLigne(utf8.decode(protege ? champ.sliced(1) : champ));
 }
 
 // The fields of a line as ChampCsv writes them: a quoted field has its quotes doubled.
